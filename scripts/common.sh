@@ -1,0 +1,39 @@
+# Shared set-up of ./scripts/play and ./scripts/test: install what is missing, configure, build.
+# Sourced, not run.
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$ROOT"
+
+PACKAGES=(
+  build-essential cmake pkg-config
+  libsdl2-dev libsdl2-ttf-dev libjpeg62-turbo-dev libpng-dev
+  libvorbis-dev libogg-dev libfontconfig-dev fonts-dejavu-core
+  nlohmann-json3-dev libgtest-dev googletest libbenchmark-dev
+)
+
+install_missing_packages() {
+  local missing=()
+  for pkg in "${PACKAGES[@]}" "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+      missing+=("$pkg")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing missing packages: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# configure_and_build DIR [cmake options...]
+configure_and_build() {
+  local dir="$1"; shift
+  if [ ! -f "$dir/CMakeCache.txt" ]; then
+    cmake -S . -B "$dir" "$@" >/dev/null
+  else
+    cmake -S . -B "$dir" "$@" >/dev/null
+  fi
+  cmake --build "$dir" -j"$(nproc)"
+}

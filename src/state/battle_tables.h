@@ -1,0 +1,76 @@
+// Slots of the battle tables: the troop types (TroopType, rows 1 to 100 of 3 values), the
+// command plans (BattleOrdersOwn / BattleOrdersFoe, rows 1 Attack, 2 Flank, 3 Defend) and the
+// two sides of a running battle (BattleOwnSide / BattleFoeSide).
+#pragma once
+
+#include "state/slot_name.h"
+
+namespace state {
+
+namespace TroopType {
+enum : int {
+    attack = 1,
+    health = 2,
+};
+
+inline constexpr SlotName kSlotNames[] = {
+    {"attack", attack},
+    {"health", health},
+};
+}  // namespace TroopType
+
+namespace BattleOrders {
+enum : int {
+    melee = 1,
+    fastMelee = 2,
+    range = 3,
+};
+// Rows: the command sets.
+enum : int { attackSet = 1, flankSet = 2, defendSet = 3 };
+
+inline constexpr SlotName kSlotNames[] = {
+    {"melee", melee},
+    {"fastMelee", fastMelee},
+    {"range", range},
+};
+}  // namespace BattleOrders
+
+namespace BattleSide {
+enum : int {
+    lord = 1,            // own side: the human's lord; enemy side: the opposing lord or 0
+    neutralPicture = 2,  // enemy side of a neutral opponent: which picture
+    heroicOrMayRetreat = 3,
+    heroBonus = 4,
+    castleBonus = 5,
+    strength = 7,
+    order = 8,
+    startStrength = 9,
+    soldiers = 10,
+    fast = 11,
+    archers = 12,
+    siege = 13,
+    specialCount = 14,
+    site = 20,
+    duelUsed = 21,
+};
+
+inline constexpr SlotName kSlotNames[] = {
+    {"lord", lord},
+    {"neutralPicture", neutralPicture},
+    {"heroicOrMayRetreat", heroicOrMayRetreat},
+    {"heroBonus", heroBonus},
+    {"castleBonus", castleBonus},
+    {"strength", strength},
+    {"order", order},
+    {"startStrength", startStrength},
+    {"soldiers", soldiers},
+    {"fast", fast},
+    {"archers", archers},
+    {"siege", siege},
+    {"specialCount", specialCount},
+    {"site", site},
+    {"duelUsed", duelUsed},
+};
+}  // namespace BattleSide
+
+}  // namespace state

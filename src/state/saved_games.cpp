@@ -1,0 +1,98 @@
+#include "state/saved_games.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <vector>
+
+#include "platform/files.h"
+#include "state/int_file.h"
+#include "state/records.h"
+#include "state/reset.h"
+#include "state/saved_layout.h"
+
+namespace state {
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+bool ValidSlot(int slot) {
+    return slot >= kFirstSlot && slot <= kAutoSlot;
+}
+
+bool ReadExactly(const std::string& file, std::size_t size, Bytes& data, std::string& error) {
+    if (!platform::CurrentFiles().Read(file, data, error)) return false;
+    if (data.size() != size) {
+        error = platform::IoErrorText("read", file, EIO);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string SlotBaseName(int slot) {
+    if (slot == kAutoSlot) return "Autosavegame";
+    if (!ValidSlot(slot)) return {};
+    return "Savegame0" + std::to_string(slot);
+}
+
+bool SlotExists(int slot) {
+    return ValidSlot(slot) && platform::CurrentFiles().Exists(SlotBaseName(slot) + ".int");
+}
+
+bool SaveGame(int slot, std::string& error, const GameState& g) {
+    if (!ValidSlot(slot)) {
+        error = "There is no saved-game slot " + std::to_string(slot) + ".";
+        return false;
+    }
+    Bytes ints;
+    ints.reserve(kSavedInts * 4);
+    WalkSavedInts(g, [&ints](const Int& value) { AppendInt(ints, value); });
+    RecordWriter texts(kSavedTexts);
+    WalkSavedTexts(g, [&texts](const std::string& text) { texts.Text(text); });
+
+    const std::string base = SlotBaseName(slot);
+    return platform::CurrentFiles().WriteAll(
+        {{base + ".int", std::move(ints)}, {base + ".str", texts.Take()}}, error);
+}
+
+bool LoadGame(int slot, std::string& error, GameState& g) {
+    if (!ValidSlot(slot)) {
+        error = "There is no saved-game slot " + std::to_string(slot) + ".";
+        return false;
+    }
+    const std::string base = SlotBaseName(slot);
+    // Both files are read and their sizes checked before the running game changes.
+    Bytes ints, texts;
+    if (!ReadExactly(base + ".int", kSavedInts * 4, ints, error)) return false;
+    if (!ReadExactly(base + ".str", kSavedTexts * kRecordSize, texts, error)) return false;
+
+    ResetGameState(g);
+    std::size_t next = 0;
+    WalkSavedInts(g, [&](Int& value) { value = IntAt(ints, next++); });
+    RecordReader reader(texts);
+    WalkSavedTexts(g, [&reader](std::string& text) { text = reader.Text(); });
+    return true;
+}
+
+SlotDescriptions ReadDescriptions() {
+    SlotDescriptions descriptions;
+    Bytes data;
+    std::string error;
+    if (!platform::CurrentFiles().Read(kDescriptionsFile, data, error)) return descriptions;
+    const std::size_t records = RecordReader::CountIn(data);
+    for (std::size_t i = 0; i < descriptions.size() && i < records; ++i) {
+        descriptions[i] = std::string(RecordText(data, i));
+    }
+    return descriptions;
+}
+
+bool WriteDescriptions(const SlotDescriptions& descriptions, std::string& error) {
+    RecordWriter writer(descriptions.size());
+    for (const auto& text : descriptions)
+        writer.Text(text);
+    return platform::CurrentFiles().Write(kDescriptionsFile, writer.Take(), error);
+}
+
+}  // namespace state

@@ -1,0 +1,39 @@
+// Saved games: slots 1 to 5 ("Savegame01" to "Savegame05") and the automatic slot 6
+// ("Autosavegame"), each a ".int" file of 32-bit integers and a ".str" file of 256-byte string
+// records, plus the descriptions of slots 1 to 5 in "Savegamedata.str".
+//
+// A save replaces a slot's two files together or not at all; a load reads and checks both files
+// completely before the running game is touched. Failures come back as false and the text of
+// the error; no dialogs are shown here.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "state/game_state.h"
+
+namespace state {
+
+inline constexpr int kFirstSlot = 1;
+inline constexpr int kAutoSlot = 6;
+inline constexpr const char* kDescriptionsFile = "Savegamedata.str";
+
+// "Savegame01".."Savegame05", "Autosavegame"; empty for any other slot.
+std::string SlotBaseName(int slot);
+
+// Whether the slot's integer file can be opened (the slot holds a game).
+bool SlotExists(int slot);
+
+bool SaveGame(int slot, std::string& error, const GameState& g = G());
+
+// ResetGameState, then every saved table from the slot. On failure the running game is kept
+// exactly as it was.
+bool LoadGame(int slot, std::string& error, GameState& g = G());
+
+// The descriptions of slots 1 to 5 (index 0 for slot 1). A missing file reads as five empty
+// descriptions, and so do the records a short file lacks.
+using SlotDescriptions = std::array<std::string, 5>;
+SlotDescriptions ReadDescriptions();
+bool WriteDescriptions(const SlotDescriptions& descriptions, std::string& error);
+
+}  // namespace state

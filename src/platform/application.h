@@ -143,7 +143,7 @@ private:
     bool Step(const std::function<bool()>& done);
     bool RunPosted();
     void ShowPendingError();
-    void DispatchBackendEvents(int waitMs);
+    void UpdateActivation();
     void PresentIfDirty();
 
     // Mouse handling in canvas coordinates.
@@ -157,7 +157,10 @@ private:
     Clock* clock_ = nullptr;
     std::unique_ptr<Backend> backend_;
     std::unique_ptr<AudioDevice> audio_;
+    std::unique_ptr<Canvas> canvas_;
+    int desktopWidth_ = 1024, desktopHeight_ = 768;
     int canvasWidth_ = 1024, canvasHeight_ = 768;
+    Form* active_ = nullptr;
 
     std::vector<Form*> forms_;       // every form, in creation order
     std::vector<Form*> zOrder_;      // visible forms, bottom to top

@@ -1,0 +1,72 @@
+// marchholt-console [--seed N] [SCRIPT]: the real program on the headless backend, driven by a
+// script from SCRIPT or standard input. Exit status 0 when the script ran to its end with no
+// failed expect, 1 when an expect failed or a command could not be carried out, 2 for a
+// malformed script.
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include "app/console_runner.h"
+#include "app/game.h"
+#include "app/script.h"
+#include "app/script_registry.h"
+#include "platform/application.h"
+#include "platform/files.h"
+
+int main(int argc, char** argv) {
+    std::string scriptPath;
+    long long seed = -1;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc) {
+            seed = std::atoll(argv[++i]);
+        } else if (argv[i][0] == '-' && argv[i][1] != '\0') {
+            std::fprintf(stderr, "usage: marchholt-console [--seed N] [SCRIPT]\n");
+            return 2;
+        } else {
+            scriptPath = argv[i];
+        }
+    }
+    std::stringstream text;
+    if (scriptPath.empty() || scriptPath == "-") {
+        text << std::cin.rdbuf();
+    } else {
+        std::ifstream in(scriptPath);
+        if (!in) {
+            std::fprintf(stderr, "marchholt-console: cannot read %s\n", scriptPath.c_str());
+            return 2;
+        }
+        text << in.rdbuf();
+    }
+    std::vector<app::ScriptCommand> script;
+    std::string error;
+    if (!app::ParseScript(text.str(), script, error)) {
+        std::fprintf(stderr, "marchholt-console: %s\n", error.c_str());
+        return 2;
+    }
+
+    platform::UseFiles(platform::Files::FromEnvironment(argv[0]));
+    platform::AppOptions options;
+    options.headless = true;
+    platform::Application application(options);
+    if (!application.Init(error)) {
+        std::fprintf(stderr, "marchholt-console: %s\n", error.c_str());
+        return 1;
+    }
+    auto print = [](const std::string& line) { std::fprintf(stdout, "%s\n", line.c_str()); };
+    application.SetTraceSink(print);
+
+    app::ScriptRegistry registry;
+    app::ConsoleRunner runner(application, registry, std::move(script), print);
+    application.SetIdleHook([&runner] { return runner.OnIdle(); });
+    app::GameOptions game;
+    game.registry = &registry;
+    game.fixedSeed = seed >= 0;
+    game.seed = static_cast<unsigned>(seed);
+    const int status = app::RunMarchholt(application, game);
+    std::fflush(stdout);
+    if (status != 0) return status;
+    return runner.Failed() ? 1 : 0;
+}

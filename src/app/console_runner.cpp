@@ -1,0 +1,206 @@
+#include "app/console_runner.h"
+
+#include <functional>
+
+#include "platform/application.h"
+#include "platform/trace.h"
+
+namespace app {
+
+using platform::Control;
+
+ConsoleRunner::ConsoleRunner(platform::Application& app, const ScriptRegistry& registry,
+                             std::vector<ScriptCommand> script,
+                             std::function<void(const std::string&)> out)
+    : app_(app), registry_(registry), script_(std::move(script)), out_(std::move(out)) {}
+
+void ConsoleRunner::Print(const std::string& text) {
+    out_(std::to_string(app_.GetClock().NowMs()) + " " + text);
+}
+
+void ConsoleRunner::Fail(const ScriptCommand& cmd, const std::string& why) {
+    failed_ = true;
+    Print("FAIL line " + std::to_string(cmd.line) + ": " + why);
+}
+
+bool ConsoleRunner::OnIdle() {
+    if (quit_) return false;
+    platform::VirtualClock* clock = app_.GetVirtualClock();
+    if (waitUntil_ >= 0 && clock) {
+        const std::int64_t now = clock->NowMs();
+        if (now < waitUntil_) {
+            // Time moves to the next timer due within the wait, or to the end of the wait.
+            std::int64_t due = app_.NextTimerDue();
+            std::int64_t to = (due >= 0 && due <= waitUntil_) ? std::max(due, now) : waitUntil_;
+            clock->AdvanceTo(to);
+            if (to >= waitUntil_) waitUntil_ = -1;
+            app_.FireDueTimers();
+            return true;
+        }
+        waitUntil_ = -1;
+    }
+    if (next_ >= script_.size()) return false;
+    const ScriptCommand& cmd = script_[next_++];
+    Run(cmd);
+    return !quit_;
+}
+
+Control* ConsoleRunner::Target(const ScriptCommand& cmd, const std::string& name) {
+    platform::Form* form = app_.InputForm();
+    if (!form) {
+        Fail(cmd, "no form takes input");
+        return nullptr;
+    }
+    Control* byName = form->Name() == name ? form : form->Find(name);
+    Control* found = nullptr;
+    if (byName && byName->Showing()) {
+        found = byName;
+    } else {
+        // The visible button whose caption reads so.
+        std::function<Control*(Control&)> walk = [&](Control& c) -> Control* {
+            for (auto& child : c.Children()) {
+                if (!child->Visible()) continue;
+                const bool button = dynamic_cast<platform::SpeedButton*>(child.get()) ||
+                                    dynamic_cast<platform::RadioButton*>(child.get());
+                if (button && platform::DisplayCaption(child->Caption()) == name) {
+                    return child.get();
+                }
+                if (Control* inner = walk(*child)) return inner;
+            }
+            return nullptr;
+        };
+        found = walk(*form);
+    }
+    if (!found) {
+        if (byName) {
+            Fail(cmd, name + " is hidden");
+        } else if (app_.FindForm(name) || [&] {
+                       for (platform::Form* f : app_.AllForms()) {
+                           if (f->Find(name)) return true;
+                       }
+                       return false;
+                   }()) {
+            Fail(cmd, name + " is not on the form that takes input (" + form->ClassName() + ")");
+        } else {
+            Fail(cmd, "no control or button \"" + name + "\" on " + form->ClassName());
+        }
+        return nullptr;
+    }
+    if (!found->Enabled()) {
+        Fail(cmd, name + " is disabled");
+        return nullptr;
+    }
+    return found;
+}
+
+void ConsoleRunner::ShowForm() {
+    platform::Form* form = app_.InputForm();
+    if (!form) {
+        Print("show (no form)");
+        return;
+    }
+    Print("form " + form->ClassName() + " caption=" + platform::Quote(form->Caption()));
+    std::function<void(Control&, int)> walk = [&](Control& c, int depth) {
+        for (auto& child : c.Children()) {
+            if (!child->Visible()) continue;
+            std::string line(static_cast<size_t>(depth) * 2, ' ');
+            line += child->Name() + " " + child->Kind();
+            std::string caption = child->Caption();
+            if (!caption.empty()) line += " caption=" + platform::Quote(caption);
+            if (auto* pic = dynamic_cast<platform::Picture*>(child.get())) {
+                if (!pic->FileName().empty()) line += " picture=" + platform::Quote(pic->FileName());
+            }
+            if (!child->Enabled()) line += " disabled";
+            Print("  " + line);
+            walk(*child, depth + 1);
+        }
+    };
+    walk(*form, 0);
+}
+
+void ConsoleRunner::Run(const ScriptCommand& cmd) {
+    const std::string& v = cmd.verb;
+    const auto& a = cmd.args;
+    if (v == "click" || v == "rclick" || v == "dblclick" || v == "hover") {
+        Control* c = Target(cmd, a[0]);
+        if (!c) return;
+        if (v == "click") app_.ClickControl(*c);
+        if (v == "rclick") app_.ClickControl(*c, platform::MouseButton::Right);
+        if (v == "dblclick") app_.DoubleClickControl(*c);
+        if (v == "hover") app_.HoverControl(*c);
+    } else if (v == "type") {
+        Control* c = Target(cmd, a[0]);
+        if (!c) return;
+        auto* edit = dynamic_cast<platform::Edit*>(c);
+        if (!edit) {
+            Fail(cmd, a[0] + " is not an edit box");
+            return;
+        }
+        app_.TypeText(*edit, a[1]);
+    } else if (v == "key") {
+        if (a[0] == "Enter" || a[0] == "Escape") {
+            app_.PressEnterEscape(a[0] == "Enter");
+        } else {
+            Fail(cmd, "unknown key " + a[0] + " (Enter or Escape)");
+        }
+    } else if (v == "close") {
+        app_.RequestClose();
+    } else if (v == "wait") {
+        waitUntil_ = app_.GetClock().NowMs() + std::stoll(a[0]);
+    } else if (v == "get") {
+        std::string value, error;
+        if (!registry_.Get(a[0], value, error)) {
+            Fail(cmd, error);
+            return;
+        }
+        Print("get " + a[0] + " = " + value);
+    } else if (v == "set") {
+        std::string error;
+        if (!registry_.Set(a[0], a[1], error)) Fail(cmd, error);
+    } else if (v == "expect") {
+        std::string value, error;
+        if (!registry_.Get(a[0], value, error)) {
+            Fail(cmd, error);
+            return;
+        }
+        if (value != a[1]) Fail(cmd, "expected " + a[0] + " = " + a[1] + ", got " + value);
+    } else if (v == "call") {
+        const ScriptRegistry::Call* call = registry_.FindCall(a[0]);
+        if (!call) {
+            Fail(cmd, "unknown operation " + a[0]);
+            return;
+        }
+        std::string result, error;
+        CallArgs args(a.begin() + 1, a.end());
+        if (!(*call)(args, result, error)) {
+            Fail(cmd, a[0] + ": " + error);
+            return;
+        }
+        if (!result.empty()) Print("call " + a[0] + " = " + result);
+    } else if (v == "expect-shown") {
+        platform::Form* f = app_.LastShown();
+        bool found = false;
+        if (f) {
+            if (f->Caption().find(a[0]) != std::string::npos) found = true;
+            for (const auto& [key, value] : f->Describe()) {
+                if (value.find(a[0]) != std::string::npos) found = true;
+            }
+        }
+        if (!found) {
+            Fail(cmd, "the form shown last (" + (f ? f->ClassName() : std::string("none")) +
+                          ") does not contain " + platform::Quote(a[0]));
+        }
+    } else if (v == "show") {
+        ShowForm();
+    } else if (v == "screenshot") {
+        std::string error;
+        if (!app_.Screenshot(a[0], error)) Fail(cmd, error);
+    } else if (v == "seed") {
+        if (registry_.seed) registry_.seed(static_cast<unsigned>(std::stoll(a[0])));
+    } else if (v == "quit") {
+        quit_ = true;
+        app_.Quit();
+    }
+}
+
+}  // namespace app

@@ -1,0 +1,47 @@
+// Runs a console script inside the real program: whenever the program waits for input, in
+// whichever message loop is running, the next command is carried out.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/script.h"
+#include "app/script_registry.h"
+
+namespace platform {
+class Application;
+class Control;
+}  // namespace platform
+
+namespace app {
+
+class ConsoleRunner {
+public:
+    ConsoleRunner(platform::Application& app, const ScriptRegistry& registry,
+                  std::vector<ScriptCommand> script, std::function<void(const std::string&)> out);
+
+    // The application's idle hook. False when the script is done.
+    bool OnIdle();
+
+    bool Failed() const { return failed_; }
+
+private:
+    void Run(const ScriptCommand& cmd);
+    void Fail(const ScriptCommand& cmd, const std::string& why);
+    void Print(const std::string& text);
+    platform::Control* Target(const ScriptCommand& cmd, const std::string& name);
+    void ShowForm();
+
+    platform::Application& app_;
+    const ScriptRegistry& registry_;
+    std::vector<ScriptCommand> script_;
+    std::function<void(const std::string&)> out_;
+    size_t next_ = 0;
+    std::int64_t waitUntil_ = -1;
+    bool failed_ = false;
+    bool quit_ = false;
+};
+
+}  // namespace app

@@ -1,0 +1,118 @@
+#include "app/script.h"
+
+#include <map>
+#include <sstream>
+
+namespace app {
+
+namespace {
+
+struct Arity {
+    int min;
+    int max;  // -1: any number
+};
+
+const std::map<std::string, Arity>& Verbs() {
+    static const std::map<std::string, Arity> verbs = {
+        {"click", {1, 1}},  {"rclick", {1, 1}},       {"dblclick", {1, 1}}, {"hover", {1, 1}},
+        {"type", {2, 2}},   {"wait", {1, 1}},         {"get", {1, 1}},      {"set", {2, 2}},
+        {"expect", {2, 2}}, {"call", {1, -1}},        {"expect-shown", {1, 1}},
+        {"show", {0, 0}},   {"screenshot", {1, 1}},   {"seed", {1, 1}},     {"quit", {0, 0}},
+        {"close", {0, 0}},  {"key", {1, 1}},
+    };
+    return verbs;
+}
+
+bool IsInteger(const std::string& s) {
+    if (s.empty()) return false;
+    size_t i = (s[0] == '-') ? 1 : 0;
+    if (i == s.size()) return false;
+    for (; i < s.size(); ++i) {
+        if (s[i] < '0' || s[i] > '9') return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool SplitWords(const std::string& line, std::vector<std::string>& words, std::string& error) {
+    words.clear();
+    std::string current;
+    bool inWord = false, quoted = false;
+    for (size_t i = 0; i < line.size(); ++i) {
+        char c = line[i];
+        if (quoted) {
+            if (c == '\\' && i + 1 < line.size() && (line[i + 1] == '"' || line[i + 1] == '\\')) {
+                current += line[++i];
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                current += c;
+            }
+            continue;
+        }
+        if (c == '#') break;
+        if (c == '"') {
+            quoted = true;
+            inWord = true;
+            continue;
+        }
+        if (c == ' ' || c == '\t' || c == '\r') {
+            if (inWord) words.push_back(current);
+            current.clear();
+            inWord = false;
+            continue;
+        }
+        current += c;
+        inWord = true;
+    }
+    if (quoted) {
+        error = "a quote is not closed";
+        return false;
+    }
+    if (inWord) words.push_back(current);
+    return true;
+}
+
+bool ParseScript(const std::string& text, std::vector<ScriptCommand>& out, std::string& error) {
+    out.clear();
+    std::istringstream in(text);
+    std::string line;
+    int number = 0;
+    while (std::getline(in, line)) {
+        ++number;
+        std::vector<std::string> words;
+        std::string why;
+        if (!SplitWords(line, words, why)) {
+            error = "line " + std::to_string(number) + ": " + why;
+            return false;
+        }
+        if (words.empty()) continue;
+        ScriptCommand cmd;
+        cmd.line = number;
+        cmd.verb = words[0];
+        cmd.args.assign(words.begin() + 1, words.end());
+        auto it = Verbs().find(cmd.verb);
+        if (it == Verbs().end()) {
+            error = "line " + std::to_string(number) + ": unknown command \"" + cmd.verb + "\"";
+            return false;
+        }
+        const int n = static_cast<int>(cmd.args.size());
+        if (n < it->second.min || (it->second.max >= 0 && n > it->second.max)) {
+            error = "line " + std::to_string(number) + ": wrong number of arguments for " + cmd.verb;
+            return false;
+        }
+        if ((cmd.verb == "wait" || cmd.verb == "seed") && !IsInteger(cmd.args[0])) {
+            error = "line " + std::to_string(number) + ": " + cmd.verb + " needs a whole number";
+            return false;
+        }
+        if (cmd.verb == "wait" && cmd.args[0][0] == '-') {
+            error = "line " + std::to_string(number) + ": time cannot run backwards";
+            return false;
+        }
+        out.push_back(std::move(cmd));
+    }
+    return true;
+}
+
+}  // namespace app

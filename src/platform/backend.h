@@ -1,0 +1,43 @@
+// What lies under the application: a real window, or nothing (headless). Internal to the
+// platform layer.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/control.h"
+
+namespace platform {
+
+class Canvas;
+
+struct InputEvent {
+    enum Type { MouseMove, MouseDown, MouseUp, Text, Key, CloseRequest, ToggleWindowed, Wake };
+    Type type = Wake;
+    int x = 0, y = 0;  // canvas coordinates
+    MouseButton button = MouseButton::Left;
+    int clicks = 1;
+    std::string text;
+    int key = 0;  // Edit::Key, or kEnter / kEscape below
+    static constexpr int kEnter = 100;
+    static constexpr int kEscape = 101;
+};
+
+class Backend {
+public:
+    virtual ~Backend() = default;
+    virtual bool Init(std::string& error) = 0;
+    virtual void DesktopSize(int& width, int& height) = 0;
+    // Makes a canvas of this size visible; false when full screen was asked and not had.
+    virtual bool ShowCanvas(int width, int height, bool fullScreen) = 0;
+    virtual void Present(Canvas& canvas) = 0;
+    // Waits at most waitMs (-1: until something happens) and appends what arrived.
+    virtual void Wait(int waitMs, std::vector<InputEvent>& events) = 0;
+    // Interrupts a Wait from any thread.
+    virtual void Wake() = 0;
+};
+
+std::unique_ptr<Backend> MakeWindowBackend(const std::string& title);
+std::unique_ptr<Backend> MakeHeadlessBackend(int desktopWidth, int desktopHeight);
+
+}  // namespace platform

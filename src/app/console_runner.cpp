@@ -25,18 +25,8 @@ void ConsoleRunner::Fail(const ScriptCommand& cmd, const std::string& why) {
 
 bool ConsoleRunner::OnIdle() {
     if (quit_) return false;
-    platform::VirtualClock* clock = app_.GetVirtualClock();
-    if (waitUntil_ >= 0 && clock) {
-        const std::int64_t now = clock->NowMs();
-        if (now < waitUntil_) {
-            // Time moves to the next timer due within the wait, or to the end of the wait.
-            std::int64_t due = app_.NextTimerDue();
-            std::int64_t to = (due >= 0 && due <= waitUntil_) ? std::max(due, now) : waitUntil_;
-            clock->AdvanceTo(to);
-            if (to >= waitUntil_) waitUntil_ = -1;
-            app_.FireDueTimers();
-            return true;
-        }
+    if (waitUntil_ >= 0) {
+        if (app_.AdvanceVirtualTime(waitUntil_)) return true;
         waitUntil_ = -1;
     }
     if (next_ >= script_.size()) return false;

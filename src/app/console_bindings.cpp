@@ -1,0 +1,168 @@
+#include "app/console_bindings.h"
+
+#include "app/script_registry.h"
+#include "campaign/dialogs.h"
+#include "screens/game_screens.h"
+#include "state/game_state.h"
+#include "state/progress_file.h"
+#include "state/random.h"
+#include "state/reset.h"
+#include "state/saved_games.h"
+#include "state/value_directory.h"
+
+namespace app {
+
+namespace {
+
+bool StringArg(const CallArgs& args, size_t index, std::string& out, std::string& error) {
+    if (index >= args.size()) {
+        error = "missing argument " + std::to_string(index + 1);
+        return false;
+    }
+    out = args[index];
+    return true;
+}
+
+// An operation with no arguments and no result.
+ScriptRegistry::Call Plain(std::function<void()> fn) {
+    return [fn = std::move(fn)](const CallArgs&, std::string&, std::string&) {
+        fn();
+        return true;
+    };
+}
+
+void RegisterValues(ScriptRegistry& registry) {
+    registry.AddValues(
+        [](const std::string& expr, std::string& value, std::string& error) {
+            state::Ref ref;
+            if (!state::ResolveValue(expr, ref, error)) return false;
+            value = ref.GetText();
+            return true;
+        },
+        [](const std::string& expr, const std::string& value, std::string& error) {
+            state::Ref ref;
+            if (!state::ResolveValue(expr, ref, error)) return false;
+            return ref.SetText(value, error);
+        });
+}
+
+void RegisterState(ScriptRegistry& registry, screens::GameScreens& screens) {
+    registry.AddCall("ResetGameState", Plain([] { state::ResetGameState(); }));
+    registry.AddCall("ReadProgress", [](const CallArgs&, std::string&, std::string& error) {
+        return state::ReadProgress(error);
+    });
+    registry.AddCall("WriteProgress", [](const CallArgs&, std::string&, std::string& error) {
+        return state::WriteProgress(error);
+    });
+    registry.AddCall("Random", [](const CallArgs& a, std::string& result, std::string& error) {
+        int n = 0;
+        if (!IntArg(a, 0, n, error)) return false;
+        result = std::to_string(state::Random(n));
+        return true;
+    });
+    registry.AddCall("SaveGame", [](const CallArgs& a, std::string&, std::string& error) {
+        int slot = 0;
+        if (!IntArg(a, 0, slot, error)) return false;
+        return state::SaveGame(slot, error);
+    });
+    registry.AddCall("LoadGame", [](const CallArgs& a, std::string&, std::string& error) {
+        int slot = 0;
+        if (!IntArg(a, 0, slot, error)) return false;
+        return state::LoadGame(slot, error);
+    });
+    registry.seed = [](unsigned seed) { state::SeedRandom(seed); };
+    (void)screens;
+}
+
+void RegisterSound(ScriptRegistry& registry, screens::GameScreens& screens) {
+    sound::SoundSystem* sound = &screens.Sound();
+    registry.AddCall("PlayTrack", [sound](const CallArgs& a, std::string&, std::string& error) {
+        int slot = 0;
+        std::string file;
+        if (!IntArg(a, 0, slot, error) || !StringArg(a, 1, file, error)) return false;
+        sound->Channels().PlayTrack(slot, file);
+        return true;
+    });
+    registry.AddCall("StartTrack", [sound](const CallArgs& a, std::string&, std::string& error) {
+        int slot = 0;
+        if (!IntArg(a, 0, slot, error)) return false;
+        sound->Channels().StartTrack(slot);
+        return true;
+    });
+    registry.AddCall("StopTrack", [sound](const CallArgs& a, std::string&, std::string& error) {
+        int slot = 0;
+        if (!IntArg(a, 0, slot, error)) return false;
+        sound->Channels().StopTrack(slot);
+        return true;
+    });
+    registry.AddCall("NextMusic", Plain([sound] { sound->Music().NextMusic(); }));
+    registry.AddCall("PlayClick", Plain([sound] { sound->Effects().PlayClick(); }));
+    registry.AddCall("PlayPayment", Plain([sound] { sound->Effects().PlayPayment(); }));
+    registry.AddCall("PlayHitCry", [sound](const CallArgs& a, std::string&, std::string& error) {
+        int family = 0;
+        if (!IntArg(a, 0, family, error)) return false;
+        sound->Effects().PlayHitCry(family);
+        return true;
+    });
+}
+
+void RegisterDialogs(ScriptRegistry& registry) {
+    registry.AddCall("ShowNotice", [](const CallArgs& a, std::string&, std::string&) {
+        logic::UI().ShowNotice(a.size() > 0 ? a[0] : "", a.size() > 1 ? a[1] : "",
+                               a.size() > 2 ? a[2] : "", a.size() > 3 ? a[3] : "Continue");
+        return true;
+    });
+    registry.AddCall("ShowBossNotice", [](const CallArgs& a, std::string&, std::string&) {
+        logic::UI().ShowBossNotice(a.size() > 0 ? a[0] : "", a.size() > 1 ? a[1] : "",
+                                   a.size() > 2 ? a[2] : "");
+        return true;
+    });
+    registry.AddCall("ShowShortNotice", [](const CallArgs& a, std::string&, std::string&) {
+        logic::UI().ShowShortNotice(a.size() > 0 ? a[0] : "", a.size() > 1 ? a[1] : "Continue");
+        return true;
+    });
+    registry.AddCall("ShowHelp", [](const CallArgs& a, std::string&, std::string&) {
+        logic::UI().ShowHelp(a.size() > 0 ? a[0] : "", a.size() > 1 ? a[1] : "",
+                             a.size() > 2 ? a[2] : "");
+        return true;
+    });
+    registry.AddCall("AskOffer", [](const CallArgs& a, std::string& result, std::string& error) {
+        int enabled = 1;
+        if (a.size() > 5 && !IntArg(a, 5, enabled, error)) return false;
+        result = std::to_string(logic::UI().AskOffer(a.size() > 0 ? a[0] : "", a.size() > 1 ? a[1] : "",
+                                                     a.size() > 2 ? a[2] : "", a.size() > 3 ? a[3] : "",
+                                                     a.size() > 4 ? a[4] : "", enabled != 0));
+        return true;
+    });
+    registry.AddCall("AskYesNo", [](const CallArgs& a, std::string& result, std::string&) {
+        result = std::to_string(logic::UI().AskYesNo(a.size() > 0 ? a[0] : "",
+                                                     a.size() > 1 ? a[1] : "Yes",
+                                                     a.size() > 2 ? a[2] : "No"));
+        return true;
+    });
+    registry.AddCall("AskChoice", [](const CallArgs& a, std::string& result, std::string& error) {
+        int enabled = 1;
+        if (a.size() > 5 && !IntArg(a, 5, enabled, error)) return false;
+        result = std::to_string(logic::UI().AskChoice(
+            a.size() > 0 ? a[0] : "", a.size() > 1 ? a[1] : "", a.size() > 2 ? a[2] : "",
+            a.size() > 3 ? a[3] : "", a.size() > 4 ? a[4] : "", enabled != 0));
+        return true;
+    });
+    registry.AddCall("ShowGameOver", [](const CallArgs& a, std::string&, std::string&) {
+        logic::UI().ShowGameOver(a.size() > 0 ? a[0] : "", a.size() > 1 ? a[1] : "",
+                                 a.size() > 2 ? a[2] : "");
+        return true;
+    });
+}
+
+}  // namespace
+
+void RegisterConsoleBindings(ScriptRegistry& registry, screens::GameScreens& screens) {
+    RegisterValues(registry);
+    RegisterState(registry, screens);
+    RegisterSound(registry, screens);
+    RegisterDialogs(registry);
+    registry.AddCall("ExitTutorial", Plain([&screens] { screens.ExitTutorial(); }));
+}
+
+}  // namespace app

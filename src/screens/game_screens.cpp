@@ -1,0 +1,159 @@
+#include "screens/game_screens.h"
+
+#include "campaign/dialogs.h"
+#include "screens/tfcheats.h"
+#include "screens/tfcredits.h"
+#include "screens/tfoptions.h"
+#include "screens/tform1.h"
+#include "screens/tform2.h"
+#include "screens/tutorial_panel.h"
+#include "state/game_state.h"
+#include "state/progress_file.h"
+#include "state/random.h"
+#include "state/reset.h"
+#include "state/saved_games.h"
+
+namespace screens {
+
+namespace {
+
+std::unique_ptr<sound::SoundSystem> MakeSound(platform::Application& app) {
+    sound::SoundSwitches switches{[] { return state::G().soundOn; },
+                                  [] { return state::G().musicOn; }};
+    sound::MusicHooks hooks;
+    platform::Application* a = &app;
+    hooks.reportError = [a](const std::string& text) { a->ReportError(text, "music:" + text); };
+    // No battle or duel clock exists yet; when they do, a music error waits until they stop.
+    hooks.clockRunning = [] { return false; };
+    hooks.post = [a](std::function<void()> job) { a->Post(std::move(job)); };
+    return std::make_unique<sound::SoundSystem>(
+        app.Audio(), switches, [](int n) { return state::Random(n); }, hooks);
+}
+
+}  // namespace
+
+GameScreens::GameScreens(platform::Application& app, const StartOptions& options)
+    : app_(app), options_(options), sound_(MakeSound(app)), services_{app, *sound_} {
+    // The background window first, so that it is the application's main window.
+    form1_ = std::make_unique<TForm1>(*this);
+    form2_ = std::make_unique<TForm2>(*this);
+    options_screen_ = std::make_unique<TFOptions>(*this);
+    cheats_ = std::make_unique<TFCheats>(*this);
+    credits_ = std::make_unique<TFCredits>(*this);
+    dialogs_ = std::make_unique<MessageDialogs>(services_);
+    logic::InstallDialogs(dialogs_.get());
+}
+
+GameScreens::~GameScreens() { logic::InstallDialogs(nullptr); }
+
+void GameScreens::Run() { app_.Run(*form1_); }
+
+void GameScreens::ShowError(const std::string& text) { app_.ReportError(text); }
+
+void GameScreens::SaveProgress() {
+    std::string error;
+    if (!state::WriteProgress(error)) ShowError(error);
+}
+
+void GameScreens::MusicTimerTick() {
+    if (state::G().musicStopping) return;
+    platform::Timer& timer = form1_->Soundtimer1();
+    timer.SetEnabled(false);
+    timer.SetInterval(sound_->Music().TimerTick());
+    timer.SetEnabled(true);
+}
+
+void GameScreens::UpdateSwitchCaptions() {
+    const state::GameState& g = state::G();
+    options_screen_->SoundButton()->SetCaption(g.soundOn ? "Sound effects: On"
+                                                         : "Sound effects: Off");
+    options_screen_->MusicButton()->SetCaption(g.musicOn ? "Music/Ambient: On"
+                                                         : "Music/Ambient: Off");
+}
+
+void GameScreens::ToggleSound() {
+    state::G().soundOn = !state::G().soundOn;
+    UpdateSwitchCaptions();
+}
+
+void GameScreens::ToggleMusic() {
+    state::GameState& g = state::G();
+    g.musicOn = !g.musicOn;
+    UpdateSwitchCaptions();
+    if (!g.musicOn) {
+        sound_->Music().MusicOff();
+        return;
+    }
+    if (auto interval = sound_->Music().MusicOn()) {
+        platform::Timer& timer = form1_->Soundtimer1();
+        timer.SetEnabled(false);
+        timer.SetInterval(*interval);
+        timer.SetEnabled(true);
+    }
+}
+
+void GameScreens::TutorialOnAtMenu() {
+    state::G().tutorialOn = true;
+    form2_->Tutorial().Activate();
+}
+
+void GameScreens::EndTutorial() {
+    state::G().tutorialOn = false;
+    for (TutorialPanel* panel : tutorialPanels_) panel->Deactivate();
+}
+
+void GameScreens::ExitTutorial() {
+    if (dialogs_->AskYesNo(
+            "Do you really wish to turn off the tutorial? It is recommended to play the tutorial.",
+            "Yes", "No") == logic::kAnswerYes) {
+        EndTutorial();
+    }
+}
+
+void GameScreens::NewGameFlow() {
+    state::GameState& g = state::G();
+    // 1. A clean state, and the menu out of the way.
+    g.modSetting[1] = 0;
+    state::ResetGameState(g);
+    form2_->Hide();
+    // 2. The scenario choice sets ModSetting slot 1 when the player starts a game. Its screens
+    // come with the scenario issue; until then no scenario can be chosen.
+    // 3. Nothing chosen: back to the main menu.
+    if (g.modSetting[1] <= 0) {
+        form2_->Show();
+        return;
+    }
+}
+
+void GameScreens::LoadGameFlow() {
+    state::GameState& g = state::G();
+    // 1. Nothing loaded yet, and no load asks for confirmation from here.
+    g.inDungeon = -1;
+    for (int lord = 1; lord <= 4; ++lord) g.heroSkill[lord][1] = 0;
+    // 2. The saved-game screen comes with the saved-game issue.
+    // 3. Nothing was loaded: stay in the main menu.
+    if (g.inDungeon == -1) return;
+}
+
+void GameScreens::ExitToMainMenu() {
+    state::GameState& g = state::G();
+    // (The dungeon window does not exist yet, so it cannot be open.)
+    if (dialogs_->AskYesNo("Do you really want to QUIT this game (the current game will be lost)?",
+                           "Yes", "No") != logic::kAnswerYes) {
+        return;
+    }
+    if (dialogs_->AskYesNo("Do you want to save your current game (Auto-save)?", "Yes", "No") ==
+        logic::kAnswerYes) {
+        std::string error;
+        if (!state::SaveGame(state::kAutoSlot, error)) ShowError(error);
+    }
+    EndTutorial();
+    g.inDungeon = 0;
+    g.enteringDungeon = false;
+    g.dungeonMayClose = true;
+    g.gameOver = true;
+    g.returnToMenu = true;
+    options_screen_->Close();
+}
+
+}  // namespace screens

@@ -1,0 +1,53 @@
+#include "screens/tfcheats.h"
+
+#include "screens/game_screens.h"
+#include "state/game_state.h"
+
+namespace screens {
+
+namespace {
+state::Record& CurrentLordRecord() {
+    state::GameState& g = state::G();
+    const int lord = state::InRange(g.currentLord, 1, 4) ? g.currentLord : 1;
+    return g.lord[lord];
+}
+}  // namespace
+
+TFCheats::TFCheats(GameScreens& screens)
+    : Form(screens.App(), "TFCheats", 420, 380), screens_(screens) {
+    SetCaption(kGameCaption);
+    Services& s = screens.Svc();
+    auto* title = AddLabel(*this, "Label1", 20, 18, 380, 36, 22, true, false);
+    title->SetAlign(platform::Align::Center);
+    title->SetColor(platform::colors::kGold);
+    title->SetCaption("Cheats");
+    const int x = 60, w = 300;
+    AddButton(*this, s, "SpeedButton12", "+ 1.000 gold", x, 70, w, 40, [this] {
+        CurrentLordRecord()[state::Lord::gold] += 1000;
+        Done();
+    });
+    AddButton(*this, s, "SpeedButton2", "-1000 gold", x, 120, w, 40, [this] {
+        CurrentLordRecord()[state::Lord::gold] -= 1000;
+        Done();
+    });
+    AddButton(*this, s, "SpeedButton4", "Some resources", x, 170, w, 40, [this] {
+        state::Record& lord = CurrentLordRecord();
+        for (int slot : {state::Lord::honor, state::Lord::wood, state::Lord::iron,
+                         state::Lord::stone, state::Lord::gems}) {
+            lord[slot] += 100;
+        }
+        Done();
+    });
+    AddButton(*this, s, "SpeedButton5", "Show AI status screen", x, 220, w, 40, [this] {
+        // The computer lords' status screen comes with the computer lords.
+        Done();
+    });
+    AddButton(*this, s, "SpeedButton1", "Back to the game", x, 300, w, 40, [this] { Close(); });
+}
+
+void TFCheats::Done() {
+    screens_.Dialogs().ShowShortNotice("Done.", "Continue");
+    // The status bar is redrawn here once the strategic map exists.
+}
+
+}  // namespace screens

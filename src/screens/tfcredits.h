@@ -1,0 +1,15 @@
+// The credits: who made the game and the libraries it is built on, with their licences.
+#pragma once
+
+#include "platform/form.h"
+
+namespace screens {
+
+class GameScreens;
+
+class TFCredits final : public platform::Form {
+public:
+    explicit TFCredits(GameScreens& screens);
+};
+
+}  // namespace screens

@@ -1,0 +1,44 @@
+#include "screens/tfoptions.h"
+
+#include "screens/game_screens.h"
+#include "screens/tfcheats.h"
+#include "state/game_state.h"
+
+namespace screens {
+
+TFOptions::TFOptions(GameScreens& screens)
+    : Form(screens.App(), "TFOptions", 460, 420), screens_(screens) {
+    SetCaption(kDialogCaption);
+    Services& s = screens.Svc();
+    auto* image5 = AddPicture(*this, "Image5", 20, 20, 90, 90);
+    image5->LoadPicture("options_emblem.jpg");
+    image5->OnClick = [this] {
+        const int answer = screens_.Dialogs().AskYesNo(
+            "You have discovered a hidden cheat! Do you want to open the cheat menu? (WARNING "
+            "SPOILER!)",
+            "Yes", "No");
+        if (answer == 1) screens_.Cheats().ShowModal();
+    };
+    auto* title = AddLabel(*this, "Label1", 130, 44, 300, 40, 24, true, false);
+    title->SetCaption("Options");
+    title->SetColor(platform::colors::kGold);
+    const int x = 80, w = 300;
+    AddButton(*this, s, "SpeedButton1", "Back to the game", x, 130, w, 40, [this] { Close(); });
+    soundButton_ = AddButton(*this, s, "SpeedButton2", "Sound effects: On", x, 180, w, 40,
+                             [this] { screens_.ToggleSound(); });
+    musicButton_ = AddButton(*this, s, "SpeedButton4", "Music: On", x, 230, w, 40,
+                             [this] { screens_.ToggleMusic(); });
+    saveLoadButton_ = AddButton(*this, s, "SpeedButton7", "Save/Load game", x, 280, w, 40, [this] {
+        if (state::G().tutorialOn) {
+            screens_.Dialogs().ShowShortNotice(
+                "Sorry, during the tutorial you cannot save or load a game.", "Continue");
+            return;
+        }
+        // The saved-game screen comes with the saved-game issue; until then the button only
+        // refuses during the tutorial.
+    });
+    AddButton(*this, s, "SpeedButton3", "Exit to main menu", x, 330, w, 40,
+              [this] { screens_.ExitToMainMenu(); });
+}
+
+}  // namespace screens

@@ -1,0 +1,87 @@
+#include "screens/tform1.h"
+
+#include <chrono>
+
+#include "screens/game_screens.h"
+#include "screens/tform2.h"
+#include "sound/music_sequencer.h"
+#include "state/game_state.h"
+#include "state/progress_file.h"
+#include "state/random.h"
+
+namespace screens {
+
+TForm1::TForm1(GameScreens& screens)
+    : Form(screens.App(), "TForm1", screens.App().CanvasWidth(), screens.App().CanvasHeight()),
+      screens_(screens),
+      soundtimer1_(screens.App(), sound::kMusicFirstTickMs, true) {
+    SetFullCanvas(true);
+    SetColor(platform::colors::kBlack);
+    SetCaption(kGameCaption);
+    image1_ = AddPicture(*this, "Image1", 0, 0, Width(), Height());
+    image1_->LoadPicture("background.jpg");
+    soundtimer1_.OnTimer = [this] { screens_.MusicTimerTick(); };
+    OnActivate = [this] {
+        if (started_) return;
+        started_ = true;
+        StartUp();
+    };
+    OnClose = [this] { screens_.SaveProgress(); };
+}
+
+void TForm1::SwitchToFullScreen() {
+    if (!App().SwitchToFullScreen()) {
+        image1_->Hide();
+        screens_.Dialogs().ShowShortNotice(
+            "Sorry, but your screen resolution could not be switched to full screen mode.",
+            "Continue");
+    }
+    image1_->SetBounds(0, 0, App().CanvasWidth(), App().CanvasHeight());
+}
+
+void TForm1::StartUp() {
+    state::GameState& g = state::G();
+    // 1. The random generator, from the clock (or the seed a script asked for).
+    const auto& opts = screens_.Options();
+    state::SeedRandom(opts.fixedSeed ? opts.seed
+                                     : static_cast<unsigned>(
+                                           std::chrono::system_clock::now().time_since_epoch().count()));
+    // 2. The system's warning beep is switched off on the original platform; this desktop has
+    // no such switch and the game never beeps, so there is nothing to do.
+    // 3. The progress file, and the option buttons' captions from its switches.
+    std::string error;
+    if (!state::ReadProgress(error, g)) screens_.ShowError(error);
+    screens_.UpdateSwitchCaptions();
+    // 4. The music players.
+    screens_.Sound().Channels().ResetMusicPlayers();
+    // 5. Full screen.
+    SwitchToFullScreen();
+    // 6. One more start.
+    g.startCount += 1;
+    // 7. The castle screen's building texts are filled by the castle screen itself when it is
+    // made (it has no screen yet).
+    // 8. The main menu's layout.
+    screens_.MainMenu().LayOut();
+    // 9. Every scenario and difficulty is available.
+    g.scenariosUnlocked = 12;
+    g.difficultyUnlocked = 12;
+    screens_.SaveProgress();
+    // 10. The tutorial: off, then on for the first three starts.
+    screens_.EndTutorial();
+    if (g.startCount < 4) {
+        screens_.TutorialOnAtMenu();
+    } else {
+        screens_.MainMenu().HideTutorial();
+    }
+    // 11. The main menu; when it returns the program ends.
+    screens_.MainMenu().ShowModal();
+    screens_.MainMenu().Hide();
+    g.musicStopping = true;
+    soundtimer1_.SetEnabled(false);
+    screens_.Sound().Channels().StopTrack(1);
+    screens_.Sound().Channels().StopTrack(2);
+    App().RestoreDisplay();
+    Close();
+}
+
+}  // namespace screens

@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/files.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+using platform::Files;
+using testsupport::TempDir;
+
+std::vector<std::uint8_t> Bytes(const std::string& s) { return {s.begin(), s.end()}; }
+
+TEST(Files, BareNamesAreFoundIgnoringCaseUserFolderFirst) {
+    TempDir data, user;
+    data.WriteText("Intro.ogg", "data intro");
+    data.WriteText("hero1.jpg", "data hero");
+    user.WriteText("HERO1.JPG", "user hero");
+    Files files(data.Path(), user.Path());
+    ASSERT_TRUE(files.Find("intro.OGG"));
+    EXPECT_EQ(files.Find("intro.OGG")->filename(), "Intro.ogg");
+    ASSERT_TRUE(files.Find("hero1.jpg"));
+    EXPECT_EQ(files.Find("hero1.jpg")->parent_path(), user.Path());
+    EXPECT_FALSE(files.Find("missing.jpg"));
+}
+
+TEST(Files, NamesWithPathsOrDotsAreRefused) {
+    TempDir data, user;
+    std::filesystem::create_directory(data / "sub");
+    data.WriteText("sub/inner.jpg", "x");
+    data.WriteText("ok.jpg", "x");
+    Files files(data.Path(), user.Path());
+    for (const char* bad : {"sub/inner.jpg", "../ok.jpg", "..", ".", "", "a\\b.jpg", "x..jpg"}) {
+        EXPECT_FALSE(Files::IsBareName(bad)) << bad;
+        EXPECT_FALSE(files.Find(bad)) << bad;
+    }
+    EXPECT_TRUE(files.Find("ok.jpg"));
+    std::string error;
+    EXPECT_FALSE(files.Write("../escape.int", Bytes("x"), error));
+    EXPECT_FALSE(std::filesystem::exists(user.Path().parent_path() / "escape.int"));
+}
+
+TEST(Files, WriteReplacesTheSameFileWhateverItsCase) {
+    TempDir data, user;
+    user.WriteText("SaveGame01.int", "old");
+    Files files(data.Path(), user.Path());
+    std::string error;
+    ASSERT_TRUE(files.Write("Savegame01.int", Bytes("new"), error)) << error;
+    EXPECT_EQ(user.ReadFile("SaveGame01.int"), Bytes("new"));
+    EXPECT_FALSE(std::filesystem::exists(user / "Savegame01.int"));
+    int entries = 0;
+    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(user.Path())) ++entries;
+    EXPECT_EQ(entries, 1);  // no temporary file left behind
+}
+
+TEST(Files, AFailedWriteOfAPairLeavesThePreviousFilesIntact) {
+    TempDir data, user;
+    user.WriteText("Savegame02.int", "old ints");
+    user.WriteText("Savegame02.str", "old strings");
+    Files files(data.Path(), user.Path());
+    std::string error;
+    // The second file cannot be written (its name is refused), so neither may change.
+    EXPECT_FALSE(files.WriteAll({{"Savegame02.int", Bytes("new ints")}, {"bad/name.str", Bytes("x")}},
+                                error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(user.ReadFile("Savegame02.int"), Bytes("old ints"));
+    EXPECT_EQ(user.ReadFile("Savegame02.str"), Bytes("old strings"));
+    // A target that cannot be replaced (a folder of that name) fails and is reported too.
+    std::filesystem::create_directory(user / "Blocked.int");
+    EXPECT_FALSE(files.Write("Blocked.int", Bytes("x"), error));
+    int entries = 0;
+    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(user.Path())) ++entries;
+    EXPECT_EQ(entries, 3);
+}
+
+TEST(Files, ReadingAMissingFileSaysWhichFile) {
+    TempDir data, user;
+    Files files(data.Path(), user.Path());
+    std::vector<std::uint8_t> out;
+    std::string error;
+    EXPECT_FALSE(files.Read("GeneralData.int", out, error));
+    EXPECT_NE(error.find("GeneralData.int"), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include "platform/application.h"
+#include "support/headless_app.h"
+
+namespace {
+
+using platform::Form;
+using platform::SpeedButton;
+using testsupport::HeadlessApp;
+
+TEST(Forms, ModalFormOpenedFromAModalFormReturnsResultsInOrder) {
+    HeadlessApp h;
+    Form outer(h.App(), "Outer", 300, 200), inner(h.App(), "Inner", 200, 100), main(h.App(), "Main", 100, 100);
+    auto* open = outer.Add<SpeedButton>("OpenInner");
+    auto* yes = inner.Add<SpeedButton>("Yes");
+    auto* ok = outer.Add<SpeedButton>("Ok");
+    int innerResult = -1;
+    std::vector<std::string> order;
+    open->OnClick = [&] {
+        innerResult = inner.ShowModal();
+        order.push_back("inner returned");
+    };
+    yes->OnClick = [&] { inner.SetModalResult(platform::mrYes); };
+    ok->OnClick = [&] { outer.SetModalResult(platform::mrOk); };
+    int outerResult = -1;
+    h.Then([&] { outerResult = outer.ShowModal(); order.push_back("outer returned"); main.Close(); });
+    h.Then([&] {
+        EXPECT_EQ(h.App().InputForm(), &outer);
+        h.App().ClickControl(*open);
+    });
+    h.Then([&] {
+        EXPECT_EQ(h.App().InputForm(), &inner);  // only the topmost modal form takes input
+        h.App().ClickControl(*yes);
+    });
+    h.Then([&] { h.App().ClickControl(*ok); });
+    h.App().Run(main);
+    EXPECT_EQ(innerResult, platform::mrYes);
+    EXPECT_EQ(outerResult, platform::mrOk);
+    EXPECT_EQ(order, (std::vector<std::string>{"inner returned", "outer returned"}));
+}
+
+TEST(Forms, CloseQueryCanRefuseAndEscapeGoesThroughIt) {
+    HeadlessApp h;
+    Form dialog(h.App(), "Dialog", 200, 100), main(h.App(), "Main", 100, 100);
+    bool allow = false;
+    int asked = 0;
+    dialog.OnCloseQuery = [&] {
+        ++asked;
+        return allow;
+    };
+    int result = -1;
+    h.Then([&] { result = dialog.ShowModal(); main.Close(); });
+    h.Then([&] { h.App().RequestClose(); });         // the window frame's close: refused
+    h.Then([&] { h.App().PressEnterEscape(false); });  // Escape: refused as well
+    h.Then([&] {
+        EXPECT_TRUE(dialog.Visible());
+        allow = true;
+        h.App().PressEnterEscape(false);
+    });
+    h.App().Run(main);
+    EXPECT_EQ(asked, 3);
+    EXPECT_EQ(result, platform::mrCancel);
+    EXPECT_FALSE(dialog.Visible());
+}
+
+TEST(Forms, ARefusedModalResultKeepsTheFormOpen) {
+    HeadlessApp h;
+    Form dialog(h.App(), "Dialog", 200, 100), main(h.App(), "Main", 100, 100);
+    bool pressed = false;
+    dialog.OnCloseQuery = [&] { return pressed; };
+    int result = -1;
+    h.Then([&] { result = dialog.ShowModal(); main.Close(); });
+    h.Then([&] {
+        dialog.SetModalResult(2);  // refused: no button was pressed
+        EXPECT_TRUE(dialog.Visible());
+        EXPECT_EQ(dialog.ModalResult(), platform::mrNone);
+        pressed = true;
+        dialog.SetModalResult(1);
+    });
+    h.App().Run(main);
+    EXPECT_EQ(result, 1);
+}
+
+TEST(Timers, FireInTimeOrderAndKeepFiringWhileAModalFormIsOpen) {
+    HeadlessApp h;
+    Form main(h.App(), "Main", 100, 100), dialog(h.App(), "Dialog", 100, 100);
+    platform::Timer fast(h.App(), 300, false), slow(h.App(), 1000, false);
+    std::vector<std::string> fired;
+    fast.OnTimer = [&] { fired.push_back("fast@" + std::to_string(h.Clock().NowMs())); };
+    slow.OnTimer = [&] {
+        fired.push_back("slow@" + std::to_string(h.Clock().NowMs()));
+        if (!dialog.Visible()) dialog.ShowModal();  // a timer that opens a modal form
+    };
+    h.Then([&] {
+        fast.SetEnabled(true);
+        slow.SetEnabled(true);
+    });
+    h.ThenWait(2100);
+    h.Then([&] { dialog.Close(); });
+    h.Then([&] { main.Close(); });
+    h.App().Run(main);
+    const std::vector<std::string> expected = {"fast@300", "fast@600", "fast@900", "slow@1000",
+                                               "fast@1200", "fast@1500", "fast@1800", "slow@2000",
+                                               "fast@2100"};
+    EXPECT_EQ(fired, expected);
+}
+
+TEST(Timers, ChangingTheIntervalRestartsTheCountAndDisabledTimersStayQuiet) {
+    HeadlessApp h;
+    Form main(h.App(), "Main", 100, 100);
+    platform::Timer timer(h.App(), 1000, true);
+    std::vector<std::int64_t> at;
+    timer.OnTimer = [&] {
+        at.push_back(h.Clock().NowMs());
+        timer.SetEnabled(false);
+        timer.SetInterval(50000);
+        timer.SetEnabled(true);
+    };
+    platform::Timer off(h.App(), 10, false);
+    off.OnTimer = [&] { ADD_FAILURE() << "a disabled timer fired"; };
+    h.ThenWait(101000);
+    h.Then([&] { main.Close(); });
+    h.App().Run(main);
+    EXPECT_EQ(at, (std::vector<std::int64_t>{1000, 51000, 101000}));
+}
+
+TEST(Forms, ShownFormsAreTracedWithTheirButtons) {
+    HeadlessApp h;
+    Form main(h.App(), "Main", 100, 100);
+    main.SetCaption("Thornfeud");
+    auto* b = main.Add<SpeedButton>("SpeedButton1");
+    b->SetCaption("Save && quit");
+    auto* hidden = main.Add<SpeedButton>("SpeedButton2");
+    hidden->SetCaption("Hidden");
+    hidden->Hide();
+    h.Then([&] { main.Close(); });
+    h.App().Run(main);
+    ASSERT_FALSE(h.Trace().empty());
+    EXPECT_EQ(h.Trace().front(), "0 shown Main caption=\"Thornfeud\" buttons=\"Save & quit\"");
+}
+
+TEST(Forms, AnErrorIsShownOnceAfterTheOperationAndNeverStacks) {
+    HeadlessApp h;
+    Form main(h.App(), "Main", 100, 100);
+    std::vector<std::string> steps;
+    h.Then([&] {
+        h.App().ReportError("Cannot load a.jpg", "picture:a.jpg");
+        h.App().ReportError("Cannot load a.jpg", "picture:a.jpg");
+        h.App().ReportError("Cannot load b.jpg", "picture:b.jpg");
+        steps.push_back("operation finished");
+    });
+    h.Then([&] {
+        ASSERT_NE(h.App().InputForm(), nullptr);
+        EXPECT_EQ(h.App().InputForm()->ClassName(), "ErrorBox");
+        steps.push_back("first box");
+        h.App().PressEnterEscape(true);
+    });
+    h.Then([&] {
+        EXPECT_EQ(h.App().InputForm()->ClassName(), "ErrorBox");
+        steps.push_back("second box");
+        h.App().PressEnterEscape(true);
+    });
+    h.Then([&] {
+        EXPECT_EQ(h.App().InputForm(), &main);
+        h.App().ReportError("Cannot load a.jpg", "picture:a.jpg");  // once per file name
+        main.Close();
+    });
+    h.App().Run(main);
+    EXPECT_EQ(steps, (std::vector<std::string>{"operation finished", "first box", "second box"}));
+    int boxes = 0;
+    for (const auto& line : h.Trace()) boxes += line.find("shown ErrorBox") != std::string::npos;
+    EXPECT_EQ(boxes, 2);
+}
+
+TEST(Display, CanvasSizeFollowsTheDesktopWidth) {
+    int w = 0, h = 0;
+    platform::Application::CanvasSizeFor(1440, 900, w, h);
+    EXPECT_EQ(w, 1440);
+    EXPECT_EQ(h, 900);
+    platform::Application::CanvasSizeFor(1439, 1200, w, h);
+    EXPECT_EQ(w, 1024);
+    EXPECT_EQ(h, 768);
+    platform::Application::CanvasSizeFor(801, 600, w, h);
+    EXPECT_EQ(w, 1024);
+    platform::Application::CanvasSizeFor(800, 600, w, h);
+    EXPECT_EQ(w, 800);
+    EXPECT_EQ(h, 600);
+}
+
+}  // namespace

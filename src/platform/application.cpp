@@ -269,6 +269,15 @@ bool Application::FireDueTimers() {
     }
 }
 
+bool Application::AdvanceVirtualTime(std::int64_t target) {
+    VirtualClock* clock = GetVirtualClock();
+    if (!clock || clock->NowMs() >= target) return false;
+    const std::int64_t due = NextTimerDue();
+    clock->AdvanceTo((due >= 0 && due <= target) ? due : target);
+    FireDueTimers();
+    return true;
+}
+
 // ---------------------------------------------------------------------------------------------
 // The loop
 
@@ -323,14 +332,14 @@ void Application::UpdateActivation() {
 bool Application::Step(const std::function<bool()>& done) {
     bool worked = RunPosted();
     if (quitting_ || done()) return !quitting_;
-    if (!pendingErrors_.empty() && !errorShowing_) {
-        ShowPendingError();
-        return !quitting_;
-    }
     worked = FireDueTimers() || worked;
     if (quitting_ || done()) return !quitting_;
     UpdateActivation();
     if (quitting_ || done()) return !quitting_;
+    if (!pendingErrors_.empty() && !errorShowing_) {
+        ShowPendingError();
+        return !quitting_;
+    }
     PresentIfDirty();
     if (worked) return true;
     {

@@ -83,6 +83,9 @@ public:
     VirtualClock* GetVirtualClock();  // null for the monotonic clock
     // Fires, in time order, every enabled timer due at or before now.
     bool FireDueTimers();
+    // With a virtual clock: moves time to the next timer due before target (or to target) and
+    // fires what fell due. False once the clock has reached target.
+    bool AdvanceVirtualTime(std::int64_t target);
     // The earliest due time of an enabled timer, or -1.
     std::int64_t NextTimerDue() const;
 

@@ -3,6 +3,11 @@
 #include "campaign/dialogs.h"
 #include "screens/tfcheats.h"
 #include "screens/tfcredits.h"
+#include "screens/tfdifficulty.h"
+#include "screens/tfpreviewmap.h"
+#include "screens/tfsaveload.h"
+#include "screens/tfselectmap.h"
+#include "screens/tfshowmap.h"
 #include "screens/tfoptions.h"
 #include "screens/tform1.h"
 #include "screens/tform2.h"
@@ -11,6 +16,7 @@
 #include "state/progress_file.h"
 #include "state/random.h"
 #include "state/reset.h"
+#include "state/new_game.h"
 #include "state/saved_games.h"
 
 namespace screens {
@@ -40,6 +46,11 @@ GameScreens::GameScreens(platform::Application& app, const StartOptions& options
     options_screen_ = std::make_unique<TFOptions>(*this);
     cheats_ = std::make_unique<TFCheats>(*this);
     credits_ = std::make_unique<TFCredits>(*this);
+    selectMap_ = std::make_unique<TFSelectMap>(*this);
+    showMap_ = std::make_unique<TFShowMap>(*this);
+    previewMap_ = std::make_unique<TFPreviewMap>(*this);
+    difficulty_ = std::make_unique<TFDifficulty>(*this);
+    saveLoad_ = std::make_unique<TFSaveLoad>(*this);
     dialogs_ = std::make_unique<MessageDialogs>(services_);
     logic::InstallDialogs(dialogs_.get());
 }
@@ -94,12 +105,36 @@ void GameScreens::ToggleMusic() {
 
 void GameScreens::TutorialOnAtMenu() {
     state::G().tutorialOn = true;
+    tutorialStep_ = 0;
     form2_->Tutorial().Activate();
 }
 
 void GameScreens::EndTutorial() {
     state::G().tutorialOn = false;
+    tutorialStep_ = 0;
     for (TutorialPanel* panel : tutorialPanels_) panel->Deactivate();
+}
+
+bool GameScreens::TutorialAt(int step) const {
+    return state::G().tutorialOn && tutorialStep_ == step;
+}
+
+void GameScreens::AdvanceTutorial(int fromStep) {
+    // The panels of the later steps come with the screens they explain.
+    if (TutorialAt(fromStep)) tutorialStep_ = fromStep + 1;
+}
+
+void GameScreens::StartTutorial() {
+    state::G().tutorialOn = true;
+    tutorialStep_ = 1;
+    form2_->Tutorial().Deactivate();
+    TutorialPanel& list = selectMap_->Tutorial();
+    list.SetStep("Tutorial: #1",
+                 "Welcome to your first game! Only a few scenarios can be played at first; each "
+                 "scenario you win unlocks the next one.",
+                 "Click on \"Desert Of Darkness\"");
+    list.Activate();
+    NewGameFlow();
 }
 
 void GameScreens::ExitTutorial() {
@@ -116,13 +151,29 @@ void GameScreens::NewGameFlow() {
     g.modSetting[1] = 0;
     state::ResetGameState(g);
     form2_->Hide();
-    // 2. The scenario choice sets ModSetting slot 1 when the player starts a game. Its screens
-    // come with the scenario issue; until then no scenario can be chosen.
+    // 2. The scenario choice; it sets ModSetting slot 1 when the player starts a game.
+    selectMap_->Reset();
+    selectMap_->ShowModal();
     // 3. Nothing chosen: back to the main menu.
     if (g.modSetting[1] <= 0) {
         form2_->Show();
         return;
     }
+    // 4. The difficulty, "Very easy" unless the player picks another.
+    state::SetDifficulty(1, g);
+    difficulty_->Prepare();
+    difficulty_->ShowModal();
+    // 5. to 9. The first round, the map, the theme introduction and the game itself come with
+    // the strategic map; until then the start message closes the flow.
+    const int lord = state::InRange(g.currentLord, 1, 4) ? g.currentLord : 1;
+    dialogs_->ShowNotice(
+        "hero" + std::to_string(lord) + ".jpg", "Your adventures begin!",
+        "You are one of the prestigious lords of this kingdom and you dream of the crown - be it "
+        "for selfish reasons or to bring peace to the land. Hire a strong army, gain experience as "
+        "a hero and finally your dream might become true...",
+        "Continue");
+    // 10. Back to the main menu.
+    form2_->Show();
 }
 
 void GameScreens::LoadGameFlow() {
@@ -130,9 +181,24 @@ void GameScreens::LoadGameFlow() {
     // 1. Nothing loaded yet, and no load asks for confirmation from here.
     g.inDungeon = -1;
     for (int lord = 1; lord <= 4; ++lord) g.heroSkill[lord][1] = 0;
-    // 2. The saved-game screen comes with the saved-game issue.
-    // 3. Nothing was loaded: stay in the main menu.
+    // 2. The saved-game screen.
+    saveLoad_->FillSaveScreen();
+    saveLoad_->ShowModal();
+    // 3. Nothing was loaded: stay in the main menu. A loaded game opens the strategic map once
+    // it exists.
     if (g.inDungeon == -1) return;
+}
+
+void GameScreens::SaveLoadFromOptions() {
+    if (state::G().tutorialOn) {
+        dialogs_->ShowShortNotice("Sorry, during the tutorial you cannot save or load a game.",
+                                  "Continue");
+        return;
+    }
+    saveLoad_->FillSaveScreen();
+    saveLoad_->ShowModal();
+    // The dungeon view and the map are redrawn here once they exist.
+    options_screen_->Close();
 }
 
 void GameScreens::ExitToMainMenu() {

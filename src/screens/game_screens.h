@@ -19,6 +19,11 @@ class TFOptions;
 class TFCheats;
 class TFCredits;
 class TutorialPanel;
+class TFSelectMap;
+class TFShowMap;
+class TFPreviewMap;
+class TFDifficulty;
+class TFSaveLoad;
 
 struct StartOptions {
     bool fixedSeed = false;  // the console's --seed replaces the clock's seed
@@ -43,6 +48,11 @@ public:
     TFOptions& OptionsScreen() { return *options_screen_; }
     TFCheats& Cheats() { return *cheats_; }
     TFCredits& Credits() { return *credits_; }
+    TFSelectMap& SelectMap() { return *selectMap_; }
+    TFShowMap& Sheet() { return *showMap_; }
+    TFPreviewMap& Preview() { return *previewMap_; }
+    TFDifficulty& Difficulty() { return *difficulty_; }
+    TFSaveLoad& SaveLoad() { return *saveLoad_; }
 
     // The error box for file, picture and device errors.
     void ShowError(const std::string& text);
@@ -61,12 +71,20 @@ public:
     void EndTutorial();
     // "Exit" on a tutorial panel: asks, and ends the tutorial on Yes.
     void ExitTutorial();
+    // The tutorial's step (0 to 57); a step's awaited action moves it on by one.
+    int TutorialStep() const { return tutorialStep_; }
+    bool TutorialAt(int step) const;
+    void AdvanceTutorial(int fromStep);
+    // "Start the tutorial": step 1, then the new-game flow.
+    void StartTutorial();
 
     // The main menu's flows.
     void NewGameFlow();
     void LoadGameFlow();
     // The options' "Exit to main menu".
     void ExitToMainMenu();
+    // The options' "Save/Load game".
+    void SaveLoadFromOptions();
 
 private:
     platform::Application& app_;
@@ -79,6 +97,12 @@ private:
     std::unique_ptr<TFOptions> options_screen_;
     std::unique_ptr<TFCheats> cheats_;
     std::unique_ptr<TFCredits> credits_;
+    std::unique_ptr<TFSelectMap> selectMap_;
+    std::unique_ptr<TFShowMap> showMap_;
+    std::unique_ptr<TFPreviewMap> previewMap_;
+    std::unique_ptr<TFDifficulty> difficulty_;
+    std::unique_ptr<TFSaveLoad> saveLoad_;
+    int tutorialStep_ = 0;
     std::vector<TutorialPanel*> tutorialPanels_;
 };
 

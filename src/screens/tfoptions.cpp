@@ -28,15 +28,8 @@ TFOptions::TFOptions(GameScreens& screens)
                              [this] { screens_.ToggleSound(); });
     musicButton_ = AddButton(*this, s, "SpeedButton4", "Music: On", x, 230, w, 40,
                              [this] { screens_.ToggleMusic(); });
-    saveLoadButton_ = AddButton(*this, s, "SpeedButton7", "Save/Load game", x, 280, w, 40, [this] {
-        if (state::G().tutorialOn) {
-            screens_.Dialogs().ShowShortNotice(
-                "Sorry, during the tutorial you cannot save or load a game.", "Continue");
-            return;
-        }
-        // The saved-game screen comes with the saved-game issue; until then the button only
-        // refuses during the tutorial.
-    });
+    saveLoadButton_ = AddButton(*this, s, "SpeedButton7", "Save/Load game", x, 280, w, 40,
+                                [this] { screens_.SaveLoadFromOptions(); });
     AddButton(*this, s, "SpeedButton3", "Exit to main menu", x, 330, w, 40,
               [this] { screens_.ExitToMainMenu(); });
 }

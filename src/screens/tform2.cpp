@@ -39,10 +39,8 @@ TForm2::TForm2(GameScreens& screens)
                   screens_.NewGameFlow();
               });
     y += 50;
-    AddButton(*this, s, "SpeedButton13", "Start the tutorial", kColumnX, y, kColumnW, 42, [this] {
-        screens_.TutorialOnAtMenu();
-        screens_.NewGameFlow();
-    });
+    AddButton(*this, s, "SpeedButton13", "Start the tutorial", kColumnX, y, kColumnW, 42,
+              [this] { screens_.StartTutorial(); });
     y += 50;
     AddButton(*this, s, "SpeedButton15", "Load a game", kColumnX, y, kColumnW, 42, [this] {
         if (state::G().tutorialOn) {

@@ -1,0 +1,24 @@
+// The choice of difficulty before a new game.
+#pragma once
+
+#include <array>
+
+#include "platform/form.h"
+
+namespace screens {
+
+class GameScreens;
+
+class TFDifficulty final : public platform::Form {
+public:
+    explicit TFDifficulty(GameScreens& screens);
+    // Enables the first n buttons for the unlocked difficulty n (all from 7 on).
+    void Prepare();
+
+private:
+    GameScreens& screens_;
+    std::array<platform::SpeedButton*, 7> buttons_{};
+    std::array<platform::Picture*, 7> pictures_{};
+};
+
+}  // namespace screens

@@ -1,0 +1,95 @@
+#include "screens/tfsaveload.h"
+
+#include "screens/game_screens.h"
+#include "state/game_state.h"
+#include "state/saved_games.h"
+
+namespace screens {
+
+TFSaveLoad::TFSaveLoad(GameScreens& screens)
+    : Form(screens.App(), "TFSaveLoad", 860, 640), screens_(screens) {
+    SetCaption("Save / Load");
+    Services& s = screens.Svc();
+    for (int slot = 1; slot <= 5; ++slot) {
+        const int y = 20 + (slot - 1) * 96;
+        auto* label = AddLabel(*this, "LabelSlot" + std::to_string(slot), 20, y + 30, 90, 28, 16, true, false);
+        label->SetCaption("Slot: " + std::to_string(slot));
+        auto* hint = AddLabel(*this, "LabelHint" + std::to_string(slot), 120, y, 420, 22, 12, false, false);
+        hint->SetCaption("Enter a description for the savegame here:");
+        descriptions_[slot] = Add<platform::Edit>("Edit" + std::to_string(slot));
+        descriptions_[slot]->SetBounds(120, y + 26, 420, 34);
+        saveButtons_[slot] = AddButton(*this, s, "SpeedButton" + std::to_string(slot * 2 - 1), "Save",
+                                       560, y + 24, 130, 38, [this, slot] { SaveSlot(slot); });
+        loadButtons_[slot] = AddButton(*this, s, "SpeedButton" + std::to_string(slot * 2), "Load",
+                                       706, y + 24, 130, 38, [this, slot] { LoadSlot(slot); });
+    }
+    loadButtons_[state::kAutoSlot] =
+        AddButton(*this, s, "SpeedButton12", "Continue your last game (autosave feature)", 120, 510,
+                  560, 42, [this] { LoadSlot(state::kAutoSlot); });
+    AddButton(*this, s, "SpeedButton11", "Back", 355, 576, 150, 42, [this] {
+        // The strategic screen's theme boxes are set up here once it exists.
+        Close();
+    });
+}
+
+void TFSaveLoad::FillSaveScreen() {
+    const state::GameState& g = state::G();
+    const state::SlotDescriptions texts = state::ReadDescriptions();
+    for (int slot = 1; slot <= 5; ++slot) descriptions_[slot]->SetText(texts[slot - 1]);
+    for (int slot = 1; slot <= 6; ++slot) loadButtons_[slot]->SetEnabled(state::SlotExists(slot));
+    const int lord = state::InRange(g.currentLord, 1, 4) ? g.currentLord : 1;
+    const bool running = g.lord[lord][state::Lord::inGame] >= 1;
+    for (int slot = 1; slot <= 5; ++slot) saveButtons_[slot]->SetEnabled(running);
+}
+
+void TFSaveLoad::SaveDescriptions() {
+    state::SlotDescriptions texts;
+    for (int slot = 1; slot <= 5; ++slot) texts[slot - 1] = descriptions_[slot]->Text();
+    std::string error;
+    if (!state::WriteDescriptions(texts, error)) screens_.ShowError(error);
+}
+
+void TFSaveLoad::SaveSlot(int slot) {
+    logic::Dialogs& ui = screens_.Dialogs();
+    if (loadButtons_[slot]->Enabled() &&
+        ui.AskYesNo("Do you really want to SAVE the game in this slot (any saved games in this "
+                    "slot are lost)?",
+                    "Yes", "No") != 1) {
+        ui.ShowShortNotice("Error! Game could not be saved. Please try again.", "Continue");
+        return;
+    }
+    // The game first, then the descriptions: a save that fails leaves both as they were.
+    std::string error;
+    if (!state::SaveGame(slot, error)) {
+        screens_.ShowError(error);
+        return;
+    }
+    SaveDescriptions();
+    ui.ShowShortNotice("Game saved.", "Continue");
+    FillSaveScreen();
+}
+
+void TFSaveLoad::LoadSlot(int slot) {
+    state::GameState& g = state::G();
+    logic::Dialogs& ui = screens_.Dialogs();
+    const int dungeonLord = state::InRange(g.dungeonLord, 1, 4) ? g.dungeonLord : 1;
+    if (g.heroSkill[dungeonLord][1] > 0) {
+        const char* question =
+            slot == state::kAutoSlot
+                ? "Do you really want to LOAD your last automatic savegame (the current game "
+                  "will be lost)?"
+                : "Do you really want to LOAD this game (the current game will be lost)?";
+        if (ui.AskYesNo(question, "Yes", "No") != 1) return;
+    }
+    std::string error;
+    if (!state::LoadGame(slot, error)) {
+        screens_.ShowError(error);
+        return;
+    }
+    ui.ShowShortNotice("Game loaded.", "Continue");
+    FillSaveScreen();
+    // The theme boxes and the duel panel are set up here once those screens exist.
+    Close();
+}
+
+}  // namespace screens

@@ -1,0 +1,31 @@
+// The saved-game slots: five slots with a description each, and the automatic slot.
+#pragma once
+
+#include <array>
+
+#include "platform/form.h"
+
+namespace screens {
+
+class GameScreens;
+
+class TFSaveLoad final : public platform::Form {
+public:
+    explicit TFSaveLoad(GameScreens& screens);
+
+    // Descriptions from the file; a load button for each slot that holds a game; the save
+    // buttons only while a game runs.
+    void FillSaveScreen();
+
+private:
+    void SaveSlot(int slot);
+    void LoadSlot(int slot);
+    void SaveDescriptions();
+
+    GameScreens& screens_;
+    std::array<platform::Edit*, 6> descriptions_{};
+    std::array<platform::SpeedButton*, 6> saveButtons_{};
+    std::array<platform::SpeedButton*, 7> loadButtons_{};  // 1..5 and 6 for the automatic slot
+};
+
+}  // namespace screens

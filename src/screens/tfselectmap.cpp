@@ -1,0 +1,151 @@
+#include "screens/tfselectmap.h"
+
+#include "platform/files.h"
+#include "screens/game_screens.h"
+#include "screens/scenario_list.h"
+#include "screens/tfpreviewmap.h"
+#include "screens/tfshowmap.h"
+#include "state/game_state.h"
+#include "state/new_game.h"
+#include "state/scenario_files.h"
+
+namespace screens {
+
+namespace {
+constexpr int kPageX = 5, kPageY = 70, kPageW = 710, kPageH = 420;
+}
+
+TFSelectMap::TFSelectMap(GameScreens& screens)
+    : Form(screens.App(), "TFSelectMap", 720, 640), screens_(screens) {
+    SetCaption(kDialogCaption);
+    Services& s = screens.Svc();
+    auto* title = AddLabel(*this, "Label1", 20, 18, 500, 40, 24, true, false);
+    title->SetCaption("Choose a scenario");
+    title->SetColor(platform::colors::kGold);
+    auto* cheat = AddPicture(*this, "Image9", 640, 8, 56, 56);
+    cheat->LoadPicture("dialog_seal.jpg");
+    cheat->OnClick = [this] {
+        if (screens_.Dialogs().AskYesNo(
+                "You have discovered a hidden cheat! Do you really want to unlocked all maps and "
+                "difficulty settings? (WARNING SPOILER!)",
+                "Yes", "No") == 1) {
+            state::G().scenariosUnlocked = 12;
+            state::G().difficultyUnlocked = 12;
+            RefreshAvailability();
+        }
+    };
+
+    page1_ = Add<platform::Panel>("Panel1");
+    page1_->SetBounds(kPageX, kPageY, kPageW, kPageH);
+    page2_ = Add<platform::Panel>("Panel2");
+    page2_->SetBounds(kPageX, kPageY, kPageW, kPageH);
+    int row1 = 0, row2 = 0;
+    for (int i = 0; i < 8; ++i) {
+        const ScenarioEntry& e = kScenarios[i];
+        platform::Panel* page = e.page == 1 ? page1_ : page2_;
+        const int row = e.page == 1 ? row1++ : row2++;
+        const int y = 16 + row * 64;
+        availability_[i] = AddPicture(*page, "Image" + std::to_string(i + 1), 60, y, 48, 48);
+        AddButton(*page, s, "SpeedButton" + std::to_string(i + 1), e.caption, 124, y + 4, 460, 40,
+                  [this, i] { ChooseScenario(i); });
+    }
+    auto* hint = AddLabel(*page2_, "Label2", 60, 170, 600, 44, 13);
+    hint->SetCaption(
+        "Please enter the filename without any file extensions and click the \"Play!\" button.");
+    customName_ = page2_->Add<platform::Edit>("Edit1");
+    customName_->SetBounds(60, 222, 400, 34);
+    AddButton(*page2_, s, "SpeedButton9", "Play!", 480, 220, 120, 38, [this] { PlayCustom(); });
+
+    pageButton_ = AddButton(*this, s, "SpeedButton10", "Next...", 520, 500, 180, 40,
+                            [this] { TogglePage(); });
+    AddButton(*this, s, "SpeedButton11", "Back", 20, 500, 180, 40, [this] {
+        if (state::G().tutorialOn) {
+            screens_.Dialogs().ShowShortNotice(kTutorialRefusal, "Continue");
+            return;
+        }
+        Close();
+    });
+    tutorial_ = std::make_unique<TutorialPanel>(*this, s, 210, 548, 500, 86, "SpeedButton12",
+                                                "SpeedButton13", "SpeedButton14");
+    tutorial_->onExit = [this] { screens_.ExitTutorial(); };
+    screens.RegisterTutorialPanel(tutorial_.get());
+    page2_->Hide();
+}
+
+void TFSelectMap::Reset() {
+    pageButton_->SetCaption("Next...");
+    page2_->Hide();
+    RefreshAvailability();
+}
+
+void TFSelectMap::RefreshAvailability() {
+    const state::Int unlocked = state::G().scenariosUnlocked;
+    for (int i = 0; i < 8; ++i) {
+        availability_[i]->LoadPicture(unlocked > kScenarios[i].needsAbove ? "b3_sm.jpg"
+                                                                          : "b3_sm_g.jpg");
+    }
+}
+
+void TFSelectMap::TogglePage() {
+    if (state::G().tutorialOn) {
+        screens_.Dialogs().ShowShortNotice(kTutorialRefusal, "Continue");
+        return;
+    }
+    const bool toSecond = !page2_->Visible();
+    page2_->SetVisible(toSecond);
+    pageButton_->SetCaption(toSecond ? "Previous..." : "Next...");
+}
+
+void TFSelectMap::ChooseScenario(int index) {
+    state::GameState& g = state::G();
+    const ScenarioEntry& e = kScenarios[index];
+    if (g.tutorialOn) {
+        if (!e.tutorial) {
+            screens_.Dialogs().ShowShortNotice(kTutorialRefusal, "Continue");
+            return;
+        }
+        screens_.AdvanceTutorial(1);
+    }
+    if (!(g.scenariosUnlocked > e.needsAbove)) {
+        screens_.Preview().ShowFor(e.baseName, e.number);
+        return;
+    }
+    LoadAndShowSheet(e.baseName, e.number, "");
+}
+
+void TFSelectMap::PlayCustom() {
+    if (state::G().tutorialOn) {
+        screens_.Dialogs().ShowShortNotice(kTutorialRefusal, "Continue");
+        return;
+    }
+    const std::string name = customName_->Text();
+    const std::string picture =
+        platform::CurrentFiles().Exists(name + ".jpg") ? name + ".jpg" : "m1_action_help.jpg";
+    LoadAndShowSheet(name, kCustomScenarioNumber, picture);
+}
+
+void TFSelectMap::LoadAndShowSheet(const std::string& baseName, int number,
+                                   const std::string& picture) {
+    state::GameState& g = state::G();
+    const state::LoadResult result =
+        state::LoadScenario(baseName, [](state::GameState& gs) { state::ScenarioSetup(gs); }, g);
+    if (result.status == state::LoadStatus::notFound) {
+        screens_.Dialogs().ShowShortNotice(state::kScenarioNotFoundText, "Continue");
+        return;
+    }
+    if (!result.Ok()) {
+        screens_.ShowError(result.message);
+        return;
+    }
+    g.modSetting[1] = 0;
+    const int scenarioNumber = number == 0 ? g.mapSetting[3] : number;
+    TFShowMap& sheet = screens_.Sheet();
+    sheet.Fill(picture.empty() ? g.modText[6] + ".jpg" : picture, scenarioNumber);
+    if (sheet.Run()) {
+        g.modSetting[1] = 1;
+        g.playedScenario = scenarioNumber;
+        Close();
+    }
+}
+
+}  // namespace screens

@@ -8,8 +8,17 @@ namespace {
 
 using testsupport::HeadlessApp;
 
+// The pictures the dialogs of these tests show.
+bool WritePictures(const HeadlessApp& h) {
+    for (const char* name : {"p.jpg", "m2_castle.jpg", "dialog_seal.jpg"}) {
+        h.Data().WriteFile(name, testsupport::MakeJpeg(40, 40, 120, 100, 60));
+    }
+    return true;
+}
+
 struct DialogFixture {
     HeadlessApp h;
+    bool pictures = WritePictures(h);
     sound::SoundSystem sound{h.App().Audio(),
                              sound::SoundSwitches{[] { return true; }, [] { return false; }},
                              [](int) { return 0; }, sound::MusicHooks{}};

@@ -383,22 +383,52 @@ bool Application::Step(const std::function<bool()>& done) {
     return !quitting_;
 }
 
-void Application::DrawCanvas() {
+void Application::InvalidateRect(const Rect& r) {
+    if (dirty_ || r.w <= 0 || r.h <= 0) return;
+    if (dirtyArea_.w <= 0 || dirtyArea_.h <= 0) {
+        dirtyArea_ = r;
+        return;
+    }
+    const int x1 = std::min(dirtyArea_.x, r.x), y1 = std::min(dirtyArea_.y, r.y);
+    const int x2 = std::max(dirtyArea_.x + dirtyArea_.w, r.x + r.w);
+    const int y2 = std::max(dirtyArea_.y + dirtyArea_.h, r.y + r.h);
+    dirtyArea_ = Rect{x1, y1, x2 - x1, y2 - y1};
+}
+
+void Application::DrawCanvas() { DrawCanvas(Rect{0, 0, canvas_->Width(), canvas_->Height()}); }
+
+void Application::DrawCanvas(const Rect& area) {
     Canvas& canvas = *canvas_;
-    canvas.SetClip(Rect{0, 0, canvas.Width(), canvas.Height()});
-    canvas.Fill(Rect{0, 0, canvas.Width(), canvas.Height()}, colors::kBlack);
+    canvas.SetClip(area);
+    canvas.Fill(area, colors::kBlack);
     for (Form* f : zOrder_) {
         if (!f->Visible()) continue;
+        canvas.SetClip(area);
         f->DrawTree(canvas, 0, 0);
-        canvas.SetClip(Rect{0, 0, canvas.Width(), canvas.Height()});
     }
+    canvas.SetClip(Rect{0, 0, canvas.Width(), canvas.Height()});
 }
 
 void Application::PresentIfDirty() {
-    if (!dirty_ || options_.headless) return;
-    dirty_ = false;
-    DrawCanvas();
-    backend_->Present(*canvas_);
+    if (options_.headless) return;
+    if (dirty_) {
+        dirty_ = false;
+        dirtyArea_ = Rect{};
+        DrawCanvas();
+        backend_->Present(*canvas_, Rect{0, 0, canvas_->Width(), canvas_->Height()});
+        return;
+    }
+    if (dirtyArea_.w <= 0 || dirtyArea_.h <= 0) return;
+    Rect area = dirtyArea_;
+    dirtyArea_ = Rect{};
+    // Clip to the canvas.
+    const int x1 = std::max(0, area.x), y1 = std::max(0, area.y);
+    const int x2 = std::min(canvas_->Width(), area.x + area.w);
+    const int y2 = std::min(canvas_->Height(), area.y + area.h);
+    if (x2 <= x1 || y2 <= y1) return;
+    area = Rect{x1, y1, x2 - x1, y2 - y1};
+    DrawCanvas(area);
+    backend_->Present(*canvas_, area);
 }
 
 bool Application::Screenshot(const std::string& path, std::string& error) {

@@ -96,7 +96,9 @@ public:
     Form* InputForm() const;
     // The form shown most recently (for the console's expect-shown).
     Form* LastShown() const { return lastShown_; }
+    // The whole canvas, or one area of it, needs drawing again.
     void Invalidate() { dirty_ = true; }
+    void InvalidateRect(const Rect& r);
 
     // --- input, as the player gives it (also used by the console and tests) ---
     void ClickControl(Control& control, MouseButton button = MouseButton::Left);
@@ -122,8 +124,9 @@ public:
     bool Tracing() const { return static_cast<bool>(traceSink_); }
     // Draws the canvas now and writes it as PNG.
     bool Screenshot(const std::string& path, std::string& error);
-    // Draws every visible form onto the canvas (the benchmark measures this).
+    // Draws every visible form onto the canvas, or only into one area of it.
     void DrawCanvas();
+    void DrawCanvas(const Rect& area);
     Canvas& GetCanvas();
 
 private:
@@ -178,7 +181,8 @@ private:
     std::function<bool()> idleHook_;
     std::function<void(const std::string&)> traceSink_;
     bool quitting_ = false;
-    bool dirty_ = true;
+    bool dirty_ = true;        // the whole canvas
+    Rect dirtyArea_{};         // else this part of it (empty: nothing)
 
     Control* hover_ = nullptr;
     Control* pressed_ = nullptr;

@@ -30,7 +30,8 @@ public:
     virtual void DesktopSize(int& width, int& height) = 0;
     // Makes a canvas of this size visible; false when full screen was asked and not had.
     virtual bool ShowCanvas(int width, int height, bool fullScreen) = 0;
-    virtual void Present(Canvas& canvas) = 0;
+    // Shows the canvas; only the given area has changed since the last time.
+    virtual void Present(Canvas& canvas, const Rect& changed) = 0;
     // Waits at most waitMs (-1: until something happens) and appends what arrived.
     virtual void Wait(int waitMs, std::vector<InputEvent>& events) = 0;
     // Interrupts a Wait from any thread.

@@ -17,7 +17,7 @@ public:
         h = height_;
     }
     bool ShowCanvas(int, int, bool) override { return true; }
-    void Present(Canvas&) override {}
+    void Present(Canvas&, const Rect&) override {}
     void Wait(int, std::vector<InputEvent>&) override {}
     void Wake() override {}
 

@@ -82,10 +82,12 @@ public:
         return ok;
     }
 
-    void Present(Canvas& canvas) override {
+    void Present(Canvas& canvas, const Rect& changed) override {
         if (!texture_) return;
         SDL_Surface* s = canvas.Surface();
-        SDL_UpdateTexture(texture_, nullptr, s->pixels, s->pitch);
+        SDL_Rect r{changed.x, changed.y, changed.w, changed.h};
+        const auto* first = static_cast<const Uint8*>(s->pixels) + changed.y * s->pitch + changed.x * 4;
+        SDL_UpdateTexture(texture_, &r, first, s->pitch);
         SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
         SDL_RenderClear(renderer_);
         SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);

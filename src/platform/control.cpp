@@ -42,8 +42,9 @@ void Control::SetPosition(int x, int y) { SetBounds(x, y, bounds_.w, bounds_.h);
 void Control::SetBounds(int x, int y, int w, int h) {
     Rect r{x, y, std::max(0, w), std::max(0, h)};
     if (r.x == bounds_.x && r.y == bounds_.y && r.w == bounds_.w && r.h == bounds_.h) return;
+    Invalidate();  // where it was
     bounds_ = r;
-    Invalidate();
+    Invalidate();  // where it is
 }
 
 Rect Control::ScreenBounds() const {
@@ -95,7 +96,13 @@ void Control::SendToBack() {
 }
 
 void Control::Invalidate() {
-    if (Application* app = App()) app->Invalidate();
+    Application* app = App();
+    if (!app) return;
+    if (!parent_) {
+        app->Invalidate();  // a form: its whole area (and what it covered) changes
+        return;
+    }
+    app->InvalidateRect(ScreenBounds());
 }
 
 bool Control::HitTestable() const {

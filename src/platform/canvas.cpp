@@ -27,6 +27,7 @@ std::string FindFont(const char* pattern, const char* fallback) {
             FcPatternDestroy(match);
         }
         FcPatternDestroy(pat);
+        FcFini();  // the font files are all we need of it
     }
     if (result.empty()) result = fallback;
     return result;

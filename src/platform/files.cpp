@@ -173,6 +173,13 @@ bool Files::WriteAll(const std::vector<PendingFile>& files, std::string& error) 
             discard();
             return false;
         }
+        // A target that could not be replaced (a folder of that name) is found before any file
+        // of the set changes.
+        if (std::filesystem::is_directory(*target, ec)) {
+            error = IoErrorText("write", file.name, EISDIR);
+            discard();
+            return false;
+        }
         fs::path tmp;
         if (!WriteTemporary(*target, file.data, tmp, error)) {
             discard();

@@ -29,7 +29,7 @@ MessageDialogs::MessageDialogs(Services& services) : services_(services) {
 
     // The offer's second picture: a seal whose double click hides the dungeon cheat.
     auto* seal = AddPicture(*message4_, "Image2", 24, 290, 56, 56);
-    seal->LoadPicture("dialog_seal.jpg");
+    seal->LoadPicture("m1_action_help.jpg");
     seal->OnDblClick = [this] {
         if (!dungeonCheatAvailable || !dungeonCheatAvailable()) return;
         const int answer = AskYesNo(

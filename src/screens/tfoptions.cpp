@@ -11,7 +11,7 @@ TFOptions::TFOptions(GameScreens& screens)
     SetCaption(kDialogCaption);
     Services& s = screens.Svc();
     auto* image5 = AddPicture(*this, "Image5", 20, 20, 90, 90);
-    image5->LoadPicture("options_emblem.jpg");
+    image5->LoadPicture("m1_book.jpg");
     image5->OnClick = [this] {
         const int answer = screens_.Dialogs().AskYesNo(
             "You have discovered a hidden cheat! Do you want to open the cheat menu? (WARNING "

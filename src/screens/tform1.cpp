@@ -1,6 +1,7 @@
 #include "screens/tform1.h"
 
 #include <chrono>
+#include <string>
 
 #include "screens/game_screens.h"
 #include "screens/tform2.h"
@@ -11,6 +12,13 @@
 
 namespace screens {
 
+namespace {
+// The background picture drawn for the canvas size.
+std::string BackgroundFor(int canvasWidth) {
+    return canvasWidth >= 1440 ? "background_1440.jpg" : "background_1024.jpg";
+}
+}  // namespace
+
 TForm1::TForm1(GameScreens& screens)
     : Form(screens.App(), "TForm1", screens.App().CanvasWidth(), screens.App().CanvasHeight()),
       screens_(screens),
@@ -19,7 +27,7 @@ TForm1::TForm1(GameScreens& screens)
     SetColor(platform::colors::kBlack);
     SetCaption(kGameCaption);
     image1_ = AddPicture(*this, "Image1", 0, 0, Width(), Height());
-    image1_->LoadPicture("background.jpg");
+    image1_->LoadPicture(BackgroundFor(App().CanvasWidth()));
     soundtimer1_.OnTimer = [this] { screens_.MusicTimerTick(); };
     OnActivate = [this] {
         if (started_) return;
@@ -37,6 +45,7 @@ void TForm1::SwitchToFullScreen() {
             "Continue");
     }
     image1_->SetBounds(0, 0, App().CanvasWidth(), App().CanvasHeight());
+    image1_->LoadPicture(BackgroundFor(App().CanvasWidth()));
 }
 
 void TForm1::StartUp() {

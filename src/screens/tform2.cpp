@@ -19,12 +19,14 @@ TForm2::TForm2(GameScreens& screens)
     : Form(screens.App(), "TForm2", kWidth, kHeight), screens_(screens) {
     SetCaption(kGameCaption);
     Services& s = screens.Svc();
-    auto* banner = AddPicture(*this, "Image1", 2, 2, kWidth - 4, 140);
-    banner->LoadPicture("menu_banner.jpg");
+    auto* title = AddLabel(*this, "Label1", 0, 40, kWidth, 70, 48, true, false);
+    title->SetAlign(platform::Align::Center);
+    title->SetColor(platform::colors::kGold);
+    title->SetCaption("Marchholt");
     image30_ = AddPicture(*this, "Image30", 24, 160, 200, 240);
-    image30_->LoadPicture("menu_side_left.jpg");
+    image30_->LoadPicture("menu_side1.jpg");
     image31_ = AddPicture(*this, "Image31", kWidth - 224, 160, 200, 240);
-    image31_->LoadPicture("menu_side_right.jpg");
+    image31_->LoadPicture("menu_side2.jpg");
 
     const std::string tutorialRefusal =
         "Sorry, during the tutorial this is not possible. If you wish to start a new game on your "

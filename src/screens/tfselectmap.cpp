@@ -23,7 +23,7 @@ TFSelectMap::TFSelectMap(GameScreens& screens)
     title->SetCaption("Choose a scenario");
     title->SetColor(platform::colors::kGold);
     auto* cheat = AddPicture(*this, "Image9", 640, 8, 56, 56);
-    cheat->LoadPicture("dialog_seal.jpg");
+    cheat->LoadPicture("m1_book_y.jpg");
     cheat->OnClick = [this] {
         if (screens_.Dialogs().AskYesNo(
                 "You have discovered a hidden cheat! Do you really want to unlocked all maps and "

@@ -6,11 +6,12 @@ namespace {
 
 // Tables a finished game leaves behind that the classic reset does not reach. Without this a
 // second game in the same run would start with the previous game's hero skills (which also make
-// the load screen ask for confirmation), the pickups of a dungeon that is no longer there, the
+// the load screen ask for confirmation), the pickups of the dungeons of the last game, the
 // scratch army of the last city fight and the flags of a step that was cut short.
 void ClearLeftoversOfPreviousGame(GameState& g) {
     g.heroSkill.ClearRows(1, 4);
     g.dungeonPickup.ClearRows(1, 7);
+    g.storedDungeonPickup.Clear();
     g.army.ClearRows(0, 0);
     g.enteringDungeon = false;
     g.battleStarted = false;

@@ -66,9 +66,12 @@ TEST(Files, AFailedWriteOfAPairLeavesThePreviousFilesIntact) {
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(user.ReadFile("Savegame02.int"), Bytes("old ints"));
     EXPECT_EQ(user.ReadFile("Savegame02.str"), Bytes("old strings"));
-    // A target that cannot be replaced (a folder of that name) fails and is reported too.
-    std::filesystem::create_directory(user / "Blocked.int");
-    EXPECT_FALSE(files.Write("Blocked.int", Bytes("x"), error));
+    // A target that cannot be replaced (a folder of that name) fails before the other file of
+    // the pair changes.
+    std::filesystem::create_directory(user / "Blocked.str");
+    EXPECT_FALSE(files.WriteAll({{"Savegame02.int", Bytes("new ints")}, {"Blocked.str", Bytes("x")}},
+                                error));
+    EXPECT_EQ(user.ReadFile("Savegame02.int"), Bytes("old ints"));
     int entries = 0;
     for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(user.Path())) ++entries;
     EXPECT_EQ(entries, 3);

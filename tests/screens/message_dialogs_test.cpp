@@ -10,7 +10,7 @@ using testsupport::HeadlessApp;
 
 // The pictures the dialogs of these tests show.
 bool WritePictures(const HeadlessApp& h) {
-    for (const char* name : {"p.jpg", "m2_castle.jpg", "dialog_seal.jpg"}) {
+    for (const char* name : {"p.jpg", "m2_castle.jpg", "m1_action_help.jpg"}) {
         h.Data().WriteFile(name, testsupport::MakeJpeg(40, 40, 120, 100, 60));
     }
     return true;

@@ -1,0 +1,7 @@
+#include "catalog.h"
+
+namespace gendata {
+
+void AddIconPainters(PainterTable&) {}
+
+}  // namespace gendata

@@ -1,0 +1,7 @@
+#include "catalog.h"
+
+namespace gendata {
+
+void AddItemPainters(PainterTable&) {}
+
+}  // namespace gendata

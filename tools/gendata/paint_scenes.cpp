@@ -1,0 +1,7 @@
+#include "catalog.h"
+
+namespace gendata {
+
+void AddScenePainters(PainterTable&) {}
+
+}  // namespace gendata

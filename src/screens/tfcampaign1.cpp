@@ -1,0 +1,429 @@
+#include "screens/tfcampaign1.h"
+
+#include <cstdlib>
+
+#include "screens/campaign_help.h"
+#include "screens/game_screens.h"
+#include "screens/map_pictures.h"
+#include "state/game_state.h"
+
+namespace screens {
+
+namespace {
+
+constexpr int kMapLeft = 228, kMapTop = 10;
+constexpr int kTile = 50;
+constexpr int kComputerMoveLeft = 272, kComputerMoveTop = 168;
+constexpr int kTimer1Ms = 100, kTimer3Ms = 100, kTimer6Ms = 3500, kInGameHelpMs = 2000;
+
+// The fields next to the army, in the order of the move targets: north, east, south, west.
+constexpr int kStepX[4] = {0, 1, 0, -1};
+constexpr int kStepY[4] = {-1, 0, 1, 0};
+constexpr const char* kMoveTargetNames[4] = {"MoveFieldN", "MoveFieldE", "MoveFieldS", "MoveFieldW"};
+
+bool OnMap(int x, int y) { return x >= 1 && x <= 12 && y >= 1 && y <= 11; }
+
+int Distance(int x1, int y1, int x2, int y2) { return std::abs(x1 - x2) + std::abs(y1 - y2); }
+
+int ValidLord(int lord) { return lord >= 1 && lord <= 4 ? lord : 1; }
+
+}  // namespace
+
+TFCampaign1::TFCampaign1(GameScreens& screens)
+    : Form(screens.App(), "TFCampaign1", 1024, 620),
+      screens_(screens),
+      timer1_(screens.App(), kTimer1Ms, false),
+      timer3_(screens.App(), kTimer3Ms, false),
+      timer6_(screens.App(), kTimer6Ms, false),
+      inGameHelpTimer_(screens.App(), kInGameHelpMs, false) {
+    SetCaption(kGameCaption);
+    SetColor(platform::Color::Rgb(30, 26, 22));
+    BuildMap();
+    BuildLeftColumn();
+    BuildRightColumn();
+    BuildStatusBar();
+    BuildHelpPanels();
+    timer6_.OnTimer = [this] {
+        timer6_.SetEnabled(false);
+        HideHoverHelp();
+    };
+    inGameHelpTimer_.OnTimer = [this] {
+        inGameHelpTimer_.SetEnabled(false);
+        hoverPanel_->Hide();
+    };
+    // Moving over the window's background forgets the control last hovered.
+    OnMouseMove = [this](int, int) {
+        hoverNumber_ = 0;
+        hoverPanel_->Hide();
+    };
+}
+
+// ---------------------------------------------------------------------------------------------
+// Building the screen
+
+void TFCampaign1::BuildMap() {
+    map_ = Add<platform::Panel>("MapPanel");
+    map_->SetBounds(kMapLeft, kMapTop, 12 * kTile, 11 * kTile);
+    map_->SetColor(platform::colors::kBlack);
+    map_->SetBorder(false);
+    for (int y = 1; y <= 11; ++y) {
+        for (int x = 1; x <= 12; ++x) {
+            const std::string name = std::string("Field") + static_cast<char>('A' + y - 1) + std::to_string(x);
+            auto* field = AddPicture(*map_, name, (x - 1) * kTile, (y - 1) * kTile, kTile, kTile);
+            fields_[x][y] = field;
+        }
+    }
+    for (int i = 1; i <= 10; ++i) {
+        missions_[i] = AddPicture(*map_, "Mission" + std::to_string(i), 0, 0, 36, 36);
+        missions_[i]->SetTransparentKey(true);
+        missions_[i]->Hide();
+    }
+    for (int i = 1; i <= 10; ++i) {
+        spawns_[i] = AddPicture(*map_, "CSpawn" + std::to_string(i), 0, 0, 36, 36);
+        spawns_[i]->SetTransparentKey(true);
+        spawns_[i]->Hide();
+    }
+    for (int p = 1; p <= 4; ++p) {
+        castles_[p] = AddPicture(*map_, "Castle_Player" + std::to_string(p), 0, 0, 35, 35);
+        castles_[p]->Hide();
+        castles_[p]->OnMouseDown = [this, p](platform::MouseButton b, int, int) {
+            if (b == platform::MouseButton::Right && actions_.rightClickCastle) actions_.rightClickCastle(p);
+        };
+    }
+    for (int p = 1; p <= 4; ++p) {
+        armies_[p] = AddPicture(*map_, "P" + std::to_string(p) + "Image", 0, 0, kTile, kTile);
+        armies_[p]->Hide();
+        armies_[p]->OnMouseDown = [this, p](platform::MouseButton b, int, int) {
+            if (b == platform::MouseButton::Right && actions_.rightClickArmy) actions_.rightClickArmy(p);
+        };
+    }
+    for (int d = 0; d < 4; ++d) {
+        auto* target = AddPicture(*map_, kMoveTargetNames[d], 0, 0, kTile, kTile);
+        target->Hide();
+        target->OnMouseDown = [this, d](platform::MouseButton b, int, int) {
+            if (b != platform::MouseButton::Left) return;
+            HideHoverHelp();
+            if (actions_.humanMayAct && !actions_.humanMayAct()) return;
+            const state::GameState& g = state::G();
+            const int c = ValidLord(g.currentLord);
+            if (actions_.moveArmy) {
+                actions_.moveArmy(g.army[c][state::Army::x] + kStepX[d], g.army[c][state::Army::y] + kStepY[d]);
+            }
+        };
+        moveTargets_[d] = target;
+    }
+    computerMove_ = Add<platform::Panel>("ComputerMovePanel");
+    computerMove_->SetBounds(kComputerMoveLeft, kComputerMoveTop, 240, 110);
+    computerMove_->SetCaption("");
+    computerMoveLogo_ = AddPicture(*computerMove_, "ComputerMoveLogo", 10, 10, 90, 90);
+    auto* text = AddLabel(*computerMove_, "ComputerMoveText", 110, 30, 120, 50, 14, true);
+    text->SetCaption("The enemy moves...");
+    computerMove_->Hide();
+}
+
+platform::SpeedButton* TFCampaign1::ActionButton(const std::string& name, const std::string& caption,
+                                                 int x, int y, int w, int h,
+                                                 std::function<void()> Actions::* action) {
+    auto* button = AddButton(*this, screens_.Svc(), name, caption, x, y, w, h, [this, action] {
+        HideHoverHelp();
+        hoverNumber_ = 0;
+        if (actions_.battleShown && actions_.battleShown()) {
+            if (actions_.refuseDuringBattle) actions_.refuseDuringBattle();
+            return;
+        }
+        if (actions_.humanMayAct && !actions_.humanMayAct()) return;
+        if (actions_.*action) (actions_.*action)();
+    });
+    AttachHelp(*button);
+    return button;
+}
+
+void TFCampaign1::BuildLeftColumn() {
+    image1_ = AddPicture(*this, "Image1", 16, 12, 64, 64);
+    image76_ = AddPicture(*this, "Image76", 100, 12, 110, 110);
+    AttachHelp(*image76_);
+    auto* level = AddPicture(*this, "Image23", 16, 86, 30, 30);
+    level->LoadPicture("XP01.jpg");
+    AttachHelp(*level);
+    label17_ = AddLabel(*this, "Label17", 52, 90, 40, 24, 16, true, false);
+    auto* hire = ActionButton("SpeedButton1", "", 16, 186, 64, 52, &Actions::hire);
+    hire->LoadGlyph("icon_buytroops.jpg");
+    auto* castle = ActionButton("SpeedButton5", "", 88, 186, 64, 52, &Actions::castle);
+    castle->LoadGlyph("icon_castleupgrade.jpg");
+    auto* portal = ActionButton("SpeedButton2", "", 160, 186, 64, 52, &Actions::portal);
+    portal->LoadGlyph("icon_transfer.jpg");
+    ActionButton("SpeedButton6", "Options", 16, 276, 88, 48, &Actions::options);
+    ActionButton("SpeedButton4", "Skip", 112, 276, 88, 48, &Actions::skipTurn);
+    moveInfo_ = ActionButton("SpeedButton3", "", 16, 356, 200, 56, &Actions::moveInfo);
+    image4_ = AddPicture(*this, "Image4", 22, 360, 48, 48);
+    label5_ = AddLabel(*this, "Label5", 80, 372, 130, 24, 16, true, false);
+    image18_ = AddPicture(*this, "Image18", 80, 430, 70, 70);
+    AttachHelp(*image18_);
+}
+
+void TFCampaign1::BuildRightColumn() {
+    const char* pictures[4] = {"Image31", "Image32", "Image33", "Image66"};
+    const char* labels[4] = {"Label9", "Label11", "Label10", "Label29"};
+    const char* files[4] = {"m2_nomad.jpg", "m2_elephant.jpg", "m2_archers.jpg", "m2_cannon.jpg"};
+    for (int i = 0; i < 4; ++i) {
+        auto* picture = AddPicture(*this, pictures[i], 850, 12 + i * 80, 64, 64);
+        picture->LoadPicture(files[i]);
+        AttachHelp(*picture);
+        troops_[i] = AddLabel(*this, labels[i], 924, 32 + i * 80, 80, 28, 20, true, false);
+        AttachHelp(*troops_[i]);
+    }
+    // The theme boxes Image69/Label30 and Image646/Label76 are the themes' own; they stay
+    // hidden until a theme uses them.
+}
+
+void TFCampaign1::BuildStatusBar() {
+    const char* pictures[6] = {"Image12", "Image662", "Image663", "Image664", "Image665", "Image666"};
+    const char* labels[6] = {"Label2", "Label16", "Label14", "Label15", "Label22", "Label21"};
+    const char* files[6] = {"m1_treasure_fewcoins.jpg", "honor.jpg", "d2_icon_wood.bmp",
+                            "d2_icon_iron.bmp", "d2_icon_stone2.bmp", "d2_icon_crystal.bmp"};
+    const int xs[6] = {40, 208, 272 + 40, 384 + 50, 488 + 60, 592 + 70};
+    for (int i = 0; i < 6; ++i) {
+        auto* picture = AddPicture(*this, pictures[i], xs[i] + (i == 0 ? 0 : 0), 572, 36, 36);
+        picture->LoadPicture(files[i]);
+        AttachHelp(*picture);
+        resources_[i] = AddLabel(*this, labels[i], xs[i] + 42, 580, i == 0 ? 110 : 60, 24, 16, true, false);
+        AttachHelp(*resources_[i]);
+    }
+}
+
+void TFCampaign1::BuildHelpPanels() {
+    hoverPanel_ = Add<platform::Panel>("InGameHelp3_Panel");
+    hoverPanel_->SetBounds(0, 0, 260, 70);
+    hoverPanel_->SetColor(platform::Color::Rgb(236, 222, 186));
+    hoverText_ = AddLabel(*hoverPanel_, "InGameHelp3_Text", 8, 6, 244, 58, 12);
+    hoverText_->SetColor(platform::colors::kInk);
+    hoverPanel_->Hide();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Help
+
+void TFCampaign1::AttachHelp(platform::Control& control) {
+    const std::string name = control.Name();
+    control.OnMouseMove = [this, name](int, int) { ShowHover(name); };
+    auto previous = control.OnMouseDown;
+    control.OnMouseDown = [this, name, previous](platform::MouseButton b, int x, int y) {
+        if (b == platform::MouseButton::Right) {
+            ShowRightClickHelp(name);
+            return;
+        }
+        if (previous) previous(b, x, y);
+    };
+}
+
+void TFCampaign1::ShowHover(const std::string& control) {
+    const state::GameState& g = state::G();
+    const HoverHelp* help = FindHoverHelp(control);
+    std::string text;
+    int left = 0, top = 0, number = 0;
+    if (control == "SpeedButton3") {
+        const bool scout = g.lord[ValidLord(g.currentLord)][state::Lord::Built(7)] == 1;
+        text = scout ? kMoveInfoHoverScout : kMoveInfoHoverMove;
+        left = moveInfo_->Left();
+        top = moveInfo_->Top() + moveInfo_->Height() + 4;
+        number = scout ? 5 : 0;
+    } else if (help) {
+        text = help->text;
+        left = help->left;
+        top = help->top;
+        number = help->hoverNumber;
+    } else {
+        return;
+    }
+    hoverPanel_->SetPosition(left, top);
+    hoverText_->SetCaption(text);
+    hoverPanel_->BringToFront();
+    if (number == 0) {
+        hoverPanel_->SetVisible(g.hintsOn);
+        return;
+    }
+    if (hoverNumber_ != number) {
+        hoverPanel_->SetVisible(g.hintsOn);
+        hoverNumber_ = number;
+        inGameHelpTimer_.SetEnabled(false);
+        inGameHelpTimer_.SetEnabled(true);
+    }
+}
+
+void TFCampaign1::ShowRightClickHelp(const std::string& control) {
+    const RightClickHelp* help = FindRightClickHelp(control);
+    if (!help) return;
+    std::string picture = "m1_action_help.jpg";
+    if (control == "Image76") picture = HeroPictureName(state::G().currentLord);
+    if (control == "Image23") picture = "hero1.jpg";
+    screens_.Dialogs().ShowHelp(picture, help->title, help->text);
+}
+
+void TFCampaign1::HideHoverHelp() { hoverPanel_->Hide(); }
+
+// ---------------------------------------------------------------------------------------------
+// Drawing
+
+void TFCampaign1::DrawMap(bool highlight, bool nearOnly) {
+    state::GameState& g = state::G();
+    const int c = ValidLord(g.currentLord);
+    const int ax = g.army[c][state::Army::x], ay = g.army[c][state::Army::y];
+    const bool human = g.lord[c][state::Lord::controller] == 1;
+    const bool computer = g.lord[c][state::Lord::controller] == 2;
+    fieldsDrawn_ = 0;
+    for (int x = 1; x <= 12; ++x) {
+        for (int y = 1; y <= 11; ++y) {
+            if (g.field[x][y][state::Field::walkable] < 0) {
+                fields_[x][y]->Hide();
+                continue;
+            }
+            if (nearOnly && Distance(ax, ay, x, y) >= 3) continue;
+            if (nearOnly && !human && !(x == ax && y == ay)) continue;
+            const int code = g.field[x][y][state::Field::tile];
+            int prefix = 0;
+            const bool aroundArmy = Distance(ax, ay, x, y) == 0 || Distance(ax, ay, x, y) == 1;
+            if (aroundArmy) prefix = (highlight && !computer) ? 1 : 0;
+            fields_[x][y]->LoadPicture(TileName(prefix, code));
+            fields_[x][y]->Show();
+            ++fieldsDrawn_;
+        }
+    }
+    ArmyPictures();
+    if (human) MoveTargets(ax, ay);
+    if (!nearOnly) {
+        PlaceCastleMarkers();
+        DrawAllSpawnFields();
+        DrawAllSiteIcons();
+    }
+    if (human) DrawStatusBar();
+}
+
+void TFCampaign1::ArmyPictures() {
+    const state::GameState& g = state::G();
+    for (int p = 1; p <= 4; ++p) armies_[p]->Hide();
+    static const char* kColours[4] = {"blue", "green", "red", "cyan"};
+    for (int p = 1; p <= 4; ++p) {
+        if (g.lord[p][state::Lord::inGame] <= 0) continue;
+        const int x = g.army[p][state::Army::x], y = g.army[p][state::Army::y];
+        if (!OnMap(x, y)) continue;
+        bool shared = false;
+        for (int o = 1; o <= 4; ++o) {
+            if (o != p && g.army[o][state::Army::present] > 0 && g.army[o][state::Army::x] == x &&
+                g.army[o][state::Army::y] == y) {
+                shared = true;
+            }
+        }
+        const ArmyPlacement place = PlaceArmy(p, x, y, shared);
+        armies_[p]->SetBounds(place.left, place.top, place.size, place.size);
+        const std::string picture = std::string("army_") + kColours[p - 1] + (shared ? "_sm" : "") + ".jpg";
+        if (armies_[p]->FileName() != picture) armies_[p]->LoadPicture(picture);
+        armies_[p]->Show();
+    }
+    armies_[ValidLord(g.currentLord)]->BringToFront();
+}
+
+void TFCampaign1::MoveTargets(int ax, int ay) {
+    const state::GameState& g = state::G();
+    for (int d = 0; d < 4; ++d) {
+        moveTargets_[d]->Hide();
+        moveTargets_[d]->BringToFront();
+    }
+    for (int d = 0; d < 4; ++d) {
+        const int x = ax + kStepX[d], y = ay + kStepY[d];
+        if (!OnMap(x, y)) continue;  // never beyond the edge of the map
+        if (g.field[x][y][state::Field::walkable] <= 0) continue;
+        moveTargets_[d]->SetPosition((x - 1) * kTile, (y - 1) * kTile);
+        moveTargets_[d]->Show();
+    }
+}
+
+void TFCampaign1::PlaceCastleMarkers() {
+    const state::GameState& g = state::G();
+    static const char* kColours[4] = {"blue", "green", "red", "cyan"};
+    for (int p = 1; p <= 4; ++p) {
+        const state::Record& lord = g.lord[p];
+        const int cx = lord[state::Lord::castleX], cy = lord[state::Lord::castleY];
+        if (lord[state::Lord::inGame] > 0 && cx > 0 && cy > 0) {
+            castles_[p]->SetPosition(cx * kTile - 42, cy * kTile - 42);
+            const std::string picture = std::string("castle_") + kColours[p - 1] + "_sm.jpg";
+            if (castles_[p]->FileName() != picture) castles_[p]->LoadPicture(picture);
+            castles_[p]->Show();
+        } else {
+            castles_[p]->Hide();
+        }
+    }
+}
+
+void TFCampaign1::DrawSiteIcon(int row) {
+    if (row < 1 || row > 10) return;
+    const state::GameState& g = state::G();
+    platform::Picture* icon = missions_[row];
+    icon->Hide();
+    const state::Record& site = g.mapSite[row];
+    if (site[state::MapSite::active] <= 0) return;
+    const int x = site[state::MapSite::x], y = site[state::MapSite::y];
+    if (!OnMap(x, y)) return;
+    icon->LoadPicture(SiteIconName(site[state::MapSite::kind], site[state::MapSite::owner],
+                                   site[state::MapSite::countdown]));
+    icon->SetPosition((x - 1) * kTile + 7, (y - 1) * kTile + 7);
+    icon->Show();
+}
+
+void TFCampaign1::DrawAllSiteIcons() {
+    for (int row = 1; row <= 10; ++row) DrawSiteIcon(row);
+}
+
+void TFCampaign1::DrawSpawnField(int slot) {
+    if (slot < 1 || slot > 10) return;
+    const state::Record& spawn = state::G().spawnField[slot];
+    platform::Picture* icon = spawns_[slot];
+    const int x = spawn[state::SpawnField::x], y = spawn[state::SpawnField::y];
+    const std::string picture = SpawnIconName(spawn[state::SpawnField::kind]);
+    if (spawn[state::SpawnField::present] <= 0 || !OnMap(x, y) || picture.empty()) {
+        icon->Hide();
+        return;
+    }
+    icon->LoadPicture(picture);
+    icon->SetPosition((x - 1) * kTile + 6, (y - 1) * kTile + 6);
+    icon->Show();
+}
+
+void TFCampaign1::DrawAllSpawnFields() {
+    for (int slot = 1; slot <= 10; ++slot) DrawSpawnField(slot);
+}
+
+void TFCampaign1::DrawStatusBar() {
+    const state::GameState& g = state::G();
+    const int c = ValidLord(g.currentLord);
+    if (g.lord[c][state::Lord::controller] != 1) return;
+    const state::Record& lord = g.lord[c];
+    const bool scout = lord[state::Lord::Built(7)] == 1;
+    image4_->LoadPicture(scout ? "m1_action_searchroom.jpg" : "icon_move.jpg");
+    label5_->SetCaption(scout ? "Scout" : "Move");
+    image1_->LoadPicture(FactionLogoName(c));
+    image76_->LoadPicture(HeroPictureName(c));
+    label17_->SetCaption(std::to_string(lord[state::Lord::heroLevel]));
+    const int resourceSlots[6] = {state::Lord::gold, state::Lord::honor, state::Lord::wood,
+                                  state::Lord::iron, state::Lord::stone, state::Lord::gems};
+    for (int i = 0; i < 6; ++i) resources_[i]->SetCaption(std::to_string(lord[resourceSlots[i]]));
+    const bool battle = actions_.battleShown && actions_.battleShown();
+    const int troopSlots[4] = {state::Army::soldiers, state::Army::fast, state::Army::archers,
+                               state::Army::siege};
+    for (int i = 0; i < 4; ++i) {
+        const state::Int n = battle ? g.battleOwnSide[troopSlots[i]] : g.army[c][troopSlots[i]];
+        troops_[i]->SetCaption(std::to_string(n));
+    }
+    image18_->LoadPicture(HourglassName(g.army[c][state::Army::movesLeft]));
+    // The theme counters are written here once the themes exist.
+}
+
+void TFCampaign1::ShowComputerMovePanel(int lord) {
+    computerMove_->SetPosition(kComputerMoveLeft, kComputerMoveTop);
+    computerMoveLogo_->LoadPicture(FactionLogoName(lord));
+    computerMove_->Show();
+    computerMove_->BringToFront();
+}
+
+void TFCampaign1::HideComputerMovePanel() { computerMove_->Hide(); }
+
+}  // namespace screens

@@ -1,0 +1,97 @@
+// The strategic window: the 12 x 11 map of field pictures with the armies, castles, sites and
+// spawn fields laid over it, the move targets around the human's army, the action buttons, the
+// status bar and the hover and right-click help.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "platform/form.h"
+
+namespace screens {
+
+class GameScreens;
+
+class TFCampaign1 final : public platform::Form {
+public:
+    explicit TFCampaign1(GameScreens& screens);
+
+    // The map view.
+    void DrawMap(bool highlight, bool nearOnly);
+    void DrawSiteIcon(int row);
+    void DrawAllSiteIcons();
+    void DrawSpawnField(int slot);
+    void DrawAllSpawnFields();
+    void PlaceCastleMarkers();
+    void DrawStatusBar();
+    void HideHoverHelp();
+    void ShowComputerMovePanel(int lord);
+    void HideComputerMovePanel();
+
+    // What the buttons and clicks do; the turn rules fill these in.
+    struct Actions {
+        std::function<void(int x, int y)> moveArmy;
+        std::function<void()> skipTurn, portal, moveInfo, hire, castle, options;
+        std::function<void(int lord)> rightClickArmy, rightClickCastle;
+        // False when the buttons may not act now (not a human lord's own turn).
+        std::function<bool()> humanMayAct;
+        // True while a battle is shown: the buttons only say they cannot act.
+        std::function<bool()> battleShown;
+        std::function<void()> refuseDuringBattle;
+    };
+    Actions& GetActions() { return actions_; }
+
+    platform::Timer& Timer1() { return timer1_; }
+    platform::Timer& Timer3() { return timer3_; }
+    platform::Control* MoveTarget(int direction) { return moveTargets_[direction]; }
+    platform::Picture* FieldPicture(int x, int y) { return fields_[x][y]; }
+    platform::Picture* ArmyPicture(int lord) { return armies_[lord]; }
+    platform::Picture* CastleMarker(int lord) { return castles_[lord]; }
+    // The number of field pictures loaded by the last DrawMap (the benchmark counts them).
+    int FieldsDrawnLast() const { return fieldsDrawn_; }
+
+private:
+    void BuildMap();
+    void BuildLeftColumn();
+    void BuildRightColumn();
+    void BuildStatusBar();
+    void BuildHelpPanels();
+    // A button of this screen: click sound, hover help hidden, the battle refusal, then action.
+    platform::SpeedButton* ActionButton(const std::string& name, const std::string& caption,
+                                        int x, int y, int w, int h,
+                                        std::function<void()> Actions::* action);
+    void AttachHelp(platform::Control& control);
+    void ShowHover(const std::string& control);
+    void ShowRightClickHelp(const std::string& control);
+    void ArmyPictures();
+    void MoveTargets(int ax, int ay);
+
+    GameScreens& screens_;
+    Actions actions_;
+    platform::Panel* map_ = nullptr;
+    std::array<std::array<platform::Picture*, 12>, 13> fields_{};  // [x 1..12][y 1..11]
+    std::array<platform::Picture*, 5> armies_{};
+    std::array<platform::Picture*, 5> castles_{};
+    std::array<platform::Picture*, 11> missions_{};
+    std::array<platform::Picture*, 11> spawns_{};
+    std::array<platform::Picture*, 4> moveTargets_{};  // N, E, S, W
+    platform::Panel* computerMove_ = nullptr;
+    platform::Picture* computerMoveLogo_ = nullptr;
+    platform::Picture* image1_ = nullptr;   // faction logo
+    platform::Picture* image76_ = nullptr;  // hero
+    platform::Label* label17_ = nullptr;    // hero level
+    platform::SpeedButton* moveInfo_ = nullptr;
+    platform::Picture* image4_ = nullptr;
+    platform::Label* label5_ = nullptr;
+    platform::Picture* image18_ = nullptr;  // hourglass
+    std::array<platform::Label*, 6> resources_{};  // gold, honor, wood, iron, stone, gems
+    std::array<platform::Label*, 4> troops_{};     // soldiers, fast, archers, siege
+    platform::Panel* hoverPanel_ = nullptr;
+    platform::Label* hoverText_ = nullptr;
+    platform::Timer timer1_, timer3_, timer6_, inGameHelpTimer_;
+    int hoverNumber_ = 0;
+    int fieldsDrawn_ = 0;
+};
+
+}  // namespace screens

@@ -1,6 +1,7 @@
 #include "screens/game_screens.h"
 
 #include "campaign/dialogs.h"
+#include "screens/tfcampaign1.h"
 #include "screens/tfcheats.h"
 #include "screens/tfcredits.h"
 #include "screens/tfdifficulty.h"
@@ -43,6 +44,9 @@ GameScreens::GameScreens(platform::Application& app, const StartOptions& options
     // The background window first, so that it is the application's main window.
     form1_ = std::make_unique<TForm1>(*this);
     form2_ = std::make_unique<TForm2>(*this);
+    campaign_ = std::make_unique<TFCampaign1>(*this);
+    campaign_->OnCloseQuery = [this] { return CampaignMayClose(); };
+    campaign_->GetActions().options = [this] { options_screen_->ShowModal(); };
     options_screen_ = std::make_unique<TFOptions>(*this);
     cheats_ = std::make_unique<TFCheats>(*this);
     credits_ = std::make_unique<TFCredits>(*this);
@@ -163,8 +167,13 @@ void GameScreens::NewGameFlow() {
     state::SetDifficulty(1, g);
     difficulty_->Prepare();
     difficulty_->ShowModal();
-    // 5. to 9. The first round, the map, the theme introduction and the game itself come with
-    // the strategic map; until then the start message closes the flow.
+    // 5. The first round: spawn fields, city rounds and the first turn. The turn rules come
+    // with the campaign rules; until then the map opens on lord 1's first turn.
+    g.currentLord = 1;
+    // 6. The map, the theme panels (the themes' own, later) and the window.
+    campaign_->DrawMap(true, false);
+    campaign_->Show();
+    // 7. The start message.
     const int lord = state::InRange(g.currentLord, 1, 4) ? g.currentLord : 1;
     dialogs_->ShowNotice(
         "hero" + std::to_string(lord) + ".jpg", "Your adventures begin!",
@@ -172,8 +181,44 @@ void GameScreens::NewGameFlow() {
         "for selfish reasons or to bring peace to the land. Hire a strong army, gain experience as "
         "a hero and finally your dream might become true...",
         "Continue");
+    // 8. The tutorial's next step.
+    AdvanceTutorial(2);
+    // 9. The game itself.
+    campaign_->Hide();
+    if (!g.gameOver) PlayGame();
     // 10. Back to the main menu.
     form2_->Show();
+}
+
+void GameScreens::PlayGame() {
+    state::GameState& g = state::G();
+    g.returnToMenu = false;
+    campaign_->HideHoverHelp();
+    campaign_->ShowModal();
+}
+
+bool GameScreens::CampaignMayClose() {
+    state::GameState& g = state::G();
+    if (g.returnToMenu) return true;
+    const auto& actions = campaign_->GetActions();
+    if (actions.battleShown && actions.battleShown()) {
+        dialogs_->ShowShortNotice("You cannot close the screen while in battle!", "Continue");
+        return false;
+    }
+    sound_->Effects().PlayClick();
+    if (dialogs_->AskYesNo("Do you really want to QUIT this game?", "Yes", "No") !=
+        logic::kAnswerYes) {
+        return false;
+    }
+    if (dialogs_->AskYesNo("Do you want to save your current game (Auto-save)?", "Yes", "No") ==
+        logic::kAnswerYes) {
+        std::string error;
+        if (!state::SaveGame(state::kAutoSlot, error)) ShowError(error);
+    }
+    g.enteringDungeon = false;
+    g.dungeonMayClose = true;
+    // (The dungeon window closes here once it exists.)
+    return true;
 }
 
 void GameScreens::LoadGameFlow() {
@@ -184,9 +229,12 @@ void GameScreens::LoadGameFlow() {
     // 2. The saved-game screen.
     saveLoad_->FillSaveScreen();
     saveLoad_->ShowModal();
-    // 3. Nothing was loaded: stay in the main menu. A loaded game opens the strategic map once
-    // it exists.
+    // 3. Nothing was loaded: stay in the main menu. Else the map of the loaded game.
     if (g.inDungeon == -1) return;
+    form2_->Hide();
+    campaign_->DrawMap(false, false);
+    PlayGame();
+    form2_->Show();
 }
 
 void GameScreens::SaveLoadFromOptions() {
@@ -197,7 +245,8 @@ void GameScreens::SaveLoadFromOptions() {
     }
     saveLoad_->FillSaveScreen();
     saveLoad_->ShowModal();
-    // The dungeon view and the map are redrawn here once they exist.
+    // The dungeon view is redrawn here too once it exists.
+    if (campaign_->Visible()) campaign_->DrawMap(false, false);
     options_screen_->Close();
 }
 
@@ -219,6 +268,7 @@ void GameScreens::ExitToMainMenu() {
     g.dungeonMayClose = true;
     g.gameOver = true;
     g.returnToMenu = true;
+    campaign_->Close();
     options_screen_->Close();
 }
 

@@ -24,6 +24,7 @@ class TFShowMap;
 class TFPreviewMap;
 class TFDifficulty;
 class TFSaveLoad;
+class TFCampaign1;
 
 struct StartOptions {
     bool fixedSeed = false;  // the console's --seed replaces the clock's seed
@@ -53,6 +54,7 @@ public:
     TFPreviewMap& Preview() { return *previewMap_; }
     TFDifficulty& Difficulty() { return *difficulty_; }
     TFSaveLoad& SaveLoad() { return *saveLoad_; }
+    TFCampaign1& Campaign() { return *campaign_; }
 
     // The error box for file, picture and device errors.
     void ShowError(const std::string& text);
@@ -85,6 +87,10 @@ public:
     void ExitToMainMenu();
     // The options' "Save/Load game".
     void SaveLoadFromOptions();
+    // The strategic window's close query: true when it may close.
+    bool CampaignMayClose();
+    // Shows the strategic window modally (the game runs inside this call).
+    void PlayGame();
 
 private:
     platform::Application& app_;
@@ -94,6 +100,7 @@ private:
     std::unique_ptr<MessageDialogs> dialogs_;
     std::unique_ptr<TForm1> form1_;
     std::unique_ptr<TForm2> form2_;
+    std::unique_ptr<TFCampaign1> campaign_;
     std::unique_ptr<TFOptions> options_screen_;
     std::unique_ptr<TFCheats> cheats_;
     std::unique_ptr<TFCredits> credits_;

@@ -1,0 +1,179 @@
+// What the campaign rules need from the screens and from the rules that other folders own: the
+// map view to refresh, the strategic window's two turn timers, the modal screens the rules open,
+// the sounds, and the battle. Every interface has a do-nothing default, so the rules run (and
+// are tested) with nothing installed; the strategic window installs the real ones once, tests
+// install recording fakes.
+#pragma once
+
+#include <string>
+
+#include "sound/effects.h"
+
+namespace logic {
+
+struct TradeOffer;
+
+// The strategic map view. Doing nothing is a valid implementation.
+class MapView {
+  public:
+    virtual ~MapView() = default;
+    // The whole map; highlight shows the move targets, nearOnly redraws only the fields around
+    // the current army.
+    virtual void DrawMap(bool highlight, bool nearOnly) {
+        (void)highlight;
+        (void)nearOnly;
+    }
+    virtual void DrawStatusBar() {}
+    virtual void DrawSiteIcon(int row) { (void)row; }
+    virtual void DrawAllSiteIcons() {}
+    virtual void DrawSpawnField(int slot) { (void)slot; }
+    // One castle picture (Castle_Player1..4) at its place, or hidden; see CastleMarkerPosition.
+    virtual void PlaceCastleMarker(int lord, int left, int top, bool visible) {
+        (void)lord;
+        (void)left;
+        (void)top;
+        (void)visible;
+    }
+    // The panel that shows whose computer turn is running, with that lord's faction logo.
+    virtual void ShowComputerMovePanel(int lord, int left, int top) {
+        (void)lord;
+        (void)left;
+        (void)top;
+    }
+    virtual void HideComputerMovePanel() {}
+    virtual void HideHoverHelp() {}
+    // True while the battle panel is shown on the strategic window.
+    virtual bool IsBattleShown() { return false; }
+};
+
+// The strategic window's turn timers. The window owns the real Timer1 and Timer3 (100 ms each)
+// and calls Timer1Tick() / Timer3Tick() (campaign/turn_cycle.h) when they fire.
+class TurnTimers {
+  public:
+    virtual ~TurnTimers() = default;
+    virtual void EnableTimer1() {}
+    virtual void DisableTimer1() {}
+    virtual void EnableTimer3() {}
+    virtual void DisableTimer3() {}
+    // Every timer of the strategic window (the game is over).
+    virtual void DisableAllTimers() {}
+};
+
+// The modal screens the campaign rules open, and the window changes they ask for.
+class CampaignScreens {
+  public:
+    virtual ~CampaignScreens() = default;
+    // TFTrading with the given prices and stocks, modal; the screen calls BuyGoods/SellGoods
+    // (campaign/trading.h) on the same offer.
+    virtual void OpenTrading(TradeOffer& offer) { (void)offer; }
+    virtual void OpenBuildings() {}
+    virtual void OpenHireTroops() {}
+    virtual void OpenOptions() {}
+    // Closes the strategic window; control goes back to the main menu.
+    virtual void CloseStrategicWindow() {}
+    // The current lord's hero enters a newly generated dungeon. Staged: the dungeon is built by
+    // its own issue; until it exists DungeonAvailable() is false and the "Enter dungeon" button
+    // of the dungeon offer is shown disabled.
+    virtual bool DungeonAvailable() { return false; }
+    virtual void EnterDungeon() {}
+    // Window activation with InDungeon = 1: redraw the dungeon and show its window modally.
+    virtual void ReopenDungeon() {}
+    // Closes the dungeon window, if it is open (the strategic window is closing).
+    virtual void CloseDungeonWindow() {}
+    // The application's standard error display (a message box with the error text and OK).
+    virtual void ReportError(const std::string& text) { (void)text; }
+};
+
+// The sound effects the rules play. Callers play only what the human should hear.
+class Sounds {
+  public:
+    virtual ~Sounds() = default;
+    virtual void Play(sound::Effect effect) { (void)effect; }
+    // One of the three payment sounds.
+    virtual void PlayPayment() {}
+    // "Reward1.wav" .. "Reward3.wav".
+    virtual void PlayReward(int n) { (void)n; }
+};
+
+// The army battles. Staged: the battle engine is built by its own issue. Until Available()
+// is true, a step that would start a battle (a field battle, or an attack on a defended castle)
+// is refused before any move is spent, with the notice kBattlesNotAvailable.
+class Battles {
+  public:
+    virtual ~Battles() = default;
+    virtual bool Available() { return false; }
+    // The interactive battle between the human lord and the other lord (shown on the map).
+    virtual void StartBattle(int humanLord, int otherLord) {
+        (void)humanLord;
+        (void)otherLord;
+    }
+    // The automatic battle between the two sides already filled in BattleOwnSide/BattleFoeSide.
+    virtual void AutoBattle() {}
+    // Stop and restart the battle clock while a dialog is shown during a battle (the pause
+    // picture "m1_pause_g.jpg" / "m1_pause.jpg" belongs to the battle panel).
+    virtual void PauseBattle() {}
+    virtual void ResumeBattle() {}
+};
+
+// Rules of other folders that the turn cycle calls. Each has a do-nothing default until its
+// owner installs it.
+class OtherRules {
+  public:
+    virtual ~OtherRules() = default;
+    // The per-round update of the map sites (cities, shops, countdowns). Staged: the city round
+    // is built with the cities.
+    virtual void CityRound() {}
+    // One step of a computer lord. Staged: until the computer lords exist their turns pass
+    // without a step.
+    virtual void ComputerLordStep(int lord) { (void)lord; }
+    // The map event of the field the army stands on. Staged with the map events.
+    virtual void VisitSite() {}
+    // One theme find of a dungeon for the lord. Staged with the theme finds.
+    virtual void ThemeFind(int lord) { (void)lord; }
+    // The human hero's level-up (the level-up screen) and the copy of the hero's level into the
+    // lord record. Staged with the hero progression; until then the human's roll does nothing.
+    virtual void HumanHeroLevelUp(int lord) { (void)lord; }
+    // Writes the autosave slot; false and the error text on failure.
+    virtual bool WriteAutosave(std::string& error) {
+        (void)error;
+        return true;
+    }
+};
+
+// The one install point. A null pointer puts the do-nothing default back.
+class CampaignHooks {
+  public:
+    MapView& View() { return view_ ? *view_ : defaultView_; }
+    TurnTimers& Timers() { return timers_ ? *timers_ : defaultTimers_; }
+    CampaignScreens& Screens() { return screens_ ? *screens_ : defaultScreens_; }
+    Sounds& Sound() { return sounds_ ? *sounds_ : defaultSounds_; }
+    Battles& Battle() { return battles_ ? *battles_ : defaultBattles_; }
+    OtherRules& Rules() { return rules_ ? *rules_ : defaultRules_; }
+
+    void SetView(MapView* view) { view_ = view; }
+    void SetTimers(TurnTimers* timers) { timers_ = timers; }
+    void SetScreens(CampaignScreens* screens) { screens_ = screens; }
+    void SetSounds(Sounds* sounds) { sounds_ = sounds; }
+    void SetBattles(Battles* battles) { battles_ = battles; }
+    void SetRules(OtherRules* rules) { rules_ = rules; }
+    // Everything back to the defaults (tests call this in their tear-down).
+    void Clear() { *this = CampaignHooks{}; }
+
+  private:
+    MapView* view_ = nullptr;
+    TurnTimers* timers_ = nullptr;
+    CampaignScreens* screens_ = nullptr;
+    Sounds* sounds_ = nullptr;
+    Battles* battles_ = nullptr;
+    OtherRules* rules_ = nullptr;
+    MapView defaultView_;
+    TurnTimers defaultTimers_;
+    CampaignScreens defaultScreens_;
+    Sounds defaultSounds_;
+    Battles defaultBattles_;
+    OtherRules defaultRules_;
+};
+
+CampaignHooks& Hooks();
+
+}  // namespace logic

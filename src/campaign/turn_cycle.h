@@ -1,0 +1,31 @@
+// The turn cycle of the strategic game: lords 1 to 4 in turn, defeated lords skipped, with the
+// per-round updates when the turn passes from the last lord back to lord 1; the end of the game;
+// and the first round of a new game.
+#pragma once
+
+namespace logic {
+
+// Ends the current lord's turn and starts the next one (a computer lord's whole turn runs here).
+void NextLord();
+
+// What the strategic window's timers do when they fire (Timer1 passes a computer turn unless a
+// battle is on; Timer3 ends the human's turn 100 ms after the last step).
+void Timer1Tick();
+void Timer3Tick();
+
+// The victory and defeat test after a castle has fallen or a lord has left the game. True when
+// the game ended.
+bool CheckGameEnd();
+
+// The first lord with controller 1, or 0.
+int HumanLord();
+
+// True only in a human lord's own turn, while it still has moves and no battle, dungeon or
+// game end has taken over: the strategic buttons and move targets act only then.
+bool HumanMayAct();
+
+// After the difficulty has been chosen: the first spawn fields, the settling rounds of the map
+// sites, then the first turn.
+void PrepareFirstRound();
+
+}  // namespace logic

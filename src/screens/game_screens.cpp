@@ -1,7 +1,16 @@
 #include "screens/game_screens.h"
 
 #include "campaign/dialogs.h"
+#include "campaign/castle_markers.h"
+#include "campaign/movement.h"
+#include "campaign/scouting.h"
+#include "campaign/strategic_buttons.h"
+#include "campaign/turn_cycle.h"
+#include "screens/campaign_bridge.h"
+#include "screens/tfbuildings.h"
 #include "screens/tfcampaign1.h"
+#include "screens/tfhiretroops.h"
+#include "screens/tftrading.h"
 #include "screens/tfcheats.h"
 #include "screens/tfcredits.h"
 #include "screens/tfdifficulty.h"
@@ -45,8 +54,6 @@ GameScreens::GameScreens(platform::Application& app, const StartOptions& options
     form1_ = std::make_unique<TForm1>(*this);
     form2_ = std::make_unique<TForm2>(*this);
     campaign_ = std::make_unique<TFCampaign1>(*this);
-    campaign_->OnCloseQuery = [this] { return CampaignMayClose(); };
-    campaign_->GetActions().options = [this] { options_screen_->ShowModal(); };
     options_screen_ = std::make_unique<TFOptions>(*this);
     cheats_ = std::make_unique<TFCheats>(*this);
     credits_ = std::make_unique<TFCredits>(*this);
@@ -55,6 +62,10 @@ GameScreens::GameScreens(platform::Application& app, const StartOptions& options
     previewMap_ = std::make_unique<TFPreviewMap>(*this);
     difficulty_ = std::make_unique<TFDifficulty>(*this);
     saveLoad_ = std::make_unique<TFSaveLoad>(*this);
+    buildings_ = std::make_unique<TFBuildings>(*this);
+    hireTroops_ = std::make_unique<TFHireTroops>(*this);
+    trading_ = std::make_unique<TFTrading>(*this);
+    WireCampaign();
     dialogs_ = std::make_unique<MessageDialogs>(services_);
     logic::InstallDialogs(dialogs_.get());
 }
@@ -62,6 +73,28 @@ GameScreens::GameScreens(platform::Application& app, const StartOptions& options
 GameScreens::~GameScreens() { logic::InstallDialogs(nullptr); }
 
 void GameScreens::Run() { app_.Run(*form1_); }
+
+void GameScreens::WireCampaign() {
+    bridge_ = std::make_unique<CampaignBridge>(*this);
+    TFCampaign1::Actions& a = campaign_->GetActions();
+    a.moveTarget = [](int direction) { logic::MoveTargetClick(direction); };
+    a.placeCastleMarkers = [] { logic::PlaceCastleMarkers(); };
+    a.skipTurn = [] { logic::SkipTurn(); };
+    a.portal = [] { logic::PortalHome(); };
+    a.moveInfo = [] { logic::MoveInformation(); };
+    a.hire = [] { logic::OpenHire(); };
+    a.castle = [] { logic::OpenCastle(); };
+    a.options = [] { logic::OpenOptions(); };
+    a.rightClickArmy = [](int lord) { logic::RightClickArmy(lord); };
+    a.rightClickCastle = [](int lord) { logic::RightClickCastle(lord); };
+    a.humanMayAct = [] { return logic::HumanMayAct(); };
+    a.battleShown = [this] { return bridge_->IsBattleShown(); };
+    a.refuseDuringBattle = [] { return logic::RefuseDuringBattle(); };
+    campaign_->Timer1().OnTimer = [] { logic::Timer1Tick(); };
+    campaign_->Timer3().OnTimer = [] { logic::Timer3Tick(); };
+    campaign_->OnActivate = [] { logic::WindowActivated(); };
+    campaign_->OnCloseQuery = [] { return logic::CloseQuery(); };
+}
 
 void GameScreens::ShowError(const std::string& text) { app_.ReportError(text); }
 
@@ -167,9 +200,8 @@ void GameScreens::NewGameFlow() {
     state::SetDifficulty(1, g);
     difficulty_->Prepare();
     difficulty_->ShowModal();
-    // 5. The first round: spawn fields, city rounds and the first turn. The turn rules come
-    // with the campaign rules; until then the map opens on lord 1's first turn.
-    g.currentLord = 1;
+    // 5. The first round: spawn fields, city rounds and the first turn.
+    logic::PrepareFirstRound();
     // 6. The map, the theme panels (the themes' own, later) and the window.
     campaign_->DrawMap(true, false);
     campaign_->Show();
@@ -195,30 +227,6 @@ void GameScreens::PlayGame() {
     g.returnToMenu = false;
     campaign_->HideHoverHelp();
     campaign_->ShowModal();
-}
-
-bool GameScreens::CampaignMayClose() {
-    state::GameState& g = state::G();
-    if (g.returnToMenu) return true;
-    const auto& actions = campaign_->GetActions();
-    if (actions.battleShown && actions.battleShown()) {
-        dialogs_->ShowShortNotice("You cannot close the screen while in battle!", "Continue");
-        return false;
-    }
-    sound_->Effects().PlayClick();
-    if (dialogs_->AskYesNo("Do you really want to QUIT this game?", "Yes", "No") !=
-        logic::kAnswerYes) {
-        return false;
-    }
-    if (dialogs_->AskYesNo("Do you want to save your current game (Auto-save)?", "Yes", "No") ==
-        logic::kAnswerYes) {
-        std::string error;
-        if (!state::SaveGame(state::kAutoSlot, error)) ShowError(error);
-    }
-    g.enteringDungeon = false;
-    g.dungeonMayClose = true;
-    // (The dungeon window closes here once it exists.)
-    return true;
 }
 
 void GameScreens::LoadGameFlow() {

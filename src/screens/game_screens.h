@@ -25,6 +25,10 @@ class TFPreviewMap;
 class TFDifficulty;
 class TFSaveLoad;
 class TFCampaign1;
+class TFBuildings;
+class TFHireTroops;
+class TFTrading;
+class CampaignBridge;
 
 struct StartOptions {
     bool fixedSeed = false;  // the console's --seed replaces the clock's seed
@@ -55,6 +59,9 @@ public:
     TFDifficulty& Difficulty() { return *difficulty_; }
     TFSaveLoad& SaveLoad() { return *saveLoad_; }
     TFCampaign1& Campaign() { return *campaign_; }
+    TFBuildings& Buildings() { return *buildings_; }
+    TFHireTroops& HireTroops() { return *hireTroops_; }
+    TFTrading& Trading() { return *trading_; }
 
     // The error box for file, picture and device errors.
     void ShowError(const std::string& text);
@@ -87,12 +94,12 @@ public:
     void ExitToMainMenu();
     // The options' "Save/Load game".
     void SaveLoadFromOptions();
-    // The strategic window's close query: true when it may close.
-    bool CampaignMayClose();
     // Shows the strategic window modally (the game runs inside this call).
     void PlayGame();
 
 private:
+    void WireCampaign();
+
     platform::Application& app_;
     StartOptions options_;
     std::unique_ptr<sound::SoundSystem> sound_;
@@ -101,6 +108,10 @@ private:
     std::unique_ptr<TForm1> form1_;
     std::unique_ptr<TForm2> form2_;
     std::unique_ptr<TFCampaign1> campaign_;
+    std::unique_ptr<TFBuildings> buildings_;
+    std::unique_ptr<TFHireTroops> hireTroops_;
+    std::unique_ptr<TFTrading> trading_;
+    std::unique_ptr<CampaignBridge> bridge_;
     std::unique_ptr<TFOptions> options_screen_;
     std::unique_ptr<TFCheats> cheats_;
     std::unique_ptr<TFCredits> credits_;

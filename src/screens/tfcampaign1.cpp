@@ -103,12 +103,7 @@ void TFCampaign1::BuildMap() {
         target->OnMouseDown = [this, d](platform::MouseButton b, int, int) {
             if (b != platform::MouseButton::Left) return;
             HideHoverHelp();
-            if (actions_.humanMayAct && !actions_.humanMayAct()) return;
-            const state::GameState& g = state::G();
-            const int c = ValidLord(g.currentLord);
-            if (actions_.moveArmy) {
-                actions_.moveArmy(g.army[c][state::Army::x] + kStepX[d], g.army[c][state::Army::y] + kStepY[d]);
-            }
+            if (actions_.moveTarget) actions_.moveTarget(d);
         };
         moveTargets_[d] = target;
     }
@@ -127,10 +122,7 @@ platform::SpeedButton* TFCampaign1::ActionButton(const std::string& name, const 
     auto* button = AddButton(*this, screens_.Svc(), name, caption, x, y, w, h, [this, action] {
         HideHoverHelp();
         hoverNumber_ = 0;
-        if (actions_.battleShown && actions_.battleShown()) {
-            if (actions_.refuseDuringBattle) actions_.refuseDuringBattle();
-            return;
-        }
+        if (actions_.refuseDuringBattle && actions_.refuseDuringBattle()) return;
         if (actions_.humanMayAct && !actions_.humanMayAct()) return;
         if (actions_.*action) (actions_.*action)();
     });
@@ -291,7 +283,7 @@ void TFCampaign1::DrawMap(bool highlight, bool nearOnly) {
     ArmyPictures();
     if (human) MoveTargets(ax, ay);
     if (!nearOnly) {
-        PlaceCastleMarkers();
+        if (actions_.placeCastleMarkers) actions_.placeCastleMarkers();
         DrawAllSpawnFields();
         DrawAllSiteIcons();
     }
@@ -337,21 +329,22 @@ void TFCampaign1::MoveTargets(int ax, int ay) {
     }
 }
 
-void TFCampaign1::PlaceCastleMarkers() {
-    const state::GameState& g = state::G();
+void TFCampaign1::PlaceCastleMarker(int lord, int left, int top, bool visible) {
+    if (lord < 1 || lord > 4) return;
     static const char* kColours[4] = {"blue", "green", "red", "cyan"};
-    for (int p = 1; p <= 4; ++p) {
-        const state::Record& lord = g.lord[p];
-        const int cx = lord[state::Lord::castleX], cy = lord[state::Lord::castleY];
-        if (lord[state::Lord::inGame] > 0 && cx > 0 && cy > 0) {
-            castles_[p]->SetPosition(cx * kTile - 42, cy * kTile - 42);
-            const std::string picture = std::string("castle_") + kColours[p - 1] + "_sm.jpg";
-            if (castles_[p]->FileName() != picture) castles_[p]->LoadPicture(picture);
-            castles_[p]->Show();
-        } else {
-            castles_[p]->Hide();
-        }
+    platform::Picture* marker = castles_[lord];
+    if (!visible) {
+        marker->Hide();
+        return;
     }
+    marker->SetPosition(left, top);
+    const std::string picture = std::string("castle_") + kColours[lord - 1] + "_sm.jpg";
+    if (marker->FileName() != picture) marker->LoadPicture(picture);
+    marker->Show();
+}
+
+void TFCampaign1::DisableAllTimers() {
+    for (platform::Timer* t : {&timer1_, &timer3_, &timer6_, &inGameHelpTimer_}) t->SetEnabled(false);
 }
 
 void TFCampaign1::DrawSiteIcon(int row) {

@@ -23,7 +23,8 @@ public:
     void DrawAllSiteIcons();
     void DrawSpawnField(int slot);
     void DrawAllSpawnFields();
-    void PlaceCastleMarkers();
+    void PlaceCastleMarker(int lord, int left, int top, bool visible);
+    void DisableAllTimers();
     void DrawStatusBar();
     void HideHoverHelp();
     void ShowComputerMovePanel(int lord);
@@ -31,14 +32,16 @@ public:
 
     // What the buttons and clicks do; the turn rules fill these in.
     struct Actions {
-        std::function<void(int x, int y)> moveArmy;
+        std::function<void(int direction)> moveTarget;  // 0 north, 1 east, 2 south, 3 west
+        std::function<void()> placeCastleMarkers;
         std::function<void()> skipTurn, portal, moveInfo, hire, castle, options;
         std::function<void(int lord)> rightClickArmy, rightClickCastle;
         // False when the buttons may not act now (not a human lord's own turn).
         std::function<bool()> humanMayAct;
-        // True while a battle is shown: the buttons only say they cannot act.
+        // True while a battle is shown (the status bar then shows the battle's troops).
         std::function<bool()> battleShown;
-        std::function<void()> refuseDuringBattle;
+        // Shows the battle refusal when a battle is shown; true when it did.
+        std::function<bool()> refuseDuringBattle;
     };
     Actions& GetActions() { return actions_; }
 

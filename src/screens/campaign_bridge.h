@@ -1,0 +1,60 @@
+// What the campaign rules reach of the screens: the strategic window as their map view, its two
+// turn timers, the castle, hire, trading and options screens, the sound effects and the error
+// box. Installed once when the windows are made.
+#pragma once
+
+#include "campaign/campaign_hooks.h"
+
+namespace screens {
+
+class GameScreens;
+
+class CampaignBridge final : public logic::MapView,
+                             public logic::TurnTimers,
+                             public logic::CampaignScreens,
+                             public logic::Sounds,
+                             public logic::OtherRules {
+public:
+    explicit CampaignBridge(GameScreens& screens);
+    ~CampaignBridge() override;
+
+    // MapView
+    void DrawMap(bool highlight, bool nearOnly) override;
+    void DrawStatusBar() override;
+    void DrawSiteIcon(int row) override;
+    void DrawAllSiteIcons() override;
+    void DrawSpawnField(int slot) override;
+    void PlaceCastleMarker(int lord, int left, int top, bool visible) override;
+    void ShowComputerMovePanel(int lord, int left, int top) override;
+    void HideComputerMovePanel() override;
+    void HideHoverHelp() override;
+    bool IsBattleShown() override { return false; }
+
+    // TurnTimers
+    void EnableTimer1() override;
+    void DisableTimer1() override;
+    void EnableTimer3() override;
+    void DisableTimer3() override;
+    void DisableAllTimers() override;
+
+    // CampaignScreens
+    void OpenTrading(logic::TradeOffer& offer) override;
+    void OpenBuildings() override;
+    void OpenHireTroops() override;
+    void OpenOptions() override;
+    void CloseStrategicWindow() override;
+    void ReportError(const std::string& text) override;
+
+    // Sounds
+    void Play(sound::Effect effect) override;
+    void PlayPayment() override;
+    void PlayReward(int n) override;
+
+    // OtherRules
+    bool WriteAutosave(std::string& error) override;
+
+private:
+    GameScreens& screens_;
+};
+
+}  // namespace screens

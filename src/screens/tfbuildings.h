@@ -1,0 +1,36 @@
+// The castle screen: the nine buildings, a detail panel with a building's text and costs, and
+// the "Build" action.
+#pragma once
+
+#include <array>
+
+#include "platform/form.h"
+
+namespace screens {
+
+class GameScreens;
+
+class TFBuildings final : public platform::Form {
+public:
+    explicit TFBuildings(GameScreens& screens);
+    // Refreshes the building pictures, hides the detail panel and shows the screen modally.
+    void Open();
+
+private:
+    void RefreshPictures();
+    void ShowDetails(int building);
+
+    GameScreens& screens_;
+    std::array<platform::Picture*, 10> tiles_{};
+    platform::Panel* details_;
+    platform::Label* name_;
+    platform::Label* description_;
+    platform::Label* gold_;
+    platform::Label* honor_;
+    std::array<platform::Picture*, 3> resourcePictures_{};
+    std::array<platform::Label*, 3> resourceAmounts_{};
+    platform::SpeedButton* build_;
+    int selected_ = 0;
+};
+
+}  // namespace screens

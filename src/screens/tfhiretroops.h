@@ -1,0 +1,28 @@
+// The hire screen: one unit of a troop kind per click.
+#pragma once
+
+#include <array>
+
+#include "platform/form.h"
+
+namespace screens {
+
+class GameScreens;
+
+class TFHireTroops final : public platform::Form {
+public:
+    explicit TFHireTroops(GameScreens& screens);
+    // Fills prices and pictures and shows the screen modally.
+    void Open();
+
+private:
+    void Fill();
+    GameScreens& screens_;
+    std::array<platform::Picture*, 5> pictures_{};
+    std::array<platform::SpeedButton*, 5> buttons_{};
+    std::array<platform::Label*, 5> names_{};
+    std::array<platform::Label*, 5> descriptions_{};
+    std::array<platform::Label*, 5> prices_{};
+};
+
+}  // namespace screens

@@ -1,0 +1,187 @@
+// What a lord's army finds on a spawn field: resources, the travelling trader, or a dungeon
+// entrance with its reward for those who do not enter.
+#include "campaign/campaign_hooks.h"
+#include "campaign/dialogs.h"
+#include "campaign/lords.h"
+#include "campaign/spawn_fields.h"
+#include "campaign/trading.h"
+#include "state/random.h"
+
+namespace logic {
+
+namespace Lord = state::Lord;
+namespace SpawnField = state::SpawnField;
+
+namespace {
+
+struct ResourceFind {
+    int kind;
+    int slot;  // the lord's resource
+    const char* picture;
+    const char* title;
+    const char* text;
+};
+
+constexpr ResourceFind kResourceFinds[] = {
+    {SpawnKind::wood, Lord::wood, "wood.jpg", "Wood!",
+     "You come to a small forest. A band of lumberjacks have felled some trees and are just "
+     "cutting up the pieces. In the name of the kingdom you confiscate the wood."},
+    {SpawnKind::iron, Lord::iron, "iron.jpg", "Iron!",
+     "You encounter a group of miners transporting their melted iron from the forge to their "
+     "homes. In the name of the kingdom you confiscate the ingots."},
+    {SpawnKind::stone, Lord::stone, "stone.jpg", "Stones!",
+     "You come to a local quarry. The locals flee when they see your army approaching. In the "
+     "name of the kingdom you take their days work with you."},
+};
+
+// The hero-level roll's chance in percent by difficulty level 0..12; 10 for any other level.
+constexpr int kLevelUpChance[13] = {20, 20, 25, 30, 35, 40, 40, 40, 40, 45, 50, 65, 75};
+constexpr int kMaxComputerHeroLevel = 8;
+
+// Themes whose dungeons hold a single theme find.
+bool SingleFindTheme(int theme) {
+    return theme == 6 || theme == 7 || theme == 12;
+}
+
+// Resources: the tutorial's wood and iron steps advance from the tutorial itself, which watches
+// the lord's amounts (staged with the tutorial).
+void PickUpResource(int lord, int slot, const ResourceFind& find) {
+    if (IsHuman(lord)) {
+        Hooks().Sound().Play(sound::Effect::Event);
+        UI().ShowNotice(find.picture, find.title, find.text, "Continue");
+    }
+    LordRecord(lord)[find.slot] += 2 + state::Random(2);
+    ClearSpawnSlot(slot);
+}
+
+void MeetTrader(int lord, int slot) {
+    TradeOffer offer = RollTrader();
+    if (IsHuman(lord)) {
+        Hooks().Sound().Play(sound::Effect::Event);
+        UI().ShowNotice("m1_book.jpg", "Travelling trader!",
+                        "You meet a travelling trader. Maybe you can trade some goods with him...",
+                        "Continue");
+        Hooks().Screens().OpenTrading(offer);
+    } else {
+        ComputerTrade(lord, offer);
+    }
+    ClearSpawnSlot(slot);
+}
+
+void FindDungeon(int lord, int slot) {
+    if (!IsHuman(lord)) {
+        ClearSpawnSlot(slot);
+        DungeonReward(lord);
+        return;
+    }
+    // Until the dungeon exists the "Enter dungeon" button is shown but cannot be pressed.
+    const bool canEnter = Hooks().Screens().DungeonAvailable();
+    const int answer = UI().AskOffer(
+        "enterthedungeon.jpg", "Dungeon",
+        "You have found the entrance to a cursed dungeon. Mighty enemies and great treasures "
+        "await you in the darkness. Your men are afraid - you need to enter the dungeon alone.",
+        "Enter dungeon", "Leave", canEnter);
+    if (answer == kOfferAction && canEnter) {
+        ClearSpawnSlot(slot);
+        state::G().enteringDungeon = true;
+        Hooks().Screens().EnterDungeon();
+    } else if (answer == kOfferCheat) {
+        ClearSpawnSlot(slot);
+        DungeonReward(lord);
+    }
+}
+
+}  // namespace
+
+void PickUpField() {
+    const int c = CurrentLordChecked();
+    if (c == 0) return;
+    const auto& a = ArmyRecord(c);
+    const int slot = SpawnFieldAt(a[state::Army::x], a[state::Army::y]);
+    if (slot == 0) return;
+    const int kind = state::G().spawnField[slot][SpawnField::kind];
+    bool found = true;
+    if (kind == SpawnKind::trader) {
+        MeetTrader(c, slot);
+    } else if (kind == SpawnKind::dungeon) {
+        FindDungeon(c, slot);
+    } else {
+        found = false;
+        for (const ResourceFind& find : kResourceFinds) {
+            if (find.kind != kind) continue;
+            PickUpResource(c, slot, find);
+            found = true;
+        }
+    }
+    if (!found) return;
+    Hooks().View().DrawStatusBar();
+    Hooks().View().DrawSpawnField(slot);
+}
+
+int DungeonGoldByLevel(int h) {
+    if (h == 2 || h == 3) return 1000 + state::Random(500);
+    if (h == 4 || h == 5) return 1500 + state::Random(2000);
+    if (h == 6) return 2000 + state::Random(3000);
+    if (h >= 7 && h <= 9) return 2500 + state::Random(4000);
+    if (h > 9) return 0;
+    return 500 + state::Random(250);
+}
+
+int ScaleByDifficulty(int g, int level) {
+    switch (level) {
+        case 0:
+        case 1:
+            return g / 4;
+        case 2:
+            return g / 3;
+        case 3:
+            return g / 2;
+        case 4:
+            return g - g / 3;
+        case 5:
+        case 6:
+        case 7:
+        case 8:
+        case 9:
+            return g - g / (level - 1);
+        case 11:
+            return g + g / 3;
+        case 12:
+            return g + g / 2;
+        default:
+            return g;
+    }
+}
+
+void ComputerHeroLevelUpChance(int lord) {
+    if (!ValidLord(lord)) return;
+    auto& l = LordRecord(lord);
+    const int d = l[Lord::difficulty];
+    const int chance = d >= 0 && d <= 12 ? kLevelUpChance[d] : 10;
+    if (state::Random(100) >= chance) return;
+    if (IsHuman(lord)) {
+        // The human hero's level-up screen comes with the hero progression (staged).
+        Hooks().Rules().HumanHeroLevelUp(lord);
+    } else if (l[Lord::heroLevel] < kMaxComputerHeroLevel) {
+        l[Lord::heroLevel] += 1;
+    }
+}
+
+void DungeonReward(int lord) {
+    if (!ValidLord(lord)) return;
+    auto& l = LordRecord(lord);
+    const int h = l[Lord::heroLevel];
+    l[Lord::gold] += ScaleByDifficulty(DungeonGoldByLevel(h), l[Lord::difficulty]);
+    if (h == 0 || h == 1)
+        l[Lord::honor] += 2;
+    else if (h == 2 || h == 3)
+        l[Lord::honor] += 3;
+    else if (h >= 4 && h <= 9)
+        l[Lord::honor] += 4;
+    ComputerHeroLevelUpChance(lord);
+    const int finds = SingleFindTheme(state::G().mapSetting[state::MapSetting::theme]) ? 1 : 5;
+    for (int i = 0; i < finds; ++i)
+        Hooks().Rules().ThemeFind(lord);
+}
+
+}  // namespace logic

@@ -1,0 +1,114 @@
+#include "campaign/strategic_buttons.h"
+
+#include "campaign/campaign_hooks.h"
+#include "campaign/dialogs.h"
+#include "campaign/lords.h"
+#include "campaign/turn_cycle.h"
+
+namespace logic {
+
+namespace Army = state::Army;
+namespace Lord = state::Lord;
+
+namespace {
+
+constexpr int kScoutCamp = 7;
+
+// The castle and hire screens open in the human's own turn, even after its last step.
+bool HumanTurn() {
+    const int c = CurrentLordChecked();
+    return c != 0 && IsHuman(c) && InGame(c) && !state::G().gameOver;
+}
+
+}  // namespace
+
+bool RefuseDuringBattle() {
+    if (!Hooks().View().IsBattleShown()) return false;
+    Hooks().Battle().PauseBattle();
+    UI().ShowShortNotice(kBattleRefusal, "Continue");
+    Hooks().Battle().ResumeBattle();
+    return true;
+}
+
+void SkipTurn() {
+    if (!HumanMayAct()) return;
+    NextLord();
+}
+
+void PortalHome() {
+    if (!HumanMayAct()) return;
+    if (state::G().tutorialOn) {
+        UI().ShowShortNotice("Sorry, during the tutorial this is not possible.", "Continue");
+        return;
+    }
+    const int answer =
+        UI().AskOffer("icon_transfer.jpg", "Return to your home castle...",
+                      "Do you really wish to return to your home castle?", "Yes", "No");
+    if (answer != kOfferAction) return;
+    const int c = state::G().currentLord;
+    const auto& l = LordRecord(c);
+    // A castle off the map (a damaged file) leaves the army where it is.
+    if (OnMap(l[Lord::castleX], l[Lord::castleY])) {
+        ArmyRecord(c)[Army::x] = l[Lord::castleX];
+        ArmyRecord(c)[Army::y] = l[Lord::castleY];
+    }
+    Hooks().View().DrawMap(false, false);
+    NextLord();
+}
+
+void MoveInformation() {
+    const int c = CurrentLordChecked();
+    if (!IsHuman(c)) return;
+    if (HasBuilt(c, kScoutCamp))
+        UI().ShowShortNotice(
+            "If you right-click on an enemy army or castle you will get more information about "
+            "its army strength or buildings.",
+            "Continue");
+    else
+        UI().ShowShortNotice(
+            "Click on one of the rectangles on the map to your right to move your army to this "
+            "location.",
+            "Continue");
+    Hooks().View().DrawMap(true, false);
+}
+
+void OpenHire() {
+    if (HumanTurn()) Hooks().Screens().OpenHireTroops();
+}
+
+void OpenCastle() {
+    if (HumanTurn()) Hooks().Screens().OpenBuildings();
+}
+
+void OpenOptions() {
+    Hooks().Screens().OpenOptions();
+}
+
+void WindowActivated() {
+    const state::GameState& g = state::G();
+    // Staged with the dungeon: ReopenDungeon redraws and shows the dungeon window.
+    if (g.inDungeon == 1 && !g.gameOver) Hooks().Screens().ReopenDungeon();
+}
+
+bool CloseQuery() {
+    state::GameState& g = state::G();
+    if (g.returnToMenu) return true;
+    if (Hooks().View().IsBattleShown()) {
+        UI().ShowShortNotice("You cannot close the screen while in battle!", "Continue");
+        return false;
+    }
+    Hooks().Sound().Play(sound::Effect::Click);
+    if (UI().AskYesNo("Do you really want to QUIT this game?", "Yes", "No") != kAnswerYes)
+        return false;
+    if (UI().AskYesNo("Do you want to save your current game (Auto-save)?", "Yes", "No") ==
+        kAnswerYes) {
+        std::string error;
+        if (!Hooks().Rules().WriteAutosave(error)) Hooks().Screens().ReportError(error);
+    }
+    g.enteringDungeon = false;
+    g.dungeonMayClose = true;
+    Hooks().Screens().CloseDungeonWindow();
+    return true;
+}
+
+}  // namespace logic

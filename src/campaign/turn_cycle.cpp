@@ -1,0 +1,134 @@
+#include "campaign/turn_cycle.h"
+
+#include "campaign/campaign_hooks.h"
+#include "campaign/dialogs.h"
+#include "campaign/lords.h"
+#include "campaign/spawn_fields.h"
+#include "campaign/turn_hints.h"
+
+namespace logic {
+
+namespace Army = state::Army;
+namespace Lord = state::Lord;
+
+namespace {
+
+// How often NextLord looks for a lord still in the game before it gives up.
+constexpr int kTurnTries = 101;
+// How often a computer lord's step is called in one turn at most.
+constexpr int kComputerSteps = 11;
+constexpr int kComputerPanelLeft = 272;
+constexpr int kComputerPanelTop = 168;
+
+// The lords still in the game own their castle fields again.
+void ClaimCastles() {
+    for (int p = 1; p <= kLords; ++p) {
+        if (!InGame(p)) continue;
+        const auto& l = LordRecord(p);
+        if (auto* f = FieldAt(l[Lord::castleX], l[Lord::castleY])) (*f)[state::Field::owner] = p;
+    }
+}
+
+// The once-per-round updates when the turn passes from the last lord back to lord 1.
+void NewRound() {
+    SpawnFields(true);
+    Hooks().Rules().CityRound();
+}
+
+// Finds the next lord in the game; false after kTurnTries lords were out.
+bool AdvanceLord() {
+    state::GameState& g = state::G();
+    // A stored lord number that is no lord (a damaged file) starts the search before lord 1.
+    if (!ValidLord(g.currentLord)) g.currentLord = 0;
+    for (int tries = 0; tries < kTurnTries; ++tries) {
+        Hooks().Timers().DisableTimer1();
+        g.currentLord += 1;
+        if (g.currentLord > kLords) {
+            g.currentLord = 1;
+            NewRound();
+        }
+        ArmyRecord(g.currentLord)[Army::movesLeft] = 4;
+        if (LordRecord(g.currentLord)[Lord::inGame] == 1) return true;
+    }
+    return false;
+}
+
+// A computer lord's whole turn. Its step is a later rule; until it is installed the turn passes
+// without a step.
+void ComputerTurn(int lord) {
+    Hooks().View().ShowComputerMovePanel(lord, kComputerPanelLeft, kComputerPanelTop);
+    int calls = 0;
+    do {
+        Hooks().Rules().ComputerLordStep(lord);
+        ++calls;
+    } while (calls < kComputerSteps && ArmyRecord(lord)[Army::movesLeft] > 0 &&
+             !state::G().gameOver);
+    Hooks().Timers().EnableTimer1();
+}
+
+}  // namespace
+
+int HumanLord() {
+    for (int p = 1; p <= kLords; ++p) {
+        if (IsHuman(p)) return p;
+    }
+    return 0;
+}
+
+bool HumanMayAct() {
+    const state::GameState& g = state::G();
+    const int c = CurrentLordChecked();
+    return c != 0 && !g.gameOver && !g.battleStarted && g.inDungeon == 0 && !g.enteringDungeon &&
+           IsHuman(c) && InGame(c) && ArmyRecord(c)[Army::movesLeft] >= 1 &&
+           !Hooks().View().IsBattleShown();
+}
+
+void NextLord() {
+    state::GameState& g = state::G();
+    if (!g.gameOver) {
+        Hooks().View().DrawMap(false, false);
+        ClaimCastles();
+        const bool found = AdvanceLord();
+        if (!found) {
+            g.gameOver = true;
+            UI().ShowNotice("night.jpg", "Game Over!",
+                            "All adventurers have died in the wicked labyrinths! The adventures "
+                            "and this game are over!",
+                            "Continue");
+        } else if (IsHuman(g.currentLord)) {
+            TurnStartHints();
+        } else {
+            ComputerTurn(g.currentLord);
+        }
+    }
+    if (g.gameOver) {
+        Hooks().Timers().DisableTimer1();
+        g.returnToMenu = true;
+        Hooks().Screens().CloseStrategicWindow();
+        return;
+    }
+    Hooks().View().DrawMap(true, false);
+}
+
+void Timer1Tick() {
+    Hooks().View().HideComputerMovePanel();
+    if (state::G().battleStarted) return;
+    Hooks().Timers().DisableTimer1();
+    NextLord();
+}
+
+void Timer3Tick() {
+    Hooks().Timers().DisableTimer3();
+    NextLord();
+}
+
+void PrepareFirstRound() {
+    for (int pass = 0; pass < 11; ++pass)
+        SpawnFields(false);
+    // The cities start in a settled state. The city round itself comes with the cities.
+    for (int round = 0; round < 12; ++round)
+        Hooks().Rules().CityRound();
+    NextLord();
+}
+
+}  // namespace logic

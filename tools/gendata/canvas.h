@@ -46,6 +46,8 @@ Shape Grow(Shape a, float by);
 // How a fill looks: a watercolour wash that is darker at its rim and slightly mottled, lit from
 // the top left.
 struct Paint {
+    Paint() = default;
+    explicit Paint(Rgb c) : colour(c) {}
     Rgb colour;
     float alpha = 1.0f;
     float rim = 0.22f;     // darkening within a couple of pixels of the edge

@@ -106,8 +106,9 @@ void MusicChannels::TrackFinished(int slot, const TWaveOut* player) {
 void MusicChannels::TrackFailed(int slot, const TWaveOut* player, const EWaveOut& error) {
     Slot* s = SlotAt(slot);
     if (!s || s->player.get() != player) return;
+    // The player has stopped writing; the buffers still queued drain, and the finished hook
+    // empties the slot when the last one is back (or the next track replaces it).
     ReportDeviceError(s->fileName, error);
-    EmptyLater(*s);
 }
 
 bool MusicChannels::PlayTrack(int slot, const std::string& fileName) {

@@ -314,8 +314,14 @@ TEST(MusicSequencer, DeviceErrorWaitsForTheClockAndNeverStopsTheMusic) {
     rig.audio.log->writeResult = platform::kWaveNoMemory;
     rig.audio.log->CompleteOldest();
     EXPECT_TRUE(rig.shown.empty()) << "held back while the battle clock runs";
+    // The buffers already queued play out before the player goes.
+    EXPECT_EQ(rig.channels->State(kSlot), SlotState::Playing);
+    EXPECT_EQ(rig.audio.log->CompleteAll(), 3);
     EXPECT_EQ(rig.channels->State(kSlot), SlotState::Empty);
+    EXPECT_EQ(rig.audio.log->destroyed, 0);
     rig.RunPosted();
+    EXPECT_EQ(rig.audio.log->destroyed, 1);
+    EXPECT_EQ(rig.audio.log->destroyedInsideNotice, 0);
     EXPECT_TRUE(rig.shown.empty());
     rig.audio.log->writeResult = platform::kWaveOk;
     rig.music->NextMusic();  // still in battle: the music goes on

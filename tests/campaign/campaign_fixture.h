@@ -1,0 +1,101 @@
+// The common ground of the campaign rule tests: a fresh game state with four lords on an open
+// map, scripted dialogs, and recording fakes for every hook the rules call.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "campaign/campaign_hooks.h"
+#include "campaign/trading.h"
+#include "support/scripted_dialogs.h"
+
+namespace camptest {
+
+// Records every hook call as a short line ("DrawMap 1 0", "EnableTimer3", "Play Step", ...).
+class Recorder final : public logic::MapView,
+                       public logic::TurnTimers,
+                       public logic::CampaignScreens,
+                       public logic::Sounds,
+                       public logic::Battles,
+                       public logic::OtherRules {
+public:
+    std::vector<std::string> calls;
+    bool battleShown = false;
+    bool battlesAvailable = false;
+    bool dungeonAvailable = false;
+    bool autosaveFails = false;
+    // What the fake computer step does: spend the moves (a step) or nothing.
+    bool computerSpendsMoves = false;
+    logic::TradeOffer lastOffer{};
+
+    int Count(const std::string& call) const;
+    bool Has(const std::string& call) const { return Count(call) > 0; }
+    // The position of the first call, or -1.
+    int IndexOf(const std::string& call) const;
+
+    void DrawMap(bool highlight, bool nearOnly) override;
+    void DrawStatusBar() override { calls.push_back("DrawStatusBar"); }
+    void DrawSpawnField(int slot) override;
+    void PlaceCastleMarker(int lord, int left, int top, bool visible) override;
+    void ShowComputerMovePanel(int lord, int left, int top) override;
+    void HideComputerMovePanel() override { calls.push_back("HideComputerMovePanel"); }
+    bool IsBattleShown() override { return battleShown; }
+
+    void EnableTimer1() override { calls.push_back("EnableTimer1"); }
+    void DisableTimer1() override { calls.push_back("DisableTimer1"); }
+    void EnableTimer3() override { calls.push_back("EnableTimer3"); }
+    void DisableTimer3() override { calls.push_back("DisableTimer3"); }
+    void DisableAllTimers() override { calls.push_back("DisableAllTimers"); }
+
+    void OpenTrading(logic::TradeOffer& offer) override;
+    void OpenBuildings() override { calls.push_back("OpenBuildings"); }
+    void OpenHireTroops() override { calls.push_back("OpenHireTroops"); }
+    void OpenOptions() override { calls.push_back("OpenOptions"); }
+    void CloseStrategicWindow() override { calls.push_back("CloseStrategicWindow"); }
+    bool DungeonAvailable() override { return dungeonAvailable; }
+    void EnterDungeon() override { calls.push_back("EnterDungeon"); }
+    void ReopenDungeon() override { calls.push_back("ReopenDungeon"); }
+    void CloseDungeonWindow() override { calls.push_back("CloseDungeonWindow"); }
+    void ReportError(const std::string& text) override { calls.push_back("ReportError " + text); }
+
+    void Play(sound::Effect effect) override;
+    void PlayPayment() override { calls.push_back("PlayPayment"); }
+    void PlayReward(int n) override { calls.push_back("PlayReward " + std::to_string(n)); }
+
+    bool Available() override { return battlesAvailable; }
+    void StartBattle(int humanLord, int otherLord) override;
+    void AutoBattle() override { calls.push_back("AutoBattle"); }
+    void PauseBattle() override { calls.push_back("PauseBattle"); }
+    void ResumeBattle() override { calls.push_back("ResumeBattle"); }
+
+    void CityRound() override { calls.push_back("CityRound"); }
+    void ComputerLordStep(int lord) override;
+    void VisitSite() override { calls.push_back("VisitSite"); }
+    void ThemeFind(int lord) override { calls.push_back("ThemeFind " + std::to_string(lord)); }
+    void HumanHeroLevelUp(int lord) override {
+        calls.push_back("HumanHeroLevelUp " + std::to_string(lord));
+    }
+    bool WriteAutosave(std::string& error) override;
+};
+
+// Four lords in the game: lord 1 human at castle (1, 1), lords 2..4 computers at (12, 1),
+// (12, 11) and (1, 11); every army on its castle with 4 soldiers; every field walkable and
+// neutral except the castle fields; lord 1's turn with 4 moves.
+class CampaignTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Puts lord p's army on (x, y) with the given troops.
+    void PlaceArmy(int p, int x, int y, int soldiers = 4, int siege = 0);
+    // Makes lord p the current lord with a fresh turn.
+    void TurnOf(int p);
+    void SetHuman(int p);
+
+    testsupport::ScriptedDialogs dialogs;
+    Recorder hooks;
+};
+
+}  // namespace camptest

@@ -16,7 +16,7 @@ constexpr int kPageX = 5, kPageY = 70, kPageW = 710, kPageH = 420;
 }
 
 TFSelectMap::TFSelectMap(GameScreens& screens)
-    : Form(screens.App(), "TFSelectMap", 720, 640), screens_(screens) {
+    : Form(screens.App(), "TFSelectMap", 720, 710), screens_(screens) {
     SetCaption(kDialogCaption);
     Services& s = screens.Svc();
     auto* title = AddLabel(*this, "Label1", 20, 18, 500, 40, 24, true, false);
@@ -65,7 +65,7 @@ TFSelectMap::TFSelectMap(GameScreens& screens)
         }
         Close();
     });
-    tutorial_ = std::make_unique<TutorialPanel>(*this, s, 210, 548, 500, 86, "SpeedButton12",
+    tutorial_ = std::make_unique<TutorialPanel>(*this, s, 210, 552, 500, 150, "SpeedButton12",
                                                 "SpeedButton13", "SpeedButton14");
     tutorial_->onExit = [this] { screens_.ExitTutorial(); };
     screens.RegisterTutorialPanel(tutorial_.get());

@@ -123,7 +123,7 @@ void AddFigurePainters(PainterTable& t) {
     knight.cape = true;
     knight.capeColour = pal::kWhite * 0.9f;
     knight.trim = pal::kBlood;
-    t["m1_knight"] = Portrait(knight, sky, pal::kGrass);
+    t["m1_knight"] = Portrait(knight, sky, pal::kGrass, 200, 200);
 
     Person dwarf;
     dwarf.head = Person::Head::HornedHelm;
@@ -134,7 +134,7 @@ void AddFigurePainters(PainterTable& t) {
     dwarf.weapon = Person::Weapon::Axe;
     dwarf.scale = 1.05f;
     dwarf.headY = 40;
-    t["m1_dwarf"] = Portrait(dwarf, {0.6f, 0.55f, 0.5f}, pal::kStoneDark);
+    t["m1_dwarf"] = Portrait(dwarf, {0.6f, 0.55f, 0.5f}, pal::kStoneDark, 200, 200);
 
     Person elf;
     elf.longHair = true;
@@ -145,7 +145,7 @@ void AddFigurePainters(PainterTable& t) {
     elf.weapon = Person::Weapon::Bow;
     elf.cape = true;
     elf.capeColour = pal::kPine;
-    t["m1_elf"] = Portrait(elf, sky, pal::kPine);
+    t["m1_elf"] = Portrait(elf, sky, pal::kPine, 200, 200);
 
     Person princess;
     princess.longHair = true;
@@ -153,7 +153,7 @@ void AddFigurePainters(PainterTable& t) {
     princess.head = Person::Head::Crown;
     princess.tunic = {0.82f, 0.5f, 0.62f};
     princess.trim = pal::kWhite;
-    t["m1_princess"] = Portrait(princess, dusk, pal::kGrassDark);
+    t["m1_princess"] = Portrait(princess, dusk, pal::kGrassDark, 200, 200);
 
     Person sorcerer;
     sorcerer.head = Person::Head::WizardHat;
@@ -164,7 +164,7 @@ void AddFigurePainters(PainterTable& t) {
     sorcerer.hair = pal::kWhite * 0.9f;
     sorcerer.weapon = Person::Weapon::Staff;
     sorcerer.glowingEyes = true;
-    t["m1_sorcerer"] = Portrait(sorcerer, night, pal::kNight);
+    t["m1_sorcerer"] = Portrait(sorcerer, night, pal::kNight, 200, 200);
 
     Person settler;
     settler.head = Person::Head::Hood;
@@ -172,7 +172,7 @@ void AddFigurePainters(PainterTable& t) {
     settler.tunic = pal::kEarth;
     settler.beard = true;
     settler.weapon = Person::Weapon::Spear;
-    t["d2_scoundrel"] = Portrait(settler, dusk, pal::kEarth);
+    t["d2_scoundrel"] = Portrait(settler, dusk, pal::kEarth, 200, 200);
 
     Person nomad;
     nomad.head = Person::Head::Veil;
@@ -195,7 +195,7 @@ void AddFigurePainters(PainterTable& t) {
     darkKnight.capeColour = pal::kBlood * 0.6f;
     darkKnight.shieldColour = pal::kBlack;
     darkKnight.glowingEyes = true;
-    t["monster_knight"] = Portrait(darkKnight, night, pal::kStoneDark);
+    t["monster_knight"] = Portrait(darkKnight, night, pal::kStoneDark, 200, 200);
 
     Person bandit;
     bandit.head = Person::Head::Hood;
@@ -204,7 +204,7 @@ void AddFigurePainters(PainterTable& t) {
     bandit.beard = true;
     bandit.beardColour = pal::kBlack;
     bandit.weapon = Person::Weapon::Sword;
-    t["monster_bandit"] = Portrait(bandit, dusk, pal::kEarth);
+    t["monster_bandit"] = Portrait(bandit, dusk, pal::kEarth, 200, 200);
 
     Person cultist;
     cultist.head = Person::Head::Hood;
@@ -213,7 +213,7 @@ void AddFigurePainters(PainterTable& t) {
     cultist.skin = {0.75f, 0.68f, 0.6f};
     cultist.glowingEyes = true;
     cultist.weapon = Person::Weapon::Staff;
-    t["monster_cultist"] = Portrait(cultist, night, pal::kNight);
+    t["monster_cultist"] = Portrait(cultist, night, pal::kNight, 200, 200);
 
     Person witch;
     witch.head = Person::Head::WizardHat;
@@ -223,7 +223,7 @@ void AddFigurePainters(PainterTable& t) {
     witch.longHair = true;
     witch.hair = pal::kBlack;
     witch.weapon = Person::Weapon::Staff;
-    t["monster_witch"] = Portrait(witch, night, pal::kPine);
+    t["monster_witch"] = Portrait(witch, night, pal::kPine, 200, 200);
 }
 
 }  // namespace gendata

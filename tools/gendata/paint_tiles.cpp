@@ -204,7 +204,7 @@ void Special(Canvas& c, Rng& rng, int kind, int letter) {
                 const float r =
                     4.0f + 11.0f * std::sqrt(static_cast<float>(i) / static_cast<float>(n));
                 Tree(c, 25 + ox + r * std::cos(a), 24 + oy + r * std::sin(a) * 0.8f,
-                     4.2f + rng.Range(0, 1.5f));
+                     5.5f + rng.Range(0, 1.5f));
             }
             break;
         }
@@ -214,14 +214,15 @@ void Special(Canvas& c, Rng& rng, int kind, int letter) {
                 spots.push_back({rng.Range(11, 39) + ox, rng.Range(15, 41) + oy});
             std::sort(spots.begin(), spots.end(), [](Pt a, Pt b) { return a.y < b.y; });
             for (const Pt& p : spots)
-                Pine(c, p.x, p.y, 9.0f + rng.Range(0, 3));
+                Pine(c, p.x, p.y, 12.0f + rng.Range(0, 3));
             break;
         }
         case 2: {  // hills
             for (int i = 0; i < 2 + letter % 2; ++i) {
                 const float x = 17 + static_cast<float>(i) * 13 + ox;
                 const float y = 32 - static_cast<float>(i % 2) * 9 + oy;
-                Shape hill = Intersect(Ellipse(x, y, 10, 9), Rect(x - 11, y - 10, x + 11, y));
+                Shape hill =
+                    Intersect(Ellipse(x, y + 3, 13, 12), Rect(x - 14, y - 10, x + 14, y + 3));
                 c.Draw(hill, Mix(pal::kGrassDark, pal::kEarth, 0.35f), 0.6f);
                 c.Hatch(hill, 1.6f, 60, 0.35f, kInk, 0.5f, 0.5f);
             }
@@ -260,7 +261,7 @@ void Special(Canvas& c, Rng& rng, int kind, int letter) {
         }
         case 5: {  // rocks
             for (int i = 0; i < 4 + letter; ++i)
-                Rock(c, rng.Range(12, 38), rng.Range(14, 38), rng.Range(2.5f, 5));
+                Rock(c, rng.Range(13, 37), rng.Range(15, 37), rng.Range(3.5f, 6.5f));
             break;
         }
         case 6: {  // pond

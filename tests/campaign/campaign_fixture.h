@@ -20,7 +20,7 @@ class Recorder final : public logic::MapView,
                        public logic::Sounds,
                        public logic::Battles,
                        public logic::OtherRules {
-public:
+  public:
     std::vector<std::string> calls;
     bool battleShown = false;
     bool battlesAvailable = false;
@@ -84,7 +84,7 @@ public:
 // (12, 11) and (1, 11); every army on its castle with 4 soldiers; every field walkable and
 // neutral except the castle fields; lord 1's turn with 4 moves.
 class CampaignTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 

@@ -207,8 +207,7 @@ TEST_F(MovementTest, DefendedCastleChecksArmyThenWallsThenDefenders) {
     EXPECT_EQ(shown[shown.size() - 3].text, "You have conquered the castle of the Green Realm!");
     EXPECT_EQ(shown[shown.size() - 2].title, "Defeat!");
     EXPECT_EQ(shown[shown.size() - 2].picture, "factionlogo_green.jpg");
-    EXPECT_EQ(shown[shown.size() - 2].text,
-              "The Green Realm has been defeated in the thornfeud!");
+    EXPECT_EQ(shown[shown.size() - 2].text, "The Green Realm has been defeated in the thornfeud!");
     EXPECT_EQ(dialogs.Last().title, "Victory!");
     EXPECT_EQ(g.lord[2][Lord::inGame], 0);
     EXPECT_EQ(g.army[2][Army::present], 0);
@@ -225,8 +224,8 @@ TEST_F(MovementTest, TheHumanCastleWithoutDefendersIsLost) {
     g.lord[2][Lord::moveRange] = 99;
     TurnOf(2);
     logic::MoveArmy(1, 1);
-    EXPECT_TRUE(dialogs.ShownText(
-        "Without defenders it is easy for the enemy to conquer your castle!"));
+    EXPECT_TRUE(
+        dialogs.ShownText("Without defenders it is easy for the enemy to conquer your castle!"));
     EXPECT_EQ(dialogs.Last().title, "Game lost!");
     EXPECT_EQ(dialogs.Last().picture, "m2_defeat.jpg");
     EXPECT_EQ(g.lord[1][Lord::inGame], 0);

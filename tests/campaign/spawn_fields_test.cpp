@@ -1,0 +1,285 @@
+#include <gtest/gtest.h>
+
+#include "campaign/campaign_fixture.h"
+#include "campaign/dialogs.h"
+#include "campaign/movement.h"
+#include "campaign/spawn_fields.h"
+#include "state/game_state.h"
+#include "state/random.h"
+
+namespace camptest {
+namespace {
+
+namespace Army = state::Army;
+namespace Lord = state::Lord;
+namespace SpawnField = state::SpawnField;
+
+using SpawnFieldsTest = CampaignTest;
+
+void PutSite(int slot, int kind, int x, int y, int rounds = 5) {
+    auto& s = state::G().spawnField[slot];
+    s[SpawnField::present] = 1;
+    s[SpawnField::kind] = kind;
+    s[SpawnField::x] = x;
+    s[SpawnField::y] = y;
+    s[SpawnField::roundsLeft] = rounds;
+}
+
+TEST_F(SpawnFieldsTest, SitesKeepTheirDistanceAndStayOffOccupiedFields) {
+    auto& g = state::G();
+    // Blocked fields: a row that cannot be entered and an active map site.
+    for (int x = 1; x <= 12; ++x)
+        g.field[x][6][state::Field::walkable] = 0;
+    g.mapSite[1][state::MapSite::active] = 1;
+    g.mapSite[1][state::MapSite::x] = 5;
+    g.mapSite[1][state::MapSite::y] = 5;
+    PlaceArmy(2, 8, 3);
+    for (unsigned seed = 1; seed <= 40; ++seed) {
+        SCOPED_TRACE(seed);
+        state::SeedRandom(seed);
+        for (int s = 1; s <= 10; ++s)
+            g.spawnField[s] = {};
+        for (int pass = 0; pass < 11; ++pass)
+            logic::SpawnFields(false);
+        int present = 0;
+        for (int s = 1; s <= 6; ++s) {
+            const auto& me = g.spawnField[s];
+            if (me[SpawnField::present] <= 0) continue;
+            ++present;
+            const int x = me[SpawnField::x], y = me[SpawnField::y];
+            ASSERT_GE(x, 1);
+            ASSERT_LE(x, 12);
+            ASSERT_GE(y, 1);
+            ASSERT_LE(y, 11);
+            EXPECT_NE(y, 6);
+            EXPECT_FALSE(x == 5 && y == 5);
+            EXPECT_FALSE(x == 8 && y == 3);
+            for (int p = 1; p <= 4; ++p)
+                EXPECT_FALSE(x == g.lord[p][Lord::castleX] && y == g.lord[p][Lord::castleY]);
+            EXPECT_GE(me[SpawnField::roundsLeft], 7);
+            EXPECT_LE(me[SpawnField::roundsLeft], 13);
+            EXPECT_GE(me[SpawnField::kind], 1);
+            EXPECT_LE(me[SpawnField::kind], 5);
+            for (int t = s + 1; t <= 6; ++t) {
+                const auto& other = g.spawnField[t];
+                if (other[SpawnField::present] <= 0) continue;
+                EXPECT_FALSE(other[SpawnField::x] == x && other[SpawnField::y] == y);
+                if (other[SpawnField::kind] == me[SpawnField::kind]) {
+                    EXPECT_GE(logic::StepDistance(x, y, other[SpawnField::x], other[SpawnField::y]),
+                              3);
+                }
+            }
+        }
+        EXPECT_GE(present, 3);
+        for (int s = 7; s <= 10; ++s)
+            EXPECT_EQ(g.spawnField[s][SpawnField::present], 0);
+    }
+}
+
+TEST_F(SpawnFieldsTest, SlotsAgeExpireAndAreFoundByPlace) {
+    auto& g = state::G();
+    PutSite(2, 1, 4, 4, 1);
+    PutSite(3, 2, 6, 4, 2);
+    EXPECT_EQ(logic::SpawnFieldAt(4, 4), 2);
+    EXPECT_EQ(logic::SpawnFieldAt(6, 4), 3);
+    EXPECT_EQ(logic::SpawnFieldAt(5, 4), 0);
+    EXPECT_EQ(logic::FreeSpawnSlot(), 1);
+    // Slot 7 is beyond the spawner's six.
+    g.spawnField[7] = g.spawnField[2];
+    g.spawnField[7][SpawnField::x] = 9;
+    EXPECT_EQ(logic::SpawnFieldAt(9, 4), 0);
+
+    // Slot 2 expires; if it is placed again in the same pass it starts with 7 to 13 rounds.
+    for (int s = 1; s <= 6; ++s)
+        if (s != 2 && s != 3) PutSite(s, 5, 2 * s, 9, 50);
+    logic::SpawnFields(true);
+    EXPECT_TRUE(hooks.Has("DrawSpawnField 2"));
+    if (g.spawnField[2][SpawnField::present] > 0) {
+        EXPECT_GE(g.spawnField[2][SpawnField::roundsLeft], 7);
+    } else {
+        EXPECT_EQ(g.spawnField[2][SpawnField::x], 0);
+    }
+    EXPECT_EQ(g.spawnField[3][SpawnField::roundsLeft], 1);
+    EXPECT_EQ(g.spawnField[1][SpawnField::roundsLeft], 49);
+    // A freed slot forgets its place.
+    logic::ClearSpawnSlot(3);
+    EXPECT_EQ(g.spawnField[3][SpawnField::present], 0);
+    EXPECT_EQ(g.spawnField[3][SpawnField::x], 0);
+    EXPECT_EQ(g.spawnField[3][SpawnField::y], 0);
+    // Without ageing nothing counts down.
+    for (int s = 1; s <= 6; ++s)
+        PutSite(s, 5, 2 * s, 9, 50);
+    logic::SpawnFields(false);
+    EXPECT_EQ(g.spawnField[1][SpawnField::roundsLeft], 50);
+    EXPECT_EQ(logic::FreeSpawnSlot(), 0);
+}
+
+TEST_F(SpawnFieldsTest, AReusedSlotIsPlacedAnewNotOnItsOldField) {
+    auto& g = state::G();
+    // A freed slot whose old place is now an army's field.
+    g.spawnField[1][SpawnField::x] = 8;
+    g.spawnField[1][SpawnField::y] = 3;
+    PlaceArmy(2, 8, 3);
+    for (int s = 2; s <= 6; ++s)
+        PutSite(s, 5, 2 * s - 2, 9, 50);
+    for (unsigned seed = 1; seed <= 20 && g.spawnField[1][SpawnField::present] == 0; ++seed) {
+        state::SeedRandom(seed);
+        logic::SpawnFields(false);
+    }
+    ASSERT_EQ(g.spawnField[1][SpawnField::present], 1);
+    EXPECT_FALSE(g.spawnField[1][SpawnField::x] == 8 && g.spawnField[1][SpawnField::y] == 3);
+}
+
+TEST_F(SpawnFieldsTest, ResourcesGiveTwoOrThree) {
+    auto& g = state::G();
+    struct Case {
+        int kind, slot;
+        const char *picture, *title;
+    };
+    const Case cases[] = {{1, Lord::wood, "wood.jpg", "Wood!"},
+                          {2, Lord::iron, "iron.jpg", "Iron!"},
+                          {5, Lord::stone, "stone.jpg", "Stones!"}};
+    for (const Case& c : cases) {
+        bool seen[4] = {};
+        for (int i = 0; i < 40; ++i) {
+            PutSite(4, c.kind, 1, 1);
+            const int before = g.lord[1][c.slot];
+            logic::PickUpField();
+            const int gain = g.lord[1][c.slot] - before;
+            ASSERT_TRUE(gain == 2 || gain == 3) << gain;
+            seen[gain] = true;
+            EXPECT_EQ(g.spawnField[4][SpawnField::present], 0);
+        }
+        EXPECT_TRUE(seen[2] && seen[3]);
+        EXPECT_EQ(dialogs.Last().picture, c.picture);
+        EXPECT_EQ(dialogs.Last().title, c.title);
+    }
+    EXPECT_EQ(dialogs.Shown()[0].text,
+              "You come to a small forest. A band of lumberjacks have felled some trees and are "
+              "just cutting up the pieces. In the name of the kingdom you confiscate the wood.");
+    EXPECT_TRUE(hooks.Has("Play event.wav"));
+    EXPECT_TRUE(hooks.Has("DrawSpawnField 4"));
+
+    // A computer lord picks up silently.
+    const size_t shown = dialogs.Shown().size();
+    TurnOf(2);
+    PutSite(4, 1, 12, 1);
+    logic::PickUpField();
+    EXPECT_EQ(dialogs.Shown().size(), shown);
+    EXPECT_EQ(g.spawnField[4][SpawnField::present], 0);
+}
+
+TEST_F(SpawnFieldsTest, TheHumanMeetsTheTraderThenTrades) {
+    auto& g = state::G();
+    PutSite(1, 3, 1, 1);
+    logic::PickUpField();
+    EXPECT_EQ(dialogs.Last().picture, "m1_book.jpg");
+    EXPECT_EQ(dialogs.Last().title, "Travelling trader!");
+    EXPECT_EQ(dialogs.Last().text,
+              "You meet a travelling trader. Maybe you can trade some goods with him...");
+    ASSERT_TRUE(hooks.Has("OpenTrading"));
+    const auto& o = hooks.lastOffer;
+    EXPECT_GE(o.price[0], 40);
+    EXPECT_LE(o.price[0], 149);
+    EXPECT_GE(o.price[3], 200);
+    EXPECT_LE(o.price[3], 599);
+    EXPECT_GE(o.stock[1], 5);
+    EXPECT_LE(o.stock[1], 9);
+    EXPECT_EQ(g.spawnField[1][SpawnField::present], 0);
+}
+
+TEST_F(SpawnFieldsTest, TheDungeonEntranceOffersEnterOnlyOnceItExists) {
+    auto& g = state::G();
+    const std::string text =
+        "You have found the entrance to a cursed dungeon. Mighty enemies and great treasures "
+        "await you in the darkness. Your men are afraid - you need to enter the dungeon alone.";
+    PutSite(1, 4, 1, 1);
+    logic::PickUpField();  // "Leave"
+    EXPECT_EQ(dialogs.Last().title, "Dungeon");
+    EXPECT_EQ(dialogs.Last().picture, "enterthedungeon.jpg");
+    EXPECT_EQ(dialogs.Last().text, text);
+    EXPECT_EQ(dialogs.Last().buttons,
+              (std::vector<std::string>{"Enter dungeon (disabled)", "Leave"}));
+    EXPECT_EQ(g.spawnField[1][SpawnField::present], 1);
+
+    // The cheat takes the reward without entering.
+    const int gold = g.lord[1][Lord::gold];
+    dialogs.Answer(logic::kOfferCheat);
+    logic::PickUpField();
+    EXPECT_EQ(g.spawnField[1][SpawnField::present], 0);
+    EXPECT_GT(g.lord[1][Lord::gold], gold);
+    EXPECT_EQ(g.lord[1][Lord::honor], 2);
+    EXPECT_EQ(hooks.Count("ThemeFind 1"), 5);
+
+    // Once the dungeon exists the hero goes in.
+    hooks.dungeonAvailable = true;
+    PutSite(1, 4, 1, 1);
+    dialogs.Answer(logic::kOfferAction);
+    logic::PickUpField();
+    EXPECT_EQ(dialogs.Last().buttons, (std::vector<std::string>{"Enter dungeon", "Leave"}));
+    EXPECT_TRUE(hooks.Has("EnterDungeon"));
+    EXPECT_TRUE(g.enteringDungeon);
+    EXPECT_EQ(g.spawnField[1][SpawnField::present], 0);
+
+    // A computer lord takes the reward; one theme find in theme 7.
+    g.mapSetting[state::MapSetting::theme] = 7;
+    TurnOf(2);
+    PutSite(2, 4, 12, 1);
+    const size_t shown = dialogs.Shown().size();
+    logic::PickUpField();
+    EXPECT_EQ(dialogs.Shown().size(), shown);
+    EXPECT_EQ(hooks.Count("ThemeFind 2"), 1);
+    EXPECT_EQ(g.spawnField[2][SpawnField::present], 0);
+}
+
+TEST(DungeonReward, GoldByHeroLevelAndDifficultyWithIntegerDivision) {
+    EXPECT_EQ(logic::ScaleByDifficulty(1000, 0), 250);
+    EXPECT_EQ(logic::ScaleByDifficulty(1000, 1), 250);
+    EXPECT_EQ(logic::ScaleByDifficulty(1000, 2), 333);
+    EXPECT_EQ(logic::ScaleByDifficulty(1000, 3), 500);
+    EXPECT_EQ(logic::ScaleByDifficulty(1000, 4), 667);
+    EXPECT_EQ(logic::ScaleByDifficulty(1000, 5), 750);
+    EXPECT_EQ(logic::ScaleByDifficulty(1000, 7), 834);
+    EXPECT_EQ(logic::ScaleByDifficulty(1000, 9), 875);
+    EXPECT_EQ(logic::ScaleByDifficulty(1000, 10), 1000);
+    EXPECT_EQ(logic::ScaleByDifficulty(1000, 11), 1333);
+    EXPECT_EQ(logic::ScaleByDifficulty(1001, 12), 1501);
+    EXPECT_EQ(logic::ScaleByDifficulty(1000, 13), 1000);
+    EXPECT_EQ(logic::ScaleByDifficulty(1000, -1), 1000);
+    EXPECT_EQ(logic::ScaleByDifficulty(3, 0), 0);
+
+    struct Range {
+        int level, low, high;
+    };
+    const Range ranges[] = {{0, 500, 749},   {1, 500, 749},   {2, 1000, 1499}, {3, 1000, 1499},
+                            {4, 1500, 3499}, {5, 1500, 3499}, {6, 2000, 4999}, {7, 2500, 6499},
+                            {9, 2500, 6499}, {10, 0, 0},      {-3, 500, 749}};
+    state::SeedRandom(7);
+    for (const Range& r : ranges) {
+        for (int i = 0; i < 50; ++i) {
+            const int g = logic::DungeonGoldByLevel(r.level);
+            ASSERT_GE(g, r.low) << r.level;
+            ASSERT_LE(g, r.high) << r.level;
+        }
+    }
+}
+
+TEST_F(SpawnFieldsTest, TheHeroLevelRollStopsAtEightForComputers) {
+    auto& g = state::G();
+    g.lord[2][Lord::difficulty] = 12;  // 75 in 100
+    g.lord[2][Lord::heroLevel] = 1;
+    for (int i = 0; i < 200; ++i)
+        logic::ComputerHeroLevelUpChance(2);
+    EXPECT_EQ(g.lord[2][Lord::heroLevel], 8);
+    // The human hero goes through the level-up screen instead.
+    g.lord[1][Lord::heroLevel] = 1;
+    g.lord[1][Lord::difficulty] = 12;
+    for (int i = 0; i < 20; ++i)
+        logic::ComputerHeroLevelUpChance(1);
+    EXPECT_EQ(g.lord[1][Lord::heroLevel], 1);
+    EXPECT_GT(hooks.Count("HumanHeroLevelUp 1"), 5);
+    EXPECT_LT(hooks.Count("HumanHeroLevelUp 1"), 20);
+}
+
+}  // namespace
+}  // namespace camptest

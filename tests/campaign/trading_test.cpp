@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include "campaign/campaign_fixture.h"
+#include "campaign/trading.h"
+#include "state/game_state.h"
+#include "state/random.h"
+
+namespace camptest {
+namespace {
+
+namespace Lord = state::Lord;
+
+using TradingTest = CampaignTest;
+
+logic::TradeOffer Offer(int wood, int iron, int stone, int gems) {
+    logic::TradeOffer o;
+    o.price = {wood, iron, stone, gems};
+    o.stock = {5, 5, 5, 5};
+    return o;
+}
+
+TEST_F(TradingTest, TheTraderRollStaysInItsRanges) {
+    state::SeedRandom(3);
+    int low[2][4] = {{999, 999, 999, 999}, {99, 99, 99, 99}};
+    int high[2][4] = {};
+    for (int i = 0; i < 2000; ++i) {
+        const logic::TradeOffer o = logic::RollTrader();
+        for (int k = 0; k < 4; ++k) {
+            low[0][k] = std::min(low[0][k], o.price[k]);
+            high[0][k] = std::max(high[0][k], o.price[k]);
+            low[1][k] = std::min(low[1][k], o.stock[k]);
+            high[1][k] = std::max(high[1][k], o.stock[k]);
+        }
+    }
+    EXPECT_EQ((std::array<int, 4>{low[0][0], low[0][1], low[0][2], low[0][3]}),
+              (std::array<int, 4>{40, 50, 40, 200}));
+    EXPECT_EQ((std::array<int, 4>{high[0][0], high[0][1], high[0][2], high[0][3]}),
+              (std::array<int, 4>{149, 249, 149, 599}));
+    EXPECT_EQ((std::array<int, 4>{low[1][0], low[1][1], low[1][2], low[1][3]}),
+              (std::array<int, 4>{10, 5, 10, 2}));
+    EXPECT_EQ((std::array<int, 4>{high[1][0], high[1][1], high[1][2], high[1][3]}),
+              (std::array<int, 4>{19, 9, 16, 5}));
+}
+
+TEST_F(TradingTest, BuyingNeedsStockAndMoreGoldThanThePrice) {
+    auto& g = state::G();
+    logic::TradeOffer o = Offer(100, 150, 90, 400);
+    o.stock[0] = 1;
+    g.lord[1][Lord::gold] = 101;
+    EXPECT_TRUE(logic::BuyGoods(o, 0));
+    EXPECT_EQ(g.lord[1][Lord::wood], 1);
+    EXPECT_EQ(g.lord[1][Lord::gold], 1);
+    EXPECT_EQ(o.stock[0], 0);
+    EXPECT_EQ(logic::BuyCaption(o, 0), "Buy wood (0 left)");
+    EXPECT_TRUE(dialogs.Shown().empty());
+
+    EXPECT_FALSE(logic::BuyGoods(o, 0));
+    EXPECT_EQ(dialogs.Last().text, "Not in stock! The stock will refresh over time...");
+
+    // Gold equal to the price buys nothing, silently.
+    g.lord[1][Lord::gold] = 150;
+    EXPECT_FALSE(logic::BuyGoods(o, 1));
+    EXPECT_EQ(g.lord[1][Lord::iron], 0);
+    EXPECT_EQ(dialogs.Shown().size(), 1u);
+
+    // Selling brings the stock back.
+    EXPECT_TRUE(logic::SellGoods(o, 0));
+    EXPECT_EQ(g.lord[1][Lord::wood], 0);
+    EXPECT_EQ(g.lord[1][Lord::gold], 250);
+    EXPECT_EQ(o.stock[0], 1);
+    EXPECT_FALSE(logic::SellGoods(o, 0));
+    EXPECT_FALSE(logic::SellGoods(o, 4));
+    EXPECT_FALSE(logic::BuyGoods(o, -1));
+
+    EXPECT_EQ(logic::PriceText(o, 3), "400 $");
+    EXPECT_EQ(logic::BuyCaption(o, 2), "Buy stone (5 left)");
+    EXPECT_EQ(logic::BuyCaption(o, 3), "Buy gems (5 left)");
+    EXPECT_EQ(logic::SellCaption(2), "Sell stones");
+    EXPECT_EQ(logic::SellCaption(3), "Sell gems");
+}
+
+TEST_F(TradingTest, AComputerLordHiringTroopsSellsOnlyAtGoodPrices) {
+    auto& g = state::G();
+    auto& l = g.lord[2];
+    l[Lord::aiGoal] = 30;
+    l[Lord::aiTarget] = 1;  // barracks: 2 wood, 2 iron
+    l[Lord::wood] = 10;
+    l[Lord::iron] = 3;
+    l[Lord::gold] = 0;
+    logic::ComputerTrade(2, Offer(74, 250, 75, 400));
+    EXPECT_EQ(l[Lord::wood], 10);  // 74 is below the threshold
+    EXPECT_EQ(l[Lord::iron], 2);
+    EXPECT_EQ(l[Lord::gold], 250);
+
+    logic::ComputerTrade(2, Offer(75, 250, 75, 400));
+    EXPECT_EQ(l[Lord::wood], 2);
+    EXPECT_EQ(l[Lord::gold], 250 + 8 * 75);
+
+    // Another goal sells at any price; no target means everything is surplus.
+    l[Lord::aiGoal] = 10;
+    l[Lord::aiTarget] = 0;
+    l[Lord::stone] = 3;
+    logic::ComputerTrade(2, Offer(1, 1, 2, 1));
+    EXPECT_EQ(l[Lord::wood], 0);
+    EXPECT_EQ(l[Lord::stone], 0);
+    EXPECT_EQ(l[Lord::gold], 250 + 600 + 2 + 2 + 6);
+}
+
+TEST_F(TradingTest, AComputerLordBuysWhatItsBuildingLacksWhileGoldExceedsThePrice) {
+    auto& g = state::G();
+    auto& l = g.lord[3];
+    l[Lord::aiGoal] = 20;
+    l[Lord::aiTarget] = 3;  // keep: 6 wood, 6 stone, 2 gems
+    l[Lord::gold] = 400;
+    logic::ComputerTrade(3, Offer(100, 100, 100, 400));
+    EXPECT_EQ(l[Lord::gems], 0);  // gold exactly the gems' price
+    EXPECT_EQ(l[Lord::wood], 3);  // 400 -> 300 -> 200 -> 100, then 100 is not above 100
+    EXPECT_EQ(l[Lord::gold], 100);
+
+    l[Lord::gold] = 10000;
+    logic::ComputerTrade(3, Offer(100, 100, 100, 400));
+    EXPECT_EQ(l[Lord::gems], 2);
+    EXPECT_EQ(l[Lord::wood], 6);
+    EXPECT_EQ(l[Lord::stone], 6);
+    EXPECT_EQ(l[Lord::iron], 0);
+    EXPECT_EQ(l[Lord::gold], 10000 - 800 - 300 - 600);
+
+    // Goal 50 buys only with a target; other goals never buy.
+    l[Lord::wood] = l[Lord::stone] = l[Lord::gems] = 0;
+    l[Lord::aiGoal] = 50;
+    l[Lord::aiTarget] = 0;
+    logic::ComputerTrade(3, Offer(100, 100, 100, 400));
+    EXPECT_EQ(l[Lord::gold], 8300);
+    l[Lord::aiGoal] = 30;
+    l[Lord::aiTarget] = 3;
+    logic::ComputerTrade(3, Offer(100, 100, 100, 400));
+    EXPECT_EQ(l[Lord::gold], 8300);
+    l[Lord::aiGoal] = 40;
+    logic::ComputerTrade(3, Offer(100, 100, 100, 400));
+    EXPECT_EQ(l[Lord::wood], 6);
+}
+
+}  // namespace
+}  // namespace camptest

@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include "campaign/campaign_fixture.h"
+#include "campaign/turn_cycle.h"
+#include "state/game_state.h"
+
+namespace camptest {
+namespace {
+
+namespace Army = state::Army;
+namespace Lord = state::Lord;
+namespace SpawnField = state::SpawnField;
+
+using TurnCycleTest = CampaignTest;
+
+TEST_F(TurnCycleTest, DefeatedLordsAreSkippedAndRoundsTurnOnlyOnTheWrap) {
+    auto& g = state::G();
+    g.lord[2][Lord::inGame] = 0;
+    g.lord[3][Lord::inGame] = 0;
+    // A present spawn field shows whether the round's ageing ran.
+    g.spawnField[1][SpawnField::present] = 1;
+    g.spawnField[1][SpawnField::kind] = 1;
+    g.spawnField[1][SpawnField::x] = 6;
+    g.spawnField[1][SpawnField::y] = 6;
+    g.spawnField[1][SpawnField::roundsLeft] = 5;
+
+    logic::NextLord();
+    EXPECT_EQ(g.currentLord, 4);
+    EXPECT_EQ(g.army[4][Army::movesLeft], 4);
+    EXPECT_FALSE(hooks.Has("CityRound"));
+    EXPECT_EQ(g.spawnField[1][SpawnField::roundsLeft], 5);
+
+    g.army[1][Army::movesLeft] = 0;
+    logic::Timer1Tick();
+    EXPECT_EQ(g.currentLord, 1);
+    EXPECT_EQ(g.army[1][Army::movesLeft], 4);
+    EXPECT_EQ(hooks.Count("CityRound"), 1);
+    EXPECT_EQ(g.spawnField[1][SpawnField::roundsLeft], 4);
+
+    // A lord whose inGame is not exactly 1 does not take a turn either.
+    g.lord[4][Lord::inGame] = 2;
+    logic::NextLord();
+    EXPECT_EQ(g.currentLord, 1);
+    EXPECT_EQ(hooks.Count("CityRound"), 2);
+}
+
+TEST_F(TurnCycleTest, AComputerTurnRunsAtOnceAndTimer1PassesIt) {
+    auto& g = state::G();
+    logic::NextLord();
+    EXPECT_EQ(g.currentLord, 2);
+    EXPECT_TRUE(hooks.Has("ShowComputerMovePanel 2 272 168"));
+    // A step that never spends the moves is called 11 times, then Timer1 takes over.
+    EXPECT_EQ(hooks.Count("ComputerLordStep 2"), 11);
+    EXPECT_GT(hooks.IndexOf("EnableTimer1"), hooks.IndexOf("ComputerLordStep 2"));
+    EXPECT_EQ(hooks.calls.back(), "DrawMap 1 0");
+    EXPECT_EQ(hooks.calls.front(), "DrawMap 0 0");
+
+    // A battle keeps Timer1 from passing the turn; the panel is hidden in any case.
+    hooks.calls.clear();
+    g.battleStarted = true;
+    logic::Timer1Tick();
+    EXPECT_EQ(g.currentLord, 2);
+    EXPECT_TRUE(hooks.Has("HideComputerMovePanel"));
+    g.battleStarted = false;
+
+    // A step that spends the moves is called once.
+    hooks.calls.clear();
+    hooks.computerSpendsMoves = true;
+    logic::Timer1Tick();
+    EXPECT_EQ(g.currentLord, 3);
+    EXPECT_EQ(hooks.Count("ComputerLordStep 3"), 1);
+
+    // Castle fields belong to their lords again at every turn.
+    g.field[12][11][state::Field::owner] = 1;
+    logic::Timer1Tick();
+    EXPECT_EQ(g.field[12][11][state::Field::owner], 3);
+}
+
+TEST_F(TurnCycleTest, NoLordLeftEndsTheGame) {
+    auto& g = state::G();
+    for (int p = 1; p <= 4; ++p)
+        g.lord[p][Lord::inGame] = 0;
+    logic::NextLord();
+    ASSERT_EQ(dialogs.Shown().size(), 1u);
+    EXPECT_EQ(dialogs.Last().picture, "night.jpg");
+    EXPECT_EQ(dialogs.Last().title, "Game Over!");
+    EXPECT_EQ(dialogs.Last().text,
+              "All adventurers have died in the wicked labyrinths! The adventures and this game "
+              "are over!");
+    EXPECT_TRUE(g.gameOver);
+    EXPECT_TRUE(g.returnToMenu);
+    EXPECT_TRUE(hooks.Has("CloseStrategicWindow"));
+
+    // Once over, the turn does not pass any more.
+    hooks.calls.clear();
+    const int current = g.currentLord;
+    logic::NextLord();
+    EXPECT_EQ(g.currentLord, current);
+    EXPECT_FALSE(hooks.Has("CityRound"));
+}
+
+TEST_F(TurnCycleTest, AStoredLordNumberThatIsNoLordStartsAtLordOne) {
+    auto& g = state::G();
+    g.currentLord = -7;
+    logic::NextLord();
+    EXPECT_EQ(g.currentLord, 1);
+    g.currentLord = 40;
+    logic::NextLord();
+    EXPECT_EQ(g.currentLord, 1);
+    EXPECT_EQ(hooks.Count("CityRound"), 0);  // not a new round
+}
+
+TEST_F(TurnCycleTest, HumanMayActOnlyInItsOwnTurnWithMovesLeft) {
+    auto& g = state::G();
+    EXPECT_TRUE(logic::HumanMayAct());
+    g.army[1][Army::movesLeft] = 0;
+    EXPECT_FALSE(logic::HumanMayAct());
+    g.army[1][Army::movesLeft] = 4;
+    g.battleStarted = true;
+    EXPECT_FALSE(logic::HumanMayAct());
+    g.battleStarted = false;
+    hooks.battleShown = true;
+    EXPECT_FALSE(logic::HumanMayAct());
+    hooks.battleShown = false;
+    g.inDungeon = 1;
+    EXPECT_FALSE(logic::HumanMayAct());
+    g.inDungeon = 0;
+    g.gameOver = true;
+    EXPECT_FALSE(logic::HumanMayAct());
+    g.gameOver = false;
+    TurnOf(2);
+    EXPECT_FALSE(logic::HumanMayAct());
+    SetHuman(2);
+    EXPECT_TRUE(logic::HumanMayAct());
+    EXPECT_EQ(logic::HumanLord(), 2);
+}
+
+TEST_F(TurnCycleTest, TheFirstRoundSettlesTheMapAndStartsWithLordOne) {
+    auto& g = state::G();
+    g.currentLord = 4;
+    SetHuman(3);
+    logic::PrepareFirstRound();
+    EXPECT_EQ(g.currentLord, 1);  // lord 1 is a computer: its turn has run, Timer1 waits
+    EXPECT_EQ(hooks.Count("ComputerLordStep 1"), 11);
+    // Twelve settling rounds and the one of the wrap to lord 1.
+    EXPECT_EQ(hooks.Count("CityRound"), 13);
+    EXPECT_EQ(hooks.IndexOf("DrawMap 0 0"), static_cast<int>(hooks.IndexOf("CityRound")) + 12);
+    int sites = 0;
+    for (int s = 1; s <= 6; ++s)
+        sites += g.spawnField[s][SpawnField::present] > 0;
+    EXPECT_GE(sites, 4);
+}
+
+}  // namespace
+}  // namespace camptest

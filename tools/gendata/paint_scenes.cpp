@@ -430,6 +430,22 @@ void MenuSide(Canvas& c, int which) {
     Frame(c);
 }
 
+// A 4:3 picture painted on the square 100 x 100 layout of the scenes: the square is painted
+// at full width and its middle three quarters kept.
+Painter Wide(std::function<void(Canvas&)> f) {
+    return {320, 240, [f](Canvas& c) {
+                Image& img = c.Img();
+                Image square(img.Width(), img.Width());
+                Canvas s(square, 100);
+                s.seed = c.seed;
+                f(s);
+                img.Paste(
+                    square.Crop(0, (img.Width() - img.Height()) / 2, img.Width(), img.Height()), 0,
+                    0);
+                Frame(c);
+            }};
+}
+
 }  // namespace
 
 void AddScenePainters(PainterTable& t) {
@@ -441,13 +457,13 @@ void AddScenePainters(PainterTable& t) {
     t["m1_arena"] = {200, 200, Arena};
     t["m1_traps_poisondarts"] = {200, 200, Trap};
     t["m2_cannon"] = {100, 100, Cannon};
-    t["m2_victory"] = {320, 240, [](Canvas& c) { GameOver(c, true, false); }};
-    t["m1_victory"] = {320, 240, [](Canvas& c) { GameOver(c, true, true); }};
-    t["m2_defeat"] = {320, 240, [](Canvas& c) { GameOver(c, false, false); }};
+    t["m2_victory"] = Wide([](Canvas& c) { GameOver(c, true, false); });
+    t["m1_victory"] = Wide([](Canvas& c) { GameOver(c, true, true); });
+    t["m2_defeat"] = Wide([](Canvas& c) { GameOver(c, false, false); });
     const char* scenarios[] = {"desertofdarkness", "thecrusades", "thecurse", "fallenangel",
                                "swordofnaragul",   "gladiator",   "showdown", "showdown2"};
     for (int i = 0; i < 8; ++i)
-        t[scenarios[i]] = {320, 240, [i](Canvas& c) { Landscape(c, i); }};
+        t[scenarios[i]] = Wide([i](Canvas& c) { Landscape(c, i); });
     t["background_1440"] = {1440, 900, Realm};
     t["background_1024"] = {1024, 768, Realm};
     t["parchment"] = {800, 600, [](Canvas& c) { Parchment(c, 0.3f); }};

@@ -205,11 +205,11 @@ void Pointer(Canvas& c, bool click, bool left) {
                       pal::kGoldDark, 0.9f);
         }
     } else {
-        c.Draw(Intersect(Ellipse(50, 50, 40, 26), Ellipse(50, 50, 40, 26)), pal::kWhite, 2.4f);
-        c.Draw(Circle(X(64), 50, 14), pal::kSea, 1.5f);
-        c.Fill(Circle(X(64), 50, 6), pal::kBlack);
-        c.Fill(Circle(X(60), 45, 3), pal::kWhite, 0.8f);
-        Arrow(c, {{X(30), 86}, {X(60), 86}, {X(92), 86}}, pal::kBlood, 2.5f);
+        c.Draw(Ellipse(50, 34, 38, 22), pal::kWhite, 2.4f);
+        c.Draw(Circle(X(62), 34, 13), pal::kSea, 1.5f);
+        c.Fill(Circle(X(62), 34, 5.5f), pal::kBlack);
+        c.Fill(Circle(X(58), 30, 2.5f), pal::kWhite, 0.8f);
+        Arrow(c, {{X(26), 66}, {X(58), 66}, {X(88), 66}}, pal::kBlood, 2.5f);
     }
 }
 

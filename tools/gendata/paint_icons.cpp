@@ -116,7 +116,7 @@ void FactionLogo(Canvas& c, int lord) {
 }
 
 void Army(Canvas& c, int lord, bool small) {
-    DrawToken(c, LordColour(lord), 0.25f);
+    DrawToken(c, LordColour(lord), 0.45f);
     Person p;
     p.cx = 44;
     p.headY = small ? 34 : 30;
@@ -133,7 +133,7 @@ void Army(Canvas& c, int lord, bool small) {
 }
 
 void CastleMarker(Canvas& c, int lord) {
-    DrawToken(c, LordColour(lord), 0.3f);
+    DrawToken(c, LordColour(lord), 0.5f);
     DrawCastle(c, 50, 88, 84, LordColour(lord));
 }
 
@@ -146,7 +146,8 @@ void Gauge(Canvas& c, float fill, Rgb liquid) {
     c.Fill(Ellipse(w / 2 + 5, h * 0.64f + w * 0.42f, w * 0.35f, 4), kInk, 0.2f);
     c.Fill(vial, Mix(pal::kSea, pal::kWhite, 0.75f), 0.9f);
     // The liquid fills the vial from the bottom.
-    const float top = 8;
+    // Full reaches just into the neck, so every step shows in the round of the vial.
+    const float top = h * 0.64f - w * 0.42f - 8;
     const float bottom = h * 0.64f + w * 0.42f;
     const float level = bottom - (bottom - top) * fill;
     if (fill > 0) {

@@ -283,12 +283,10 @@ void Honor(Canvas& c) {
     // A laurel wreath around a shield.
     for (int side = -1; side <= 1; side += 2) {
         for (int i = 0; i < 7; ++i) {
-            const float a = kPi * (0.6f + 0.11f * static_cast<float>(i));
-            const float x =
-                50 + static_cast<float>(side) * 34 * std::cos(a - kPi / 2 + kPi / 2) * -1;
-            const float y = 56 - 34 * std::sin(a);
-            c.Draw(Ellipse(50 + static_cast<float>(side) * (x - 50), 100 - y - 6, 4, 7), pal::kLeaf,
-                   0.8f);
+            const float a = kPi * (-0.3f + 0.12f * static_cast<float>(i));
+            const float x = 50 + static_cast<float>(side) * 31 * std::cos(a);
+            const float y = 50 + 31 * std::sin(a);
+            c.Draw(Ellipse(x, y, 4, 6.5f), pal::kLeaf, 0.8f);
         }
     }
     c.Draw(ShieldShape(50, 26, 36, 46), pal::kSea, 1.8f);

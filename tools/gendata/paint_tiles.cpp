@@ -281,10 +281,10 @@ void Special(Canvas& c, Rng& rng, int kind, int letter) {
             const int n = 5 + letter % 3;
             for (int i = 0; i < n; ++i) {
                 const float a = static_cast<float>(i) * 2 * kPi / static_cast<float>(n);
-                const float x = 25 + ox + 11 * std::cos(a);
-                const float y = 25 + oy + 8 * std::sin(a);
-                c.Fill(Ellipse(x + 1.2f, y + 1, 2.2f, 0.9f), kInk, 0.2f);
-                c.Draw(Rect(x - 1.4f, y - 5.5f, x + 1.4f, y + 0.5f, 0.8f), pal::kStone, 0.5f);
+                const float x = 25 + ox + 13 * std::cos(a);
+                const float y = 27 + oy + 10 * std::sin(a);
+                c.Fill(Ellipse(x + 1.8f, y + 1, 3.0f, 1.2f), kInk, 0.25f);
+                c.Draw(Rect(x - 2.0f, y - 8.0f, x + 2.0f, y + 0.5f, 1.0f), pal::kStone, 0.6f);
             }
             break;
         }
@@ -327,7 +327,7 @@ Image PaintMountain() {
         float x, y, w, h;
     };
     const Peak peaks[] = {
-        {34, 58, 24, 34}, {66, 60, 26, 40}, {50, 70, 30, 46}, {26, 80, 16, 20}, {76, 82, 18, 22}};
+        {34, 46, 26, 42}, {66, 46, 26, 46}, {50, 58, 34, 54}, {24, 72, 15, 22}, {76, 72, 15, 24}};
     for (const Peak& k : peaks) {
         Shape body = Poly({{k.x - k.w, k.y + k.h * 0.35f},
                            {k.x - k.w * 0.2f, k.y - k.h * 0.55f},

@@ -219,10 +219,11 @@ void Special(Canvas& c, Rng& rng, int kind, int letter) {
         }
         case 2: {  // hills
             for (int i = 0; i < 2 + letter % 2; ++i) {
-                const float x = 17 + static_cast<float>(i) * 13 + ox;
+                // Hills stay two pixels inside the tile so the grass meets its neighbour.
+                const float x = 16 + static_cast<float>(i) * 9 + ox;
                 const float y = 32 - static_cast<float>(i % 2) * 9 + oy;
                 Shape hill =
-                    Intersect(Ellipse(x, y + 3, 13, 12), Rect(x - 14, y - 10, x + 14, y + 3));
+                    Intersect(Ellipse(x, y + 3, 11, 11), Rect(x - 12, y - 10, x + 12, y + 3));
                 c.Draw(hill, Mix(pal::kGrassDark, pal::kEarth, 0.35f), 0.6f);
                 c.Hatch(hill, 1.6f, 60, 0.35f, kInk, 0.5f, 0.5f);
             }

@@ -19,15 +19,21 @@ namespace {
 
 using gendata::Image;
 
-const Image& Tile(int code) {
-    static std::map<int, Image> cache;
-    auto it = cache.find(code);
-    if (it == cache.end()) {
-        auto job = gendata::PictureFor(state::TileFileName(0, code));
-        it = cache.emplace(code, job ? job->make() : Image()).first;
+// Every map tile of the plain set, painted once per test.
+class TileSet {
+  public:
+    const Image& operator()(int code) {
+        auto it = cache_.find(code);
+        if (it == cache_.end()) {
+            auto job = gendata::PictureFor(state::TileFileName(0, code));
+            it = cache_.emplace(code, job ? job->make() : Image()).first;
+        }
+        return it->second;
     }
-    return it->second;
-}
+
+  private:
+    std::map<int, Image> cache_;
+};
 
 // Mean difference per channel between column/row `a` of one tile and `b` of another.
 float EdgeDifference(const Image& first, const Image& second, bool vertical) {
@@ -69,6 +75,7 @@ float RedShare(const Image& img) {
 }  // namespace
 
 TEST(GeneratorTiles, NeighboursThatAgreeOnTheirSideMeetWithoutASeam) {
+    TileSet Tile;
     std::vector<int> codes = {tiles::kWater};
     for (int code : state::TileCodes()) {
         if (tiles::ShapeOf(code).kind != tiles::Kind::Mountain) codes.push_back(code);

@@ -10,26 +10,23 @@ namespace platform {
 
 namespace {
 
-// Finds a font file through fontconfig; the fallback is the usual Debian path.
-std::string FindFont(const char* pattern, const char* fallback) {
+// Finds a font file through fontconfig (null when it has no match).
+std::string MatchFont(const char* pattern) {
     std::string result;
-    if (FcInit()) {
-        FcPattern* pat = FcNameParse(reinterpret_cast<const FcChar8*>(pattern));
-        FcConfigSubstitute(nullptr, pat, FcMatchPattern);
-        FcDefaultSubstitute(pat);
-        FcResult res;
-        FcPattern* match = FcFontMatch(nullptr, pat, &res);
-        if (match) {
-            FcChar8* file = nullptr;
-            if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file) {
-                result = reinterpret_cast<const char*>(file);
-            }
-            FcPatternDestroy(match);
+    FcPattern* pat = FcNameParse(reinterpret_cast<const FcChar8*>(pattern));
+    if (!pat) return result;
+    FcConfigSubstitute(nullptr, pat, FcMatchPattern);
+    FcDefaultSubstitute(pat);
+    FcResult res;
+    FcPattern* match = FcFontMatch(nullptr, pat, &res);
+    if (match) {
+        FcChar8* file = nullptr;
+        if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file) {
+            result = reinterpret_cast<const char*>(file);
         }
-        FcPatternDestroy(pat);
-        FcFini();  // the font files are all we need of it
+        FcPatternDestroy(match);
     }
-    if (result.empty()) result = fallback;
+    FcPatternDestroy(pat);
     return result;
 }
 
@@ -46,10 +43,13 @@ Rect Intersect(const Rect& a, const Rect& b) {
 
 Fonts::Fonts() {
     if (!TTF_WasInit()) TTF_Init();
-    regularPath_ = FindFont("DejaVu Sans:style=Book",
-                            "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
-    boldPath_ = FindFont("DejaVu Sans:style=Bold",
-                         "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf");
+    if (FcInit()) {
+        regularPath_ = MatchFont("DejaVu Sans:style=Book");
+        boldPath_ = MatchFont("DejaVu Sans:style=Bold");
+        FcFini();  // the two file names are all the game needs of it
+    }
+    if (regularPath_.empty()) regularPath_ = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+    if (boldPath_.empty()) boldPath_ = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
 }
 
 Fonts::~Fonts() {

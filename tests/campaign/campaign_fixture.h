@@ -77,6 +77,12 @@ class Recorder final : public logic::MapView,
     void HumanHeroLevelUp(int lord) override {
         calls.push_back("HumanHeroLevelUp " + std::to_string(lord));
     }
+    void TutorialResourceFound(int kind) override {
+        calls.push_back("TutorialResourceFound " + std::to_string(kind));
+    }
+    void TutorialUnitHired(int kind) override {
+        calls.push_back("TutorialUnitHired " + std::to_string(kind));
+    }
     bool WriteAutosave(std::string& error) override;
 };
 

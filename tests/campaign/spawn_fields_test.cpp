@@ -160,6 +160,18 @@ TEST_F(SpawnFieldsTest, ResourcesGiveTwoOrThree) {
     EXPECT_TRUE(hooks.Has("Play event.wav"));
     EXPECT_TRUE(hooks.Has("DrawSpawnField 4"));
 
+    EXPECT_FALSE(hooks.Has("TutorialResourceFound 1"));
+
+    // The tutorial hears of wood and iron, not of stone.
+    g.tutorialOn = true;
+    for (int kind : {1, 2, 5}) {
+        PutSite(4, kind, 1, 1);
+        logic::PickUpField();
+    }
+    EXPECT_TRUE(hooks.Has("TutorialResourceFound 1"));
+    EXPECT_TRUE(hooks.Has("TutorialResourceFound 2"));
+    EXPECT_FALSE(hooks.Has("TutorialResourceFound 5"));
+
     // A computer lord picks up silently.
     const size_t shown = dialogs.Shown().size();
     TurnOf(2);

@@ -2,8 +2,10 @@
 
 namespace testsupport {
 
-HeadlessApp::HeadlessApp() {
-    platform::UseFiles(platform::Files(data_.Path(), user_.Path()));
+HeadlessApp::HeadlessApp(bool withGameData) {
+    platform::UseFiles(platform::Files(withGameData ? std::filesystem::path(MARCHHOLT_TEST_DATA_DIR)
+                                                    : data_.Path(),
+                                       user_.Path()));
     platform::AppOptions options;
     options.headless = true;
     options.clock = &clock_;

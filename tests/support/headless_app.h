@@ -16,7 +16,9 @@ namespace testsupport {
 
 class HeadlessApp {
 public:
-    HeadlessApp();
+    // withGameData: read pictures and sounds from the generated data folder (screen tests);
+    // otherwise the data folder is an empty temporary one the test fills itself.
+    explicit HeadlessApp(bool withGameData = false);
     ~HeadlessApp();
 
     platform::Application& App() { return *app_; }

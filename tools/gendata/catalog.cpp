@@ -39,6 +39,7 @@ struct Resolved {
     int width = 0;
     int height = 0;
     std::string key;
+    bool guessed = false;  // drawn as the archetype its words suggest
 };
 
 // The painter of a base name: its own, or the archetype its words suggest.
@@ -53,8 +54,10 @@ const Painter* PainterOrArchetype(const std::string& base) {
 Resolved Resolve(const std::string& base) {
     if (const Painter* p = Find(base)) return {p, Variant::None, 0, 0, base};
     // A preview picture is the same subject, smaller.
+    // "prev_orc" is the preview of the sheet picture "m1_orc".
     if (StartsWith(base, "prev_")) {
-        Resolved r = Resolve(base.substr(5));
+        Resolved r = Resolve("m1_" + base.substr(5));
+        if (!r.painter || r.guessed) r = Resolve(base.substr(5));
         if (r.painter) {
             r.width = 100;
             r.height = 100;
@@ -78,11 +81,11 @@ Resolved Resolve(const std::string& base) {
         // The bare "g" ending only counts where the stem has a painter of its own
         // ("m2_nomadg", "icon_buytroopsg"), so that names ending in g stay themselves.
         const Painter* p = std::string(s.text) == "g" ? Find(stem) : PainterOrArchetype(stem);
-        if (p) return {p, s.variant, 0, 0, stem};
+        if (p) return {p, s.variant, 0, 0, stem, Find(stem) == nullptr};
     }
-    if (const Painter* p = PainterOrArchetype(base)) return {p, Variant::None, 0, 0, base};
+    if (const Painter* p = PainterOrArchetype(base)) return {p, Variant::None, 0, 0, base, true};
     // Nothing suggests a subject: a sealed mystery scroll.
-    return {Find("item_scroll"), Variant::None, 0, 0, base};
+    return {Find("item_scroll"), Variant::None, 0, 0, base, true};
 }
 
 }  // namespace
@@ -122,6 +125,7 @@ std::optional<PictureJob> PictureFor(const std::string& fileName) {
     if (!r.painter) return std::nullopt;
     PictureJob job;
     job.bmp = bmp;
+    job.guessed = r.guessed;
     // The seed comes from the painted subject, so a variant shows the very same painting.
     const std::uint32_t seed = HashText(r.key);
     job.make = [r, seed]() {

@@ -36,6 +36,7 @@ const PainterTable& Painters();
 
 struct PictureJob {
     bool bmp = false;
+    bool guessed = false;  // no painter of its own: drawn as the archetype the name suggests
     std::function<Image()> make;
 };
 

@@ -38,10 +38,10 @@ void Hourglass(Canvas& c, int quarter) {
     c.Draw(Rect(10, h - 12, w - 10, h - 4, 2), pal::kWood, 2);
     Shape glass = Union(Poly({{22, 12}, {w - 22, 12}, {cx + 4, h / 2}, {cx - 4, h / 2}}),
                         Poly({{cx - 4, h / 2}, {cx + 4, h / 2}, {w - 22, h - 12}, {22, h - 12}}));
-    c.Fill(glass, Mix(pal::kSea, pal::kWhite, 0.7f), 0.8f);
+    c.Fill(glass, Mix(pal::kSea, pal::kWhite, 0.55f), 0.95f);
     // Sand: the top empties as the moves are used up (quarter = moves left in quarters).
     const float top = static_cast<float>(quarter) / 4.0f;
-    const Rgb sand = pal::kSand * 0.92f;
+    const Rgb sand{0.78f, 0.52f, 0.2f};
     if (top > 0) {
         const float level = h / 2 - (h / 2 - 14) * top;
         c.Fill(Intersect(glass, Rect(0, level, w, h / 2)), sand);

@@ -99,6 +99,11 @@ MapText ParseMapText(const std::string& text, const std::string& fileName) {
                             Fail(fileName, lineOfRow[static_cast<std::size_t>(y)], x,
                                  "a mountain is not part of a 2 x 2 block");
             }
+            if (c.terrain != Terrain::Water &&
+                SeaSides(map.grid, x, y) ==
+                    (tiles::kNorth | tiles::kEast | tiles::kSouth | tiles::kWest))
+                Fail(fileName, lineOfRow[static_cast<std::size_t>(y)], x,
+                     "a one-field island has no tile of its own");
             if ((c.terrain == Terrain::Mountain || c.terrain == Terrain::Feature) &&
                 SeaSides(map.grid, x, y) != 0)
                 Fail(fileName, lineOfRow[static_cast<std::size_t>(y)], x,

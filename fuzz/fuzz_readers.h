@@ -1,0 +1,83 @@
+// The file readers of the game state, each fed one input as the file it reads. Shared by the
+// libFuzzer targets (fuzz_*.cpp) and the corpus test of the normal build.
+#pragma once
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/files.h"
+#include "state/game_state.h"
+#include "state/progress_file.h"
+#include "state/saved_games.h"
+#include "state/scenario_files.h"
+
+namespace fuzzing {
+
+enum class Reader { module, map, monsters, items, savedGame, progress };
+
+// A user and a data folder of their own, made once per process.
+inline const std::filesystem::path& Folder() {
+    static const std::filesystem::path folder = [] {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "marchholt-fuzz-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) std::abort();
+        const std::filesystem::path root = pattern;
+        std::filesystem::create_directories(root / "data");
+        std::filesystem::create_directories(root / "user");
+        platform::UseFiles(platform::Files(root / "data", root / "user"));
+        return root;
+    }();
+    return folder;
+}
+
+inline void WriteFile(const std::string& name, const std::uint8_t* data, std::size_t size) {
+    std::ofstream out(Folder() / "user" / name, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+}
+
+// Writes the input as the reader's file and reads it into a fresh game state; returns whether
+// the reader accepted it. The saved game's two files come from one input: its first two bytes
+// say how long the integer file is (in units of 256 bytes), the rest is the string file.
+inline bool Run(Reader reader, const std::uint8_t* data, std::size_t size) {
+    Folder();
+    auto g = std::make_unique<state::GameState>();
+    std::string error;
+    switch (reader) {
+        case Reader::module:
+            WriteFile("fuzz.mod", data, size);
+            return state::LoadModule("fuzz", *g).Ok();
+        case Reader::map:
+            WriteFile("fuzz.map", data, size);
+            return state::LoadMap("fuzz", *g).Ok();
+        case Reader::monsters:
+            WriteFile("fuzz.mon", data, size);
+            return state::LoadMonsters("fuzz", *g).Ok();
+        case Reader::items:
+            WriteFile("fuzz.itm", data, size);
+            return state::LoadItems("fuzz", *g).Ok();
+        case Reader::savedGame: {
+            std::size_t intBytes = 0;
+            if (size >= 2) intBytes = 256u * (static_cast<std::size_t>(data[0]) << 8 | data[1]);
+            const std::size_t rest = size >= 2 ? size - 2 : 0;
+            if (intBytes > rest) intBytes = rest;
+            const std::uint8_t* body = size >= 2 ? data + 2 : data;
+            const std::string base = state::SlotBaseName(1);
+            WriteFile(base + ".int", body, intBytes);
+            WriteFile(base + ".str", body + intBytes, rest - intBytes);
+            return state::LoadGame(1, error, *g);
+        }
+        case Reader::progress:
+            WriteFile(state::kProgressFile, data, size);
+            return state::ReadProgress(error, *g);
+    }
+    return false;
+}
+
+}  // namespace fuzzing

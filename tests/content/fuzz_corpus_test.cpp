@@ -1,0 +1,89 @@
+// The fuzz targets' readers on a small fixed corpus, so the corpus runs with every build.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <random>
+#include <vector>
+
+#include "../../fuzz/fuzz_readers.h"
+#include "state/records.h"
+#include "state/scenario_files.h"
+#include "state/scenario_layout.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using fuzzing::Reader;
+
+// Damaged copies of a good file: cut short, one record's length byte at 255 with garbage
+// text, numbers too large for 32 bits, and random bytes sprinkled over it.
+std::vector<Bytes> Damaged(const Bytes& good) {
+    std::vector<Bytes> out;
+    out.push_back({});
+    out.push_back(Bytes(good.begin(), good.begin() + static_cast<long>(good.size() / 2)));
+    out.push_back(Bytes(good.begin(), good.end() - 1));
+    Bytes longText = good;
+    longText[0] = 255;
+    for (std::size_t i = 1; i < state::kRecordSize; ++i)
+        longText[i] = static_cast<std::uint8_t>(i * 37);
+    out.push_back(longText);
+    Bytes huge = good;
+    const std::string big = "99999999999999999999";
+    huge[0] = static_cast<std::uint8_t>(big.size());
+    std::copy(big.begin(), big.end(), huge.begin() + 1);
+    out.push_back(huge);
+    std::mt19937 random(7);
+    for (int copy = 0; copy < 3; ++copy) {
+        Bytes noisy = good;
+        for (int i = 0; i < 200; ++i)
+            noisy[random() % noisy.size()] = static_cast<std::uint8_t>(random());
+        out.push_back(noisy);
+    }
+    return out;
+}
+
+TEST(FuzzCorpus, ScenarioReadersTakeAnyFile) {
+    auto g = std::make_unique<state::GameState>();
+    g->modText[state::ModText::title] = "Corpus";
+    g->monsterTable[100][100] = -1;
+    g->itemTable[500][1] = 1;
+    const struct {
+        Reader reader;
+        Bytes good;
+        std::size_t records;
+    } files[] = {
+        {Reader::module, state::EncodeModule(*g), state::kModuleRecords},
+        {Reader::map, state::EncodeMap(*g), state::kMapRecords},
+        {Reader::monsters, state::EncodeMonsters(*g), state::kMonsterRecords},
+        {Reader::items, state::EncodeItems(*g), state::kItemRecords},
+    };
+    for (const auto& f : files) {
+        ASSERT_EQ(f.good.size(), f.records * state::kRecordSize);
+        EXPECT_TRUE(fuzzing::Run(f.reader, f.good.data(), f.good.size()));
+        const std::vector<Bytes> damaged = Damaged(f.good);
+        for (std::size_t i = 0; i < damaged.size(); ++i) {
+            const bool ok = fuzzing::Run(f.reader, damaged[i].data(), damaged[i].size());
+            // Short files are refused; full-length ones load whatever their text says.
+            EXPECT_EQ(ok, damaged[i].size() >= f.good.size()) << "case " << i;
+        }
+    }
+}
+
+TEST(FuzzCorpus, SavedGameAndProgressReadersTakeAnyFile) {
+    const Bytes empty;
+    EXPECT_FALSE(fuzzing::Run(Reader::savedGame, empty.data(), 0));
+    std::mt19937 random(11);
+    for (int size : {1, 2, 3, 300, 5000, 70000}) {
+        Bytes noise(static_cast<std::size_t>(size));
+        for (auto& b : noise)
+            b = static_cast<std::uint8_t>(random());
+        fuzzing::Run(Reader::savedGame, noise.data(), noise.size());
+        // A damaged progress file is replaced by a good one, so the read always succeeds.
+        EXPECT_TRUE(fuzzing::Run(Reader::progress, noise.data(), noise.size())) << size;
+    }
+    const Bytes six(24, 0xff);
+    EXPECT_TRUE(fuzzing::Run(Reader::progress, six.data(), six.size()));
+}
+
+}  // namespace

@@ -1,7 +1,19 @@
 #include "app/console_bindings.h"
 
 #include "app/script_registry.h"
+#include "campaign/buildings.h"
+#include "campaign/castle_markers.h"
 #include "campaign/dialogs.h"
+#include "campaign/hiring.h"
+#include "campaign/movement.h"
+#include "campaign/scouting.h"
+#include "campaign/spawn_fields.h"
+#include "campaign/strategic_buttons.h"
+#include "campaign/turn_cycle.h"
+#include "campaign/turn_hints.h"
+#include "screens/tfcampaign1.h"
+#include "state/new_game.h"
+#include "state/scenario_files.h"
 #include "screens/game_screens.h"
 #include "state/game_state.h"
 #include "state/progress_file.h"
@@ -155,6 +167,75 @@ void RegisterDialogs(ScriptRegistry& registry) {
     });
 }
 
+// An operation on one whole-number argument.
+ScriptRegistry::Call WithInt(std::function<void(int)> fn) {
+    return [fn = std::move(fn)](const CallArgs& a, std::string&, std::string& error) {
+        int n = 0;
+        if (!IntArg(a, 0, n, error)) return false;
+        fn(n);
+        return true;
+    };
+}
+
+// An operation on two whole-number arguments.
+ScriptRegistry::Call WithInts(std::function<void(int, int)> fn) {
+    return [fn = std::move(fn)](const CallArgs& a, std::string&, std::string& error) {
+        int x = 0, y = 0;
+        if (!IntArg(a, 0, x, error) || !IntArg(a, 1, y, error)) return false;
+        fn(x, y);
+        return true;
+    };
+}
+
+ScriptRegistry::Call LoadCall(state::LoadResult (*load)(const std::string&, state::GameState&)) {
+    return [load](const CallArgs& a, std::string&, std::string& error) {
+        std::string name;
+        if (!StringArg(a, 0, name, error)) return false;
+        const state::LoadResult r = load(name, state::G());
+        if (!r.Ok()) error = r.message.empty() ? state::kScenarioNotFoundText : r.message;
+        return r.Ok();
+    };
+}
+
+void RegisterScenario(ScriptRegistry& registry) {
+    registry.AddCall("LoadModule", LoadCall(&state::LoadModule));
+    registry.AddCall("LoadMap", LoadCall(&state::LoadMap));
+    registry.AddCall("LoadMonsters", LoadCall(&state::LoadMonsters));
+    registry.AddCall("LoadItems", LoadCall(&state::LoadItems));
+    registry.AddCall("LoadScenario", [](const CallArgs& a, std::string&, std::string& error) {
+        std::string name;
+        if (!StringArg(a, 0, name, error)) return false;
+        const state::LoadResult r =
+            state::LoadScenario(name, [](state::GameState& g) { state::ScenarioSetup(g); });
+        if (!r.Ok()) error = r.message.empty() ? state::kScenarioNotFoundText : r.message;
+        return r.Ok();
+    });
+    registry.AddCall("ScenarioSetup", Plain([] { state::ScenarioSetup(); }));
+    registry.AddCall("SetDifficulty", WithInt([](int v) { state::SetDifficulty(v); }));
+}
+
+void RegisterCampaign(ScriptRegistry& registry, screens::GameScreens& screens) {
+    screens::TFCampaign1* map = &screens.Campaign();
+    registry.AddCall("DrawMap", WithInts([map](int h, int n) { map->DrawMap(h != 0, n != 0); }));
+    registry.AddCall("DrawStatusBar", Plain([map] { map->DrawStatusBar(); }));
+    registry.AddCall("MoveArmy", WithInts([](int x, int y) { logic::MoveArmy(x, y); }));
+    registry.AddCall("NextLord", Plain([] { logic::NextLord(); }));
+    registry.AddCall("CheckGameEnd", Plain([] { logic::CheckGameEnd(); }));
+    registry.AddCall("PlaceCastleMarkers", Plain([] { logic::PlaceCastleMarkers(); }));
+    registry.AddCall("ScoutArmy", WithInt([](int lord) { logic::ScoutArmy(lord); }));
+    registry.AddCall("ScoutCastle", WithInt([](int lord) { logic::ScoutCastle(lord); }));
+    registry.AddCall("TurnStartHints", Plain([] { logic::TurnStartHints(); }));
+    registry.AddCall("SpawnFields", WithInt([](int age) { logic::SpawnFields(age != 0); }));
+    registry.AddCall("PickUpField", Plain([] { logic::PickUpField(); }));
+    registry.AddCall("ComputerHeroLevelUpChance",
+                     WithInt([](int lord) { logic::ComputerHeroLevelUpChance(lord); }));
+    registry.AddCall("BuildSelected", WithInt([](int b) { logic::BuildSelected(b); }));
+    registry.AddCall("HireUnit", WithInt([](int kind) { logic::HireUnit(kind); }));
+    registry.AddCall("PrepareFirstRound", Plain([] { logic::PrepareFirstRound(); }));
+    registry.AddCall("SkipTurn", Plain([] { logic::SkipTurn(); }));
+    registry.AddCall("PortalHome", Plain([] { logic::PortalHome(); }));
+}
+
 }  // namespace
 
 void RegisterConsoleBindings(ScriptRegistry& registry, screens::GameScreens& screens) {
@@ -162,6 +243,8 @@ void RegisterConsoleBindings(ScriptRegistry& registry, screens::GameScreens& scr
     RegisterState(registry, screens);
     RegisterSound(registry, screens);
     RegisterDialogs(registry);
+    RegisterScenario(registry);
+    RegisterCampaign(registry, screens);
     registry.AddCall("ExitTutorial", Plain([&screens] { screens.ExitTutorial(); }));
 }
 

@@ -133,6 +133,10 @@ class OtherRules {
     // The human hero's level-up (the level-up screen) and the copy of the hero's level into the
     // lord record. Staged with the hero progression; until then the human's roll does nothing.
     virtual void HumanHeroLevelUp(int lord) { (void)lord; }
+    // The tutorial's steps that wait for a pickup of wood or iron, or for hired soldiers
+    // (called only while the tutorial runs). Staged with the tutorial.
+    virtual void TutorialResourceFound(int kind) { (void)kind; }
+    virtual void TutorialUnitHired(int kind) { (void)kind; }
     // Writes the autosave slot; false and the error text on failure.
     virtual bool WriteAutosave(std::string& error) {
         (void)error;

@@ -96,6 +96,7 @@ bool HireUnit(int kind) {
     gold -= price;
     ArmyRecord(c)[t->armySlot] += 1;
     Hooks().View().DrawStatusBar();
+    if (state::G().tutorialOn) Hooks().Rules().TutorialUnitHired(kind);
     return true;
 }
 

@@ -21,7 +21,8 @@ struct HireLine {
 };
 HireLine HireScreenLine(int lord, int kind);
 
-// One click on a kind's hire button, for the current lord. True when a unit was hired.
+// One click on a kind's hire button, for the current lord (the screen has played the click
+// sound). True when a unit was hired.
 bool HireUnit(int kind);
 
 }  // namespace logic

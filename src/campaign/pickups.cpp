@@ -43,8 +43,6 @@ bool SingleFindTheme(int theme) {
     return theme == 6 || theme == 7 || theme == 12;
 }
 
-// Resources: the tutorial's wood and iron steps advance from the tutorial itself, which watches
-// the lord's amounts (staged with the tutorial).
 void PickUpResource(int lord, int slot, const ResourceFind& find) {
     if (IsHuman(lord)) {
         Hooks().Sound().Play(sound::Effect::Event);
@@ -52,6 +50,8 @@ void PickUpResource(int lord, int slot, const ResourceFind& find) {
     }
     LordRecord(lord)[find.slot] += 2 + state::Random(2);
     ClearSpawnSlot(slot);
+    if (state::G().tutorialOn && find.kind != SpawnKind::stone)
+        Hooks().Rules().TutorialResourceFound(find.kind);
 }
 
 void MeetTrader(int lord, int slot) {

@@ -26,7 +26,8 @@ std::string PriceText(const TradeOffer& offer, int good);   // "123 $"
 std::string BuyCaption(const TradeOffer& offer, int good);  // "Buy wood (12 left)"
 std::string SellCaption(int good);                          // "Sell wood", ..., "Sell stones"
 
-// One unit bought or sold by the current lord; true when something changed.
+// One unit bought or sold by the current lord (the screen plays the click sound and refreshes
+// its captions); true when something changed.
 bool BuyGoods(TradeOffer& offer, int good);
 bool SellGoods(TradeOffer& offer, int good);
 

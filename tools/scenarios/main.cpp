@@ -118,7 +118,8 @@ int main(int argc, char** argv) {
         if (args.size() >= 3 && args[0] == "pictures")
             return PicturesCommand(args[1], {args.begin() + 2, args.end()});
     } catch (const std::exception& e) {
-        const std::string where = args.size() >= 2 ? args[1] + "/" : "";
+        // Faults in a source name the file inside the source folder.
+        const std::string where = args.size() >= 2 && args[0] == "compile" ? args[1] + "/" : "";
         std::cerr << "marchholt-scenarios: " << where << e.what() << "\n";
         return 1;
     }

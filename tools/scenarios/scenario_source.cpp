@@ -64,7 +64,7 @@ std::string NameOf(const Named (&table)[N], int value) {
 
 std::string ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw SourceError(path.string() + ": cannot be read");
+    if (!in) throw SourceError(path.filename().string() + ": cannot be read");
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();

@@ -377,7 +377,8 @@ bool Application::Step(const std::function<bool()>& done) {
                 break;
             case InputEvent::CloseRequest: RequestClose(); break;
             case InputEvent::ToggleWindowed: ToggleWindowed(); break;
-            case InputEvent::Wake: dirty_ = true; break;
+            case InputEvent::Redraw: dirty_ = true; break;
+            case InputEvent::Wake: break;  // posted work runs at the next turn
         }
     }
     return !quitting_;

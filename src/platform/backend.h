@@ -12,7 +12,7 @@ namespace platform {
 class Canvas;
 
 struct InputEvent {
-    enum Type { MouseMove, MouseDown, MouseUp, Text, Key, CloseRequest, ToggleWindowed, Wake };
+    enum Type { MouseMove, MouseDown, MouseUp, Text, Key, CloseRequest, ToggleWindowed, Redraw, Wake };
     Type type = Wake;
     int x = 0, y = 0;  // canvas coordinates
     MouseButton button = MouseButton::Left;

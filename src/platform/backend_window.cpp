@@ -160,7 +160,7 @@ private:
                 break;
             }
             case SDL_WINDOWEVENT:
-                ev.type = InputEvent::Wake;  // exposed or resized: redraw
+                ev.type = InputEvent::Redraw;  // exposed or resized
                 break;
             default:
                 if (e.type == wakeEvent_) {

@@ -22,7 +22,7 @@ namespace fuzzing {
 
 enum class Reader { module, map, monsters, items, savedGame, progress };
 
-// A user and a data folder of their own, made once per process.
+// A user and a data folder of their own, made once per process (Run points the game at them).
 inline const std::filesystem::path& Folder() {
     static const std::filesystem::path folder = [] {
         std::string pattern =
@@ -31,7 +31,6 @@ inline const std::filesystem::path& Folder() {
         const std::filesystem::path root = pattern;
         std::filesystem::create_directories(root / "data");
         std::filesystem::create_directories(root / "user");
-        platform::UseFiles(platform::Files(root / "data", root / "user"));
         return root;
     }();
     return folder;
@@ -46,8 +45,9 @@ inline void WriteFile(const std::string& name, const std::uint8_t* data, std::si
 // the reader accepted it. The saved game's two files come from one input: its first two bytes
 // say how long the integer file is (in units of 256 bytes), the rest is the string file.
 inline bool Run(Reader reader, const std::uint8_t* data, std::size_t size) {
-    Folder();
-    auto g = std::make_unique<state::GameState>();
+    platform::UseFiles(platform::Files(Folder() / "data", Folder() / "user"));
+    // The program's one game state: the readers overwrite what they read.
+    state::GameState* g = &state::G();
     std::string error;
     switch (reader) {
         case Reader::module:

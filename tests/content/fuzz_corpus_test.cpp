@@ -16,6 +16,15 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using fuzzing::Reader;
 
+// The readers run on the game's own state and folders; put both back afterwards.
+class FuzzCorpus : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        platform::UseFiles(platform::Files());
+        state::G() = *std::make_unique<state::GameState>();
+    }
+};
+
 // Damaged copies of a good file: cut short, one record's length byte at 255 with garbage
 // text, numbers too large for 32 bits, and random bytes sprinkled over it.
 std::vector<Bytes> Damaged(const Bytes& good) {
@@ -43,7 +52,7 @@ std::vector<Bytes> Damaged(const Bytes& good) {
     return out;
 }
 
-TEST(FuzzCorpus, ScenarioReadersTakeAnyFile) {
+TEST_F(FuzzCorpus, ScenarioReadersTakeAnyFile) {
     auto g = std::make_unique<state::GameState>();
     g->modText[state::ModText::title] = "Corpus";
     g->monsterTable[100][100] = -1;
@@ -70,7 +79,7 @@ TEST(FuzzCorpus, ScenarioReadersTakeAnyFile) {
     }
 }
 
-TEST(FuzzCorpus, SavedGameAndProgressReadersTakeAnyFile) {
+TEST_F(FuzzCorpus, SavedGameAndProgressReadersTakeAnyFile) {
     const Bytes empty;
     EXPECT_FALSE(fuzzing::Run(Reader::savedGame, empty.data(), 0));
     std::mt19937 random(11);

@@ -1,6 +1,7 @@
 #include "campaign/campaign_fixture.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "state/game_state.h"
 #include "state/random.h"
@@ -64,6 +65,8 @@ bool Recorder::WriteAutosave(std::string& error) {
 
 void CampaignTest::SetUp() {
     state::GameState& g = state::G();
+    // A fresh state: the run-time flags (tutorial, game over, ...) are not part of the reset.
+    g = *std::make_unique<state::GameState>();
     state::ResetGameState(g);
     state::SeedRandom(12345);
     for (int x = 1; x <= 12; ++x) {

@@ -1,39 +1,16 @@
 #include "screens/map_pictures.h"
 
+#include "state/asset_names.h"
+
 namespace screens {
 
 namespace {
 
-constexpr const char* kPrefixes[5] = {"m2_", "m2blue_", "m2green_", "m2red_", "m2cyan_"};
-constexpr const char* kDirections[4] = {"n", "e", "s", "w"};
-constexpr const char* kCorners[4] = {"ne", "se", "sw", "nw"};
-constexpr const char* kSemiends[2] = {"ns", "ew"};
-constexpr const char* kLetters[4] = {"_a", "_b", "_c", "_d"};
-constexpr const char* kMountains[4] = {"ne", "nw", "se", "sw"};
 constexpr const char* kLordColours[4] = {"blue", "green", "red", "cyan"};
-
-// The tile name of a code, or empty when the code is in no table.
-std::string TileBody(int code) {
-    auto numbered = [](const char* stem, int n, const char* suffix) {
-        return std::string(stem) + std::to_string(n) + suffix;
-    };
-    if (code >= 100 && code <= 119) return numbered("coast", (code - 100) / 4 + 1, kDirections[(code - 100) % 4]);
-    if (code >= 200 && code <= 205) return numbered("middle", code - 200 + 1, "");
-    if (code >= 300 && code <= 319) return numbered("corner", (code - 300) / 4 + 1, kCorners[(code - 300) % 4]);
-    if (code >= 400 && code <= 423) return numbered("end", (code - 400) / 4 + 1, kDirections[(code - 400) % 4]);
-    if (code >= 500 && code <= 503) return numbered("semiend", (code - 500) / 2 + 1, kSemiends[(code - 500) % 2]);
-    if (code >= 600 && code <= 631) return numbered("special", (code - 600) / 4 + 1, kLetters[(code - 600) % 4]);
-    if (code >= 632 && code <= 635) return std::string("mountain1") + kMountains[code - 632];
-    return {};
-}
 
 }  // namespace
 
-std::string TileName(int prefix, int code) {
-    const char* p = (prefix >= 0 && prefix <= 4) ? kPrefixes[prefix] : kPrefixes[0];
-    if (code == 0) return "m2_water1.jpg";
-    return std::string(p) + TileBody(code) + ".jpg";
-}
+std::string TileName(int prefix, int code) { return state::TileFileName(prefix, code); }
 
 std::string SiteIconName(int kind, int owner, int countdown) {
     if (kind < 0) return "d2_icon_theme.bmp";

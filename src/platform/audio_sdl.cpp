@@ -131,15 +131,7 @@ private:
 
     // With the lock held: the oldest buffer is done; its notice goes to the UI thread.
     void FinishFront() {
-        WaveBuffer* b = queue_.front();
-        queue_.pop_front();
-        b->queued = false;
-        b->done = true;
-        auto alive = alive_;
-        DoneCallback cb = onDone_;
-        app_.Post([alive, cb, b] {
-            if (*alive && cb) cb(b);
-        });
+        FinishOldestBuffer(app_, queue_, alive_, onDone_);
     }
 
     Application& app_;

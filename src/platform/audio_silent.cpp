@@ -102,15 +102,7 @@ private:
     // Takes the oldest buffer off the device and posts its done notice, as the device's own
     // thread would; a notice that arrives after Close is dropped.
     void Complete() {
-        WaveBuffer* b = queue_.front();
-        queue_.pop_front();
-        b->queued = false;
-        b->done = true;
-        auto alive = alive_;
-        DoneCallback cb = onDone_;
-        app_.Post([alive, cb, b] {
-            if (*alive && cb) cb(b);
-        });
+        FinishOldestBuffer(app_, queue_, alive_, onDone_);
     }
 
     Application& app_;
@@ -132,6 +124,17 @@ void SilentAudio::PlaySoundAsync(const std::string& fileName) {
 
 std::unique_ptr<WaveOut> SilentAudio::CreateWaveOut() {
     return std::make_unique<SilentWaveOut>(app_);
+}
+
+void FinishOldestBuffer(Application& app, std::deque<WaveBuffer*>& queue,
+                        const std::shared_ptr<bool>& alive, const WaveOut::DoneCallback& onDone) {
+    WaveBuffer* b = queue.front();
+    queue.pop_front();
+    b->queued = false;
+    b->done = true;
+    app.Post([alive, onDone, b] {
+        if (*alive && onDone) onDone(b);
+    });
 }
 
 bool StandardWaveErrorText(int result, std::string& text) {

@@ -3,6 +3,9 @@
 // virtual) time so that the music sequence keeps its rhythm.
 #pragma once
 
+#include <deque>
+#include <memory>
+
 #include "platform/audio.h"
 
 namespace platform {
@@ -20,6 +23,11 @@ private:
     Application& app_;
     bool traced_;
 };
+
+// Takes the oldest queued buffer off a device, marks it done and posts its done notice to the
+// user-interface thread; a notice whose device was closed meanwhile (alive false) is dropped.
+void FinishOldestBuffer(Application& app, std::deque<WaveBuffer*>& queue,
+                        const std::shared_ptr<bool>& alive, const WaveOut::DoneCallback& onDone);
 
 // The text of a wave-out result code, as the classic device words it.
 bool StandardWaveErrorText(int result, std::string& text);

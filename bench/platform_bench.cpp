@@ -17,8 +17,9 @@ struct Scene {
 
     Scene() {
         for (int i = 0; i < 20; ++i) {
-            data.WriteFile("tile" + std::to_string(i) + ".jpg",
-                           testsupport::MakeJpeg(50, 50, static_cast<unsigned char>(20 + i * 10), 120, 60));
+            data.WriteFile(
+                "tile" + std::to_string(i) + ".jpg",
+                testsupport::MakeJpeg(50, 50, static_cast<unsigned char>(20 + i * 10), 120, 60));
         }
         platform::UseFiles(platform::Files(data.Path(), user.Path()));
         platform::AppOptions options;
@@ -50,7 +51,8 @@ BENCHMARK(BM_DrawFormWith150Pictures)->Unit(benchmark::kMillisecond);
 void BM_LoadAndDraw132Tiles(benchmark::State& state) {
     Scene scene;
     for (auto _ : state) {
-        for (int i = 0; i < 132; ++i) scene.pictures[i]->LoadPicture("tile" + std::to_string(i % 20) + ".jpg");
+        for (int i = 0; i < 132; ++i)
+            scene.pictures[i]->LoadPicture("tile" + std::to_string(i % 20) + ".jpg");
         scene.app->DrawCanvas();
     }
 }

@@ -11,15 +11,15 @@
 #include "campaign/strategic_buttons.h"
 #include "campaign/turn_cycle.h"
 #include "campaign/turn_hints.h"
-#include "screens/tfcampaign1.h"
-#include "state/new_game.h"
-#include "state/scenario_files.h"
 #include "screens/game_screens.h"
+#include "screens/tfcampaign1.h"
 #include "state/game_state.h"
+#include "state/new_game.h"
 #include "state/progress_file.h"
 #include "state/random.h"
 #include "state/reset.h"
 #include "state/saved_games.h"
+#include "state/scenario_files.h"
 #include "state/value_directory.h"
 
 namespace app {
@@ -141,15 +141,14 @@ void RegisterDialogs(ScriptRegistry& registry) {
     registry.AddCall("AskOffer", [](const CallArgs& a, std::string& result, std::string& error) {
         int enabled = 1;
         if (a.size() > 5 && !IntArg(a, 5, enabled, error)) return false;
-        result = std::to_string(logic::UI().AskOffer(a.size() > 0 ? a[0] : "", a.size() > 1 ? a[1] : "",
-                                                     a.size() > 2 ? a[2] : "", a.size() > 3 ? a[3] : "",
-                                                     a.size() > 4 ? a[4] : "", enabled != 0));
+        result = std::to_string(logic::UI().AskOffer(
+            a.size() > 0 ? a[0] : "", a.size() > 1 ? a[1] : "", a.size() > 2 ? a[2] : "",
+            a.size() > 3 ? a[3] : "", a.size() > 4 ? a[4] : "", enabled != 0));
         return true;
     });
     registry.AddCall("AskYesNo", [](const CallArgs& a, std::string& result, std::string&) {
-        result = std::to_string(logic::UI().AskYesNo(a.size() > 0 ? a[0] : "",
-                                                     a.size() > 1 ? a[1] : "Yes",
-                                                     a.size() > 2 ? a[2] : "No"));
+        result = std::to_string(logic::UI().AskYesNo(
+            a.size() > 0 ? a[0] : "", a.size() > 1 ? a[1] : "Yes", a.size() > 2 ? a[2] : "No"));
         return true;
     });
     registry.AddCall("AskChoice", [](const CallArgs& a, std::string& result, std::string& error) {

@@ -98,7 +98,8 @@ void ConsoleRunner::ShowForm() {
             std::string caption = child->Caption();
             if (!caption.empty()) line += " caption=" + platform::Quote(caption);
             if (auto* pic = dynamic_cast<platform::Picture*>(child.get())) {
-                if (!pic->FileName().empty()) line += " picture=" + platform::Quote(pic->FileName());
+                if (!pic->FileName().empty())
+                    line += " picture=" + platform::Quote(pic->FileName());
             }
             if (!child->Enabled()) line += " disabled";
             Print("  " + line);

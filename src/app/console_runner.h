@@ -18,7 +18,7 @@ class Control;
 namespace app {
 
 class ConsoleRunner {
-public:
+  public:
     ConsoleRunner(platform::Application& app, const ScriptRegistry& registry,
                   std::vector<ScriptCommand> script, std::function<void(const std::string&)> out);
 
@@ -27,7 +27,7 @@ public:
 
     bool Failed() const { return failed_; }
 
-private:
+  private:
     void Run(const ScriptCommand& cmd);
     void Fail(const ScriptCommand& cmd, const std::string& why);
     void Print(const std::string& text);

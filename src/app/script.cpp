@@ -14,11 +14,11 @@ struct Arity {
 
 const std::map<std::string, Arity>& Verbs() {
     static const std::map<std::string, Arity> verbs = {
-        {"click", {1, 1}},  {"rclick", {1, 1}},       {"dblclick", {1, 1}}, {"hover", {1, 1}},
-        {"type", {2, 2}},   {"wait", {1, 1}},         {"get", {1, 1}},      {"set", {2, 2}},
-        {"expect", {2, 2}}, {"call", {1, -1}},        {"expect-shown", {1, 1}},
-        {"show", {0, 0}},   {"screenshot", {1, 1}},   {"seed", {1, 1}},     {"quit", {0, 0}},
-        {"close", {0, 0}},  {"key", {1, 1}},
+        {"click", {1, 1}},      {"rclick", {1, 1}}, {"dblclick", {1, 1}},     {"hover", {1, 1}},
+        {"type", {2, 2}},       {"wait", {1, 1}},   {"get", {1, 1}},          {"set", {2, 2}},
+        {"expect", {2, 2}},     {"call", {1, -1}},  {"expect-shown", {1, 1}}, {"show", {0, 0}},
+        {"screenshot", {1, 1}}, {"seed", {1, 1}},   {"quit", {0, 0}},         {"close", {0, 0}},
+        {"key", {1, 1}},
     };
     return verbs;
 }
@@ -99,7 +99,8 @@ bool ParseScript(const std::string& text, std::vector<ScriptCommand>& out, std::
         }
         const int n = static_cast<int>(cmd.args.size());
         if (n < it->second.min || (it->second.max >= 0 && n > it->second.max)) {
-            error = "line " + std::to_string(number) + ": wrong number of arguments for " + cmd.verb;
+            error =
+                "line " + std::to_string(number) + ": wrong number of arguments for " + cmd.verb;
             return false;
         }
         if ((cmd.verb == "wait" || cmd.verb == "seed") && !IsInteger(cmd.args[0])) {

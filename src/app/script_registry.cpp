@@ -4,7 +4,6 @@
 
 namespace app {
 
-
 bool ScriptRegistry::Get(const std::string& expr, std::string& value, std::string& error) const {
     for (const auto& get : getters_) {
         error.clear();

@@ -15,12 +15,14 @@ inline constexpr const char* kUnknownValue = "unknown value";
 using CallArgs = std::vector<std::string>;
 
 class ScriptRegistry {
-public:
+  public:
     // result: what the transcript shows (may stay empty). False with an error text when the
     // operation cannot be carried out (wrong arguments, out of range).
     using Call = std::function<bool(const CallArgs& args, std::string& result, std::string& error)>;
-    using Getter = std::function<bool(const std::string& expr, std::string& value, std::string& error)>;
-    using Setter = std::function<bool(const std::string& expr, const std::string& value, std::string& error)>;
+    using Getter =
+        std::function<bool(const std::string& expr, std::string& value, std::string& error)>;
+    using Setter =
+        std::function<bool(const std::string& expr, const std::string& value, std::string& error)>;
 
     void AddCall(const std::string& name, Call call) { calls_[name] = std::move(call); }
     const Call* FindCall(const std::string& name) const {
@@ -29,7 +31,8 @@ public:
     }
     std::vector<std::string> CallNames() const {
         std::vector<std::string> names;
-        for (const auto& [name, call] : calls_) names.push_back(name);
+        for (const auto& [name, call] : calls_)
+            names.push_back(name);
         return names;
     }
 
@@ -44,7 +47,7 @@ public:
 
     std::function<void(unsigned)> seed;
 
-private:
+  private:
     std::map<std::string, Call> calls_;
     std::vector<Getter> getters_;
     std::vector<Setter> setters_;

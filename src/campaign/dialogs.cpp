@@ -13,6 +13,8 @@ Dialogs& UI() {
     return *g_dialogs;
 }
 
-void InstallDialogs(Dialogs* dialogs) { g_dialogs = dialogs; }
+void InstallDialogs(Dialogs* dialogs) {
+    g_dialogs = dialogs;
+}
 
 }  // namespace logic

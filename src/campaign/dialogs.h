@@ -17,7 +17,7 @@ inline constexpr int kAnswerYes = 1;
 inline constexpr int kAnswerNo = 2;
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
 
     // The picture notice (TFMessage2).

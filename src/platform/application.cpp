@@ -20,7 +20,7 @@ Application* g_instance = nullptr;
 
 // The standard error display: the error's text and an OK button.
 class ErrorBox final : public Form {
-public:
+  public:
     explicit ErrorBox(Application& app) : Form(app, "ErrorBox", 460, 190) {
         SetCaption("Marchholt");
         text_ = Add<Label>("ErrorText");
@@ -37,13 +37,15 @@ public:
         return {{"text", text_->Caption()}, {"buttons", "OK"}};
     }
 
-private:
+  private:
     Label* text_;
     SpeedButton* ok_;
 };
 }  // namespace
 
-Application* Application::Instance() { return g_instance; }
+Application* Application::Instance() {
+    return g_instance;
+}
 
 Application::Application(AppOptions options) : options_(std::move(options)) {
     g_instance = this;
@@ -91,8 +93,7 @@ bool Application::Init(std::string& error) {
         std::string audioError;
         audio_ = MakeSdlAudio(*this, audioError);
         if (!audio_) {
-            std::fprintf(stderr,
-                         "Marchholt: no audio device (%s); the game runs without sound.\n",
+            std::fprintf(stderr, "Marchholt: no audio device (%s); the game runs without sound.\n",
                          audioError.c_str());
             audio_ = std::make_unique<SilentAudio>(*this, false);
         }
@@ -100,8 +101,12 @@ bool Application::Init(std::string& error) {
     return true;
 }
 
-int Application::DesktopWidth() const { return desktopWidth_; }
-int Application::DesktopHeight() const { return desktopHeight_; }
+int Application::DesktopWidth() const {
+    return desktopWidth_;
+}
+int Application::DesktopHeight() const {
+    return desktopHeight_;
+}
 
 void Application::CanvasSizeFor(int desktopWidth, int desktopHeight, int& width, int& height) {
     if (desktopWidth >= 1440) {
@@ -140,19 +145,25 @@ void Application::ToggleWindowed() {
     dirty_ = true;
 }
 
-VirtualClock* Application::GetVirtualClock() { return dynamic_cast<VirtualClock*>(clock_); }
+VirtualClock* Application::GetVirtualClock() {
+    return dynamic_cast<VirtualClock*>(clock_);
+}
 
 AudioDevice& Application::Audio() {
     if (!audio_) audio_ = std::make_unique<SilentAudio>(*this, options_.headless);
     return *audio_;
 }
 
-Canvas& Application::GetCanvas() { return *canvas_; }
+Canvas& Application::GetCanvas() {
+    return *canvas_;
+}
 
 // ---------------------------------------------------------------------------------------------
 // Forms
 
-void Application::RegisterForm(Form* form) { forms_.push_back(form); }
+void Application::RegisterForm(Form* form) {
+    forms_.push_back(form);
+}
 
 void Application::UnregisterForm(Form* form) {
     forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
@@ -180,7 +191,8 @@ void Application::FormShown(Form* form) {
     lastShown_ = form;
     if (Tracing()) {
         std::string line = "shown " + form->ClassName();
-        for (const auto& [key, value] : form->Describe()) line += " " + key + "=" + Quote(value);
+        for (const auto& [key, value] : form->Describe())
+            line += " " + key + "=" + Quote(value);
         TraceEvent(line);
     }
 }
@@ -227,7 +239,9 @@ void Application::ControlDestroyed(Control* control) {
 // ---------------------------------------------------------------------------------------------
 // Timers
 
-void Application::RegisterTimer(Timer* timer) { timers_.push_back(timer); }
+void Application::RegisterTimer(Timer* timer) {
+    timers_.push_back(timer);
+}
 
 void Application::UnregisterTimer(Timer* timer) {
     timers_.erase(std::remove(timers_.begin(), timers_.end(), timer), timers_.end());
@@ -360,9 +374,15 @@ bool Application::Step(const std::function<bool()>& done) {
     for (const InputEvent& e : events) {
         if (quitting_) break;
         switch (e.type) {
-            case InputEvent::MouseMove: MouseMoveTo(e.x, e.y); break;
-            case InputEvent::MouseDown: MouseButtonAt(e.x, e.y, e.button, true, e.clicks); break;
-            case InputEvent::MouseUp: MouseButtonAt(e.x, e.y, e.button, false, e.clicks); break;
+            case InputEvent::MouseMove:
+                MouseMoveTo(e.x, e.y);
+                break;
+            case InputEvent::MouseDown:
+                MouseButtonAt(e.x, e.y, e.button, true, e.clicks);
+                break;
+            case InputEvent::MouseUp:
+                MouseButtonAt(e.x, e.y, e.button, false, e.clicks);
+                break;
             case InputEvent::Text:
                 if (focus_ && focus_->Showing() && focus_->OwnerForm() == InputForm()) {
                     focus_->KeyText(e.text);
@@ -375,10 +395,17 @@ bool Application::Step(const std::function<bool()>& done) {
                     focus_->KeyEdit(e.key);
                 }
                 break;
-            case InputEvent::CloseRequest: RequestClose(); break;
-            case InputEvent::ToggleWindowed: ToggleWindowed(); break;
-            case InputEvent::Redraw: dirty_ = true; break;
-            case InputEvent::Wake: break;  // posted work runs at the next turn
+            case InputEvent::CloseRequest:
+                RequestClose();
+                break;
+            case InputEvent::ToggleWindowed:
+                ToggleWindowed();
+                break;
+            case InputEvent::Redraw:
+                dirty_ = true;
+                break;
+            case InputEvent::Wake:
+                break;  // posted work runs at the next turn
         }
     }
     return !quitting_;
@@ -396,7 +423,9 @@ void Application::InvalidateRect(const Rect& r) {
     dirtyArea_ = Rect{x1, y1, x2 - x1, y2 - y1};
 }
 
-void Application::DrawCanvas() { DrawCanvas(Rect{0, 0, canvas_->Width(), canvas_->Height()}); }
+void Application::DrawCanvas() {
+    DrawCanvas(Rect{0, 0, canvas_->Width(), canvas_->Height()});
+}
 
 void Application::DrawCanvas(const Rect& area) {
     Canvas& canvas = *canvas_;
@@ -454,7 +483,8 @@ void Application::ReportError(const std::string& text, const std::string& onceKe
         if (reportedOnce_.count(onceKey)) return;
         reportedOnce_.insert(onceKey);
     }
-    if (std::find(pendingErrors_.begin(), pendingErrors_.end(), text) != pendingErrors_.end()) return;
+    if (std::find(pendingErrors_.begin(), pendingErrors_.end(), text) != pendingErrors_.end())
+        return;
     pendingErrors_.push_back(text);
     backend_->Wake();
 }

@@ -28,15 +28,15 @@ class Backend;
 
 struct AppOptions {
     bool headless = false;
-    bool windowed = false;       // start in a window instead of desktop full screen
-    int desktopWidth = 1440;     // headless only: the size of the pretend desktop
+    bool windowed = false;    // start in a window instead of desktop full screen
+    int desktopWidth = 1440;  // headless only: the size of the pretend desktop
     int desktopHeight = 900;
-    Clock* clock = nullptr;      // null: the monotonic clock (a virtual one when headless)
+    Clock* clock = nullptr;  // null: the monotonic clock (a virtual one when headless)
     std::string title = "Marchholt";
 };
 
 class Application {
-public:
+  public:
     explicit Application(AppOptions options);
     ~Application();
     Application(const Application&) = delete;
@@ -119,7 +119,9 @@ public:
     AudioDevice& Audio();
 
     // --- transcript and pictures of the screen ---
-    void SetTraceSink(std::function<void(const std::string&)> sink) { traceSink_ = std::move(sink); }
+    void SetTraceSink(std::function<void(const std::string&)> sink) {
+        traceSink_ = std::move(sink);
+    }
     void TraceEvent(const std::string& event);
     bool Tracing() const { return static_cast<bool>(traceSink_); }
     // Draws the canvas now and writes it as PNG.
@@ -129,7 +131,7 @@ public:
     void DrawCanvas(const Rect& area);
     Canvas& GetCanvas();
 
-private:
+  private:
     friend class Form;
     friend class Timer;
     friend class Control;
@@ -181,8 +183,8 @@ private:
     std::function<bool()> idleHook_;
     std::function<void(const std::string&)> traceSink_;
     bool quitting_ = false;
-    bool dirty_ = true;        // the whole canvas
-    Rect dirtyArea_{};         // else this part of it (empty: nothing)
+    bool dirty_ = true;  // the whole canvas
+    Rect dirtyArea_{};   // else this part of it (empty: nothing)
 
     Control* hover_ = nullptr;
     Control* pressed_ = nullptr;

@@ -28,9 +28,9 @@ enum WaveResult : int {
     kWaveNoDriver = 6,       // no audio driver is present
     kWaveNoMemory = 7,
     kWaveInvalidParam = 11,
-    kWaveBadFormat = 32,      // the format is not supported
-    kWaveStillPlaying = 33,   // buffers are still queued
-    kWaveUnprepared = 34,     // the buffer was not prepared
+    kWaveBadFormat = 32,     // the format is not supported
+    kWaveStillPlaying = 33,  // buffers are still queued
+    kWaveUnprepared = 34,    // the buffer was not prepared
 };
 
 struct WaveFormat {
@@ -51,7 +51,7 @@ struct WaveBuffer {
 };
 
 class WaveOut {
-public:
+  public:
     using DoneCallback = std::function<void(WaveBuffer*)>;
     virtual ~WaveOut() = default;
 
@@ -67,7 +67,7 @@ public:
 };
 
 class AudioDevice {
-public:
+  public:
     virtual ~AudioDevice() = default;
     // True when sound actually reaches a device (false: silent backend or no device).
     virtual bool Audible() const = 0;

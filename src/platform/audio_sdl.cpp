@@ -31,7 +31,7 @@ SDL_AudioSpec SpecFor(const WaveFormat& f, SDL_AudioCallback cb, void* user) {
 // The audio callback copies queued buffers out and, for each one it finishes, posts the done
 // notice to the user-interface thread; nothing else happens on the audio thread.
 class SdlWaveOut final : public WaveOut {
-public:
+  public:
     explicit SdlWaveOut(Application& app) : app_(app) {}
     ~SdlWaveOut() override {
         *alive_ = false;
@@ -84,7 +84,8 @@ public:
     int Reset() override {
         if (!device_) return kWaveInvalidHandle;
         std::lock_guard<std::mutex> lock(mutex_);
-        while (!queue_.empty()) FinishFront();
+        while (!queue_.empty())
+            FinishFront();
         offset_ = 0;
         return kWaveOk;
     }
@@ -106,7 +107,7 @@ public:
         return StandardWaveErrorText(result, text);
     }
 
-private:
+  private:
     static void Callback(void* user, Uint8* stream, int len) {
         static_cast<SdlWaveOut*>(user)->Fill(stream, len);
     }
@@ -130,9 +131,7 @@ private:
     }
 
     // With the lock held: the oldest buffer is done; its notice goes to the UI thread.
-    void FinishFront() {
-        FinishOldestBuffer(app_, queue_, alive_, onDone_);
-    }
+    void FinishFront() { FinishOldestBuffer(app_, queue_, alive_, onDone_); }
 
     Application& app_;
     WaveFormat format_;
@@ -146,7 +145,7 @@ private:
 
 // The effects channel: one wave file at a time, a new one cuts the one playing.
 class SdlAudio final : public AudioDevice {
-public:
+  public:
     explicit SdlAudio(Application& app) : app_(app) {}
     ~SdlAudio() override {
         if (device_) SDL_CloseAudioDevice(device_);
@@ -181,8 +180,8 @@ public:
         if (!rw || !SDL_LoadWAV_RW(rw, 1, &fileSpec, &buf, &len)) return;
         SDL_AudioCVT cvt;
         std::vector<std::uint8_t> pcm;
-        if (SDL_BuildAudioCVT(&cvt, fileSpec.format, fileSpec.channels, fileSpec.freq,
-                              spec_.format, spec_.channels, spec_.freq) >= 0) {
+        if (SDL_BuildAudioCVT(&cvt, fileSpec.format, fileSpec.channels, fileSpec.freq, spec_.format,
+                              spec_.channels, spec_.freq) >= 0) {
             pcm.resize(static_cast<size_t>(len) * static_cast<size_t>(std::max(1, cvt.len_mult)));
             std::memcpy(pcm.data(), buf, len);
             cvt.buf = pcm.data();
@@ -204,7 +203,7 @@ public:
 
     std::unique_ptr<WaveOut> CreateWaveOut() override { return std::make_unique<SdlWaveOut>(app_); }
 
-private:
+  private:
     static void Callback(void* user, Uint8* stream, int len) {
         auto* self = static_cast<SdlAudio*>(user);
         std::memset(stream, 0, static_cast<size_t>(len));

@@ -11,14 +11,15 @@ namespace platform {
 namespace {
 
 bool FormatSupported(const WaveFormat& f) {
-    return (f.channels == 1 || f.channels == 2) && (f.bitsPerSample == 8 || f.bitsPerSample == 16) &&
-           f.samplesPerSec >= 8000 && f.samplesPerSec <= 192000;
+    return (f.channels == 1 || f.channels == 2) &&
+           (f.bitsPerSample == 8 || f.bitsPerSample == 16) && f.samplesPerSec >= 8000 &&
+           f.samplesPerSec <= 192000;
 }
 
 // A wave-out player that plays into nothing but keeps time: each buffer is reported done when
 // its data would have finished playing, measured on the application's clock.
 class SilentWaveOut final : public WaveOut {
-public:
+  public:
     explicit SilentWaveOut(Application& app) : app_(app), timer_(app, 1, false) {
         timer_.OnTimer = [this] { FinishHead(); };
     }
@@ -61,7 +62,8 @@ public:
     int Reset() override {
         if (!open_) return kWaveInvalidHandle;
         timer_.SetEnabled(false);
-        while (!queue_.empty()) Complete();
+        while (!queue_.empty())
+            Complete();
         return kWaveOk;
     }
 
@@ -81,7 +83,7 @@ public:
 
     ~SilentWaveOut() override { *alive_ = false; }
 
-private:
+  private:
     void StartHead() {
         if (queue_.empty()) return;
         const long long bytesPerSecond = static_cast<long long>(format_.samplesPerSec) *
@@ -101,9 +103,7 @@ private:
 
     // Takes the oldest buffer off the device and posts its done notice, as the device's own
     // thread would; a notice that arrives after Close is dropped.
-    void Complete() {
-        FinishOldestBuffer(app_, queue_, alive_, onDone_);
-    }
+    void Complete() { FinishOldestBuffer(app_, queue_, alive_, onDone_); }
 
     Application& app_;
     Timer timer_;
@@ -139,18 +139,41 @@ void FinishOldestBuffer(Application& app, std::deque<WaveBuffer*>& queue,
 
 bool StandardWaveErrorText(int result, std::string& text) {
     switch (result) {
-        case kWaveOk: text = "The command completed successfully."; return true;
-        case kWaveError: text = "Unspecified error."; return true;
-        case kWaveBadDevice: text = "The device identifier is out of range."; return true;
-        case kWaveAllocated: text = "The device is already in use."; return true;
-        case kWaveInvalidHandle: text = "The device handle is invalid."; return true;
-        case kWaveNoDriver: text = "No audio device driver is installed."; return true;
-        case kWaveNoMemory: text = "Unable to allocate or lock memory."; return true;
-        case kWaveInvalidParam: text = "An invalid parameter was passed."; return true;
-        case kWaveBadFormat: text = "The wave format is not supported."; return true;
-        case kWaveStillPlaying: text = "Buffers are still queued."; return true;
-        case kWaveUnprepared: text = "The buffer was not prepared."; return true;
-        default: return false;
+        case kWaveOk:
+            text = "The command completed successfully.";
+            return true;
+        case kWaveError:
+            text = "Unspecified error.";
+            return true;
+        case kWaveBadDevice:
+            text = "The device identifier is out of range.";
+            return true;
+        case kWaveAllocated:
+            text = "The device is already in use.";
+            return true;
+        case kWaveInvalidHandle:
+            text = "The device handle is invalid.";
+            return true;
+        case kWaveNoDriver:
+            text = "No audio device driver is installed.";
+            return true;
+        case kWaveNoMemory:
+            text = "Unable to allocate or lock memory.";
+            return true;
+        case kWaveInvalidParam:
+            text = "An invalid parameter was passed.";
+            return true;
+        case kWaveBadFormat:
+            text = "The wave format is not supported.";
+            return true;
+        case kWaveStillPlaying:
+            text = "Buffers are still queued.";
+            return true;
+        case kWaveUnprepared:
+            text = "The buffer was not prepared.";
+            return true;
+        default:
+            return false;
     }
 }
 

@@ -13,13 +13,13 @@ namespace platform {
 class Application;
 
 class SilentAudio final : public AudioDevice {
-public:
+  public:
     SilentAudio(Application& app, bool traced);
     bool Audible() const override { return false; }
     void PlaySoundAsync(const std::string& fileName) override;
     std::unique_ptr<WaveOut> CreateWaveOut() override;
 
-private:
+  private:
     Application& app_;
     bool traced_;
 };

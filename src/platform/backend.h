@@ -12,7 +12,17 @@ namespace platform {
 class Canvas;
 
 struct InputEvent {
-    enum Type { MouseMove, MouseDown, MouseUp, Text, Key, CloseRequest, ToggleWindowed, Redraw, Wake };
+    enum Type {
+        MouseMove,
+        MouseDown,
+        MouseUp,
+        Text,
+        Key,
+        CloseRequest,
+        ToggleWindowed,
+        Redraw,
+        Wake
+    };
     Type type = Wake;
     int x = 0, y = 0;  // canvas coordinates
     MouseButton button = MouseButton::Left;
@@ -24,7 +34,7 @@ struct InputEvent {
 };
 
 class Backend {
-public:
+  public:
     virtual ~Backend() = default;
     virtual bool Init(std::string& error) = 0;
     virtual void DesktopSize(int& width, int& height) = 0;

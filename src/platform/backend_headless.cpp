@@ -9,7 +9,7 @@ namespace {
 // No window and no input: the canvas stays offscreen. The application's idle hook (a script
 // or a test) supplies whatever the player would do.
 class HeadlessBackend final : public Backend {
-public:
+  public:
     HeadlessBackend(int w, int h) : width_(w), height_(h) {}
     bool Init(std::string&) override { return true; }
     void DesktopSize(int& w, int& h) override {
@@ -21,7 +21,7 @@ public:
     void Wait(int, std::vector<InputEvent>&) override {}
     void Wake() override {}
 
-private:
+  private:
     int width_, height_;
 };
 

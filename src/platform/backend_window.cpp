@@ -12,7 +12,7 @@ namespace {
 // One SDL window. The canvas is uploaded to a texture and scaled to the window with its aspect
 // kept (black bars around it); mouse positions come back in canvas coordinates.
 class WindowBackend final : public Backend {
-public:
+  public:
     explicit WindowBackend(std::string title) : title_(std::move(title)) {}
 
     ~WindowBackend() override {
@@ -86,7 +86,8 @@ public:
         if (!texture_) return;
         SDL_Surface* s = canvas.Surface();
         SDL_Rect r{changed.x, changed.y, changed.w, changed.h};
-        const auto* first = static_cast<const Uint8*>(s->pixels) + changed.y * s->pitch + changed.x * 4;
+        const auto* first =
+            static_cast<const Uint8*>(s->pixels) + changed.y * s->pitch + changed.x * 4;
         SDL_UpdateTexture(texture_, &r, first, s->pitch);
         SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
         SDL_RenderClear(renderer_);
@@ -109,7 +110,7 @@ public:
         SDL_PushEvent(&e);
     }
 
-private:
+  private:
     static MouseButton ButtonOf(Uint8 b) {
         if (b == SDL_BUTTON_RIGHT) return MouseButton::Right;
         if (b == SDL_BUTTON_MIDDLE) return MouseButton::Middle;
@@ -119,7 +120,9 @@ private:
     void Translate(const SDL_Event& e, std::vector<InputEvent>& out) {
         InputEvent ev;
         switch (e.type) {
-            case SDL_QUIT: ev.type = InputEvent::CloseRequest; break;
+            case SDL_QUIT:
+                ev.type = InputEvent::CloseRequest;
+                break;
             case SDL_MOUSEMOTION:
                 ev.type = InputEvent::MouseMove;
                 ev.x = e.motion.x;
@@ -127,7 +130,8 @@ private:
                 break;
             case SDL_MOUSEBUTTONDOWN:
             case SDL_MOUSEBUTTONUP:
-                ev.type = e.type == SDL_MOUSEBUTTONDOWN ? InputEvent::MouseDown : InputEvent::MouseUp;
+                ev.type =
+                    e.type == SDL_MOUSEBUTTONDOWN ? InputEvent::MouseDown : InputEvent::MouseUp;
                 ev.x = e.button.x;
                 ev.y = e.button.y;
                 ev.button = ButtonOf(e.button.button);
@@ -146,16 +150,33 @@ private:
                 }
                 ev.type = InputEvent::Key;
                 switch (k) {
-                    case SDLK_BACKSPACE: ev.key = Edit::kBackspace; break;
-                    case SDLK_DELETE: ev.key = Edit::kDelete; break;
-                    case SDLK_LEFT: ev.key = Edit::kLeft; break;
-                    case SDLK_RIGHT: ev.key = Edit::kRight; break;
-                    case SDLK_HOME: ev.key = Edit::kHome; break;
-                    case SDLK_END: ev.key = Edit::kEnd; break;
+                    case SDLK_BACKSPACE:
+                        ev.key = Edit::kBackspace;
+                        break;
+                    case SDLK_DELETE:
+                        ev.key = Edit::kDelete;
+                        break;
+                    case SDLK_LEFT:
+                        ev.key = Edit::kLeft;
+                        break;
+                    case SDLK_RIGHT:
+                        ev.key = Edit::kRight;
+                        break;
+                    case SDLK_HOME:
+                        ev.key = Edit::kHome;
+                        break;
+                    case SDLK_END:
+                        ev.key = Edit::kEnd;
+                        break;
                     case SDLK_RETURN:
-                    case SDLK_KP_ENTER: ev.key = InputEvent::kEnter; break;
-                    case SDLK_ESCAPE: ev.key = InputEvent::kEscape; break;
-                    default: return;
+                    case SDLK_KP_ENTER:
+                        ev.key = InputEvent::kEnter;
+                        break;
+                    case SDLK_ESCAPE:
+                        ev.key = InputEvent::kEscape;
+                        break;
+                    default:
+                        return;
                 }
                 break;
             }

@@ -30,7 +30,9 @@ std::string MatchFont(const char* pattern) {
     return result;
 }
 
-SDL_Rect ToSdl(const Rect& r) { return SDL_Rect{r.x, r.y, r.w, r.h}; }
+SDL_Rect ToSdl(const Rect& r) {
+    return SDL_Rect{r.x, r.y, r.w, r.h};
+}
 
 Rect Intersect(const Rect& a, const Rect& b) {
     int x1 = std::max(a.x, b.x), y1 = std::max(a.y, b.y);
@@ -69,7 +71,9 @@ TTF_Font* Fonts::Get(int size, bool bold) {
     return font;
 }
 
-Canvas::Canvas(int width, int height) { Resize(width, height); }
+Canvas::Canvas(int width, int height) {
+    Resize(width, height);
+}
 
 Canvas::~Canvas() {
     if (surface_) SDL_FreeSurface(surface_);
@@ -82,8 +86,12 @@ void Canvas::Resize(int width, int height) {
     clip_ = Rect{0, 0, width, height};
 }
 
-int Canvas::Width() const { return surface_ ? surface_->w : 0; }
-int Canvas::Height() const { return surface_ ? surface_->h : 0; }
+int Canvas::Width() const {
+    return surface_ ? surface_->w : 0;
+}
+int Canvas::Height() const {
+    return surface_ ? surface_->h : 0;
+}
 
 void Canvas::SetClip(const Rect& clip) {
     clip_ = Intersect(clip, Rect{0, 0, Width(), Height()});
@@ -166,14 +174,14 @@ std::vector<std::string> Canvas::WrapLines(const std::string& text, int width, i
     size_t start = 0;
     while (start <= text.size()) {
         size_t nl = text.find('\n', start);
-        std::string paragraph = text.substr(start, nl == std::string::npos ? std::string::npos
-                                                                            : nl - start);
+        std::string paragraph =
+            text.substr(start, nl == std::string::npos ? std::string::npos : nl - start);
         std::string line;
         size_t pos = 0;
         while (pos < paragraph.size()) {
             size_t space = paragraph.find(' ', pos);
-            std::string word = paragraph.substr(pos, space == std::string::npos ? std::string::npos
-                                                                                 : space - pos);
+            std::string word =
+                paragraph.substr(pos, space == std::string::npos ? std::string::npos : space - pos);
             std::string candidate = line.empty() ? word : line + " " + word;
             if (!line.empty() && TextWidth(candidate, size, bold) > width) {
                 lines.push_back(line);
@@ -210,8 +218,8 @@ int Canvas::DrawText(const std::string& text, const Rect& r, int size, bool bold
     SDL_SetClipRect(surface_, &sdlClip);
     for (const auto& line : lines) {
         if (!line.empty()) {
-            SDL_Surface* rendered =
-                TTF_RenderUTF8_Blended(font, line.c_str(), SDL_Color{color.r, color.g, color.b, color.a});
+            SDL_Surface* rendered = TTF_RenderUTF8_Blended(
+                font, line.c_str(), SDL_Color{color.r, color.g, color.b, color.a});
             if (rendered) {
                 int x = r.x;
                 if (align == Align::Center) x = r.x + (r.w - rendered->w) / 2;

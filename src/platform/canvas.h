@@ -16,7 +16,7 @@ typedef struct _TTF_Font TTF_Font;
 namespace platform {
 
 class Fonts {
-public:
+  public:
     Fonts();
     ~Fonts();
     Fonts(const Fonts&) = delete;
@@ -24,13 +24,13 @@ public:
     // The UI font at a pixel size (cached); null only if no font file could be opened.
     TTF_Font* Get(int size, bool bold);
 
-private:
+  private:
     std::string regularPath_, boldPath_;
     std::map<std::pair<int, bool>, TTF_Font*> fonts_;
 };
 
 class Canvas {
-public:
+  public:
     Canvas(int width, int height);
     ~Canvas();
     Canvas(const Canvas&) = delete;
@@ -59,7 +59,7 @@ public:
     // The canvas as an image (for screenshots).
     ImagePtr Snapshot() const;
 
-private:
+  private:
     std::vector<std::string> WrapLines(const std::string& text, int width, int size, bool bold);
     SDL_Surface* surface_ = nullptr;
     Rect clip_;

@@ -14,6 +14,8 @@ std::int64_t SteadyNs() {
 
 MonotonicClock::MonotonicClock() : originNs_(SteadyNs()) {}
 
-std::int64_t MonotonicClock::NowMs() const { return (SteadyNs() - originNs_) / 1000000; }
+std::int64_t MonotonicClock::NowMs() const {
+    return (SteadyNs() - originNs_) / 1000000;
+}
 
 }  // namespace platform

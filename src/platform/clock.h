@@ -7,24 +7,24 @@
 namespace platform {
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual std::int64_t NowMs() const = 0;
     virtual bool IsVirtual() const = 0;
 };
 
 class MonotonicClock final : public Clock {
-public:
+  public:
     MonotonicClock();
     std::int64_t NowMs() const override;
     bool IsVirtual() const override { return false; }
 
-private:
+  private:
     std::int64_t originNs_;
 };
 
 class VirtualClock final : public Clock {
-public:
+  public:
     std::int64_t NowMs() const override { return nowMs_; }
     bool IsVirtual() const override { return true; }
     // Time never runs backwards: an earlier target is ignored.
@@ -32,7 +32,7 @@ public:
         if (ms > nowMs_) nowMs_ = ms;
     }
 
-private:
+  private:
     std::int64_t nowMs_ = 0;
 };
 

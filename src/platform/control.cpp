@@ -15,11 +15,14 @@ Control::~Control() {
     if (Application* app = Application::Instance()) app->ControlDestroyed(this);
 }
 
-Application* Control::App() const { return Application::Instance(); }
+Application* Control::App() const {
+    return Application::Instance();
+}
 
 Form* Control::OwnerForm() {
     Control* c = this;
-    while (c->parent_) c = c->parent_;
+    while (c->parent_)
+        c = c->parent_;
     return dynamic_cast<Form*>(c);
 }
 
@@ -33,11 +36,21 @@ Control* Control::Find(const std::string& name) {
     return nullptr;
 }
 
-void Control::SetLeft(int x) { SetBounds(x, bounds_.y, bounds_.w, bounds_.h); }
-void Control::SetTop(int y) { SetBounds(bounds_.x, y, bounds_.w, bounds_.h); }
-void Control::SetWidth(int w) { SetBounds(bounds_.x, bounds_.y, w, bounds_.h); }
-void Control::SetHeight(int h) { SetBounds(bounds_.x, bounds_.y, bounds_.w, h); }
-void Control::SetPosition(int x, int y) { SetBounds(x, y, bounds_.w, bounds_.h); }
+void Control::SetLeft(int x) {
+    SetBounds(x, bounds_.y, bounds_.w, bounds_.h);
+}
+void Control::SetTop(int y) {
+    SetBounds(bounds_.x, y, bounds_.w, bounds_.h);
+}
+void Control::SetWidth(int w) {
+    SetBounds(bounds_.x, bounds_.y, w, bounds_.h);
+}
+void Control::SetHeight(int h) {
+    SetBounds(bounds_.x, bounds_.y, bounds_.w, h);
+}
+void Control::SetPosition(int x, int y) {
+    SetBounds(x, y, bounds_.w, bounds_.h);
+}
 
 void Control::SetBounds(int x, int y, int w, int h) {
     Rect r{x, y, std::max(0, w), std::max(0, h)};
@@ -123,7 +136,8 @@ void Control::DrawTree(Canvas& canvas, int originX, int originY) {
         int x2 = std::min(saved.x + saved.w, inner.x + inner.w);
         int y2 = std::min(saved.y + saved.h, inner.y + inner.h);
         canvas.SetClip(Rect{x1, y1, std::max(0, x2 - x1), std::max(0, y2 - y1)});
-        for (auto& child : children_) child->DrawTree(canvas, screen.x, screen.y);
+        for (auto& child : children_)
+            child->DrawTree(canvas, screen.x, screen.y);
         canvas.SetClip(saved);
     }
 }
@@ -349,13 +363,16 @@ void Panel::Paint(Canvas& canvas, const Rect& screen) {
 // Edit
 
 namespace {
-bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 }  // namespace
 
 void Edit::SetText(std::string text) {
     if (text.size() > maxLength_) {
         size_t cut = maxLength_;
-        while (cut > 0 && IsContinuation(static_cast<unsigned char>(text[cut]))) --cut;
+        while (cut > 0 && IsContinuation(static_cast<unsigned char>(text[cut])))
+            --cut;
         text.resize(cut);
     }
     text_ = std::move(text);
@@ -376,13 +393,15 @@ void Edit::KeyEdit(int key) {
     auto prev = [this](size_t pos) {
         if (pos == 0) return pos;
         --pos;
-        while (pos > 0 && IsContinuation(static_cast<unsigned char>(text_[pos]))) --pos;
+        while (pos > 0 && IsContinuation(static_cast<unsigned char>(text_[pos])))
+            --pos;
         return pos;
     };
     auto next = [this](size_t pos) {
         if (pos >= text_.size()) return text_.size();
         ++pos;
-        while (pos < text_.size() && IsContinuation(static_cast<unsigned char>(text_[pos]))) ++pos;
+        while (pos < text_.size() && IsContinuation(static_cast<unsigned char>(text_[pos])))
+            ++pos;
         return pos;
     };
     bool changed = false;
@@ -401,11 +420,20 @@ void Edit::KeyEdit(int key) {
                 changed = true;
             }
             break;
-        case kLeft: caret_ = prev(caret_); break;
-        case kRight: caret_ = next(caret_); break;
-        case kHome: caret_ = 0; break;
-        case kEnd: caret_ = text_.size(); break;
-        default: break;
+        case kLeft:
+            caret_ = prev(caret_);
+            break;
+        case kRight:
+            caret_ = next(caret_);
+            break;
+        case kHome:
+            caret_ = 0;
+            break;
+        case kEnd:
+            caret_ = text_.size();
+            break;
+        default:
+            break;
     }
     Invalidate();
     if (changed && OnChange) OnChange();
@@ -489,7 +517,9 @@ std::string ComboBox::Caption() const {
     return index_ >= 0 && index_ < static_cast<int>(items_.size()) ? items_[index_] : std::string();
 }
 
-void ComboBox::MouseDown(MouseButton button, int x, int y) { Control::MouseDown(button, x, y); }
+void ComboBox::MouseDown(MouseButton button, int x, int y) {
+    Control::MouseDown(button, x, y);
+}
 
 void ComboBox::Click() {
     if (!items_.empty()) SetItemIndex((index_ + 1) % static_cast<int>(items_.size()));
@@ -523,7 +553,8 @@ void ProgressBar::Paint(Canvas& canvas, const Rect& screen) {
     canvas.Fill(screen, Color{24, 20, 16, 255});
     canvas.Frame(screen, colors::kGold, 1);
     const long long span = static_cast<long long>(max_) - min_;
-    const int w = static_cast<int>((screen.w - 4) * (static_cast<long long>(position_) - min_) / span);
+    const int w =
+        static_cast<int>((screen.w - 4) * (static_cast<long long>(position_) - min_) / span);
     canvas.Fill(Rect{screen.x + 2, screen.y + 2, w, screen.h - 4}, Color{166, 132, 60, 255});
 }
 

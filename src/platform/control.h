@@ -44,7 +44,7 @@ enum class MouseButton { Left, Right, Middle };
 enum class Align { Left, Center, Right };
 
 class Control {
-public:
+  public:
     Control(Control* parent, std::string name);
     virtual ~Control();
     Control(const Control&) = delete;
@@ -129,10 +129,10 @@ public:
     virtual void Click();
     virtual void DoubleClick();
 
-protected:
+  protected:
     Application* App() const;
 
-private:
+  private:
     friend class Application;
     Control* parent_;
     std::string name_;
@@ -146,7 +146,7 @@ private:
 // at its own size. A picture that cannot be loaded leaves the control empty; the application's
 // error box reports it once per file name.
 class Picture : public Control {
-public:
+  public:
     Picture(Control* parent, std::string name) : Control(parent, std::move(name)) {}
     const char* Kind() const override { return "Picture"; }
 
@@ -165,7 +165,7 @@ public:
 
     void Paint(Canvas& canvas, const Rect& screen) override;
 
-private:
+  private:
     ImagePtr image_;
     std::string fileName_;
     bool stretch_ = true;
@@ -175,7 +175,7 @@ private:
 
 // A text label. "&&" in a caption shows as one "&".
 class Label : public Control {
-public:
+  public:
     Label(Control* parent, std::string name) : Control(parent, std::move(name)) {}
     const char* Kind() const override { return "Label"; }
 
@@ -192,7 +192,7 @@ public:
 
     void Paint(Canvas& canvas, const Rect& screen) override;
 
-private:
+  private:
     std::string caption_;
     int fontSize_ = 14;
     bool bold_ = false;
@@ -204,7 +204,7 @@ private:
 
 // A flat button with a caption and/or a picture; disabled buttons are drawn greyed.
 class SpeedButton : public Control {
-public:
+  public:
     SpeedButton(Control* parent, std::string name) : Control(parent, std::move(name)) {}
     const char* Kind() const override { return "SpeedButton"; }
 
@@ -218,7 +218,7 @@ public:
     void MouseDown(MouseButton button, int x, int y) override;
     void MouseUp(MouseButton button, int x, int y) override;
 
-private:
+  private:
     std::string caption_;
     ImagePtr glyph_;
     std::string glyphName_;
@@ -229,7 +229,7 @@ private:
 
 // A plain rectangle that groups controls.
 class Panel : public Control {
-public:
+  public:
     Panel(Control* parent, std::string name) : Control(parent, std::move(name)) {}
     const char* Kind() const override { return "Panel"; }
     void SetColor(Color color);
@@ -238,7 +238,7 @@ public:
     std::string Caption() const override { return caption_; }
     void Paint(Canvas& canvas, const Rect& screen) override;
 
-private:
+  private:
     Color color_ = colors::kPanel;
     bool border_ = true;
     std::string caption_;
@@ -246,7 +246,7 @@ private:
 
 // A one-line text box with a caret (UTF-8).
 class Edit : public Control {
-public:
+  public:
     Edit(Control* parent, std::string name) : Control(parent, std::move(name)) {}
     const char* Kind() const override { return "Edit"; }
     void SetText(std::string text);
@@ -263,7 +263,7 @@ public:
 
     enum Key { kBackspace = 1, kDelete, kLeft, kRight, kHome, kEnd };
 
-private:
+  private:
     std::string text_;
     size_t caret_ = 0;  // byte offset, always on a character boundary
     size_t maxLength_ = 255;
@@ -271,7 +271,7 @@ private:
 
 // A radio button; checking one unchecks the others of the same parent.
 class RadioButton : public Control {
-public:
+  public:
     RadioButton(Control* parent, std::string name) : Control(parent, std::move(name)) {}
     const char* Kind() const override { return "RadioButton"; }
     void SetCaption(std::string caption);
@@ -281,14 +281,14 @@ public:
     void Click() override;
     void Paint(Canvas& canvas, const Rect& screen) override;
 
-private:
+  private:
     std::string caption_;
     bool checked_ = false;
 };
 
 // A drop-down list; a click steps through the items (the list opens below the box).
 class ComboBox : public Control {
-public:
+  public:
     ComboBox(Control* parent, std::string name) : Control(parent, std::move(name)) {}
     const char* Kind() const override { return "ComboBox"; }
     void SetItems(std::vector<std::string> items);
@@ -301,13 +301,13 @@ public:
     void MouseDown(MouseButton button, int x, int y) override;
     void Paint(Canvas& canvas, const Rect& screen) override;
 
-private:
+  private:
     std::vector<std::string> items_;
     int index_ = -1;
 };
 
 class ProgressBar : public Control {
-public:
+  public:
     ProgressBar(Control* parent, std::string name) : Control(parent, std::move(name)) {}
     const char* Kind() const override { return "ProgressBar"; }
     void SetRange(int min, int max);
@@ -315,7 +315,7 @@ public:
     int Position() const { return position_; }
     void Paint(Canvas& canvas, const Rect& screen) override;
 
-private:
+  private:
     int min_ = 0, max_ = 100, position_ = 0;
 };
 

@@ -164,7 +164,8 @@ bool Files::WriteAll(const std::vector<PendingFile>& files, std::string& error) 
     fs::create_directories(userDir_, ec);
     std::vector<std::pair<fs::path, fs::path>> staged;  // temporary, target
     auto discard = [&staged] {
-        for (auto& [tmp, target] : staged) ::unlink(tmp.c_str());
+        for (auto& [tmp, target] : staged)
+            ::unlink(tmp.c_str());
     };
     for (const auto& file : files) {
         auto target = UserTarget(file.name);
@@ -190,16 +191,21 @@ bool Files::WriteAll(const std::vector<PendingFile>& files, std::string& error) 
     for (size_t i = 0; i < staged.size(); ++i) {
         if (::rename(staged[i].first.c_str(), staged[i].second.c_str()) != 0) {
             error = IoErrorText("write", staged[i].second.filename().string(), errno);
-            for (size_t j = i; j < staged.size(); ++j) ::unlink(staged[j].first.c_str());
+            for (size_t j = i; j < staged.size(); ++j)
+                ::unlink(staged[j].first.c_str());
             return false;
         }
     }
     return true;
 }
 
-Files& CurrentFiles() { return Storage(); }
+Files& CurrentFiles() {
+    return Storage();
+}
 
-void UseFiles(Files files) { Storage() = std::move(files); }
+void UseFiles(Files files) {
+    Storage() = std::move(files);
+}
 
 std::string IoErrorText(const std::string& action, const std::string& name, int errorNumber) {
     return "I/O error: cannot " + action + " \"" + name + "\" (" + std::strerror(errorNumber) +

@@ -17,7 +17,7 @@
 namespace platform {
 
 class Files {
-public:
+  public:
     Files() = default;
     Files(std::filesystem::path dataDir, std::filesystem::path userDir);
 
@@ -55,7 +55,7 @@ public:
     // Where a bare name is written in the user folder (the existing spelling if one exists).
     std::optional<std::filesystem::path> UserTarget(const std::string& name) const;
 
-private:
+  private:
     std::filesystem::path dataDir_;
     std::filesystem::path userDir_;
 };

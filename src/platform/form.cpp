@@ -12,7 +12,9 @@ Form::Form(Application& app, std::string className, int width, int height)
     app_.RegisterForm(this);
 }
 
-Form::~Form() { app_.UnregisterForm(this); }
+Form::~Form() {
+    app_.UnregisterForm(this);
+}
 
 void Form::SetColor(Color color) {
     color_ = color;
@@ -54,7 +56,9 @@ void Form::Hide() {
     app_.FormHidden(this);
 }
 
-int Form::ShowModal() { return app_.RunModal(*this); }
+int Form::ShowModal() {
+    return app_.RunModal(*this);
+}
 
 void Form::Close() {
     if (closing_) return;
@@ -108,7 +112,9 @@ Timer::Timer(Application& app, int intervalMs, bool enabled) : app_(app), interv
     SetEnabled(enabled);
 }
 
-Timer::~Timer() { app_.UnregisterTimer(this); }
+Timer::~Timer() {
+    app_.UnregisterTimer(this);
+}
 
 void Timer::SetInterval(int ms) {
     intervalMs_ = ms;

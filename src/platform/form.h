@@ -23,7 +23,7 @@ class Application;
 enum ModalResult : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7 };
 
 class Form : public Control {
-public:
+  public:
     // className is the form's class name as the game knows it ("TForm2", "TFMessage5").
     Form(Application& app, std::string className, int width, int height);
     ~Form() override;
@@ -69,7 +69,7 @@ public:
     void Paint(Canvas& canvas, const Rect& screen) override;
     Application& App() { return app_; }
 
-private:
+  private:
     friend class Application;
     Application& app_;
     std::string caption_;
@@ -84,7 +84,7 @@ private:
 
 // A window timer. It fires on the user-interface thread, also while a modal form is open.
 class Timer {
-public:
+  public:
     explicit Timer(Application& app, int intervalMs = 1000, bool enabled = false);
     ~Timer();
     Timer(const Timer&) = delete;
@@ -99,7 +99,7 @@ public:
 
     std::int64_t DueMs() const { return dueMs_; }
 
-private:
+  private:
     friend class Application;
     Application& app_;
     int intervalMs_;

@@ -1,8 +1,8 @@
 #include "platform/image.h"
 
 #include <SDL.h>
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 #include <png.h>
 #include <sys/stat.h>
 
@@ -17,10 +17,16 @@ namespace platform {
 
 Image::Image(SDL_Surface* surface) : surface_(surface) {}
 
-Image::~Image() { SDL_FreeSurface(surface_); }
+Image::~Image() {
+    SDL_FreeSurface(surface_);
+}
 
-int Image::Width() const { return surface_ ? surface_->w : 0; }
-int Image::Height() const { return surface_ ? surface_->h : 0; }
+int Image::Width() const {
+    return surface_ ? surface_->w : 0;
+}
+int Image::Height() const {
+    return surface_ ? surface_->h : 0;
+}
 
 std::uint32_t Image::PixelAt(int x, int y) const {
     if (!surface_ || x < 0 || y < 0 || x >= surface_->w || y >= surface_->h) return 0;
@@ -164,7 +170,8 @@ ImagePtr LoadImageFile(const std::string& fileName, std::string& error) {
     auto& cache = Cache();
     if (statted) {
         auto it = cache.find(path->string());
-        if (it != cache.end() && it->second.mtime == st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec &&
+        if (it != cache.end() &&
+            it->second.mtime == st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec &&
             it->second.size == st.st_size) {
             return it->second.image;
         }
@@ -183,8 +190,8 @@ ImagePtr LoadImageFile(const std::string& fileName, std::string& error) {
     }
     if (statted) {
         if (cache.size() > 2048) cache.clear();
-        cache[path->string()] = {st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec,
-                                 st.st_size, image};
+        cache[path->string()] = {st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec, st.st_size,
+                                 image};
     }
     return image;
 }

@@ -13,7 +13,7 @@ struct SDL_Surface;
 namespace platform {
 
 class Image {
-public:
+  public:
     // Takes ownership of an ARGB8888 surface.
     explicit Image(SDL_Surface* surface);
     ~Image();
@@ -29,7 +29,7 @@ public:
     // A new image of the given size filled with one colour.
     static std::shared_ptr<Image> Solid(int width, int height, std::uint32_t argb);
 
-private:
+  private:
     SDL_Surface* surface_;
 };
 

@@ -19,15 +19,25 @@ CampaignBridge::CampaignBridge(GameScreens& screens) : screens_(screens) {
     hooks.SetRules(this);
 }
 
-CampaignBridge::~CampaignBridge() { logic::Hooks().Clear(); }
+CampaignBridge::~CampaignBridge() {
+    logic::Hooks().Clear();
+}
 
 void CampaignBridge::DrawMap(bool highlight, bool nearOnly) {
     screens_.Campaign().DrawMap(highlight, nearOnly);
 }
-void CampaignBridge::DrawStatusBar() { screens_.Campaign().DrawStatusBar(); }
-void CampaignBridge::DrawSiteIcon(int row) { screens_.Campaign().DrawSiteIcon(row); }
-void CampaignBridge::DrawAllSiteIcons() { screens_.Campaign().DrawAllSiteIcons(); }
-void CampaignBridge::DrawSpawnField(int slot) { screens_.Campaign().DrawSpawnField(slot); }
+void CampaignBridge::DrawStatusBar() {
+    screens_.Campaign().DrawStatusBar();
+}
+void CampaignBridge::DrawSiteIcon(int row) {
+    screens_.Campaign().DrawSiteIcon(row);
+}
+void CampaignBridge::DrawAllSiteIcons() {
+    screens_.Campaign().DrawAllSiteIcons();
+}
+void CampaignBridge::DrawSpawnField(int slot) {
+    screens_.Campaign().DrawSpawnField(slot);
+}
 
 void CampaignBridge::PlaceCastleMarker(int lord, int left, int top, bool visible) {
     screens_.Campaign().PlaceCastleMarker(lord, left, top, visible);
@@ -36,25 +46,57 @@ void CampaignBridge::PlaceCastleMarker(int lord, int left, int top, bool visible
 void CampaignBridge::ShowComputerMovePanel(int lord, int, int) {
     screens_.Campaign().ShowComputerMovePanel(lord);
 }
-void CampaignBridge::HideComputerMovePanel() { screens_.Campaign().HideComputerMovePanel(); }
-void CampaignBridge::HideHoverHelp() { screens_.Campaign().HideHoverHelp(); }
+void CampaignBridge::HideComputerMovePanel() {
+    screens_.Campaign().HideComputerMovePanel();
+}
+void CampaignBridge::HideHoverHelp() {
+    screens_.Campaign().HideHoverHelp();
+}
 
-void CampaignBridge::EnableTimer1() { screens_.Campaign().Timer1().SetEnabled(true); }
-void CampaignBridge::DisableTimer1() { screens_.Campaign().Timer1().SetEnabled(false); }
-void CampaignBridge::EnableTimer3() { screens_.Campaign().Timer3().SetEnabled(true); }
-void CampaignBridge::DisableTimer3() { screens_.Campaign().Timer3().SetEnabled(false); }
-void CampaignBridge::DisableAllTimers() { screens_.Campaign().DisableAllTimers(); }
+void CampaignBridge::EnableTimer1() {
+    screens_.Campaign().Timer1().SetEnabled(true);
+}
+void CampaignBridge::DisableTimer1() {
+    screens_.Campaign().Timer1().SetEnabled(false);
+}
+void CampaignBridge::EnableTimer3() {
+    screens_.Campaign().Timer3().SetEnabled(true);
+}
+void CampaignBridge::DisableTimer3() {
+    screens_.Campaign().Timer3().SetEnabled(false);
+}
+void CampaignBridge::DisableAllTimers() {
+    screens_.Campaign().DisableAllTimers();
+}
 
-void CampaignBridge::OpenTrading(logic::TradeOffer& offer) { screens_.Trading().Open(offer); }
-void CampaignBridge::OpenBuildings() { screens_.Buildings().Open(); }
-void CampaignBridge::OpenHireTroops() { screens_.HireTroops().Open(); }
-void CampaignBridge::OpenOptions() { screens_.OptionsScreen().ShowModal(); }
-void CampaignBridge::CloseStrategicWindow() { screens_.Campaign().Close(); }
-void CampaignBridge::ReportError(const std::string& text) { screens_.ShowError(text); }
+void CampaignBridge::OpenTrading(logic::TradeOffer& offer) {
+    screens_.Trading().Open(offer);
+}
+void CampaignBridge::OpenBuildings() {
+    screens_.Buildings().Open();
+}
+void CampaignBridge::OpenHireTroops() {
+    screens_.HireTroops().Open();
+}
+void CampaignBridge::OpenOptions() {
+    screens_.OptionsScreen().ShowModal();
+}
+void CampaignBridge::CloseStrategicWindow() {
+    screens_.Campaign().Close();
+}
+void CampaignBridge::ReportError(const std::string& text) {
+    screens_.ShowError(text);
+}
 
-void CampaignBridge::Play(sound::Effect effect) { screens_.Sound().Effects().Play(effect); }
-void CampaignBridge::PlayPayment() { screens_.Sound().Effects().PlayPayment(); }
-void CampaignBridge::PlayReward(int n) { screens_.Sound().Effects().PlayReward(n); }
+void CampaignBridge::Play(sound::Effect effect) {
+    screens_.Sound().Effects().Play(effect);
+}
+void CampaignBridge::PlayPayment() {
+    screens_.Sound().Effects().PlayPayment();
+}
+void CampaignBridge::PlayReward(int n) {
+    screens_.Sound().Effects().PlayReward(n);
+}
 
 bool CampaignBridge::WriteAutosave(std::string& error) {
     return state::SaveGame(state::kAutoSlot, error);

@@ -14,7 +14,7 @@ class CampaignBridge final : public logic::MapView,
                              public logic::CampaignScreens,
                              public logic::Sounds,
                              public logic::OtherRules {
-public:
+  public:
     explicit CampaignBridge(GameScreens& screens);
     ~CampaignBridge() override;
 
@@ -53,7 +53,7 @@ public:
     // OtherRules
     bool WriteAutosave(std::string& error) override;
 
-private:
+  private:
     GameScreens& screens_;
 };
 

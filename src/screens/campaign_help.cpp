@@ -27,14 +27,18 @@ constexpr HoverHelp kHover[] = {
     {"Label21", 592, 491, 0, "Gems resources available (for more info right-click)."},
     {"Image31", 680, 11, 0,
      "Number of soldiers batallions in your army (for more info right-click)."},
-    {"Label9", 680, 11, 0, "Number of soldiers batallions in your army (for more info right-click)."},
+    {"Label9", 680, 11, 0,
+     "Number of soldiers batallions in your army (for more info right-click)."},
     {"Image32", 680, 91, 0,
      "Number of elephant or cavarly batallions in your army (for more info right-click)."},
     {"Label11", 680, 91, 0,
      "Number of elephant or cavarly batallions in your army (for more info right-click)."},
-    {"Image33", 680, 171, 0, "Number of archer batallions in your army (for more info right-click)."},
-    {"Label10", 680, 171, 0, "Number of archer batallions in your army (for more info right-click)."},
-    {"Image66", 680, 251, 0, "Number of cannon batallions in your army (for more info right-click)."},
+    {"Image33", 680, 171, 0,
+     "Number of archer batallions in your army (for more info right-click)."},
+    {"Label10", 680, 171, 0,
+     "Number of archer batallions in your army (for more info right-click)."},
+    {"Image66", 680, 251, 0,
+     "Number of cannon batallions in your army (for more info right-click)."},
 };
 
 constexpr const char* kHelpOptions =
@@ -101,7 +105,9 @@ const T* FindIn(const T (&table)[N], const std::string& control) {
 
 }  // namespace
 
-const HoverHelp* FindHoverHelp(const std::string& control) { return FindIn(kHover, control); }
+const HoverHelp* FindHoverHelp(const std::string& control) {
+    return FindIn(kHover, control);
+}
 
 const RightClickHelp* FindRightClickHelp(const std::string& control) {
     return FindIn(kRightClick, control);

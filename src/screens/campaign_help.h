@@ -26,6 +26,7 @@ const RightClickHelp* FindRightClickHelp(const std::string& control);
 
 inline constexpr const char* kMoveInfoHoverScout =
     "Info about how to scout (for more info right-click).";
-inline constexpr const char* kMoveInfoHoverMove = "Info about how to move (for more info right-click).";
+inline constexpr const char* kMoveInfoHoverMove =
+    "Info about how to move (for more info right-click).";
 
 }  // namespace screens

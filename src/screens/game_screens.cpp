@@ -1,7 +1,7 @@
 #include "screens/game_screens.h"
 
-#include "campaign/dialogs.h"
 #include "campaign/castle_markers.h"
+#include "campaign/dialogs.h"
 #include "campaign/movement.h"
 #include "campaign/scouting.h"
 #include "campaign/strategic_buttons.h"
@@ -9,24 +9,24 @@
 #include "screens/campaign_bridge.h"
 #include "screens/tfbuildings.h"
 #include "screens/tfcampaign1.h"
-#include "screens/tfhiretroops.h"
-#include "screens/tftrading.h"
 #include "screens/tfcheats.h"
 #include "screens/tfcredits.h"
 #include "screens/tfdifficulty.h"
+#include "screens/tfhiretroops.h"
+#include "screens/tfoptions.h"
+#include "screens/tform1.h"
+#include "screens/tform2.h"
 #include "screens/tfpreviewmap.h"
 #include "screens/tfsaveload.h"
 #include "screens/tfselectmap.h"
 #include "screens/tfshowmap.h"
-#include "screens/tfoptions.h"
-#include "screens/tform1.h"
-#include "screens/tform2.h"
+#include "screens/tftrading.h"
 #include "screens/tutorial_panel.h"
 #include "state/game_state.h"
+#include "state/new_game.h"
 #include "state/progress_file.h"
 #include "state/random.h"
 #include "state/reset.h"
-#include "state/new_game.h"
 #include "state/saved_games.h"
 
 namespace screens {
@@ -70,9 +70,13 @@ GameScreens::GameScreens(platform::Application& app, const StartOptions& options
     logic::InstallDialogs(dialogs_.get());
 }
 
-GameScreens::~GameScreens() { logic::InstallDialogs(nullptr); }
+GameScreens::~GameScreens() {
+    logic::InstallDialogs(nullptr);
+}
 
-void GameScreens::Run() { app_.Run(*form1_); }
+void GameScreens::Run() {
+    app_.Run(*form1_);
+}
 
 void GameScreens::WireCampaign() {
     bridge_ = std::make_unique<CampaignBridge>(*this);
@@ -96,7 +100,9 @@ void GameScreens::WireCampaign() {
     campaign_->OnCloseQuery = [] { return logic::CloseQuery(); };
 }
 
-void GameScreens::ShowError(const std::string& text) { app_.ReportError(text); }
+void GameScreens::ShowError(const std::string& text) {
+    app_.ReportError(text);
+}
 
 void GameScreens::SaveProgress() {
     std::string error;
@@ -149,7 +155,8 @@ void GameScreens::TutorialOnAtMenu() {
 void GameScreens::EndTutorial() {
     state::G().tutorialOn = false;
     tutorialStep_ = 0;
-    for (TutorialPanel* panel : tutorialPanels_) panel->Deactivate();
+    for (TutorialPanel* panel : tutorialPanels_)
+        panel->Deactivate();
 }
 
 bool GameScreens::TutorialAt(int step) const {
@@ -233,7 +240,8 @@ void GameScreens::LoadGameFlow() {
     state::GameState& g = state::G();
     // 1. Nothing loaded yet, and no load asks for confirmation from here.
     g.inDungeon = -1;
-    for (int lord = 1; lord <= 4; ++lord) g.heroSkill[lord][1] = 0;
+    for (int lord = 1; lord <= 4; ++lord)
+        g.heroSkill[lord][1] = 0;
     // 2. The saved-game screen.
     saveLoad_->FillSaveScreen();
     saveLoad_->ShowModal();

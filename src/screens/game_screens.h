@@ -36,7 +36,7 @@ struct StartOptions {
 };
 
 class GameScreens {
-public:
+  public:
     GameScreens(platform::Application& app, const StartOptions& options);
     ~GameScreens();
 
@@ -97,7 +97,7 @@ public:
     // Shows the strategic window modally (the game runs inside this call).
     void PlayGame();
 
-private:
+  private:
     void WireCampaign();
 
     platform::Application& app_;

@@ -10,24 +10,33 @@ constexpr const char* kLordColours[4] = {"blue", "green", "red", "cyan"};
 
 }  // namespace
 
-std::string TileName(int prefix, int code) { return state::TileFileName(prefix, code); }
+std::string TileName(int prefix, int code) {
+    return state::TileFileName(prefix, code);
+}
 
 std::string SiteIconName(int kind, int owner, int countdown) {
     if (kind < 0) return "d2_icon_theme.bmp";
     if (kind != 1) return "d2_icon_event.bmp";
     if (countdown > 0) return "d2_icon_village_grey.bmp";
-    if (owner >= 1 && owner <= 4) return std::string("d2_icon_village_") + kLordColours[owner - 1] + ".bmp";
+    if (owner >= 1 && owner <= 4)
+        return std::string("d2_icon_village_") + kLordColours[owner - 1] + ".bmp";
     return "d2_icon_village.bmp";
 }
 
 std::string SpawnIconName(int kind) {
     switch (kind) {
-        case 1: return "d2_icon_wood.bmp";
-        case 2: return "d2_icon_iron.bmp";
-        case 3: return "d2_icon_trader.bmp";
-        case 4: return "d2_icon_dungeon.bmp";
-        case 5: return "d2_icon_stone.bmp";
-        default: return {};
+        case 1:
+            return "d2_icon_wood.bmp";
+        case 2:
+            return "d2_icon_iron.bmp";
+        case 3:
+            return "d2_icon_trader.bmp";
+        case 4:
+            return "d2_icon_dungeon.bmp";
+        case 5:
+            return "d2_icon_stone.bmp";
+        default:
+            return {};
     }
 }
 
@@ -52,10 +61,14 @@ std::string HeroPictureName(int lord) {
 ArmyPlacement PlaceArmy(int lord, int x, int y, bool shared) {
     if (!shared) return {(x - 1) * 50, (y - 1) * 50, 50};
     switch (lord) {
-        case 1: return {x * 50 - 48, y * 50 - 49, 35};
-        case 2: return {x * 50 - 5, y * 50 - 49, 35};
-        case 3: return {x * 50 - 48, y * 50 - 11, 35};
-        default: return {x * 50 - 5, y * 50 - 10, 35};
+        case 1:
+            return {x * 50 - 48, y * 50 - 49, 35};
+        case 2:
+            return {x * 50 - 5, y * 50 - 49, 35};
+        case 3:
+            return {x * 50 - 48, y * 50 - 11, 35};
+        default:
+            return {x * 50 - 5, y * 50 - 10, 35};
     }
 }
 

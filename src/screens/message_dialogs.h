@@ -11,7 +11,7 @@
 namespace screens {
 
 class MessageDialogs final : public logic::Dialogs {
-public:
+  public:
     explicit MessageDialogs(Services& services);
 
     void ShowNotice(const std::string& picture, const std::string& title, const std::string& text,
@@ -38,7 +38,7 @@ public:
     MessageForm& Form(const std::string& className);
     platform::Form& WaitScreen() { return *wait_; }
 
-private:
+  private:
     Services& services_;
     std::unique_ptr<MessageForm> message1_, message2_, message3_, message4_, message5_, message7_,
         help_, gameOver_;

@@ -2,12 +2,24 @@
 
 namespace screens {
 
-MessageForm::Layout NoticeLayout() { return {600, 360, true, true, 1, false}; }
-MessageForm::Layout ShortNoticeLayout() { return {480, 220, false, false, 1, false}; }
-MessageForm::Layout OfferLayout() { return {600, 370, true, true, 2, true}; }
-MessageForm::Layout YesNoLayout() { return {480, 220, false, false, 2, true}; }
-MessageForm::Layout ChoiceLayout() { return {600, 413, true, true, 3, false}; }
-MessageForm::Layout GameOverLayout() { return {680, 440, true, true, 2, false}; }
+MessageForm::Layout NoticeLayout() {
+    return {600, 360, true, true, 1, false};
+}
+MessageForm::Layout ShortNoticeLayout() {
+    return {480, 220, false, false, 1, false};
+}
+MessageForm::Layout OfferLayout() {
+    return {600, 370, true, true, 2, true};
+}
+MessageForm::Layout YesNoLayout() {
+    return {480, 220, false, false, 2, true};
+}
+MessageForm::Layout ChoiceLayout() {
+    return {600, 413, true, true, 3, false};
+}
+MessageForm::Layout GameOverLayout() {
+    return {680, 440, true, true, 2, false};
+}
 
 MessageForm::MessageForm(Services& services, const std::string& className, const Layout& layout)
     : Form(services.app, className, layout.width, layout.height), services_(services) {
@@ -60,7 +72,9 @@ void MessageForm::SetTitle(const std::string& title) {
     if (title_) title_->SetCaption(title);
 }
 
-void MessageForm::SetText(const std::string& text) { text_->SetCaption(text); }
+void MessageForm::SetText(const std::string& text) {
+    text_->SetCaption(text);
+}
 
 void MessageForm::SetPicture(const std::string& fileName) {
     if (picture_) picture_->LoadPicture(fileName);

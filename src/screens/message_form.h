@@ -13,12 +13,12 @@ namespace screens {
 
 // The parts a message window may have; a window uses those its layout gives it.
 class MessageForm : public platform::Form {
-public:
+  public:
     struct Layout {
         int width, height;
         bool picture;
         bool title;
-        int buttons;  // 1 to 3
+        int buttons;            // 1 to 3
         bool refuseFrameClose;  // only a button may close it (offer, yes/no)
     };
     MessageForm(Services& services, const std::string& className, const Layout& layout);
@@ -27,7 +27,9 @@ public:
     void SetText(const std::string& text);
     void SetPicture(const std::string& fileName);
     void SetButtonCaption(int button, const std::string& caption);
-    platform::SpeedButton* Button(int button) { return buttons_.at(static_cast<size_t>(button - 1)); }
+    platform::SpeedButton* Button(int button) {
+        return buttons_.at(static_cast<size_t>(button - 1));
+    }
     platform::Picture* PictureControl() { return picture_; }
     platform::Label* TextLabel() { return text_; }
 
@@ -37,7 +39,7 @@ public:
 
     std::vector<std::pair<std::string, std::string>> Describe() override;
 
-protected:
+  protected:
     Services& services_;
     platform::Picture* picture_ = nullptr;
     platform::Label* title_ = nullptr;

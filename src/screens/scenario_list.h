@@ -8,9 +8,9 @@ namespace screens {
 struct ScenarioEntry {
     const char* caption;
     const char* baseName;
-    int number;       // 0: the theme number of the scenario's map (MapSetting slot 3)
-    int needsAbove;   // available when the unlocked level is above this
-    bool tutorial;    // allowed during the tutorial
+    int number;      // 0: the theme number of the scenario's map (MapSetting slot 3)
+    int needsAbove;  // available when the unlocked level is above this
+    bool tutorial;   // allowed during the tutorial
     int page;
 };
 

@@ -21,7 +21,8 @@ TFBuildings::TFBuildings(GameScreens& screens)
             screens_.Sound().Effects().PlayClick();
             ShowDetails(b);
         };
-        auto* name = AddLabel(*this, "LabelBuilding" + std::to_string(b), x, y + 104, 120, 22, 13, true, false);
+        auto* name = AddLabel(*this, "LabelBuilding" + std::to_string(b), x, y + 104, 120, 22, 13,
+                              true, false);
         name->SetCaption(logic::Building(b)->name);
     }
     AddButton(*this, s, "SpeedButton1", "Back", 24, 510, 150, 38, [this] { Close(); });
@@ -38,8 +39,10 @@ TFBuildings::TFBuildings(GameScreens& screens)
     honorIcon->LoadPicture("honor.jpg");
     honor_ = AddLabel(*details_, "Label5", 240, 182, 120, 24, 15, true, false);
     for (int i = 0; i < 3; ++i) {
-        resourcePictures_[i] = AddPicture(*details_, "Image" + std::to_string(12 + i), 16 + i * 120, 230, 32, 32);
-        resourceAmounts_[i] = AddLabel(*details_, "Label" + std::to_string(6 + i), 56 + i * 120, 236, 60, 24, 15, true, false);
+        resourcePictures_[i] =
+            AddPicture(*details_, "Image" + std::to_string(12 + i), 16 + i * 120, 230, 32, 32);
+        resourceAmounts_[i] = AddLabel(*details_, "Label" + std::to_string(6 + i), 56 + i * 120,
+                                       236, 60, 24, 15, true, false);
     }
     build_ = AddButton(*details_, s, "SpeedButton2", "Build", 30, 380, 150, 40, [this] {
         if (logic::BuildSelected(selected_)) {
@@ -48,7 +51,8 @@ TFBuildings::TFBuildings(GameScreens& screens)
         }
         screens_.Campaign().DrawStatusBar();
     });
-    AddButton(*details_, s, "SpeedButton3", "Back", 210, 380, 150, 40, [this] { details_->Hide(); });
+    AddButton(*details_, s, "SpeedButton3", "Back", 210, 380, 150, 40,
+              [this] { details_->Hide(); });
     details_->Hide();
 }
 
@@ -59,7 +63,8 @@ void TFBuildings::Open() {
 }
 
 void TFBuildings::RefreshPictures() {
-    for (int b = 1; b <= logic::kBuildingCount; ++b) tiles_[b]->LoadPicture(logic::BuildingTilePicture(b));
+    for (int b = 1; b <= logic::kBuildingCount; ++b)
+        tiles_[b]->LoadPicture(logic::BuildingTilePicture(b));
 }
 
 void TFBuildings::ShowDetails(int building) {

@@ -11,12 +11,12 @@ namespace screens {
 class GameScreens;
 
 class TFBuildings final : public platform::Form {
-public:
+  public:
     explicit TFBuildings(GameScreens& screens);
     // Refreshes the building pictures, hides the detail panel and shows the screen modally.
     void Open();
 
-private:
+  private:
     void RefreshPictures();
     void ShowDetails(int building);
 

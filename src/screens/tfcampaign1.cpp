@@ -19,13 +19,20 @@ constexpr int kTimer1Ms = 100, kTimer3Ms = 100, kTimer6Ms = 3500, kInGameHelpMs 
 // The fields next to the army, in the order of the move targets: north, east, south, west.
 constexpr int kStepX[4] = {0, 1, 0, -1};
 constexpr int kStepY[4] = {-1, 0, 1, 0};
-constexpr const char* kMoveTargetNames[4] = {"MoveFieldN", "MoveFieldE", "MoveFieldS", "MoveFieldW"};
+constexpr const char* kMoveTargetNames[4] = {"MoveFieldN", "MoveFieldE", "MoveFieldS",
+                                             "MoveFieldW"};
 
-bool OnMap(int x, int y) { return x >= 1 && x <= 12 && y >= 1 && y <= 11; }
+bool OnMap(int x, int y) {
+    return x >= 1 && x <= 12 && y >= 1 && y <= 11;
+}
 
-int Distance(int x1, int y1, int x2, int y2) { return std::abs(x1 - x2) + std::abs(y1 - y2); }
+int Distance(int x1, int y1, int x2, int y2) {
+    return std::abs(x1 - x2) + std::abs(y1 - y2);
+}
 
-int ValidLord(int lord) { return lord >= 1 && lord <= 4 ? lord : 1; }
+int ValidLord(int lord) {
+    return lord >= 1 && lord <= 4 ? lord : 1;
+}
 
 }  // namespace
 
@@ -68,7 +75,8 @@ void TFCampaign1::BuildMap() {
     map_->SetBorder(false);
     for (int y = 1; y <= 11; ++y) {
         for (int x = 1; x <= 12; ++x) {
-            const std::string name = std::string("Field") + static_cast<char>('A' + y - 1) + std::to_string(x);
+            const std::string name =
+                std::string("Field") + static_cast<char>('A' + y - 1) + std::to_string(x);
             auto* field = AddPicture(*map_, name, (x - 1) * kTile, (y - 1) * kTile, kTile, kTile);
             fields_[x][y] = field;
         }
@@ -87,14 +95,16 @@ void TFCampaign1::BuildMap() {
         castles_[p] = AddPicture(*map_, "Castle_Player" + std::to_string(p), 0, 0, 35, 35);
         castles_[p]->Hide();
         castles_[p]->OnMouseDown = [this, p](platform::MouseButton b, int, int) {
-            if (b == platform::MouseButton::Right && actions_.rightClickCastle) actions_.rightClickCastle(p);
+            if (b == platform::MouseButton::Right && actions_.rightClickCastle)
+                actions_.rightClickCastle(p);
         };
     }
     for (int p = 1; p <= 4; ++p) {
         armies_[p] = AddPicture(*map_, "P" + std::to_string(p) + "Image", 0, 0, kTile, kTile);
         armies_[p]->Hide();
         armies_[p]->OnMouseDown = [this, p](platform::MouseButton b, int, int) {
-            if (b == platform::MouseButton::Right && actions_.rightClickArmy) actions_.rightClickArmy(p);
+            if (b == platform::MouseButton::Right && actions_.rightClickArmy)
+                actions_.rightClickArmy(p);
         };
     }
     for (int d = 0; d < 4; ++d) {
@@ -116,9 +126,9 @@ void TFCampaign1::BuildMap() {
     computerMove_->Hide();
 }
 
-platform::SpeedButton* TFCampaign1::ActionButton(const std::string& name, const std::string& caption,
-                                                 int x, int y, int w, int h,
-                                                 std::function<void()> Actions::* action) {
+platform::SpeedButton* TFCampaign1::ActionButton(const std::string& name,
+                                                 const std::string& caption, int x, int y, int w,
+                                                 int h, std::function<void()> Actions::*action) {
     auto* button = AddButton(*this, screens_.Svc(), name, caption, x, y, w, h, [this, action] {
         HideHoverHelp();
         hoverNumber_ = 0;
@@ -169,16 +179,19 @@ void TFCampaign1::BuildRightColumn() {
 }
 
 void TFCampaign1::BuildStatusBar() {
-    const char* pictures[6] = {"Image12", "Image662", "Image663", "Image664", "Image665", "Image666"};
+    const char* pictures[6] = {"Image12",  "Image662", "Image663",
+                               "Image664", "Image665", "Image666"};
     const char* labels[6] = {"Label2", "Label16", "Label14", "Label15", "Label22", "Label21"};
-    const char* files[6] = {"m1_treasure_fewcoins.jpg", "honor.jpg", "d2_icon_wood.bmp",
-                            "d2_icon_iron.bmp", "d2_icon_stone2.bmp", "d2_icon_crystal.bmp"};
+    const char* files[6] = {"m1_treasure_fewcoins.jpg", "honor.jpg",
+                            "d2_icon_wood.bmp",         "d2_icon_iron.bmp",
+                            "d2_icon_stone2.bmp",       "d2_icon_crystal.bmp"};
     const int xs[6] = {40, 208, 272 + 40, 384 + 50, 488 + 60, 592 + 70};
     for (int i = 0; i < 6; ++i) {
         auto* picture = AddPicture(*this, pictures[i], xs[i] + (i == 0 ? 0 : 0), 572, 36, 36);
         picture->LoadPicture(files[i]);
         AttachHelp(*picture);
-        resources_[i] = AddLabel(*this, labels[i], xs[i] + 42, 580, i == 0 ? 110 : 60, 24, 16, true, false);
+        resources_[i] =
+            AddLabel(*this, labels[i], xs[i] + 42, 580, i == 0 ? 110 : 60, 24, 16, true, false);
         AttachHelp(*resources_[i]);
     }
 }
@@ -251,7 +264,9 @@ void TFCampaign1::ShowRightClickHelp(const std::string& control) {
     screens_.Dialogs().ShowHelp(picture, help->title, help->text);
 }
 
-void TFCampaign1::HideHoverHelp() { hoverPanel_->Hide(); }
+void TFCampaign1::HideHoverHelp() {
+    hoverPanel_->Hide();
+}
 
 // ---------------------------------------------------------------------------------------------
 // Drawing
@@ -292,7 +307,8 @@ void TFCampaign1::DrawMap(bool highlight, bool nearOnly) {
 
 void TFCampaign1::ArmyPictures() {
     const state::GameState& g = state::G();
-    for (int p = 1; p <= 4; ++p) armies_[p]->Hide();
+    for (int p = 1; p <= 4; ++p)
+        armies_[p]->Hide();
     static const char* kColours[4] = {"blue", "green", "red", "cyan"};
     for (int p = 1; p <= 4; ++p) {
         if (g.lord[p][state::Lord::inGame] <= 0) continue;
@@ -307,7 +323,8 @@ void TFCampaign1::ArmyPictures() {
         }
         const ArmyPlacement place = PlaceArmy(p, x, y, shared);
         armies_[p]->SetBounds(place.left, place.top, place.size, place.size);
-        const std::string picture = std::string("army_") + kColours[p - 1] + (shared ? "_sm" : "") + ".jpg";
+        const std::string picture =
+            std::string("army_") + kColours[p - 1] + (shared ? "_sm" : "") + ".jpg";
         if (armies_[p]->FileName() != picture) armies_[p]->LoadPicture(picture);
         armies_[p]->Show();
     }
@@ -344,7 +361,8 @@ void TFCampaign1::PlaceCastleMarker(int lord, int left, int top, bool visible) {
 }
 
 void TFCampaign1::DisableAllTimers() {
-    for (platform::Timer* t : {&timer1_, &timer3_, &timer6_, &inGameHelpTimer_}) t->SetEnabled(false);
+    for (platform::Timer* t : {&timer1_, &timer3_, &timer6_, &inGameHelpTimer_})
+        t->SetEnabled(false);
 }
 
 void TFCampaign1::DrawSiteIcon(int row) {
@@ -363,7 +381,8 @@ void TFCampaign1::DrawSiteIcon(int row) {
 }
 
 void TFCampaign1::DrawAllSiteIcons() {
-    for (int row = 1; row <= 10; ++row) DrawSiteIcon(row);
+    for (int row = 1; row <= 10; ++row)
+        DrawSiteIcon(row);
 }
 
 void TFCampaign1::DrawSpawnField(int slot) {
@@ -382,7 +401,8 @@ void TFCampaign1::DrawSpawnField(int slot) {
 }
 
 void TFCampaign1::DrawAllSpawnFields() {
-    for (int slot = 1; slot <= 10; ++slot) DrawSpawnField(slot);
+    for (int slot = 1; slot <= 10; ++slot)
+        DrawSpawnField(slot);
 }
 
 void TFCampaign1::DrawStatusBar() {
@@ -398,7 +418,8 @@ void TFCampaign1::DrawStatusBar() {
     label17_->SetCaption(std::to_string(lord[state::Lord::heroLevel]));
     const int resourceSlots[6] = {state::Lord::gold, state::Lord::honor, state::Lord::wood,
                                   state::Lord::iron, state::Lord::stone, state::Lord::gems};
-    for (int i = 0; i < 6; ++i) resources_[i]->SetCaption(std::to_string(lord[resourceSlots[i]]));
+    for (int i = 0; i < 6; ++i)
+        resources_[i]->SetCaption(std::to_string(lord[resourceSlots[i]]));
     const bool battle = actions_.battleShown && actions_.battleShown();
     const int troopSlots[4] = {state::Army::soldiers, state::Army::fast, state::Army::archers,
                                state::Army::siege};
@@ -417,6 +438,8 @@ void TFCampaign1::ShowComputerMovePanel(int lord) {
     computerMove_->BringToFront();
 }
 
-void TFCampaign1::HideComputerMovePanel() { computerMove_->Hide(); }
+void TFCampaign1::HideComputerMovePanel() {
+    computerMove_->Hide();
+}
 
 }  // namespace screens

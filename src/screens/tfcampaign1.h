@@ -14,7 +14,7 @@ namespace screens {
 class GameScreens;
 
 class TFCampaign1 final : public platform::Form {
-public:
+  public:
     explicit TFCampaign1(GameScreens& screens);
 
     // The map view.
@@ -54,16 +54,16 @@ public:
     // The number of field pictures loaded by the last DrawMap (the benchmark counts them).
     int FieldsDrawnLast() const { return fieldsDrawn_; }
 
-private:
+  private:
     void BuildMap();
     void BuildLeftColumn();
     void BuildRightColumn();
     void BuildStatusBar();
     void BuildHelpPanels();
     // A button of this screen: click sound, hover help hidden, the battle refusal, then action.
-    platform::SpeedButton* ActionButton(const std::string& name, const std::string& caption,
-                                        int x, int y, int w, int h,
-                                        std::function<void()> Actions::* action);
+    platform::SpeedButton* ActionButton(const std::string& name, const std::string& caption, int x,
+                                        int y, int w, int h,
+                                        std::function<void()> Actions::*action);
     void AttachHelp(platform::Control& control);
     void ShowHover(const std::string& control);
     void ShowRightClickHelp(const std::string& control);
@@ -87,7 +87,7 @@ private:
     platform::SpeedButton* moveInfo_ = nullptr;
     platform::Picture* image4_ = nullptr;
     platform::Label* label5_ = nullptr;
-    platform::Picture* image18_ = nullptr;  // hourglass
+    platform::Picture* image18_ = nullptr;         // hourglass
     std::array<platform::Label*, 6> resources_{};  // gold, honor, wood, iron, stone, gems
     std::array<platform::Label*, 4> troops_{};     // soldiers, fast, archers, siege
     platform::Panel* hoverPanel_ = nullptr;

@@ -8,10 +8,10 @@ namespace screens {
 class GameScreens;
 
 class TFCheats final : public platform::Form {
-public:
+  public:
     explicit TFCheats(GameScreens& screens);
 
-private:
+  private:
     void Done();
     GameScreens& screens_;
 };

@@ -33,8 +33,7 @@ TFCredits::TFCredits(GameScreens& screens) : Form(screens.App(), "TFCredits", 64
     auto* text = AddLabel(*this, "Label2", 40, 70, 560, 380, 14);
     text->SetAlign(platform::Align::Center);
     text->SetCaption(kCredits);
-    AddButton(*this, screens.Svc(), "SpeedButton1", "Back", 245, 466, 150, 38,
-              [this] { Close(); });
+    AddButton(*this, screens.Svc(), "SpeedButton1", "Back", 245, 466, 150, 38, [this] { Close(); });
 }
 
 }  // namespace screens

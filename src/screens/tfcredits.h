@@ -8,7 +8,7 @@ namespace screens {
 class GameScreens;
 
 class TFCredits final : public platform::Form {
-public:
+  public:
     explicit TFCredits(GameScreens& screens);
 };
 

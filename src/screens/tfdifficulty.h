@@ -10,12 +10,12 @@ namespace screens {
 class GameScreens;
 
 class TFDifficulty final : public platform::Form {
-public:
+  public:
     explicit TFDifficulty(GameScreens& screens);
     // Enables the first n buttons for the unlocked difficulty n (all from 7 on).
     void Prepare();
 
-private:
+  private:
     GameScreens& screens_;
     std::array<platform::SpeedButton*, 7> buttons_{};
     std::array<platform::Picture*, 7> pictures_{};

@@ -18,11 +18,15 @@ TFHireTroops::TFHireTroops(GameScreens& screens)
         pictures_[kind] = AddPicture(*this, "Image" + std::to_string(kind), 24, y, 90, 90);
         buttons_[kind] = AddButton(*this, screens.Svc(), "SpeedButton" + std::to_string(kind), "",
                                    130, y + 20, 64, 52, [this, kind] {
-                                       if (logic::HireUnit(kind)) screens_.Campaign().DrawStatusBar();
+                                       if (logic::HireUnit(kind))
+                                           screens_.Campaign().DrawStatusBar();
                                    });
-        names_[kind] = AddLabel(*this, "LabelName" + std::to_string(kind), 210, y + 4, 520, 24, 16, true, false);
-        prices_[kind] = AddLabel(*this, "LabelPrice" + std::to_string(kind), 210, y + 30, 520, 22, 13, false, false);
-        descriptions_[kind] = AddLabel(*this, "LabelText" + std::to_string(kind), 210, y + 54, 520, 44, 12);
+        names_[kind] = AddLabel(*this, "LabelName" + std::to_string(kind), 210, y + 4, 520, 24, 16,
+                                true, false);
+        prices_[kind] = AddLabel(*this, "LabelPrice" + std::to_string(kind), 210, y + 30, 520, 22,
+                                 13, false, false);
+        descriptions_[kind] =
+            AddLabel(*this, "LabelText" + std::to_string(kind), 210, y + 54, 520, 44, 12);
     }
     AddButton(*this, screens.Svc(), "SpeedButton5", "Back", 24, 508, 150, 38, [this] { Close(); });
 }

@@ -10,12 +10,12 @@ namespace screens {
 class GameScreens;
 
 class TFHireTroops final : public platform::Form {
-public:
+  public:
     explicit TFHireTroops(GameScreens& screens);
     // Fills prices and pictures and shows the screen modally.
     void Open();
 
-private:
+  private:
     void Fill();
     GameScreens& screens_;
     std::array<platform::Picture*, 5> pictures_{};

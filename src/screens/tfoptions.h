@@ -9,14 +9,14 @@ namespace screens {
 class GameScreens;
 
 class TFOptions final : public platform::Form {
-public:
+  public:
     explicit TFOptions(GameScreens& screens);
 
     platform::SpeedButton* SoundButton() { return soundButton_; }
     platform::SpeedButton* MusicButton() { return musicButton_; }
     platform::SpeedButton* SaveLoadButton() { return saveLoadButton_; }
 
-private:
+  private:
     GameScreens& screens_;
     platform::SpeedButton* soundButton_;
     platform::SpeedButton* musicButton_;

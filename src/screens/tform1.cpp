@@ -52,9 +52,10 @@ void TForm1::StartUp() {
     state::GameState& g = state::G();
     // 1. The random generator, from the clock (or the seed a script asked for).
     const auto& opts = screens_.Options();
-    state::SeedRandom(opts.fixedSeed ? opts.seed
-                                     : static_cast<unsigned>(
-                                           std::chrono::system_clock::now().time_since_epoch().count()));
+    state::SeedRandom(
+        opts.fixedSeed
+            ? opts.seed
+            : static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count()));
     // 2. The system's warning beep is switched off on the original platform; this desktop has
     // no such switch and the game never beeps, so there is nothing to do.
     // 3. The progress file, and the option buttons' captions from its switches.

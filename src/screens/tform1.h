@@ -10,13 +10,13 @@ namespace screens {
 class GameScreens;
 
 class TForm1 final : public platform::Form {
-public:
+  public:
     explicit TForm1(GameScreens& screens);
 
     platform::Picture* Image1() { return image1_; }
     platform::Timer& Soundtimer1() { return soundtimer1_; }
 
-private:
+  private:
     void StartUp();
     void SwitchToFullScreen();
 

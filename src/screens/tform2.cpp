@@ -64,8 +64,7 @@ TForm2::TForm2(GameScreens& screens)
     y += 50;
     AddButton(*this, s, "SpeedButton12", "Credits", kColumnX, y, kColumnW, 42,
               [this] { screens_.Credits().ShowModal(); });
-    AddButton(*this, s, "SpeedButton7", "Quit", kWidth - 92, 150 - 38, 80, 30,
-              [this] { Close(); });
+    AddButton(*this, s, "SpeedButton7", "Quit", kWidth - 92, 150 - 38, 80, 30, [this] { Close(); });
 
     quitPanel_ = Add<platform::Panel>("Panel1");
     quitPanel_->SetBounds(0, 0, 580, 56);
@@ -88,6 +87,8 @@ void TForm2::LayOut() {
     image31_->SetHeight(kSidePictureHeight);
 }
 
-void TForm2::HideTutorial() { tutorial_->Deactivate(); }
+void TForm2::HideTutorial() {
+    tutorial_->Deactivate();
+}
 
 }  // namespace screens

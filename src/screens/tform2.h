@@ -11,7 +11,7 @@ namespace screens {
 class GameScreens;
 
 class TForm2 final : public platform::Form {
-public:
+  public:
     explicit TForm2(GameScreens& screens);
 
     // Start-up's layout step: the lower Quit panel and the two side pictures.
@@ -19,7 +19,7 @@ public:
     TutorialPanel& Tutorial() { return *tutorial_; }
     void HideTutorial();
 
-private:
+  private:
     GameScreens& screens_;
     platform::Panel* quitPanel_;
     platform::Picture* image30_;

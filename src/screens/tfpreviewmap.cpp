@@ -16,8 +16,10 @@ TFPreviewMap::TFPreviewMap(GameScreens& screens)
     title_->SetCaption("Preview:");
     story_ = AddLabel(*this, "Label2", 300, 64, 500, 190, 13);
     for (int i = 0; i < 2; ++i) {
-        themePictures_[i] = AddPicture(*this, "Image" + std::to_string(i + 2), 20, 300 + i * 40, 34, 34);
-        themeLines_[i] = AddLabel(*this, "Label" + std::to_string(i + 3), 64, 306 + i * 40, 720, 24, 14, true, false);
+        themePictures_[i] =
+            AddPicture(*this, "Image" + std::to_string(i + 2), 20, 300 + i * 40, 34, 34);
+        themeLines_[i] = AddLabel(*this, "Label" + std::to_string(i + 3), 64, 306 + i * 40, 720, 24,
+                                  14, true, false);
     }
     auto* locked = AddLabel(*this, "Label5", 20, 390, 780, 50, 14);
     locked->SetCaption(

@@ -11,12 +11,12 @@ namespace screens {
 class GameScreens;
 
 class TFPreviewMap final : public platform::Form {
-public:
+  public:
     explicit TFPreviewMap(GameScreens& screens);
     // Reads the scenario's module and shows what it is about.
     void ShowFor(const std::string& baseName, int scenarioNumber);
 
-private:
+  private:
     GameScreens& screens_;
     platform::Picture* picture_;
     platform::Label* title_;

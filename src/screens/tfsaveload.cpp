@@ -12,14 +12,17 @@ TFSaveLoad::TFSaveLoad(GameScreens& screens)
     Services& s = screens.Svc();
     for (int slot = 1; slot <= 5; ++slot) {
         const int y = 20 + (slot - 1) * 96;
-        auto* label = AddLabel(*this, "LabelSlot" + std::to_string(slot), 20, y + 30, 90, 28, 16, true, false);
+        auto* label = AddLabel(*this, "LabelSlot" + std::to_string(slot), 20, y + 30, 90, 28, 16,
+                               true, false);
         label->SetCaption("Slot: " + std::to_string(slot));
-        auto* hint = AddLabel(*this, "LabelHint" + std::to_string(slot), 120, y, 420, 22, 12, false, false);
+        auto* hint =
+            AddLabel(*this, "LabelHint" + std::to_string(slot), 120, y, 420, 22, 12, false, false);
         hint->SetCaption("Enter a description for the savegame here:");
         descriptions_[slot] = Add<platform::Edit>("Edit" + std::to_string(slot));
         descriptions_[slot]->SetBounds(120, y + 26, 420, 34);
-        saveButtons_[slot] = AddButton(*this, s, "SpeedButton" + std::to_string(slot * 2 - 1), "Save",
-                                       560, y + 24, 130, 38, [this, slot] { SaveSlot(slot); });
+        saveButtons_[slot] =
+            AddButton(*this, s, "SpeedButton" + std::to_string(slot * 2 - 1), "Save", 560, y + 24,
+                      130, 38, [this, slot] { SaveSlot(slot); });
         loadButtons_[slot] = AddButton(*this, s, "SpeedButton" + std::to_string(slot * 2), "Load",
                                        706, y + 24, 130, 38, [this, slot] { LoadSlot(slot); });
     }
@@ -35,16 +38,20 @@ TFSaveLoad::TFSaveLoad(GameScreens& screens)
 void TFSaveLoad::FillSaveScreen() {
     const state::GameState& g = state::G();
     const state::SlotDescriptions texts = state::ReadDescriptions();
-    for (int slot = 1; slot <= 5; ++slot) descriptions_[slot]->SetText(texts[slot - 1]);
-    for (int slot = 1; slot <= 6; ++slot) loadButtons_[slot]->SetEnabled(state::SlotExists(slot));
+    for (int slot = 1; slot <= 5; ++slot)
+        descriptions_[slot]->SetText(texts[slot - 1]);
+    for (int slot = 1; slot <= 6; ++slot)
+        loadButtons_[slot]->SetEnabled(state::SlotExists(slot));
     const int lord = state::InRange(g.currentLord, 1, 4) ? g.currentLord : 1;
     const bool running = g.lord[lord][state::Lord::inGame] >= 1;
-    for (int slot = 1; slot <= 5; ++slot) saveButtons_[slot]->SetEnabled(running);
+    for (int slot = 1; slot <= 5; ++slot)
+        saveButtons_[slot]->SetEnabled(running);
 }
 
 void TFSaveLoad::SaveDescriptions() {
     state::SlotDescriptions texts;
-    for (int slot = 1; slot <= 5; ++slot) texts[slot - 1] = descriptions_[slot]->Text();
+    for (int slot = 1; slot <= 5; ++slot)
+        texts[slot - 1] = descriptions_[slot]->Text();
     std::string error;
     if (!state::WriteDescriptions(texts, error)) screens_.ShowError(error);
 }

@@ -10,14 +10,14 @@ namespace screens {
 class GameScreens;
 
 class TFSaveLoad final : public platform::Form {
-public:
+  public:
     explicit TFSaveLoad(GameScreens& screens);
 
     // Descriptions from the file; a load button for each slot that holds a game; the save
     // buttons only while a game runs.
     void FillSaveScreen();
 
-private:
+  private:
     void SaveSlot(int slot);
     void LoadSlot(int slot);
     void SaveDescriptions();

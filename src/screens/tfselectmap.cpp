@@ -127,8 +127,8 @@ void TFSelectMap::PlayCustom() {
 void TFSelectMap::LoadAndShowSheet(const std::string& baseName, int number,
                                    const std::string& picture) {
     state::GameState& g = state::G();
-    const state::LoadResult result =
-        state::LoadScenario(baseName, [](state::GameState& gs) { state::ScenarioSetup(gs); }, g);
+    const state::LoadResult result = state::LoadScenario(
+        baseName, [](state::GameState& gs) { state::ScenarioSetup(gs); }, g);
     if (result.status == state::LoadStatus::notFound) {
         screens_.Dialogs().ShowShortNotice(state::kScenarioNotFoundText, "Continue");
         return;

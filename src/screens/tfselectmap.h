@@ -14,7 +14,7 @@ namespace screens {
 class GameScreens;
 
 class TFSelectMap final : public platform::Form {
-public:
+  public:
     explicit TFSelectMap(GameScreens& screens);
 
     // The main menu's preparation: first page, "Next...".
@@ -22,7 +22,7 @@ public:
     void RefreshAvailability();
     TutorialPanel& Tutorial() { return *tutorial_; }
 
-private:
+  private:
     void ChooseScenario(int index);
     void PlayCustom();
     // Loads base name, fills the sheet and shows it; number 0 takes the map's theme.

@@ -20,14 +20,18 @@ TFShowMap::TFShowMap(GameScreens& screens)
     title_->SetColor(platform::colors::kGold);
     story_ = AddLabel(*this, "Label2", 340, 64, 600, 150, 13);
     for (int i = 0; i < 3; ++i) {
-        themePictures_[i] = AddPicture(*this, "Image" + std::to_string(i + 2), 340, 224 + i * 34, 30, 30);
-        themeLines_[i] = AddLabel(*this, "Label" + std::to_string(i + 3), 380, 230 + i * 34, 560, 24, 14, true, false);
+        themePictures_[i] =
+            AddPicture(*this, "Image" + std::to_string(i + 2), 340, 224 + i * 34, 30, 30);
+        themeLines_[i] = AddLabel(*this, "Label" + std::to_string(i + 3), 380, 230 + i * 34, 560,
+                                  24, 14, true, false);
     }
     auto* header = AddLabel(*this, "Label6", 20, 340, 900, 24, 15, true, false);
-    header->SetCaption("Faction                 Realm name                               Hero name");
+    header->SetCaption(
+        "Faction                 Realm name                               Hero name");
     for (int p = 1; p <= 4; ++p) {
         const int y = 340 + p * 52;
-        auto* colour = AddLabel(*this, "LabelFaction" + std::to_string(p), 20, y + 6, 120, 24, 14, true, false);
+        auto* colour = AddLabel(*this, "LabelFaction" + std::to_string(p), 20, y + 6, 120, 24, 14,
+                                true, false);
         colour->SetCaption(kColours[p - 1]);
         realmEdits_[p] = Add<platform::Edit>("Edit" + std::to_string(p));
         realmEdits_[p]->SetBounds(150, y, 300, 32);

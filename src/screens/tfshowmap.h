@@ -12,7 +12,7 @@ namespace screens {
 class GameScreens;
 
 class TFShowMap final : public platform::Form {
-public:
+  public:
     explicit TFShowMap(GameScreens& screens);
 
     // Fills the sheet for the loaded scenario: picture, title, story, theme, faction rows.
@@ -21,7 +21,7 @@ public:
     bool Run();
     int Selected() const { return selected_; }
 
-private:
+  private:
     void Select(int lord);
     void StartGame();
 

@@ -24,16 +24,20 @@ TFTrading::TFTrading(GameScreens& screens)
         const int y = 64 + good * 70;
         auto* picture = AddPicture(*this, "Image" + std::to_string(good + 1), 24, y, 40, 40);
         picture->LoadPicture(kPictures[good]);
-        amounts_[good] = AddLabel(*this, "LabelAmount" + std::to_string(good + 1), 74, y + 8, 60, 24, 16, true, false);
-        prices_[good] = AddLabel(*this, "LabelPrice" + std::to_string(good + 1), 140, y + 8, 90, 24, 16, true, false);
-        buy_[good] = AddButton(*this, screens.Svc(), "SpeedButton" + std::to_string(good * 2 + 1), "",
-                               240, y, 240, 40, [this, good] {
-                                   if (offer_ && logic::BuyGoods(*offer_, good)) screens_.Campaign().DrawStatusBar();
+        amounts_[good] = AddLabel(*this, "LabelAmount" + std::to_string(good + 1), 74, y + 8, 60,
+                                  24, 16, true, false);
+        prices_[good] = AddLabel(*this, "LabelPrice" + std::to_string(good + 1), 140, y + 8, 90, 24,
+                                 16, true, false);
+        buy_[good] = AddButton(*this, screens.Svc(), "SpeedButton" + std::to_string(good * 2 + 1),
+                               "", 240, y, 240, 40, [this, good] {
+                                   if (offer_ && logic::BuyGoods(*offer_, good))
+                                       screens_.Campaign().DrawStatusBar();
                                    Refresh();
                                });
-        sell_[good] = AddButton(*this, screens.Svc(), "SpeedButton" + std::to_string(good * 2 + 2), "",
-                                496, y, 200, 40, [this, good] {
-                                    if (offer_ && logic::SellGoods(*offer_, good)) screens_.Campaign().DrawStatusBar();
+        sell_[good] = AddButton(*this, screens.Svc(), "SpeedButton" + std::to_string(good * 2 + 2),
+                                "", 496, y, 200, 40, [this, good] {
+                                    if (offer_ && logic::SellGoods(*offer_, good))
+                                        screens_.Campaign().DrawStatusBar();
                                     Refresh();
                                 });
     }

@@ -14,12 +14,12 @@ namespace screens {
 class GameScreens;
 
 class TFTrading final : public platform::Form {
-public:
+  public:
     explicit TFTrading(GameScreens& screens);
     // Shows the screen modally with these prices and stocks (left as they are afterwards).
     void Open(logic::TradeOffer& offer);
 
-private:
+  private:
     void Refresh();
     GameScreens& screens_;
     logic::TradeOffer* offer_ = nullptr;

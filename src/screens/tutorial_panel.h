@@ -12,7 +12,7 @@
 namespace screens {
 
 class TutorialPanel {
-public:
+  public:
     // hideName, showName and exitName are the screen's own names of the three buttons.
     TutorialPanel(platform::Control& parent, Services& services, int x, int y, int w, int h,
                   const std::string& hideName, const std::string& showName,
@@ -31,7 +31,7 @@ public:
     platform::Panel* PanelControl() { return panel_; }
     platform::SpeedButton* ShowButton() { return show_; }
 
-private:
+  private:
     platform::Panel* panel_;
     platform::Label* title_;
     platform::Label* text_;

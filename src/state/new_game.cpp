@@ -10,7 +10,7 @@ struct TroopStart {
 
 // Rows 1 to 11: soldiers, fast troops, archers, siege troops, orcs, dwarven axemen, skeleton
 // knights, elvish archers, dragons, nightscares, crusaders.
-constexpr TroopStart kTroopTypes[11] = {{6, 10}, {12, 8}, {14, 4}, {30, 6}, {8, 10}, {6, 20},
+constexpr TroopStart kTroopTypes[11] = {{6, 10},  {12, 8}, {14, 4},  {30, 6},  {8, 10}, {6, 20},
                                         {14, 12}, {10, 6}, {30, 20}, {16, 16}, {14, 10}};
 
 constexpr Int kBattleOrders[3][3] = {{1, 3, 1}, {1, 2, 1}, {3, 3, 3}};
@@ -49,7 +49,8 @@ void ScenarioSetup(GameState& g) {
     // DungeonLord is the loop lord here, as it always was; it ends at 4.
     for (g.dungeonLord = 1; g.dungeonLord <= 4; ++g.dungeonLord) {
         const int p = g.dungeonLord;
-        for (const auto& [slot, value] : kHeroStart) g.hero[p][slot] = value;
+        for (const auto& [slot, value] : kHeroStart)
+            g.hero[p][slot] = value;
         Record& lord = g.lord[p];
         lord[Lord::gold] = kStartGold;
         lord[Lord::moveRange] = kStartRange;

@@ -19,8 +19,8 @@ TEST(ConsoleScript, WordsQuotesAndComments) {
 TEST(ConsoleScript, MalformedScriptsNameTheLine) {
     std::vector<app::ScriptCommand> script;
     std::string error;
-    ASSERT_TRUE(app::ParseScript("# comment\n\nclick SpeedButton1\nwait 1000\ncall MoveArmy 2 1\nquit\n",
-                                 script, error));
+    ASSERT_TRUE(app::ParseScript(
+        "# comment\n\nclick SpeedButton1\nwait 1000\ncall MoveArmy 2 1\nquit\n", script, error));
     ASSERT_EQ(script.size(), 4u);
     EXPECT_EQ(script[0].line, 3);
     EXPECT_EQ(script[2].args, (std::vector<std::string>{"MoveArmy", "2", "1"}));

@@ -10,7 +10,9 @@ namespace {
 using platform::Files;
 using testsupport::TempDir;
 
-std::vector<std::uint8_t> Bytes(const std::string& s) { return {s.begin(), s.end()}; }
+std::vector<std::uint8_t> Bytes(const std::string& s) {
+    return {s.begin(), s.end()};
+}
 
 TEST(Files, BareNamesAreFoundIgnoringCaseUserFolderFirst) {
     TempDir data, user;
@@ -50,7 +52,8 @@ TEST(Files, WriteReplacesTheSameFileWhateverItsCase) {
     EXPECT_EQ(user.ReadFile("SaveGame01.int"), Bytes("new"));
     EXPECT_FALSE(std::filesystem::exists(user / "Savegame01.int"));
     int entries = 0;
-    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(user.Path())) ++entries;
+    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(user.Path()))
+        ++entries;
     EXPECT_EQ(entries, 1);  // no temporary file left behind
 }
 
@@ -61,19 +64,20 @@ TEST(Files, AFailedWriteOfAPairLeavesThePreviousFilesIntact) {
     Files files(data.Path(), user.Path());
     std::string error;
     // The second file cannot be written (its name is refused), so neither may change.
-    EXPECT_FALSE(files.WriteAll({{"Savegame02.int", Bytes("new ints")}, {"bad/name.str", Bytes("x")}},
-                                error));
+    EXPECT_FALSE(files.WriteAll(
+        {{"Savegame02.int", Bytes("new ints")}, {"bad/name.str", Bytes("x")}}, error));
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(user.ReadFile("Savegame02.int"), Bytes("old ints"));
     EXPECT_EQ(user.ReadFile("Savegame02.str"), Bytes("old strings"));
     // A target that cannot be replaced (a folder of that name) fails before the other file of
     // the pair changes.
     std::filesystem::create_directory(user / "Blocked.str");
-    EXPECT_FALSE(files.WriteAll({{"Savegame02.int", Bytes("new ints")}, {"Blocked.str", Bytes("x")}},
-                                error));
+    EXPECT_FALSE(files.WriteAll(
+        {{"Savegame02.int", Bytes("new ints")}, {"Blocked.str", Bytes("x")}}, error));
     EXPECT_EQ(user.ReadFile("Savegame02.int"), Bytes("old ints"));
     int entries = 0;
-    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(user.Path())) ++entries;
+    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(user.Path()))
+        ++entries;
     EXPECT_EQ(entries, 3);
 }
 

@@ -11,7 +11,8 @@ using testsupport::HeadlessApp;
 
 TEST(Forms, ModalFormOpenedFromAModalFormReturnsResultsInOrder) {
     HeadlessApp h;
-    Form outer(h.App(), "Outer", 300, 200), inner(h.App(), "Inner", 200, 100), main(h.App(), "Main", 100, 100);
+    Form outer(h.App(), "Outer", 300, 200), inner(h.App(), "Inner", 200, 100),
+        main(h.App(), "Main", 100, 100);
     auto* open = outer.Add<SpeedButton>("OpenInner");
     auto* yes = inner.Add<SpeedButton>("Yes");
     auto* ok = outer.Add<SpeedButton>("Ok");
@@ -24,7 +25,11 @@ TEST(Forms, ModalFormOpenedFromAModalFormReturnsResultsInOrder) {
     yes->OnClick = [&] { inner.SetModalResult(platform::mrYes); };
     ok->OnClick = [&] { outer.SetModalResult(platform::mrOk); };
     int outerResult = -1;
-    h.Then([&] { outerResult = outer.ShowModal(); order.push_back("outer returned"); main.Close(); });
+    h.Then([&] {
+        outerResult = outer.ShowModal();
+        order.push_back("outer returned");
+        main.Close();
+    });
     h.Then([&] {
         EXPECT_EQ(h.App().InputForm(), &outer);
         h.App().ClickControl(*open);
@@ -50,8 +55,11 @@ TEST(Forms, CloseQueryCanRefuseAndEscapeGoesThroughIt) {
         return allow;
     };
     int result = -1;
-    h.Then([&] { result = dialog.ShowModal(); main.Close(); });
-    h.Then([&] { h.App().RequestClose(); });         // the window frame's close: refused
+    h.Then([&] {
+        result = dialog.ShowModal();
+        main.Close();
+    });
+    h.Then([&] { h.App().RequestClose(); });           // the window frame's close: refused
     h.Then([&] { h.App().PressEnterEscape(false); });  // Escape: refused as well
     h.Then([&] {
         EXPECT_TRUE(dialog.Visible());
@@ -70,7 +78,10 @@ TEST(Forms, ARefusedModalResultKeepsTheFormOpen) {
     bool pressed = false;
     dialog.OnCloseQuery = [&] { return pressed; };
     int result = -1;
-    h.Then([&] { result = dialog.ShowModal(); main.Close(); });
+    h.Then([&] {
+        result = dialog.ShowModal();
+        main.Close();
+    });
     h.Then([&] {
         dialog.SetModalResult(2);  // refused: no button was pressed
         EXPECT_TRUE(dialog.Visible());
@@ -100,9 +111,9 @@ TEST(Timers, FireInTimeOrderAndKeepFiringWhileAModalFormIsOpen) {
     h.Then([&] { dialog.Close(); });
     h.Then([&] { main.Close(); });
     h.App().Run(main);
-    const std::vector<std::string> expected = {"fast@300", "fast@600", "fast@900", "slow@1000",
-                                               "fast@1200", "fast@1500", "fast@1800", "slow@2000",
-                                               "fast@2100"};
+    const std::vector<std::string> expected = {"fast@300",  "fast@600",  "fast@900",
+                                               "slow@1000", "fast@1200", "fast@1500",
+                                               "fast@1800", "slow@2000", "fast@2100"};
     EXPECT_EQ(fired, expected);
 }
 
@@ -169,7 +180,8 @@ TEST(Forms, AnErrorIsShownOnceAfterTheOperationAndNeverStacks) {
     h.App().Run(main);
     EXPECT_EQ(steps, (std::vector<std::string>{"operation finished", "first box", "second box"}));
     int boxes = 0;
-    for (const auto& line : h.Trace()) boxes += line.find("shown ErrorBox") != std::string::npos;
+    for (const auto& line : h.Trace())
+        boxes += line.find("shown ErrorBox") != std::string::npos;
     EXPECT_EQ(boxes, 2);
 }
 

@@ -67,7 +67,8 @@ TEST(Images, APictureThatCannotBeLoadedLeavesTheControlEmptyAndReportsOnce) {
     EXPECT_FALSE(loadedMissing);
     EXPECT_FALSE(pic->PictureImage());
     int boxes = 0;
-    for (const auto& line : h.Trace()) boxes += line.find("shown ErrorBox") != std::string::npos;
+    for (const auto& line : h.Trace())
+        boxes += line.find("shown ErrorBox") != std::string::npos;
     EXPECT_EQ(boxes, 2);  // one for broken.jpg, one for missing.jpg
     EXPECT_TRUE(h.Traced("missing.jpg"));
 }
@@ -89,10 +90,10 @@ TEST(Images, ScreenshotShowsTheFormsInZOrder) {
         top.Show();
         ok = h.App().Screenshot(path, error);
         auto shot = h.App().GetCanvas().Snapshot();
-        EXPECT_EQ(shot->PixelAt(5, 5) & 0xFFFFFF, 0x00C800u);           // the form
-        EXPECT_LT((shot->PixelAt(12, 12) >> 16) & 0xFF, 40u);            // the picture (blue)
+        EXPECT_EQ(shot->PixelAt(5, 5) & 0xFFFFFF, 0x00C800u);  // the form
+        EXPECT_LT((shot->PixelAt(12, 12) >> 16) & 0xFF, 40u);  // the picture (blue)
         EXPECT_GT(shot->PixelAt(12, 12) & 0xFF, 150u);
-        EXPECT_EQ(shot->PixelAt(125, 125) & 0xFFFFFF, 0xC80000u);       // the form on top
+        EXPECT_EQ(shot->PixelAt(125, 125) & 0xFFFFFF, 0xC80000u);  // the form on top
         main.Close();
     });
     h.App().Run(main);

@@ -21,7 +21,9 @@ TEST(SilentAudio, WaveOutBuffersFinishInTimeOrderAndNoticesStopAtClose) {
     EXPECT_EQ(out->Open({3, 44100, 16}, true, nullptr), platform::kWaveBadFormat);
     h.Then([&] {
         ASSERT_EQ(out->Open({2, 44100, 16}, false,
-                            [&](platform::WaveBuffer* buf) { done.emplace_back(buf->tag, h.Clock().NowMs()); }),
+                            [&](platform::WaveBuffer* buf) {
+                                done.emplace_back(buf->tag, h.Clock().NowMs());
+                            }),
                   platform::kWaveOk);
         EXPECT_EQ(out->Write(&a), platform::kWaveUnprepared);
         out->Prepare(&a);
@@ -33,7 +35,7 @@ TEST(SilentAudio, WaveOutBuffersFinishInTimeOrderAndNoticesStopAtClose) {
     h.ThenWait(1200);
     h.Then([&] {
         out->Write(&a);
-        out->Reset();  // returns the buffer at once...
+        out->Reset();                                // returns the buffer at once...
         EXPECT_EQ(out->Close(), platform::kWaveOk);  // ...but its notice comes after the close
     });
     h.ThenWait(100);

@@ -82,7 +82,7 @@ TEST(CampaignMap, HighlightAndPartialRedraw) {
     f.map.DrawMap(true, false);
     EXPECT_EQ(f.map.FieldPicture(7, 6)->FileName(), "m2blue_coast1e.jpg");  // next to the army
     EXPECT_EQ(f.map.FieldPicture(6, 6)->FileName(), "m2blue_middle1.jpg");
-    EXPECT_EQ(f.map.FieldPicture(8, 6)->FileName(), "m2_middle1.jpg");      // two fields away
+    EXPECT_EQ(f.map.FieldPicture(8, 6)->FileName(), "m2_middle1.jpg");  // two fields away
     EXPECT_EQ(f.map.FieldPicture(3, 3)->FileName(), "m2_water1.jpg");
     EXPECT_FALSE(f.map.FieldPicture(12, 11)->Visible());
     EXPECT_EQ(f.map.FieldsDrawnLast(), 131);

@@ -83,7 +83,8 @@ TEST(MessageDialogs, ADisabledOptionCannotBePressedAndIsEnabledAgainAfterwards) 
 TEST(MessageDialogs, OfferAndYesNoRefuseAFrameCloseButNoticesDoNot) {
     DialogFixture f;
     int offer = -5, yesNo = -5;
-    f.h.Then([&] { offer = f.ui.AskOffer("p.jpg", "Dungeon", "x", "Enter dungeon", "Leave", true); });
+    f.h.Then(
+        [&] { offer = f.ui.AskOffer("p.jpg", "Dungeon", "x", "Enter dungeon", "Leave", true); });
     f.h.Then([&] { f.h.App().RequestClose(); });
     f.h.Then([&] {
         EXPECT_EQ(f.Top()->ClassName(), "TFMessage4");  // still open
@@ -110,7 +111,9 @@ TEST(MessageDialogs, OfferAndYesNoRefuseAFrameCloseButNoticesDoNot) {
 
 TEST(MessageDialogs, EveryButtonPlaysTheClickFirstAndTheTranscriptShowsTheDialog) {
     DialogFixture f;
-    f.h.Then([&] { f.ui.ShowNotice("m2_castle.jpg", "Siege!!", "You plunder 5 gold coins!", "Continue"); });
+    f.h.Then([&] {
+        f.ui.ShowNotice("m2_castle.jpg", "Siege!!", "You plunder 5 gold coins!", "Continue");
+    });
     f.h.Then([&] { f.Click("SpeedButton1"); });
     f.Run();
     bool shown = false, clicked = false;

@@ -25,7 +25,8 @@ std::vector<std::int32_t> ProgressValues(const testsupport::TempDir& user) {
 // These runs show the real windows with the generated pictures; without them every window
 // would first show an error box.
 bool GameDataPresent() {
-    return std::filesystem::exists(std::filesystem::path(MARCHHOLT_TEST_DATA_DIR) / "background_1440.jpg");
+    return std::filesystem::exists(std::filesystem::path(MARCHHOLT_TEST_DATA_DIR) /
+                                   "background_1440.jpg");
 }
 
 // One run of the program: start-up, then the player's steps in the main menu.

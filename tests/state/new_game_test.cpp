@@ -60,7 +60,8 @@ TEST(NewGame, ACastleOffTheMapOwnsNoField) {
     g.lord[3][Lord::castleY] = 12;
     ScenarioSetup(g);  // must not write outside the map
     for (int x = 1; x <= 12; ++x) {
-        for (int y = 1; y <= 11; ++y) EXPECT_EQ(g.field[x][y][Field::owner], 0);
+        for (int y = 1; y <= 11; ++y)
+            EXPECT_EQ(g.field[x][y][Field::owner], 0);
     }
 }
 

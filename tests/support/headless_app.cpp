@@ -3,9 +3,9 @@
 namespace testsupport {
 
 HeadlessApp::HeadlessApp(bool withGameData) {
-    platform::UseFiles(platform::Files(withGameData ? std::filesystem::path(MARCHHOLT_TEST_DATA_DIR)
-                                                    : data_.Path(),
-                                       user_.Path()));
+    platform::UseFiles(platform::Files(
+        withGameData ? std::filesystem::path(MARCHHOLT_TEST_DATA_DIR) : data_.Path(),
+        user_.Path()));
     platform::AppOptions options;
     options.headless = true;
     options.clock = &clock_;

@@ -15,7 +15,7 @@
 namespace testsupport {
 
 class HeadlessApp {
-public:
+  public:
     // withGameData: read pictures and sounds from the generated data folder (screen tests);
     // otherwise the data folder is an empty temporary one the test fills itself.
     explicit HeadlessApp(bool withGameData = false);
@@ -34,7 +34,7 @@ public:
     const std::vector<std::string>& Trace() const { return trace_; }
     bool Traced(const std::string& fragment) const;
 
-private:
+  private:
     bool Idle();
     TempDir data_, user_;
     platform::VirtualClock clock_;

@@ -38,7 +38,10 @@ void ScriptedDialogs::ShowHelp(const std::string& picture, const std::string& ti
 int ScriptedDialogs::AskOffer(const std::string& picture, const std::string& title,
                               const std::string& text, const std::string& action,
                               const std::string& second, bool actionEnabled) {
-    shown_.push_back({"TFMessage4", picture, title, text,
+    shown_.push_back({"TFMessage4",
+                      picture,
+                      title,
+                      text,
                       {actionEnabled ? action : action + " (disabled)", second}});
     return Next(logic::kOfferSecond);
 }

@@ -17,7 +17,7 @@ struct ShownDialog {
 };
 
 class ScriptedDialogs final : public logic::Dialogs {
-public:
+  public:
     ScriptedDialogs() { logic::InstallDialogs(this); }
     ~ScriptedDialogs() override { logic::InstallDialogs(nullptr); }
 
@@ -45,7 +45,7 @@ public:
     void ShowGameOver(const std::string& title, const std::string& picture,
                       const std::string& text) override;
 
-private:
+  private:
     int Next(int fallback);
     std::deque<int> answers_;
     std::vector<ShownDialog> shown_;

@@ -11,7 +11,8 @@
 namespace testsupport {
 
 TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "marchholt-test-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "marchholt-test-XXXXXX").string();
     std::vector<char> buf(pattern.begin(), pattern.end());
     buf.push_back('\0');
     if (!mkdtemp(buf.data())) std::abort();
@@ -25,7 +26,8 @@ TempDir::~TempDir() {
 
 void TempDir::WriteFile(const std::string& name, const std::vector<unsigned char>& bytes) const {
     std::ofstream out(path_ / name, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 void TempDir::WriteText(const std::string& name, const std::string& text) const {
@@ -57,7 +59,8 @@ std::vector<unsigned char> MakeJpeg(int width, int height, unsigned char r, unsi
     while (info.next_scanline < info.image_height) {
         const int y = static_cast<int>(info.next_scanline);
         for (int x = 0; x < width; ++x) {
-            const bool inner = x > width / 4 && x < width * 3 / 4 && y > height / 4 && y < height * 3 / 4;
+            const bool inner =
+                x > width / 4 && x < width * 3 / 4 && y > height / 4 && y < height * 3 / 4;
             row[x * 3 + 0] = inner ? static_cast<unsigned char>((r + 255) / 2) : r;
             row[x * 3 + 1] = inner ? static_cast<unsigned char>((g + 255) / 2) : g;
             row[x * 3 + 2] = inner ? static_cast<unsigned char>((b + 255) / 2) : b;
@@ -78,7 +81,8 @@ std::vector<unsigned char> MakeBmp(int width, int height, unsigned char r, unsig
     const int dataSize = rowBytes * height;
     std::vector<unsigned char> out(54 + static_cast<size_t>(dataSize), 0);
     auto put32 = [&out](size_t at, unsigned v) {
-        for (int i = 0; i < 4; ++i) out[at + i] = static_cast<unsigned char>(v >> (8 * i));
+        for (int i = 0; i < 4; ++i)
+            out[at + i] = static_cast<unsigned char>(v >> (8 * i));
     };
     out[0] = 'B';
     out[1] = 'M';

@@ -8,7 +8,7 @@
 namespace testsupport {
 
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -19,7 +19,7 @@ public:
     void WriteText(const std::string& name, const std::string& text) const;
     std::vector<unsigned char> ReadFile(const std::string& name) const;
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -13,6 +13,7 @@
 #include "campaign/turn_hints.h"
 #include "screens/game_screens.h"
 #include "screens/tfcampaign1.h"
+#include "screens/tutorial_switch.h"
 #include "state/game_state.h"
 #include "state/new_game.h"
 #include "state/progress_file.h"
@@ -244,7 +245,7 @@ void RegisterConsoleBindings(ScriptRegistry& registry, screens::GameScreens& scr
     RegisterDialogs(registry);
     RegisterScenario(registry);
     RegisterCampaign(registry, screens);
-    registry.AddCall("ExitTutorial", Plain([&screens] { screens.ExitTutorial(); }));
+    registry.AddCall("ExitTutorial", Plain([&screens] { screens::ExitTutorial(screens); }));
 }
 
 }  // namespace app

@@ -1,8 +1,9 @@
 // What the campaign rules need from the screens and from the rules that other folders own: the
 // map view to refresh, the strategic window's two turn timers, the modal screens the rules open,
-// the sounds, and the battle. Every interface has a do-nothing default, so the rules run (and
-// are tested) with nothing installed; the strategic window installs the real ones once, tests
-// install recording fakes.
+// the sounds, the battle, and one small interface for each concern of the other rule folders
+// (the round, the sites, the hero, the tutorial). Every interface has a do-nothing default, so the
+// rules run (and are tested) with nothing installed; the strategic window installs the real ones
+// once, tests install recording fakes.
 #pragma once
 
 #include <string>
@@ -27,19 +28,16 @@ class MapView {
     virtual void DrawSiteIcon(int row) { (void)row; }
     virtual void DrawAllSiteIcons() {}
     virtual void DrawSpawnField(int slot) { (void)slot; }
-    // One castle picture (Castle_Player1..4) at its place, or hidden; see CastleMarkerPosition.
-    virtual void PlaceCastleMarker(int lord, int left, int top, bool visible) {
+    // One castle picture (Castle_Player1..4) on the castle's field (x, y), or hidden; see
+    // CastleMarkerAt.
+    virtual void PlaceCastleMarker(int lord, int x, int y, bool visible) {
         (void)lord;
-        (void)left;
-        (void)top;
+        (void)x;
+        (void)y;
         (void)visible;
     }
     // The panel that shows whose computer turn is running, with that lord's faction logo.
-    virtual void ShowComputerMovePanel(int lord, int left, int top) {
-        (void)lord;
-        (void)left;
-        (void)top;
-    }
+    virtual void ShowComputerMovePanel(int lord) { (void)lord; }
     virtual void HideComputerMovePanel() {}
     virtual void HideHoverHelp() {}
     // True while the battle panel is shown on the strategic window.
@@ -71,8 +69,8 @@ class CampaignScreens {
     virtual void OpenOptions() {}
     // Closes the strategic window; control goes back to the main menu.
     virtual void CloseStrategicWindow() {}
-    // The current lord's hero enters a newly generated dungeon. Staged: the dungeon is built by
-    // its own issue; until it exists DungeonAvailable() is false and the "Enter dungeon" button
+    // The current lord's hero enters a newly generated dungeon. Not built yet: while the dungeon
+    // does not exist DungeonAvailable() is false and the "Enter dungeon" button
     // of the dungeon offer is shown disabled.
     virtual bool DungeonAvailable() { return false; }
     virtual void EnterDungeon() {}
@@ -95,8 +93,8 @@ class Sounds {
     virtual void PlayReward(int n) { (void)n; }
 };
 
-// The army battles. Staged: the battle engine is built by its own issue. Until Available()
-// is true, a step that would start a battle (a field battle, or an attack on a defended castle)
+// The army battles. Not built yet: the battle engine does not exist, so Available() is false
+// and a step that would start a battle (a field battle, or an attack on a defended castle)
 // is refused before any move is spent, with the notice kBattlesNotAvailable.
 class Battles {
   public:
@@ -115,33 +113,46 @@ class Battles {
     virtual void ResumeBattle() {}
 };
 
-// Rules of other folders that the turn cycle calls. Each has a do-nothing default until its
-// owner installs it.
-class OtherRules {
+// The per-round rules of other folders that the turn cycle runs.
+class RoundRules {
   public:
-    virtual ~OtherRules() = default;
-    // The per-round update of the map sites (cities, shops, countdowns). Staged: the city round
-    // is built with the cities.
+    virtual ~RoundRules() = default;
+    // The per-round update of the map sites (cities, shops, countdowns). Not built yet: the
+    // cities do not exist, so a round changes no site.
     virtual void CityRound() {}
-    // One step of a computer lord. Staged: until the computer lords exist their turns pass
-    // without a step.
+    // One step of a computer lord. Not built yet: until the computer lords exist their turns
+    // pass without a step.
     virtual void ComputerLordStep(int lord) { (void)lord; }
-    // The map event of the field the army stands on. Staged with the map events.
+};
+
+// What happens on the field an army stepped onto, and the finds of the scenario's theme.
+class SiteRules {
+  public:
+    virtual ~SiteRules() = default;
+    // The map event of the field the army stands on. Not built yet: no special place acts.
     virtual void VisitSite() {}
-    // One theme find of a dungeon for the lord. Staged with the theme finds.
+    // One theme find of a dungeon for the lord. Not built yet: nothing is found.
     virtual void ThemeFind(int lord) { (void)lord; }
+};
+
+// The human hero's rise in level.
+class HeroRules {
+  public:
+    virtual ~HeroRules() = default;
     // The human hero's level-up (the level-up screen) and the copy of the hero's level into the
-    // lord record. Staged with the hero progression; until then the human's roll does nothing.
+    // lord record. Not built yet: the human's roll changes nothing.
     virtual void HumanHeroLevelUp(int lord) { (void)lord; }
-    // The tutorial's steps that wait for a pickup of wood or iron, or for hired soldiers
-    // (called only while the tutorial runs). Staged with the tutorial.
-    virtual void TutorialResourceFound(int kind) { (void)kind; }
-    virtual void TutorialUnitHired(int kind) { (void)kind; }
-    // Writes the autosave slot; false and the error text on failure.
-    virtual bool WriteAutosave(std::string& error) {
-        (void)error;
-        return true;
-    }
+};
+
+// The tutorial's steps that wait for an action of the campaign (called only while the
+// tutorial runs). Not built yet: the tutorial does not go past the scenario sheet.
+class TutorialSteps {
+  public:
+    virtual ~TutorialSteps() = default;
+    // A pickup of wood or iron (the resource kind).
+    virtual void ResourceFound(int kind) { (void)kind; }
+    // Hired troops of a kind.
+    virtual void UnitHired(int kind) { (void)kind; }
 };
 
 // The one install point. A null pointer puts the do-nothing default back.
@@ -152,14 +163,20 @@ class CampaignHooks {
     CampaignScreens& Screens() { return screens_ ? *screens_ : defaultScreens_; }
     Sounds& Sound() { return sounds_ ? *sounds_ : defaultSounds_; }
     Battles& Battle() { return battles_ ? *battles_ : defaultBattles_; }
-    OtherRules& Rules() { return rules_ ? *rules_ : defaultRules_; }
+    RoundRules& Round() { return round_ ? *round_ : defaultRound_; }
+    SiteRules& Sites() { return sites_ ? *sites_ : defaultSites_; }
+    HeroRules& Hero() { return hero_ ? *hero_ : defaultHero_; }
+    TutorialSteps& Tutorial() { return tutorial_ ? *tutorial_ : defaultTutorial_; }
 
     void SetView(MapView* view) { view_ = view; }
     void SetTimers(TurnTimers* timers) { timers_ = timers; }
     void SetScreens(CampaignScreens* screens) { screens_ = screens; }
     void SetSounds(Sounds* sounds) { sounds_ = sounds; }
     void SetBattles(Battles* battles) { battles_ = battles; }
-    void SetRules(OtherRules* rules) { rules_ = rules; }
+    void SetRound(RoundRules* round) { round_ = round; }
+    void SetSites(SiteRules* sites) { sites_ = sites; }
+    void SetHero(HeroRules* hero) { hero_ = hero; }
+    void SetTutorial(TutorialSteps* tutorial) { tutorial_ = tutorial; }
     // Everything back to the defaults (tests call this in their tear-down).
     void Clear() { *this = CampaignHooks{}; }
 
@@ -169,13 +186,19 @@ class CampaignHooks {
     CampaignScreens* screens_ = nullptr;
     Sounds* sounds_ = nullptr;
     Battles* battles_ = nullptr;
-    OtherRules* rules_ = nullptr;
+    RoundRules* round_ = nullptr;
+    SiteRules* sites_ = nullptr;
+    HeroRules* hero_ = nullptr;
+    TutorialSteps* tutorial_ = nullptr;
     MapView defaultView_;
     TurnTimers defaultTimers_;
     CampaignScreens defaultScreens_;
     Sounds defaultSounds_;
     Battles defaultBattles_;
-    OtherRules defaultRules_;
+    RoundRules defaultRound_;
+    SiteRules defaultSites_;
+    HeroRules defaultHero_;
+    TutorialSteps defaultTutorial_;
 };
 
 CampaignHooks& Hooks();

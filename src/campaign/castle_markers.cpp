@@ -1,3 +1,4 @@
+// The castle pictures of the lords still in the game.
 #include "campaign/castle_markers.h"
 
 #include "campaign/campaign_hooks.h"
@@ -5,19 +6,19 @@
 
 namespace logic {
 
-MarkerPlace CastleMarkerPosition(int lord) {
+CastleMarker CastleMarkerAt(int lord) {
     if (!InGame(lord)) return {};
     const auto& l = LordRecord(lord);
     const int x = l[state::Lord::castleX];
     const int y = l[state::Lord::castleY];
-    if (x <= 0 || y <= 0) return {};
-    return {x * 50 - 42, y * 50 - 42, true};
+    if (!OnMap(x, y)) return {};
+    return {x, y, true};
 }
 
 void PlaceCastleMarkers() {
     for (int p = 1; p <= kLords; ++p) {
-        const MarkerPlace m = CastleMarkerPosition(p);
-        Hooks().View().PlaceCastleMarker(p, m.left, m.top, m.visible);
+        const CastleMarker m = CastleMarkerAt(p);
+        Hooks().View().PlaceCastleMarker(p, m.x, m.y, m.visible);
     }
 }
 

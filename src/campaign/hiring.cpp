@@ -96,7 +96,7 @@ bool HireUnit(int kind) {
     gold -= price;
     ArmyRecord(c)[t->armySlot] += 1;
     Hooks().View().DrawStatusBar();
-    if (state::G().tutorialOn) Hooks().Rules().TutorialUnitHired(kind);
+    if (state::G().tutorialOn) Hooks().Tutorial().UnitHired(kind);
     return true;
 }
 

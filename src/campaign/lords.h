@@ -61,6 +61,11 @@ inline int CurrentLordChecked() {
     const int c = state::G().currentLord;
     return ValidLord(c) ? c : 0;
 }
+// The lord a screen shows: the current lord, or lord 1 when the stored number is not a lord.
+inline int ShownLord() {
+    const int c = CurrentLordChecked();
+    return c > 0 ? c : 1;
+}
 // The faction logo of a lord: "factionlogo_blue.jpg", ... in the order blue, green, red, cyan.
 std::string FactionLogo(int lord);
 

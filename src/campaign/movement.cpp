@@ -258,7 +258,7 @@ void MoveArmy(int x, int y) {
     if (g.gameOver) return;
 
     // 10. The map event and the spawn field of the new field, then the end of the human's turn.
-    if (!g.battleStarted) Hooks().Rules().VisitSite();
+    if (!g.battleStarted) Hooks().Sites().VisitSite();
     if (!g.battleStarted) PickUpField();
     if (!g.battleStarted) {
         if (a[Army::movesLeft] < 1 && s.human && g.inDungeon == 0 && !g.enteringDungeon)

@@ -51,7 +51,7 @@ void PickUpResource(int lord, int slot, const ResourceFind& find) {
     LordRecord(lord)[find.slot] += 2 + state::Random(2);
     ClearSpawnSlot(slot);
     if (state::G().tutorialOn && find.kind != SpawnKind::stone)
-        Hooks().Rules().TutorialResourceFound(find.kind);
+        Hooks().Tutorial().ResourceFound(find.kind);
 }
 
 void MeetTrader(int lord, int slot) {
@@ -161,7 +161,7 @@ void ComputerHeroLevelUpChance(int lord) {
     if (state::Random(100) >= chance) return;
     if (IsHuman(lord)) {
         // The human hero's level-up screen comes with the hero progression (staged).
-        Hooks().Rules().HumanHeroLevelUp(lord);
+        Hooks().Hero().HumanHeroLevelUp(lord);
     } else if (l[Lord::heroLevel] < kMaxComputerHeroLevel) {
         l[Lord::heroLevel] += 1;
     }
@@ -181,7 +181,7 @@ void DungeonReward(int lord) {
     ComputerHeroLevelUpChance(lord);
     const int finds = SingleFindTheme(state::G().mapSetting[state::MapSetting::theme]) ? 1 : 5;
     for (int i = 0; i < finds; ++i)
-        Hooks().Rules().ThemeFind(lord);
+        Hooks().Sites().ThemeFind(lord);
 }
 
 }  // namespace logic

@@ -4,6 +4,7 @@
 #include "campaign/dialogs.h"
 #include "campaign/lords.h"
 #include "campaign/turn_cycle.h"
+#include "state/saved_games.h"
 
 namespace logic {
 
@@ -103,7 +104,7 @@ bool CloseQuery() {
     if (UI().AskYesNo("Do you want to save your current game (Auto-save)?", "Yes", "No") ==
         kAnswerYes) {
         std::string error;
-        if (!Hooks().Rules().WriteAutosave(error)) Hooks().Screens().ReportError(error);
+        if (!state::SaveGame(state::kAutoSlot, error)) Hooks().Screens().ReportError(error);
     }
     g.enteringDungeon = false;
     g.dungeonMayClose = true;

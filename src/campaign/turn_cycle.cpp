@@ -17,8 +17,6 @@ namespace {
 constexpr int kTurnTries = 101;
 // How often a computer lord's step is called in one turn at most.
 constexpr int kComputerSteps = 11;
-constexpr int kComputerPanelLeft = 272;
-constexpr int kComputerPanelTop = 168;
 
 // The lords still in the game own their castle fields again.
 void ClaimCastles() {
@@ -32,7 +30,7 @@ void ClaimCastles() {
 // The once-per-round updates when the turn passes from the last lord back to lord 1.
 void NewRound() {
     SpawnFields(true);
-    Hooks().Rules().CityRound();
+    Hooks().Round().CityRound();
 }
 
 // Finds the next lord in the game; false after kTurnTries lords were out.
@@ -56,10 +54,10 @@ bool AdvanceLord() {
 // A computer lord's whole turn. Its step is a later rule; until it is installed the turn passes
 // without a step.
 void ComputerTurn(int lord) {
-    Hooks().View().ShowComputerMovePanel(lord, kComputerPanelLeft, kComputerPanelTop);
+    Hooks().View().ShowComputerMovePanel(lord);
     int calls = 0;
     do {
-        Hooks().Rules().ComputerLordStep(lord);
+        Hooks().Round().ComputerLordStep(lord);
         ++calls;
     } while (calls < kComputerSteps && ArmyRecord(lord)[Army::movesLeft] > 0 &&
              !state::G().gameOver);
@@ -127,7 +125,7 @@ void PrepareFirstRound() {
         SpawnFields(false);
     // The cities start in a settled state. The city round itself comes with the cities.
     for (int round = 0; round < 12; ++round)
-        Hooks().Rules().CityRound();
+        Hooks().Round().CityRound();
     NextLord();
 }
 

@@ -10,17 +10,13 @@
 #include <fstream>
 #include <system_error>
 
+#include "platform/text_case.h"
+
 namespace platform {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
 
 // The entry of dir whose name equals name ignoring case; the exact spelling wins.
 std::optional<fs::path> FindInFolder(const fs::path& dir, const std::string& name) {
@@ -28,9 +24,10 @@ std::optional<fs::path> FindInFolder(const fs::path& dir, const std::string& nam
     std::error_code ec;
     fs::path exact = dir / name;
     if (fs::is_regular_file(exact, ec)) return exact;
-    const std::string wanted = Lower(name);
+    const std::string wanted = platform::LowerCase(name);
     for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-        if (Lower(it->path().filename().string()) == wanted && it->is_regular_file(ec)) {
+        if (platform::LowerCase(it->path().filename().string()) == wanted &&
+            it->is_regular_file(ec)) {
             return it->path();
         }
     }

@@ -6,7 +6,6 @@
 #include "screens/tfhiretroops.h"
 #include "screens/tfoptions.h"
 #include "screens/tftrading.h"
-#include "state/saved_games.h"
 
 namespace screens {
 
@@ -16,7 +15,6 @@ CampaignBridge::CampaignBridge(GameScreens& screens) : screens_(screens) {
     hooks.SetTimers(this);
     hooks.SetScreens(this);
     hooks.SetSounds(this);
-    hooks.SetRules(this);
 }
 
 CampaignBridge::~CampaignBridge() {
@@ -39,11 +37,11 @@ void CampaignBridge::DrawSpawnField(int slot) {
     screens_.Campaign().DrawSpawnField(slot);
 }
 
-void CampaignBridge::PlaceCastleMarker(int lord, int left, int top, bool visible) {
-    screens_.Campaign().PlaceCastleMarker(lord, left, top, visible);
+void CampaignBridge::PlaceCastleMarker(int lord, int x, int y, bool visible) {
+    screens_.Campaign().PlaceCastleMarker(lord, x, y, visible);
 }
 
-void CampaignBridge::ShowComputerMovePanel(int lord, int, int) {
+void CampaignBridge::ShowComputerMovePanel(int lord) {
     screens_.Campaign().ShowComputerMovePanel(lord);
 }
 void CampaignBridge::HideComputerMovePanel() {
@@ -96,10 +94,6 @@ void CampaignBridge::PlayPayment() {
 }
 void CampaignBridge::PlayReward(int n) {
     screens_.Sound().Effects().PlayReward(n);
-}
-
-bool CampaignBridge::WriteAutosave(std::string& error) {
-    return state::SaveGame(state::kAutoSlot, error);
 }
 
 }  // namespace screens

@@ -12,8 +12,7 @@ class GameScreens;
 class CampaignBridge final : public logic::MapView,
                              public logic::TurnTimers,
                              public logic::CampaignScreens,
-                             public logic::Sounds,
-                             public logic::OtherRules {
+                             public logic::Sounds {
   public:
     explicit CampaignBridge(GameScreens& screens);
     ~CampaignBridge() override;
@@ -24,8 +23,8 @@ class CampaignBridge final : public logic::MapView,
     void DrawSiteIcon(int row) override;
     void DrawAllSiteIcons() override;
     void DrawSpawnField(int slot) override;
-    void PlaceCastleMarker(int lord, int left, int top, bool visible) override;
-    void ShowComputerMovePanel(int lord, int left, int top) override;
+    void PlaceCastleMarker(int lord, int x, int y, bool visible) override;
+    void ShowComputerMovePanel(int lord) override;
     void HideComputerMovePanel() override;
     void HideHoverHelp() override;
     bool IsBattleShown() override { return false; }
@@ -49,9 +48,6 @@ class CampaignBridge final : public logic::MapView,
     void Play(sound::Effect effect) override;
     void PlayPayment() override;
     void PlayReward(int n) override;
-
-    // OtherRules
-    bool WriteAutosave(std::string& error) override;
 
   private:
     GameScreens& screens_;

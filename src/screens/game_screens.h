@@ -1,5 +1,6 @@
 // Every window of the game, made once at start in the order the game makes them (the
-// background window first), and the flows that lead from one to the other.
+// background window first), and what every window reaches (sound, dialogs, the error box). The
+// flows from one window to the next live in game_flow.h.
 #pragma once
 
 #include <memory>
@@ -65,37 +66,10 @@ class GameScreens {
 
     // The error box for file, picture and device errors.
     void ShowError(const std::string& text);
-    // Writes the progress file, reporting a failure in the error box.
-    void SaveProgress();
 
-    // The music timer's work, and the options' switches.
-    void MusicTimerTick();
-    void ToggleSound();
-    void ToggleMusic();
-    void UpdateSwitchCaptions();
-
-    // The tutorial's on and off switch for the screens built so far.
+    // The screens that show a tutorial panel, so that the tutorial can be switched off on all.
     void RegisterTutorialPanel(TutorialPanel* panel) { tutorialPanels_.push_back(panel); }
-    void TutorialOnAtMenu();
-    void EndTutorial();
-    // "Exit" on a tutorial panel: asks, and ends the tutorial on Yes.
-    void ExitTutorial();
-    // The tutorial's step (0 to 57); a step's awaited action moves it on by one.
-    int TutorialStep() const { return tutorialStep_; }
-    bool TutorialAt(int step) const;
-    void AdvanceTutorial(int fromStep);
-    // "Start the tutorial": step 1, then the new-game flow.
-    void StartTutorial();
-
-    // The main menu's flows.
-    void NewGameFlow();
-    void LoadGameFlow();
-    // The options' "Exit to main menu".
-    void ExitToMainMenu();
-    // The options' "Save/Load game".
-    void SaveLoadFromOptions();
-    // Shows the strategic window modally (the game runs inside this call).
-    void PlayGame();
+    const std::vector<TutorialPanel*>& TutorialPanels() const { return tutorialPanels_; }
 
   private:
     void WireCampaign();
@@ -120,7 +94,6 @@ class GameScreens {
     std::unique_ptr<TFPreviewMap> previewMap_;
     std::unique_ptr<TFDifficulty> difficulty_;
     std::unique_ptr<TFSaveLoad> saveLoad_;
-    int tutorialStep_ = 0;
     std::vector<TutorialPanel*> tutorialPanels_;
 };
 

@@ -48,11 +48,6 @@ std::string HourglassName(int movesLeft) {
     return "hourglass_100of100_sm.jpg";
 }
 
-std::string FactionLogoName(int lord) {
-    const int p = (lord >= 1 && lord <= 4) ? lord : 1;
-    return std::string("factionlogo_") + kLordColours[p - 1] + ".jpg";
-}
-
 std::string HeroPictureName(int lord) {
     const int p = (lord >= 1 && lord <= 4) ? lord : 1;
     return "hero" + std::to_string(p) + ".jpg";
@@ -70,6 +65,10 @@ ArmyPlacement PlaceArmy(int lord, int x, int y, bool shared) {
         default:
             return {x * 50 - 5, y * 50 - 10, 35};
     }
+}
+
+PixelPoint CastleMarkerPlace(int x, int y) {
+    return {x * 50 - 42, y * 50 - 42};
 }
 
 }  // namespace screens

@@ -19,8 +19,7 @@ std::string SpawnIconName(int kind);
 // The hourglass for the moves left.
 std::string HourglassName(int movesLeft);
 
-// The faction logo and hero picture of a lord 1..4.
-std::string FactionLogoName(int lord);
+// The hero picture of a lord 1..4 (lord 1's for any other number).
 std::string HeroPictureName(int lord);
 
 // Where an army picture goes: full size on its own field, or 35 x 35 in the lord's corner when
@@ -29,5 +28,11 @@ struct ArmyPlacement {
     int left, top, size;
 };
 ArmyPlacement PlaceArmy(int lord, int x, int y, bool shared);
+
+// Where a castle picture goes on its castle's field (x, y) of the map: 8 pixels into the field.
+struct PixelPoint {
+    int left, top;
+};
+PixelPoint CastleMarkerPlace(int x, int y);
 
 }  // namespace screens

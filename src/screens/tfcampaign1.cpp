@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "campaign/lords.h"
 #include "screens/campaign_help.h"
 #include "screens/game_screens.h"
 #include "screens/map_pictures.h"
@@ -28,10 +29,6 @@ bool OnMap(int x, int y) {
 
 int Distance(int x1, int y1, int x2, int y2) {
     return std::abs(x1 - x2) + std::abs(y1 - y2);
-}
-
-int ValidLord(int lord) {
-    return lord >= 1 && lord <= 4 ? lord : 1;
 }
 
 }  // namespace
@@ -227,7 +224,7 @@ void TFCampaign1::ShowHover(const std::string& control) {
     std::string text;
     int left = 0, top = 0, number = 0;
     if (control == "SpeedButton3") {
-        const bool scout = g.lord[ValidLord(g.currentLord)][state::Lord::Built(7)] == 1;
+        const bool scout = g.lord[logic::ShownLord()][state::Lord::Built(7)] == 1;
         text = scout ? kMoveInfoHoverScout : kMoveInfoHoverMove;
         left = moveInfo_->Left();
         top = moveInfo_->Top() + moveInfo_->Height() + 4;
@@ -273,7 +270,7 @@ void TFCampaign1::HideHoverHelp() {
 
 void TFCampaign1::DrawMap(bool highlight, bool nearOnly) {
     state::GameState& g = state::G();
-    const int c = ValidLord(g.currentLord);
+    const int c = logic::ShownLord();
     const int ax = g.army[c][state::Army::x], ay = g.army[c][state::Army::y];
     const bool human = g.lord[c][state::Lord::controller] == 1;
     const bool computer = g.lord[c][state::Lord::controller] == 2;
@@ -328,7 +325,7 @@ void TFCampaign1::ArmyPictures() {
         if (armies_[p]->FileName() != picture) armies_[p]->LoadPicture(picture);
         armies_[p]->Show();
     }
-    armies_[ValidLord(g.currentLord)]->BringToFront();
+    armies_[logic::ShownLord()]->BringToFront();
 }
 
 void TFCampaign1::MoveTargets(int ax, int ay) {
@@ -346,15 +343,16 @@ void TFCampaign1::MoveTargets(int ax, int ay) {
     }
 }
 
-void TFCampaign1::PlaceCastleMarker(int lord, int left, int top, bool visible) {
-    if (lord < 1 || lord > 4) return;
+void TFCampaign1::PlaceCastleMarker(int lord, int x, int y, bool visible) {
+    if (!logic::ValidLord(lord)) return;
     static const char* kColours[4] = {"blue", "green", "red", "cyan"};
     platform::Picture* marker = castles_[lord];
-    if (!visible) {
+    if (!visible || !logic::OnMap(x, y)) {
         marker->Hide();
         return;
     }
-    marker->SetPosition(left, top);
+    const PixelPoint place = CastleMarkerPlace(x, y);
+    marker->SetPosition(place.left, place.top);
     const std::string picture = std::string("castle_") + kColours[lord - 1] + "_sm.jpg";
     if (marker->FileName() != picture) marker->LoadPicture(picture);
     marker->Show();
@@ -407,13 +405,13 @@ void TFCampaign1::DrawAllSpawnFields() {
 
 void TFCampaign1::DrawStatusBar() {
     const state::GameState& g = state::G();
-    const int c = ValidLord(g.currentLord);
+    const int c = logic::ShownLord();
     if (g.lord[c][state::Lord::controller] != 1) return;
     const state::Record& lord = g.lord[c];
     const bool scout = lord[state::Lord::Built(7)] == 1;
     image4_->LoadPicture(scout ? "m1_action_searchroom.jpg" : "icon_move.jpg");
     label5_->SetCaption(scout ? "Scout" : "Move");
-    image1_->LoadPicture(FactionLogoName(c));
+    image1_->LoadPicture(logic::FactionLogo(c));
     image76_->LoadPicture(HeroPictureName(c));
     label17_->SetCaption(std::to_string(lord[state::Lord::heroLevel]));
     const int resourceSlots[6] = {state::Lord::gold, state::Lord::honor, state::Lord::wood,
@@ -433,7 +431,7 @@ void TFCampaign1::DrawStatusBar() {
 
 void TFCampaign1::ShowComputerMovePanel(int lord) {
     computerMove_->SetPosition(kComputerMoveLeft, kComputerMoveTop);
-    computerMoveLogo_->LoadPicture(FactionLogoName(lord));
+    computerMoveLogo_->LoadPicture(logic::FactionLogo(lord));
     computerMove_->Show();
     computerMove_->BringToFront();
 }

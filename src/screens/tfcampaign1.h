@@ -23,7 +23,7 @@ class TFCampaign1 final : public platform::Form {
     void DrawAllSiteIcons();
     void DrawSpawnField(int slot);
     void DrawAllSpawnFields();
-    void PlaceCastleMarker(int lord, int left, int top, bool visible);
+    void PlaceCastleMarker(int lord, int x, int y, bool visible);
     void DisableAllTimers();
     void DrawStatusBar();
     void HideHoverHelp();

@@ -1,5 +1,6 @@
 #include "screens/tfcheats.h"
 
+#include "campaign/lords.h"
 #include "screens/game_screens.h"
 #include "state/game_state.h"
 
@@ -8,7 +9,7 @@ namespace screens {
 namespace {
 state::Record& CurrentLordRecord() {
     state::GameState& g = state::G();
-    const int lord = state::InRange(g.currentLord, 1, 4) ? g.currentLord : 1;
+    const int lord = logic::ShownLord();
     return g.lord[lord];
 }
 }  // namespace

@@ -1,6 +1,7 @@
 #include "screens/tfhiretroops.h"
 
 #include "campaign/hiring.h"
+#include "campaign/lords.h"
 #include "screens/game_screens.h"
 #include "screens/tfcampaign1.h"
 #include "state/game_state.h"
@@ -32,7 +33,7 @@ TFHireTroops::TFHireTroops(GameScreens& screens)
 }
 
 void TFHireTroops::Fill() {
-    const int lord = state::InRange(state::G().currentLord, 1, 4) ? state::G().currentLord : 1;
+    const int lord = logic::ShownLord();
     for (int kind = 1; kind <= 4; ++kind) {
         const logic::HireLine line = logic::HireScreenLine(lord, kind);
         pictures_[kind]->LoadPicture(line.picture);

@@ -1,6 +1,8 @@
 #include "screens/tfoptions.h"
 
+#include "screens/game_flow.h"
 #include "screens/game_screens.h"
+#include "screens/sound_switches.h"
 #include "screens/tfcheats.h"
 #include "state/game_state.h"
 
@@ -25,13 +27,13 @@ TFOptions::TFOptions(GameScreens& screens)
     const int x = 80, w = 300;
     AddButton(*this, s, "SpeedButton1", "Back to the game", x, 130, w, 40, [this] { Close(); });
     soundButton_ = AddButton(*this, s, "SpeedButton2", "Sound effects: On", x, 180, w, 40,
-                             [this] { screens_.ToggleSound(); });
+                             [this] { ToggleSound(screens_); });
     musicButton_ = AddButton(*this, s, "SpeedButton4", "Music: On", x, 230, w, 40,
-                             [this] { screens_.ToggleMusic(); });
+                             [this] { ToggleMusic(screens_); });
     saveLoadButton_ = AddButton(*this, s, "SpeedButton7", "Save/Load game", x, 280, w, 40,
-                                [this] { screens_.SaveLoadFromOptions(); });
+                                [this] { SaveLoadFromOptions(screens_); });
     AddButton(*this, s, "SpeedButton3", "Exit to main menu", x, 330, w, 40,
-              [this] { screens_.ExitToMainMenu(); });
+              [this] { ExitToMainMenu(screens_); });
 }
 
 }  // namespace screens

@@ -3,8 +3,11 @@
 #include <chrono>
 #include <string>
 
+#include "screens/game_flow.h"
 #include "screens/game_screens.h"
+#include "screens/sound_switches.h"
 #include "screens/tform2.h"
+#include "screens/tutorial_switch.h"
 #include "sound/music_sequencer.h"
 #include "state/game_state.h"
 #include "state/progress_file.h"
@@ -28,13 +31,13 @@ TForm1::TForm1(GameScreens& screens)
     SetCaption(kGameCaption);
     image1_ = AddPicture(*this, "Image1", 0, 0, Width(), Height());
     image1_->LoadPicture(BackgroundFor(App().CanvasWidth()));
-    soundtimer1_.OnTimer = [this] { screens_.MusicTimerTick(); };
+    soundtimer1_.OnTimer = [this] { MusicTimerTick(screens_); };
     OnActivate = [this] {
         if (started_) return;
         started_ = true;
         StartUp();
     };
-    OnClose = [this] { screens_.SaveProgress(); };
+    OnClose = [this] { SaveProgress(screens_); };
 }
 
 void TForm1::SwitchToFullScreen() {
@@ -61,7 +64,7 @@ void TForm1::StartUp() {
     // 3. The progress file, and the option buttons' captions from its switches.
     std::string error;
     if (!state::ReadProgress(error, g)) screens_.ShowError(error);
-    screens_.UpdateSwitchCaptions();
+    UpdateSwitchCaptions(screens_);
     // 4. The music players.
     screens_.Sound().Channels().ResetMusicPlayers();
     // 5. Full screen.
@@ -75,11 +78,11 @@ void TForm1::StartUp() {
     // 9. Every scenario and difficulty is available.
     g.scenariosUnlocked = 12;
     g.difficultyUnlocked = 12;
-    screens_.SaveProgress();
+    SaveProgress(screens_);
     // 10. The tutorial: off, then on for the first three starts.
-    screens_.EndTutorial();
+    EndTutorial(screens_);
     if (g.startCount < 4) {
-        screens_.TutorialOnAtMenu();
+        TutorialOnAtMenu(screens_);
     } else {
         screens_.MainMenu().HideTutorial();
     }

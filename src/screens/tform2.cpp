@@ -1,8 +1,10 @@
 #include "screens/tform2.h"
 
+#include "screens/game_flow.h"
 #include "screens/game_screens.h"
 #include "screens/tfcredits.h"
 #include "screens/tfoptions.h"
+#include "screens/tutorial_switch.h"
 #include "state/game_state.h"
 
 namespace screens {
@@ -38,11 +40,11 @@ TForm2::TForm2(GameScreens& screens)
                       screens_.Dialogs().ShowShortNotice(tutorialRefusal, "Continue");
                       return;
                   }
-                  screens_.NewGameFlow();
+                  NewGameFlow(screens_);
               });
     y += 50;
     AddButton(*this, s, "SpeedButton13", "Start the tutorial", kColumnX, y, kColumnW, 42,
-              [this] { screens_.StartTutorial(); });
+              [this] { StartTutorial(screens_); });
     y += 50;
     AddButton(*this, s, "SpeedButton15", "Load a game", kColumnX, y, kColumnW, 42, [this] {
         if (state::G().tutorialOn) {
@@ -52,7 +54,7 @@ TForm2::TForm2(GameScreens& screens)
                 "Continue");
             return;
         }
-        screens_.LoadGameFlow();
+        LoadGameFlow(screens_);
     });
     y += 50;
     AddButton(*this, s, "SpeedButton9", "Options", kColumnX, y, kColumnW, 42, [this] {
@@ -77,7 +79,7 @@ TForm2::TForm2(GameScreens& screens)
                        "leads you through your first game step by step.",
                        "Click on \"Start the tutorial\"");
     tutorial_->PlacePointer("tutorialclick_left.jpg", kColumnX + kColumnW + 4, 205);
-    tutorial_->onExit = [this] { screens_.ExitTutorial(); };
+    tutorial_->onExit = [this] { ExitTutorial(screens_); };
     screens.RegisterTutorialPanel(tutorial_.get());
 }
 

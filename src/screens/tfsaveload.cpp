@@ -1,5 +1,6 @@
 #include "screens/tfsaveload.h"
 
+#include "campaign/lords.h"
 #include "screens/game_screens.h"
 #include "state/game_state.h"
 #include "state/saved_games.h"
@@ -42,7 +43,7 @@ void TFSaveLoad::FillSaveScreen() {
         descriptions_[slot]->SetText(texts[slot - 1]);
     for (int slot = 1; slot <= 6; ++slot)
         loadButtons_[slot]->SetEnabled(state::SlotExists(slot));
-    const int lord = state::InRange(g.currentLord, 1, 4) ? g.currentLord : 1;
+    const int lord = logic::ShownLord();
     const bool running = g.lord[lord][state::Lord::inGame] >= 1;
     for (int slot = 1; slot <= 5; ++slot)
         saveButtons_[slot]->SetEnabled(running);

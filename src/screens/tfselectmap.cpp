@@ -1,10 +1,12 @@
 #include "screens/tfselectmap.h"
 
+#include "campaign/tutorial_steps.h"
 #include "platform/files.h"
 #include "screens/game_screens.h"
 #include "screens/scenario_list.h"
 #include "screens/tfpreviewmap.h"
 #include "screens/tfshowmap.h"
+#include "screens/tutorial_switch.h"
 #include "state/game_state.h"
 #include "state/new_game.h"
 #include "state/scenario_files.h"
@@ -67,7 +69,7 @@ TFSelectMap::TFSelectMap(GameScreens& screens)
     });
     tutorial_ = std::make_unique<TutorialPanel>(*this, s, 210, 552, 500, 150, "SpeedButton12",
                                                 "SpeedButton13", "SpeedButton14");
-    tutorial_->onExit = [this] { screens_.ExitTutorial(); };
+    tutorial_->onExit = [this] { ExitTutorial(screens_); };
     screens.RegisterTutorialPanel(tutorial_.get());
     page2_->Hide();
 }
@@ -104,7 +106,7 @@ void TFSelectMap::ChooseScenario(int index) {
             screens_.Dialogs().ShowShortNotice(kTutorialRefusal, "Continue");
             return;
         }
-        screens_.AdvanceTutorial(1);
+        logic::AdvanceTutorial(1);
     }
     if (!(g.scenariosUnlocked > e.needsAbove)) {
         screens_.Preview().ShowFor(e.baseName, e.number);

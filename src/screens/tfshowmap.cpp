@@ -1,5 +1,6 @@
 #include "screens/tfshowmap.h"
 
+#include "campaign/tutorial_steps.h"
 #include "events/theme_presentation.h"
 #include "screens/game_screens.h"
 #include "screens/scenario_list.h"
@@ -113,7 +114,7 @@ void TFShowMap::StartGame() {
                 "Continue");
             Select(1);
         }
-        screens_.AdvanceTutorial(2);
+        logic::AdvanceTutorial(2);
     }
     for (int p = 1; p <= 4; ++p) {
         g.realmName[p] = realmEdits_[p]->Text();

@@ -1,5 +1,6 @@
 #include "screens/tftrading.h"
 
+#include "campaign/lords.h"
 #include "campaign/trading.h"
 #include "screens/game_screens.h"
 #include "screens/tfcampaign1.h"
@@ -54,7 +55,7 @@ void TFTrading::Open(logic::TradeOffer& offer) {
 void TFTrading::Refresh() {
     if (!offer_) return;
     const state::GameState& g = state::G();
-    const int lord = state::InRange(g.currentLord, 1, 4) ? g.currentLord : 1;
+    const int lord = logic::ShownLord();
     for (int good = 0; good < logic::kTradeGoods; ++good) {
         amounts_[good]->SetCaption(std::to_string(g.lord[lord][kResourceSlots[good]]));
         prices_[good]->SetCaption(logic::PriceText(*offer_, good));

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <set>
 
+#include "platform/text_case.h"
+
 namespace state {
 
 namespace {
@@ -28,12 +30,6 @@ const std::vector<TileBlock>& TileBlocks() {
         {632, "mountain", 1, {"ne", "nw", "se", "sw"}},
     };
     return blocks;
-}
-
-std::string Lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
 }
 
 std::vector<std::string> WithSuffixes(const std::vector<std::string>& bases,
@@ -320,7 +316,7 @@ const std::vector<std::string>& AllAssetNames() {
         std::set<std::string> seen;
         for (const auto& group : AssetGroups()) {
             for (const auto& name : group.names) {
-                if (seen.insert(Lower(name)).second) out.push_back(name);
+                if (seen.insert(platform::LowerCase(name)).second) out.push_back(name);
             }
         }
         return out;

@@ -100,6 +100,7 @@ struct GameState {
     Int battleOtherLord = 0;
     bool enteringDungeon = false;
     bool tutorialOn = false;
+    Int tutorialStep = 0;  // 0 to 57; an awaited action moves it on by one
     Int dialogAnswer = 0;  // 1 after the Yes button of the yes/no dialog
     bool dungeonMayClose = false;
     bool musicStopping = false;

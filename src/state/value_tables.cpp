@@ -111,6 +111,7 @@ const Entry kEntries[] = {
     Make<&S::battleOtherLord>("BattleOtherLord"),
     Make<&S::enteringDungeon>("EnteringDungeon"),
     Make<&S::tutorialOn>("TutorialOn"),
+    Make<&S::tutorialStep>("TutorialStep"),
     Make<&S::dialogAnswer>("DialogAnswer"),
     Make<&S::dungeonMayClose>("DungeonMayClose"),
     Make<&S::musicStopping>("MusicStopping"),

@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "campaign/campaign_fixture.h"
 #include "campaign/castle_markers.h"
 #include "campaign/dialogs.h"
 #include "campaign/scouting.h"
 #include "campaign/strategic_buttons.h"
 #include "campaign/turn_hints.h"
+#include "platform/files.h"
 #include "state/game_state.h"
+#include "support/temp_dir.h"
 
 namespace camptest {
 namespace {
@@ -98,6 +103,7 @@ TEST_F(ButtonsTest, TheCastleAndHireScreensOpenInTheHumansTurn) {
 
 TEST_F(ButtonsTest, TheCloseQueryAsksUnlessTheGameIsOver) {
     auto& g = state::G();
+    testsupport::TempGameFolders folders;
     // No: closing is refused.
     EXPECT_FALSE(logic::CloseQuery());
     EXPECT_EQ(dialogs.Last().text, "Do you really want to QUIT this game?");
@@ -109,22 +115,29 @@ TEST_F(ButtonsTest, TheCloseQueryAsksUnlessTheGameIsOver) {
     dialogs.Answer(logic::kAnswerYes);
     EXPECT_TRUE(logic::CloseQuery());
     EXPECT_EQ(dialogs.Last().text, "Do you want to save your current game (Auto-save)?");
-    EXPECT_TRUE(hooks.Has("WriteAutosave"));
+    EXPECT_TRUE(std::filesystem::exists(folders.User() / "Autosavegame.int"));
+    EXPECT_TRUE(std::filesystem::exists(folders.User() / "Autosavegame.str"));
     EXPECT_TRUE(hooks.Has("CloseDungeonWindow"));
     EXPECT_FALSE(g.enteringDungeon);
     EXPECT_TRUE(g.dungeonMayClose);
 
-    // A failed autosave is reported and the window still closes; No skips the save.
+    // A failed autosave (the user folder cannot be made: a file stands where it should be) is
+    // reported and the window still closes; No skips the save.
+    std::ofstream(folders.User() / "blocker") << "x";
+    platform::UseFiles(platform::Files(folders.Data(), folders.User() / "blocker" / "inside"));
     hooks.calls.clear();
-    hooks.autosaveFails = true;
     dialogs.Answer(logic::kAnswerYes);
     dialogs.Answer(logic::kAnswerYes);
     EXPECT_TRUE(logic::CloseQuery());
-    EXPECT_TRUE(hooks.Has("ReportError disk full"));
+    EXPECT_EQ(hooks.calls.size(), 3u);  // the click, the error, the dungeon window
+    EXPECT_EQ(hooks.calls[1].rfind("ReportError ", 0), 0u);
+    std::filesystem::remove(folders.User() / "Autosavegame.int");
+    platform::UseFiles(platform::Files(folders.Data(), folders.User()));
     hooks.calls.clear();
     dialogs.Answer(logic::kAnswerYes);
+    dialogs.Answer(logic::kAnswerNo);
     EXPECT_TRUE(logic::CloseQuery());
-    EXPECT_FALSE(hooks.Has("WriteAutosave"));
+    EXPECT_FALSE(std::filesystem::exists(folders.User() / "Autosavegame.int"));
 
     // During a battle: refused with its own text.
     hooks.battleShown = true;
@@ -188,7 +201,7 @@ TEST_F(ButtonsTest, CastleMarkersStandOnTheCastlesOfLordsInTheGame) {
     g.lord[3][Lord::inGame] = 0;
     g.lord[4][Lord::castleX] = 0;
     logic::PlaceCastleMarkers();
-    EXPECT_EQ(hooks.calls, (std::vector<std::string>{"Marker 1 8 8 1", "Marker 2 558 8 1",
+    EXPECT_EQ(hooks.calls, (std::vector<std::string>{"Marker 1 1 1 1", "Marker 2 12 1 1",
                                                      "Marker 3 0 0 0", "Marker 4 0 0 0"}));
 }
 

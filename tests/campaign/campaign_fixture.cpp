@@ -29,14 +29,13 @@ void Recorder::DrawSpawnField(int slot) {
     calls.push_back("DrawSpawnField " + std::to_string(slot));
 }
 
-void Recorder::PlaceCastleMarker(int lord, int left, int top, bool visible) {
-    calls.push_back("Marker " + std::to_string(lord) + " " + std::to_string(left) + " " +
-                    std::to_string(top) + " " + std::to_string(visible));
+void Recorder::PlaceCastleMarker(int lord, int x, int y, bool visible) {
+    calls.push_back("Marker " + std::to_string(lord) + " " + std::to_string(x) + " " +
+                    std::to_string(y) + " " + std::to_string(visible));
 }
 
-void Recorder::ShowComputerMovePanel(int lord, int left, int top) {
-    calls.push_back("ShowComputerMovePanel " + std::to_string(lord) + " " + std::to_string(left) +
-                    " " + std::to_string(top));
+void Recorder::ShowComputerMovePanel(int lord) {
+    calls.push_back("ShowComputerMovePanel " + std::to_string(lord));
 }
 
 void Recorder::OpenTrading(logic::TradeOffer& offer) {
@@ -55,12 +54,6 @@ void Recorder::StartBattle(int humanLord, int otherLord) {
 void Recorder::ComputerLordStep(int lord) {
     calls.push_back("ComputerLordStep " + std::to_string(lord));
     if (computerSpendsMoves) state::G().army[lord][Army::movesLeft] -= 4;
-}
-
-bool Recorder::WriteAutosave(std::string& error) {
-    calls.push_back("WriteAutosave");
-    if (autosaveFails) error = "disk full";
-    return !autosaveFails;
 }
 
 void CampaignTest::SetUp() {
@@ -102,7 +95,10 @@ void CampaignTest::SetUp() {
     h.SetScreens(&hooks);
     h.SetSounds(&hooks);
     h.SetBattles(&hooks);
-    h.SetRules(&hooks);
+    h.SetRound(&hooks);
+    h.SetSites(&hooks);
+    h.SetHero(&hooks);
+    h.SetTutorial(&hooks);
 }
 
 void CampaignTest::TearDown() {

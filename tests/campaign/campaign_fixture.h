@@ -19,13 +19,15 @@ class Recorder final : public logic::MapView,
                        public logic::CampaignScreens,
                        public logic::Sounds,
                        public logic::Battles,
-                       public logic::OtherRules {
+                       public logic::RoundRules,
+                       public logic::SiteRules,
+                       public logic::HeroRules,
+                       public logic::TutorialSteps {
   public:
     std::vector<std::string> calls;
     bool battleShown = false;
     bool battlesAvailable = false;
     bool dungeonAvailable = false;
-    bool autosaveFails = false;
     // What the fake computer step does: spend the moves (a step) or nothing.
     bool computerSpendsMoves = false;
     logic::TradeOffer lastOffer{};
@@ -38,8 +40,8 @@ class Recorder final : public logic::MapView,
     void DrawMap(bool highlight, bool nearOnly) override;
     void DrawStatusBar() override { calls.push_back("DrawStatusBar"); }
     void DrawSpawnField(int slot) override;
-    void PlaceCastleMarker(int lord, int left, int top, bool visible) override;
-    void ShowComputerMovePanel(int lord, int left, int top) override;
+    void PlaceCastleMarker(int lord, int x, int y, bool visible) override;
+    void ShowComputerMovePanel(int lord) override;
     void HideComputerMovePanel() override { calls.push_back("HideComputerMovePanel"); }
     bool IsBattleShown() override { return battleShown; }
 
@@ -77,13 +79,12 @@ class Recorder final : public logic::MapView,
     void HumanHeroLevelUp(int lord) override {
         calls.push_back("HumanHeroLevelUp " + std::to_string(lord));
     }
-    void TutorialResourceFound(int kind) override {
+    void ResourceFound(int kind) override {
         calls.push_back("TutorialResourceFound " + std::to_string(kind));
     }
-    void TutorialUnitHired(int kind) override {
+    void UnitHired(int kind) override {
         calls.push_back("TutorialUnitHired " + std::to_string(kind));
     }
-    bool WriteAutosave(std::string& error) override;
 };
 
 // Four lords in the game: lord 1 human at castle (1, 1), lords 2..4 computers at (12, 1),

@@ -18,17 +18,12 @@
 #include <jpeglib.h>
 
 #include "../../tools/gendata/tile_codes.h"
+#include "platform/text_case.h"
 #include "state/asset_names.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
 
 // The generated data folder: $MARCHHOLT_DATA, else data/ in the build folder above the test
 // program. Empty if there is none (data generation switched off).
@@ -48,7 +43,7 @@ fs::path DataDir() {
 std::map<std::string, fs::path> FilesIn(const fs::path& dir) {
     std::map<std::string, fs::path> files;
     for (const auto& entry : fs::directory_iterator(dir)) {
-        files[Lower(entry.path().filename().string())] = entry.path();
+        files[platform::LowerCase(entry.path().filename().string())] = entry.path();
     }
     return files;
 }
@@ -58,8 +53,9 @@ std::map<std::string, fs::path> FilesIn(const fs::path& dir) {
     if (dir.empty()) GTEST_SKIP() << "no generated data folder (generation off)"
 
 bool Contains(const std::vector<std::string>& names, const std::string& name) {
-    return std::any_of(names.begin(), names.end(),
-                       [&](const std::string& n) { return Lower(n) == Lower(name); });
+    return std::any_of(names.begin(), names.end(), [&](const std::string& n) {
+        return platform::LowerCase(n) == platform::LowerCase(name);
+    });
 }
 
 std::vector<std::uint8_t> ReadAll(const fs::path& path) {
@@ -122,7 +118,7 @@ TEST(AssetNames, ListHoldsEveryRuleOnce) {
     const auto& names = state::AllAssetNames();
     std::set<std::string> lower;
     for (const auto& n : names)
-        EXPECT_TRUE(lower.insert(Lower(n)).second) << "listed twice: " << n;
+        EXPECT_TRUE(lower.insert(platform::LowerCase(n)).second) << "listed twice: " << n;
     // Names built from rules, at both ends of their ranges.
     for (const char* n : {"m2_water1.jpg",
                           "m2_coast1n.jpg",
@@ -218,7 +214,7 @@ TEST(GeneratedData, EveryListedNameExists) {
     REQUIRE_DATA(dir);
     const auto files = FilesIn(dir);
     for (const auto& name : state::AllAssetNames()) {
-        const auto it = files.find(Lower(name));
+        const auto it = files.find(platform::LowerCase(name));
         ASSERT_NE(it, files.end()) << "not generated: " << name;
         EXPECT_GT(fs::file_size(it->second), 100u) << name;
     }
@@ -236,8 +232,8 @@ TEST(GeneratedData, PicturesHaveTheSizesTheScreensUse) {
         {"hero3.jpg", {100, 100}},        {"hero3_red.jpg", {100, 100}},
         {"prev_orc.jpg", {100, 100}},     {"m1_orc.jpg", {200, 200}}};
     for (const auto& [name, size] : sizes) {
-        ASSERT_TRUE(files.count(Lower(name))) << name;
-        EXPECT_EQ(JpegSize(files.at(Lower(name))), size) << name;
+        ASSERT_TRUE(files.count(platform::LowerCase(name))) << name;
+        EXPECT_EQ(JpegSize(files.at(platform::LowerCase(name))), size) << name;
     }
     // The map icons are 24-bit BMP files of 36 x 36.
     const std::vector<std::uint8_t> bmp = ReadAll(files.at("d2_icon_village_blue.bmp"));

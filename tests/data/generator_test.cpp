@@ -13,6 +13,7 @@
 #include "encode.h"
 #include "generate.h"
 #include "state/asset_names.h"
+#include "support/temp_dir.h"
 #include "tile_codes.h"
 
 namespace {
@@ -188,9 +189,8 @@ TEST(GeneratorNames, VariantsShowTheSamePaintingChanged) {
 }
 
 TEST(GeneratorWriters, FilesHaveValidHeaders) {
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / "marchholt_gendata_test";
-    std::filesystem::create_directories(dir);
+    const testsupport::TempDir temp;
+    const std::filesystem::path& dir = temp.Path();
     std::string error;
     // A BMP row of 3 pixels is 9 bytes, padded to 12; rows are stored bottom-up in BGR.
     Image img(3, 2, {1, 0, 0});
@@ -215,12 +215,11 @@ TEST(GeneratorWriters, FilesHaveValidHeaders) {
     EXPECT_EQ(jpg.get(), 0xFF);
     EXPECT_EQ(jpg.get(), 0xD8);
     EXPECT_FALSE(gendata::WriteWav({}, 1, 44100, (dir / "missing" / "x.wav").string(), error));
-    std::filesystem::remove_all(dir);
 }
 
 TEST(GeneratorWriters, ExtraNameListSkipsCommentsAndAddsTheExtension) {
-    const std::filesystem::path file =
-        std::filesystem::temp_directory_path() / "marchholt_names.txt";
+    const testsupport::TempDir temp;
+    const std::filesystem::path file = temp / "names.txt";
     {
         std::ofstream out(file);
         out << "# from the scenario sources\n\norc_chief.jpg\n  rusty_sword  \r\nd2_icon_x.bmp\n";

@@ -60,6 +60,11 @@ TEST(MapPictures, HourglassAndArmyPlaces) {
     EXPECT_EQ(lord4.left, 195);
     EXPECT_EQ(lord4.top, 90);
     EXPECT_EQ(lord4.size, 35);
+    // A castle picture sits 8 pixels into its field: (1, 1) at (8, 8), (12, 11) at (558, 508).
+    EXPECT_EQ(screens::CastleMarkerPlace(1, 1).left, 8);
+    EXPECT_EQ(screens::CastleMarkerPlace(1, 1).top, 8);
+    EXPECT_EQ(screens::CastleMarkerPlace(12, 11).left, 558);
+    EXPECT_EQ(screens::CastleMarkerPlace(12, 11).top, 508);
 }
 
 }  // namespace

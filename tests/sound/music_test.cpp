@@ -7,6 +7,7 @@
 #include "sound/music_player.h"
 #include "sound/music_sequencer.h"
 #include "sound/sound_fixture.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ constexpr int kSlot = MusicChannels::kMusicSlot;
 // Channels and sequencer on a fake device, with the hooks recorded: traces, errors shown and
 // jobs posted to a pretend message loop.
 struct MusicRig {
-    soundtest::TempGameFolders folders;
+    testsupport::TempGameFolders folders;
     soundtest::FakeAudio audio;
     bool musicOn = true;
     bool clock = false;
@@ -42,7 +43,7 @@ struct MusicRig {
 
     void Ogg(const std::string& name, double seconds = 0.5, int channelCount = 2,
              int rate = 44100) {
-        soundtest::WriteSineOgg(folders.DataFile(name), seconds, channelCount, rate);
+        soundtest::WriteSineOgg(folders.Data() / name, seconds, channelCount, rate);
     }
     void AllTracks() {
         Ogg("Intro.ogg");
@@ -111,7 +112,7 @@ TEST(MusicChannels, ReleaseWaitsForTheNextCallWithoutAPostHookAndLateNoticesAreI
     EXPECT_EQ(rig.traces.back(), "music end Intro.ogg");
 
     // A start whose very first fill finds no data ends at once and releases the slot too.
-    soundtest::WriteSineOgg(rig.folders.DataFile("Silence.ogg"), 0.0, 2, 44100);
+    soundtest::WriteSineOgg((rig.folders.Data() / "Silence.ogg"), 0.0, 2, 44100);
     ASSERT_TRUE(rig.channels->PlayTrack(kSlot, "Silence.ogg"));
     rig.channels->StartTrack(kSlot);
     EXPECT_EQ(rig.channels->State(kSlot), SlotState::Empty);
@@ -155,7 +156,7 @@ TEST(MusicChannels, PlayerTakesTheFormatOfTheFile) {
 
 TEST(MusicChannels, NonOggFileKeepsItsSlotAndShowsNothing) {
     MusicRig rig;
-    rig.folders.WriteText("Intro.ogg", "RIFF....WAVEfmt this is no Ogg Vorbis stream at all");
+    rig.folders.WriteData("Intro.ogg", "RIFF....WAVEfmt this is no Ogg Vorbis stream at all");
     EXPECT_FALSE(rig.channels->PlayTrack(kSlot, "Intro.ogg"));
     EXPECT_EQ(rig.channels->State(kSlot), SlotState::FileOnly);
     EXPECT_EQ(rig.channels->FileName(kSlot), "Intro.ogg");
@@ -190,11 +191,11 @@ void DropPage(const std::filesystem::path& path, size_t fromEnd) {
 TEST(MusicChannels, DecoderErrorEndsTheTrackInsteadOfHanging) {
     MusicRig rig;
     rig.Ogg("Intro.ogg", 6.0);
-    DropPage(rig.folders.DataFile("Intro.ogg"), 1);
+    DropPage((rig.folders.Data() / "Intro.ogg"), 1);
 
     // The decoder reports the hole (a negative return); the track ends there for good.
     sound::MusicTrack track;
-    ASSERT_TRUE(track.OpenFile(rig.folders.DataFile("Intro.ogg")));
+    ASSERT_TRUE(track.OpenFile((rig.folders.Data() / "Intro.ogg")));
     ASSERT_TRUE(track.OpenDecoder());
     std::vector<std::uint8_t> buffer(sound::TWaveOut::kBufferSize);
     double time = -1;

@@ -1,6 +1,5 @@
 #include "sound/sound_fixture.h"
 
-#include <stdlib.h>
 #include <vorbis/vorbisenc.h>
 
 #include <algorithm>
@@ -9,8 +8,6 @@
 #include <numbers>
 #include <stdexcept>
 #include <vector>
-
-#include "platform/files.h"
 
 namespace soundtest {
 
@@ -83,26 +80,6 @@ void WriteSineOgg(const std::filesystem::path& path, double seconds, int channel
     vorbis_dsp_clear(&dsp);
     vorbis_comment_clear(&comment);
     vorbis_info_clear(&info);
-}
-
-TempGameFolders::TempGameFolders() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "mh_sound_XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("no temporary folder");
-    root_ = pattern;
-    data_ = root_ / "data";
-    std::filesystem::create_directories(data_);
-    std::filesystem::create_directories(root_ / "user");
-    platform::UseFiles(platform::Files(data_, root_ / "user"));
-}
-
-TempGameFolders::~TempGameFolders() {
-    platform::UseFiles(platform::Files());
-    std::error_code ec;
-    std::filesystem::remove_all(root_, ec);
-}
-
-void TempGameFolders::WriteText(const std::string& name, const std::string& text) const {
-    std::ofstream(data_ / name, std::ios::binary) << text;
 }
 
 }  // namespace soundtest

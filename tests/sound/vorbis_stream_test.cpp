@@ -5,14 +5,15 @@
 #include <cstring>
 
 #include "sound/sound_fixture.h"
+#include "support/temp_dir.h"
 
 namespace {
 
 TEST(VorbisStream, CallbacksReadWholeItemsSeekTellAndClose) {
-    soundtest::TempGameFolders folders;
-    folders.WriteText("ten.bin", "0123456789");
-    EXPECT_EQ(sound::OpenFileStream(folders.DataFile("absent.bin")), nullptr);
-    sound::FileStream* stream = sound::OpenFileStream(folders.DataFile("ten.bin"));
+    testsupport::TempGameFolders folders;
+    folders.WriteData("ten.bin", "0123456789");
+    EXPECT_EQ(sound::OpenFileStream(folders.Data() / "absent.bin"), nullptr);
+    sound::FileStream* stream = sound::OpenFileStream(folders.Data() / "ten.bin");
     ASSERT_NE(stream, nullptr);
 
     char buffer[16] = {};

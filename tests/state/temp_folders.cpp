@@ -1,35 +1,25 @@
+// The state tests' temporary folders and fresh game state.
 #include "state/temp_folders.h"
-
-#include <unistd.h>
 
 #include <fstream>
 #include <iterator>
 #include <memory>
 
-#include "platform/files.h"
 #include "state/reset.h"
 
 namespace statetest {
 
-namespace fs = std::filesystem;
-
 void TempFolders::SetUp() {
-    std::string pattern = (fs::temp_directory_path() / "marchholt-state-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    root_ = pattern;
-    data_ = root_ / "data";
-    user_ = root_ / "user";
-    fs::create_directories(data_);
-    fs::create_directories(user_);
-    platform::UseFiles(platform::Files(data_, user_));
+    folders_.emplace();
+    root_ = folders_->Root();
+    data_ = folders_->Data();
+    user_ = folders_->User();
     state::G() = *std::make_unique<state::GameState>();
 }
 
 void TempFolders::TearDown() {
-    platform::UseFiles(platform::Files());
+    folders_.reset();
     state::G() = *std::make_unique<state::GameState>();
-    std::error_code ec;
-    fs::remove_all(root_, ec);
 }
 
 void TempFolders::WriteUserFile(const std::string& name,

@@ -1,13 +1,16 @@
-// Points the game's files at a fresh pair of temporary folders for the life of a test, and
-// removes them afterwards.
+// Points the game's files at a fresh pair of temporary folders for the life of a test, with a
+// fresh game state, and removes them afterwards.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "support/temp_dir.h"
 
 namespace statetest {
 
@@ -20,6 +23,7 @@ class TempFolders : public ::testing::Test {
     void WriteUserFile(const std::string& name, const std::vector<std::uint8_t>& data) const;
     std::vector<std::uint8_t> ReadUserFile(const std::string& name) const;
 
+    std::optional<testsupport::TempGameFolders> folders_;
     std::filesystem::path root_, data_, user_;
 };
 

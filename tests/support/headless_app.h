@@ -11,6 +11,7 @@
 #include "platform/application.h"
 #include "platform/files.h"
 #include "support/temp_dir.h"
+#include "support/test_pictures.h"
 
 namespace testsupport {
 

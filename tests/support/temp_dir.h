@@ -1,4 +1,5 @@
-// A temporary folder for one test, removed afterwards.
+// Temporary folders for tests, removed afterwards: one folder, or the game's data and user
+// folders.
 #pragma once
 
 #include <filesystem>
@@ -23,11 +24,24 @@ class TempDir {
     std::filesystem::path path_;
 };
 
-// A small JPEG of one colour (with a lighter square in the middle), as the game's pictures are.
-std::vector<unsigned char> MakeJpeg(int width, int height, unsigned char r, unsigned char g,
-                                    unsigned char b);
-// A 24-bit BMP of one colour.
-std::vector<unsigned char> MakeBmp(int width, int height, unsigned char r, unsigned char g,
-                                   unsigned char b);
+// A fresh data folder and user folder (inside one temporary folder) that the game's files point
+// at for the life of the object; afterwards the game's files point at the default folders again.
+class TempGameFolders {
+  public:
+    TempGameFolders();
+    ~TempGameFolders();
+    TempGameFolders(const TempGameFolders&) = delete;
+    TempGameFolders& operator=(const TempGameFolders&) = delete;
+
+    const std::filesystem::path& Root() const { return dir_.Path(); }
+    const std::filesystem::path& Data() const { return data_; }
+    const std::filesystem::path& User() const { return user_; }
+    // Writes a text file into the data folder.
+    void WriteData(const std::string& name, const std::string& text) const;
+
+  private:
+    TempDir dir_;
+    std::filesystem::path data_, user_;
+};
 
 }  // namespace testsupport

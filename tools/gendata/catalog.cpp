@@ -5,17 +5,12 @@
 
 #include "archetypes.h"
 #include "noise.h"
+#include "platform/text_case.h"
 #include "style.h"
 
 namespace gendata {
 
 namespace {
-
-std::string Lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
 
 bool EndsWith(const std::string& s, const std::string& end) {
     return s.size() >= end.size() && s.compare(s.size() - end.size(), end.size(), end) == 0;
@@ -117,7 +112,7 @@ Image Render(const Painter& painter, std::uint32_t seed, int width, int height) 
 }
 
 std::optional<PictureJob> PictureFor(const std::string& fileName) {
-    const std::string lower = Lower(fileName);
+    const std::string lower = platform::LowerCase(fileName);
     const bool bmp = EndsWith(lower, ".bmp");
     if (!bmp && !EndsWith(lower, ".jpg")) return std::nullopt;
     const std::string base = lower.substr(0, lower.size() - 4);

@@ -12,20 +12,15 @@
 #include "audio.h"
 #include "catalog.h"
 #include "encode.h"
+#include "platform/text_case.h"
 #include "state/asset_names.h"
 
 namespace gendata {
 
 namespace {
 
-std::string Lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
-
 bool MakeFile(const std::string& name, const std::string& path, std::string& error) {
-    const std::string lower = Lower(name);
+    const std::string lower = platform::LowerCase(name);
     if (auto job = PictureFor(name)) {
         const Image img = job->make();
         return job->bmp ? WriteBmp(img, path, error) : WriteJpeg(img, path, 90, error);
@@ -80,7 +75,7 @@ GenerateReport GenerateAll(const std::string& dir, const std::vector<std::string
             n.find("..") != std::string::npos) {
             return;
         }
-        if (seen.insert(Lower(n)).second) names.push_back(n);
+        if (seen.insert(platform::LowerCase(n)).second) names.push_back(n);
     };
     for (const auto& n : state::AllAssetNames())
         add(n);
@@ -88,7 +83,7 @@ GenerateReport GenerateAll(const std::string& dir, const std::vector<std::string
         add(n);
     // The long music tracks first, so the threads finish together.
     std::stable_partition(names.begin(), names.end(), [](const std::string& n) {
-        return Lower(n).find(".ogg") != std::string::npos;
+        return platform::LowerCase(n).find(".ogg") != std::string::npos;
     });
 
     std::filesystem::create_directories(dir);

@@ -1,0 +1,131 @@
+// The window-to-window flows of a game, over the tables and the window registry.
+#include "screens/game_flow.h"
+
+#include <string>
+
+#include "campaign/dialogs.h"
+#include "campaign/lords.h"
+#include "campaign/turn_cycle.h"
+#include "campaign/tutorial_steps.h"
+#include "screens/game_screens.h"
+#include "screens/map_pictures.h"
+#include "screens/tfcampaign1.h"
+#include "screens/tfdifficulty.h"
+#include "screens/tfoptions.h"
+#include "screens/tform2.h"
+#include "screens/tfsaveload.h"
+#include "screens/tfselectmap.h"
+#include "screens/tutorial_switch.h"
+#include "state/game_state.h"
+#include "state/new_game.h"
+#include "state/progress_file.h"
+#include "state/reset.h"
+#include "state/saved_games.h"
+
+namespace screens {
+
+void NewGameFlow(GameScreens& screens) {
+    state::GameState& g = state::G();
+    // 1. A clean state, and the menu out of the way.
+    g.modSetting[1] = 0;
+    state::ResetGameState(g);
+    screens.MainMenu().Hide();
+    // 2. The scenario choice; it sets ModSetting slot 1 when the player starts a game.
+    screens.SelectMap().Reset();
+    screens.SelectMap().ShowModal();
+    // 3. Nothing chosen: back to the main menu.
+    if (g.modSetting[1] <= 0) {
+        screens.MainMenu().Show();
+        return;
+    }
+    // 4. The difficulty, "Very easy" unless the player picks another.
+    state::SetDifficulty(1, g);
+    screens.Difficulty().Prepare();
+    screens.Difficulty().ShowModal();
+    // 5. The first round: spawn fields, city rounds and the first turn.
+    logic::PrepareFirstRound();
+    // 6. The map and the window. Not built yet: the theme's introduction and panels.
+    TFCampaign1& campaign = screens.Campaign();
+    campaign.DrawMap(true, false);
+    campaign.Show();
+    // 7. The start message.
+    screens.Dialogs().ShowNotice(
+        HeroPictureName(logic::ShownLord()), "Your adventures begin!",
+        "You are one of the prestigious lords of this kingdom and you dream of the crown - be it "
+        "for selfish reasons or to bring peace to the land. Hire a strong army, gain experience as "
+        "a hero and finally your dream might become true...",
+        "Continue");
+    // 8. The tutorial's next step.
+    logic::AdvanceTutorial(2);
+    // 9. The game itself.
+    campaign.Hide();
+    if (!g.gameOver) PlayGame(screens);
+    // 10. Back to the main menu.
+    screens.MainMenu().Show();
+}
+
+void PlayGame(GameScreens& screens) {
+    state::G().returnToMenu = false;
+    screens.Campaign().HideHoverHelp();
+    screens.Campaign().ShowModal();
+}
+
+void LoadGameFlow(GameScreens& screens) {
+    state::GameState& g = state::G();
+    // 1. Nothing loaded yet, and no load asks for confirmation from here.
+    g.inDungeon = -1;
+    for (int lord = 1; lord <= 4; ++lord)
+        g.heroSkill[lord][1] = 0;
+    // 2. The saved-game screen.
+    screens.SaveLoad().FillSaveScreen();
+    screens.SaveLoad().ShowModal();
+    // 3. Nothing was loaded: stay in the main menu. Else the map of the loaded game.
+    if (g.inDungeon == -1) return;
+    screens.MainMenu().Hide();
+    screens.Campaign().DrawMap(false, false);
+    PlayGame(screens);
+    screens.MainMenu().Show();
+}
+
+void SaveLoadFromOptions(GameScreens& screens) {
+    if (state::G().tutorialOn) {
+        screens.Dialogs().ShowShortNotice(
+            "Sorry, during the tutorial you cannot save or load a game.", "Continue");
+        return;
+    }
+    screens.SaveLoad().FillSaveScreen();
+    screens.SaveLoad().ShowModal();
+    // Not built yet: the dungeon view, which is redrawn here too once it exists.
+    if (screens.Campaign().Visible()) screens.Campaign().DrawMap(false, false);
+    screens.OptionsScreen().Close();
+}
+
+void ExitToMainMenu(GameScreens& screens) {
+    state::GameState& g = state::G();
+    // Not built yet: the dungeon window, which refuses this while it is shown.
+    MessageDialogs& dialogs = screens.Dialogs();
+    if (dialogs.AskYesNo("Do you really want to QUIT this game (the current game will be lost)?",
+                         "Yes", "No") != logic::kAnswerYes) {
+        return;
+    }
+    if (dialogs.AskYesNo("Do you want to save your current game (Auto-save)?", "Yes", "No") ==
+        logic::kAnswerYes) {
+        std::string error;
+        if (!state::SaveGame(state::kAutoSlot, error)) screens.ShowError(error);
+    }
+    EndTutorial(screens);
+    g.inDungeon = 0;
+    g.enteringDungeon = false;
+    g.dungeonMayClose = true;
+    g.gameOver = true;
+    g.returnToMenu = true;
+    screens.Campaign().Close();
+    screens.OptionsScreen().Close();
+}
+
+void SaveProgress(GameScreens& screens) {
+    std::string error;
+    if (!state::WriteProgress(error)) screens.ShowError(error);
+}
+
+}  // namespace screens

@@ -160,7 +160,7 @@ void ComputerHeroLevelUpChance(int lord) {
     const int chance = d >= 0 && d <= 12 ? kLevelUpChance[d] : 10;
     if (state::Random(100) >= chance) return;
     if (IsHuman(lord)) {
-        // The human hero's level-up screen comes with the hero progression (staged).
+        // The human hero rises through the level-up screen.
         Hooks().Hero().HumanHeroLevelUp(lord);
     } else if (l[Lord::heroLevel] < kMaxComputerHeroLevel) {
         l[Lord::heroLevel] += 1;

@@ -87,7 +87,7 @@ void OpenOptions() {
 
 void WindowActivated() {
     const state::GameState& g = state::G();
-    // Staged with the dungeon: ReopenDungeon redraws and shows the dungeon window.
+    // A game inside a dungeon: the dungeon window is redrawn and shown again.
     if (g.inDungeon == 1 && !g.gameOver) Hooks().Screens().ReopenDungeon();
 }
 

@@ -51,8 +51,7 @@ bool AdvanceLord() {
     return false;
 }
 
-// A computer lord's whole turn. Its step is a later rule; until it is installed the turn passes
-// without a step.
+// A computer lord's whole turn: up to 11 steps while it has moves left.
 void ComputerTurn(int lord) {
     Hooks().View().ShowComputerMovePanel(lord);
     int calls = 0;

@@ -10,8 +10,6 @@ namespace logic {
 namespace Army = state::Army;
 namespace Lord = state::Lord;
 
-// The low-health warning needs the hero's health in the dungeon screen; it is staged until the
-// dungeon exists and is shown from there.
 void TurnStartHints() {
     const int c = CurrentLordChecked();
     if (c == 0) return;

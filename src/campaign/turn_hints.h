@@ -3,8 +3,8 @@
 
 namespace logic {
 
-// The enemy-close warning (once per lord per game). The low-health warning belongs to the
-// dungeon screen and is staged until the hero's health exists there.
+// The enemy-close warning (once per lord per game). The low-health warning is the dungeon
+// screen's, shown after a move there.
 void TurnStartHints();
 
 }  // namespace logic

@@ -558,7 +558,7 @@ void Application::MouseButtonAt(int x, int y, MouseButton button, bool down, int
     Rect r = c->ScreenBounds();
     if (down) {
         pressed_ = c;
-        if (c->WantsKeyboard()) focus_ = c;
+        if (c->WantsKeyboard()) SetFocus(c);
         c->MouseDown(button, x - r.x, y - r.y);
         if (clicks == 2 && button == MouseButton::Left && pressed_ == c) c->DoubleClick();
     } else {
@@ -571,8 +571,15 @@ void Application::MouseButtonAt(int x, int y, MouseButton button, bool down, int
     }
 }
 
+void Application::SetFocus(Control* control) {
+    if (focus_ == control) return;
+    if (focus_) focus_->Invalidate();
+    focus_ = control;
+    if (focus_) focus_->Invalidate();
+}
+
 void Application::ClickControl(Control& control, MouseButton button) {
-    if (control.WantsKeyboard()) focus_ = &control;
+    if (control.WantsKeyboard()) SetFocus(&control);
     control.MouseDown(button, control.Width() / 2, control.Height() / 2);
     control.MouseUp(button, control.Width() / 2, control.Height() / 2);
     if (button == MouseButton::Left && control.Showing() && control.Enabled()) control.Click();
@@ -589,7 +596,7 @@ void Application::HoverControl(Control& control) {
 }
 
 void Application::TypeText(Edit& edit, const std::string& text) {
-    focus_ = &edit;
+    SetFocus(&edit);
     edit.SetText(text);
 }
 

@@ -94,6 +94,8 @@ class Application {
     Form* FindForm(const std::string& className) const;
     // The form that takes input: the topmost modal form, else the topmost visible form.
     Form* InputForm() const;
+    // The control that takes the keyboard (the edit box clicked last), or nullptr.
+    Control* Focus() const { return focus_; }
     // The form shown most recently (for the console's expect-shown).
     Form* LastShown() const { return lastShown_; }
     // The whole canvas, or one area of it, needs drawing again.
@@ -159,6 +161,8 @@ class Application {
     void MouseMoveTo(int x, int y);
     void MouseButtonAt(int x, int y, MouseButton button, bool down, int clicks);
     void SetHover(Control* control);
+    // Gives the keyboard to a control; the old and the new one redraw (their caret).
+    void SetFocus(Control* control);
 
     AppOptions options_;
     std::unique_ptr<Clock> ownClock_;

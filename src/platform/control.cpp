@@ -451,7 +451,8 @@ void Edit::Paint(Canvas& canvas, const Rect& screen) {
     canvas.DrawText(text_, area, 14, false, Enabled() ? colors::kInk : colors::kGrey, Align::Left,
                     false, true);
     Application* app = App();
-    if (app && app->InputForm() == OwnerForm() && Enabled()) {
+    // Only the edit box that has the keyboard shows the caret.
+    if (app && app->Focus() == this && app->InputForm() == OwnerForm() && Enabled()) {
         int x = area.x + canvas.TextWidth(text_.substr(0, caret_), 14, false);
         canvas.Fill(Rect{x, screen.y + 4, 1, screen.h - 8}, colors::kInk);
     }

@@ -159,9 +159,9 @@ bool Files::Write(const std::string& name, const std::vector<std::uint8_t>& data
 bool Files::WriteAll(const std::vector<PendingFile>& files, std::string& error) const {
     std::error_code ec;
     fs::create_directories(userDir_, ec);
-    std::vector<std::pair<fs::path, fs::path>> staged;  // temporary, target
-    auto discard = [&staged] {
-        for (auto& [tmp, target] : staged)
+    std::vector<std::pair<fs::path, fs::path>> pending;  // temporary, target
+    auto discard = [&pending] {
+        for (auto& [tmp, target] : pending)
             ::unlink(tmp.c_str());
     };
     for (const auto& file : files) {
@@ -183,13 +183,13 @@ bool Files::WriteAll(const std::vector<PendingFile>& files, std::string& error) 
             discard();
             return false;
         }
-        staged.emplace_back(tmp, *target);
+        pending.emplace_back(tmp, *target);
     }
-    for (size_t i = 0; i < staged.size(); ++i) {
-        if (::rename(staged[i].first.c_str(), staged[i].second.c_str()) != 0) {
-            error = IoErrorText("write", staged[i].second.filename().string(), errno);
-            for (size_t j = i; j < staged.size(); ++j)
-                ::unlink(staged[j].first.c_str());
+    for (size_t i = 0; i < pending.size(); ++i) {
+        if (::rename(pending[i].first.c_str(), pending[i].second.c_str()) != 0) {
+            error = IoErrorText("write", pending[i].second.filename().string(), errno);
+            for (size_t j = i; j < pending.size(); ++j)
+                ::unlink(pending[j].first.c_str());
             return false;
         }
     }

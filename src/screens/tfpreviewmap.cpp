@@ -1,6 +1,6 @@
 #include "screens/tfpreviewmap.h"
 
-#include "events/theme_presentation.h"
+#include "events/theme_sheet_lines.h"
 #include "screens/game_screens.h"
 #include "state/game_state.h"
 #include "state/scenario_files.h"

@@ -1,7 +1,7 @@
 #include "screens/tfshowmap.h"
 
 #include "campaign/tutorial_steps.h"
-#include "events/theme_presentation.h"
+#include "events/theme_sheet_lines.h"
 #include "screens/game_screens.h"
 #include "screens/scenario_list.h"
 #include "state/game_state.h"

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/application.h"
+#include "platform/canvas.h"
+#include "platform/image.h"
 #include "support/headless_app.h"
 
 namespace {
@@ -134,6 +136,46 @@ TEST(Timers, ChangingTheIntervalRestartsTheCountAndDisabledTimersStayQuiet) {
     h.Then([&] { main.Close(); });
     h.App().Run(main);
     EXPECT_EQ(at, (std::vector<std::int64_t>{1000, 51000, 101000}));
+}
+
+// The number of caret-coloured pixels inside an edit box (its frame left out).
+int InkInside(const platform::Image& shot, const platform::Edit& edit) {
+    const platform::Rect r = edit.ScreenBounds();
+    int ink = 0;
+    for (int y = r.y + 2; y < r.y + r.h - 2; ++y) {
+        for (int x = r.x + 2; x < r.x + r.w - 2; ++x) {
+            if (shot.PixelAt(x, y) == 0xFF281C10u) ++ink;
+        }
+    }
+    return ink;
+}
+
+TEST(Forms, OnlyTheEditBoxWithTheKeyboardShowsTheCaret) {
+    HeadlessApp h;
+    Form main(h.App(), "Main", 300, 200);
+    auto* first = main.Add<platform::Edit>("Edit1");
+    first->SetBounds(10, 10, 200, 24);
+    auto* second = main.Add<platform::Edit>("Edit2");
+    second->SetBounds(10, 60, 200, 24);
+    std::vector<std::pair<int, int>> carets;
+    auto look = [&] {
+        h.App().DrawCanvas();
+        auto shot = h.App().GetCanvas().Snapshot();
+        carets.emplace_back(InkInside(*shot, *first), InkInside(*shot, *second));
+    };
+    h.Then(look);  // nothing has the keyboard yet
+    h.Then([&] { h.App().ClickControl(*second); });
+    h.Then(look);
+    h.Then([&] { h.App().ClickControl(*first); });
+    h.Then(look);
+    h.Then([&] { main.Close(); });
+    h.App().Run(main);
+    ASSERT_EQ(carets.size(), 3u);
+    EXPECT_EQ(carets[0], std::make_pair(0, 0));
+    EXPECT_EQ(carets[1].first, 0);
+    EXPECT_GT(carets[1].second, 0);
+    EXPECT_GT(carets[2].first, 0);
+    EXPECT_EQ(carets[2].second, 0);
 }
 
 TEST(Forms, ShownFormsAreTracedWithTheirButtons) {

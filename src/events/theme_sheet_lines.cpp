@@ -1,4 +1,4 @@
-#include "events/theme_presentation.h"
+#include "events/theme_sheet_lines.h"
 
 namespace logic {
 

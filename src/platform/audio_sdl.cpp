@@ -1,5 +1,8 @@
+// The SDL sound device: one SDL audio device into which the effects channel and every wave-out
+// player are mixed, each player converted from its own format to the device's.
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstring>
 #include <deque>
 #include <memory>
@@ -14,28 +17,36 @@ namespace platform {
 
 namespace {
 
-constexpr int kEffectRate = 44100;
+constexpr int kDeviceRate = 44100;
+// How much of a queued buffer goes into a player's converter at a time.
+constexpr std::uint32_t kFeedBytes = 4096;
 
-SDL_AudioSpec SpecFor(const WaveFormat& f, SDL_AudioCallback cb, void* user) {
-    SDL_AudioSpec spec{};
-    spec.freq = f.samplesPerSec;
-    spec.format = f.bitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB;
-    spec.channels = static_cast<Uint8>(f.channels);
-    spec.samples = 2048;
-    spec.callback = cb;
-    spec.userdata = user;
-    return spec;
-}
+class SdlWaveOut;
 
-// A wave-out player on its own SDL audio device (SDL converts its format to the hardware's).
-// The audio callback copies queued buffers out and, for each one it finishes, posts the done
-// notice to the user-interface thread; nothing else happens on the audio thread.
+// What the audio thread and the user-interface thread share: the device's format, the effect
+// playing, and the players to mix. Kept alive by the device and by every player, so that a
+// player outliving the device (or the other way round) never touches freed memory.
+struct Mixer {
+    std::mutex mutex;
+    SDL_AudioSpec spec{};  // the device's format (signed 16-bit, as asked)
+    bool open = false;
+    std::vector<std::uint8_t> effect;
+    size_t effectPos = 0;
+    std::vector<SdlWaveOut*> players;
+    std::vector<std::uint8_t> scratch;
+};
+
+// A wave-out player mixed into the one device. Its buffers are queued in its own format and fed
+// through an SDL audio stream that converts them to the device's; a buffer is done (and its done
+// notice posted to the user-interface thread) once all its bytes went into the converter.
 class SdlWaveOut final : public WaveOut {
   public:
-    explicit SdlWaveOut(Application& app) : app_(app) {}
+    SdlWaveOut(Application& app, std::shared_ptr<Mixer> mixer)
+        : app_(app), mixer_(std::move(mixer)) {}
     ~SdlWaveOut() override {
+        std::lock_guard<std::mutex> lock(mixer_->mutex);
+        Detach();
         *alive_ = false;
-        if (device_) SDL_CloseAudioDevice(device_);
     }
 
     int Open(const WaveFormat& format, bool queryOnly, DoneCallback onDone) override {
@@ -45,27 +56,31 @@ class SdlWaveOut final : public WaveOut {
             return kWaveBadFormat;
         }
         if (queryOnly) return kWaveOk;
-        if (device_) return kWaveAllocated;
-        format_ = format;
+        std::lock_guard<std::mutex> lock(mixer_->mutex);
+        if (stream_) return kWaveAllocated;
+        if (!mixer_->open) return kWaveBadDevice;
+        const SDL_AudioSpec& out = mixer_->spec;
+        stream_ = SDL_NewAudioStream(format.bitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB,
+                                     static_cast<Uint8>(format.channels), format.samplesPerSec,
+                                     out.format, out.channels, out.freq);
+        if (!stream_) return kWaveBadFormat;
         onDone_ = std::move(onDone);
-        SDL_AudioSpec want = SpecFor(format, &SdlWaveOut::Callback, this), have{};
-        device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
-        if (!device_) return kWaveBadDevice;
-        SDL_PauseAudioDevice(device_, 0);
+        mixer_->players.push_back(this);
         return kWaveOk;
     }
 
     int Prepare(WaveBuffer* b) override {
-        if (!device_) return kWaveInvalidHandle;
+        std::lock_guard<std::mutex> lock(mixer_->mutex);
+        if (!stream_) return kWaveInvalidHandle;
         if (!b) return kWaveInvalidParam;
         b->prepared = true;
         return kWaveOk;
     }
 
     int Write(WaveBuffer* b) override {
-        if (!device_) return kWaveInvalidHandle;
+        std::lock_guard<std::mutex> lock(mixer_->mutex);
+        if (!stream_) return kWaveInvalidHandle;
         if (!b || !b->prepared) return kWaveUnprepared;
-        std::lock_guard<std::mutex> lock(mutex_);
         b->done = false;
         b->queued = true;
         queue_.push_back(b);
@@ -73,31 +88,29 @@ class SdlWaveOut final : public WaveOut {
     }
 
     int Unprepare(WaveBuffer* b) override {
-        if (!device_) return kWaveInvalidHandle;
+        std::lock_guard<std::mutex> lock(mixer_->mutex);
+        if (!stream_) return kWaveInvalidHandle;
         if (!b) return kWaveInvalidParam;
-        std::lock_guard<std::mutex> lock(mutex_);
         if (b->queued) return kWaveStillPlaying;
         b->prepared = false;
         return kWaveOk;
     }
 
     int Reset() override {
-        if (!device_) return kWaveInvalidHandle;
-        std::lock_guard<std::mutex> lock(mutex_);
+        std::lock_guard<std::mutex> lock(mixer_->mutex);
+        if (!stream_) return kWaveInvalidHandle;
         while (!queue_.empty())
             FinishFront();
         offset_ = 0;
+        SDL_AudioStreamClear(stream_);
         return kWaveOk;
     }
 
     int Close() override {
-        if (!device_) return kWaveInvalidHandle;
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            if (!queue_.empty()) return kWaveStillPlaying;
-        }
-        SDL_CloseAudioDevice(device_);
-        device_ = 0;
+        std::lock_guard<std::mutex> lock(mixer_->mutex);
+        if (!stream_) return kWaveInvalidHandle;
+        if (!queue_.empty()) return kWaveStillPlaying;
+        Detach();
         *alive_ = false;
         alive_ = std::make_shared<bool>(true);
         return kWaveOk;
@@ -107,48 +120,62 @@ class SdlWaveOut final : public WaveOut {
         return StandardWaveErrorText(result, text);
     }
 
-  private:
-    static void Callback(void* user, Uint8* stream, int len) {
-        static_cast<SdlWaveOut*>(user)->Fill(stream, len);
-    }
-
-    void Fill(Uint8* stream, int len) {
-        std::memset(stream, format_.bitsPerSample == 8 ? 0x80 : 0, static_cast<size_t>(len));
-        std::lock_guard<std::mutex> lock(mutex_);
-        int written = 0;
-        while (written < len && !queue_.empty()) {
+    // On the audio thread, with the mixer's lock held: adds `len` bytes of this player's sound,
+    // in the device's format, to `out`.
+    void MixInto(Uint8* out, int len, std::vector<std::uint8_t>& scratch) {
+        if (!stream_) return;
+        while (SDL_AudioStreamAvailable(stream_) < len && !queue_.empty()) {
             WaveBuffer* b = queue_.front();
-            const int left = static_cast<int>(b->length) - offset_;
-            const int n = std::min(left, len - written);
-            if (n > 0) std::memcpy(stream + written, b->data + offset_, static_cast<size_t>(n));
-            written += std::max(n, 0);
-            offset_ += std::max(n, 0);
-            if (offset_ >= static_cast<int>(b->length)) {
+            const std::uint32_t left = b->length > offset_ ? b->length - offset_ : 0;
+            const std::uint32_t n = std::min(left, kFeedBytes);
+            if (n > 0 && SDL_AudioStreamPut(stream_, b->data + offset_, static_cast<int>(n)) != 0)
+                break;
+            offset_ += n;
+            if (offset_ >= b->length) {
                 FinishFront();
                 offset_ = 0;
             }
         }
+        if (queue_.empty()) SDL_AudioStreamFlush(stream_);
+        scratch.resize(static_cast<size_t>(len));
+        const int got = SDL_AudioStreamGet(stream_, scratch.data(), len);
+        if (got > 0) {
+            SDL_MixAudioFormat(out, scratch.data(), mixer_->spec.format, static_cast<Uint32>(got),
+                               SDL_MIX_MAXVOLUME);
+        }
     }
 
+  private:
     // With the lock held: the oldest buffer is done; its notice goes to the UI thread.
     void FinishFront() { FinishOldestBuffer(app_, queue_, alive_, onDone_); }
 
+    // With the lock held: out of the mix, converter freed.
+    void Detach() {
+        auto& players = mixer_->players;
+        players.erase(std::remove(players.begin(), players.end(), this), players.end());
+        if (stream_) SDL_FreeAudioStream(stream_);
+        stream_ = nullptr;
+    }
+
     Application& app_;
-    WaveFormat format_;
+    std::shared_ptr<Mixer> mixer_;
     DoneCallback onDone_;
-    SDL_AudioDeviceID device_ = 0;
-    std::mutex mutex_;
+    SDL_AudioStream* stream_ = nullptr;
     std::deque<WaveBuffer*> queue_;
-    int offset_ = 0;
+    std::uint32_t offset_ = 0;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
-// The effects channel: one wave file at a time, a new one cuts the one playing.
+// The one device: an effect at a time (a new one cuts the one playing) mixed with the players.
 class SdlAudio final : public AudioDevice {
   public:
     explicit SdlAudio(Application& app) : app_(app) {}
     ~SdlAudio() override {
-        if (device_) SDL_CloseAudioDevice(device_);
+        if (device_) SDL_CloseAudioDevice(device_);  // waits for the callback to finish
+        {
+            std::lock_guard<std::mutex> lock(mixer_->mutex);
+            mixer_->open = false;
+        }
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
 
@@ -157,12 +184,20 @@ class SdlAudio final : public AudioDevice {
             error = SDL_GetError();
             return false;
         }
-        SDL_AudioSpec want = SpecFor(WaveFormat{2, kEffectRate, 16}, &SdlAudio::Callback, this);
-        device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &spec_, 0);
+        SDL_AudioSpec want{};
+        want.freq = kDeviceRate;
+        want.format = AUDIO_S16SYS;
+        want.channels = 2;
+        want.samples = 2048;
+        want.callback = &SdlAudio::Callback;
+        want.userdata = mixer_.get();
+        // No changes allowed: SDL converts to whatever the hardware takes.
+        device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &mixer_->spec, 0);
         if (!device_) {
             error = SDL_GetError();
             return false;
         }
+        mixer_->open = true;
         SDL_PauseAudioDevice(device_, 0);
         return true;
     }
@@ -178,10 +213,11 @@ class SdlAudio final : public AudioDevice {
         Uint8* buf = nullptr;
         Uint32 len = 0;
         if (!rw || !SDL_LoadWAV_RW(rw, 1, &fileSpec, &buf, &len)) return;
+        const SDL_AudioSpec& out = mixer_->spec;
         SDL_AudioCVT cvt;
         std::vector<std::uint8_t> pcm;
-        if (SDL_BuildAudioCVT(&cvt, fileSpec.format, fileSpec.channels, fileSpec.freq, spec_.format,
-                              spec_.channels, spec_.freq) >= 0) {
+        if (SDL_BuildAudioCVT(&cvt, fileSpec.format, fileSpec.channels, fileSpec.freq, out.format,
+                              out.channels, out.freq) >= 0) {
             pcm.resize(static_cast<size_t>(len) * static_cast<size_t>(std::max(1, cvt.len_mult)));
             std::memcpy(pcm.data(), buf, len);
             cvt.buf = pcm.data();
@@ -195,31 +231,34 @@ class SdlAudio final : public AudioDevice {
             }
         }
         SDL_FreeWAV(buf);
-        SDL_LockAudioDevice(device_);
-        effect_ = std::move(pcm);
-        effectPos_ = 0;
-        SDL_UnlockAudioDevice(device_);
+        std::lock_guard<std::mutex> lock(mixer_->mutex);
+        mixer_->effect = std::move(pcm);
+        mixer_->effectPos = 0;
     }
 
-    std::unique_ptr<WaveOut> CreateWaveOut() override { return std::make_unique<SdlWaveOut>(app_); }
+    std::unique_ptr<WaveOut> CreateWaveOut() override {
+        return std::make_unique<SdlWaveOut>(app_, mixer_);
+    }
 
   private:
     static void Callback(void* user, Uint8* stream, int len) {
-        auto* self = static_cast<SdlAudio*>(user);
-        std::memset(stream, 0, static_cast<size_t>(len));
-        const size_t left = self->effect_.size() - self->effectPos_;
+        auto* mixer = static_cast<Mixer*>(user);
+        std::memset(stream, mixer->spec.silence, static_cast<size_t>(len));
+        std::lock_guard<std::mutex> lock(mixer->mutex);
+        const size_t left = mixer->effect.size() - mixer->effectPos;
         const size_t n = std::min(left, static_cast<size_t>(len));
         if (n > 0) {
-            std::memcpy(stream, self->effect_.data() + self->effectPos_, n);
-            self->effectPos_ += n;
+            SDL_MixAudioFormat(stream, mixer->effect.data() + mixer->effectPos, mixer->spec.format,
+                               static_cast<Uint32>(n), SDL_MIX_MAXVOLUME);
+            mixer->effectPos += n;
         }
+        for (SdlWaveOut* player : mixer->players)
+            player->MixInto(stream, len, mixer->scratch);
     }
 
     Application& app_;
+    std::shared_ptr<Mixer> mixer_ = std::make_shared<Mixer>();
     SDL_AudioDeviceID device_ = 0;
-    SDL_AudioSpec spec_{};
-    std::vector<std::uint8_t> effect_;
-    size_t effectPos_ = 0;
 };
 
 }  // namespace

@@ -9,7 +9,7 @@ PACKAGES=(
   build-essential cmake pkg-config
   libsdl2-dev libsdl2-ttf-dev libjpeg62-turbo-dev libpng-dev
   libvorbis-dev libogg-dev libfontconfig-dev fonts-dejavu-core
-  nlohmann-json3-dev libgtest-dev googletest libbenchmark-dev
+  nlohmann-json3-dev libgtest-dev googletest libbenchmark-dev clang-format
 )
 
 install_missing_packages() {
@@ -36,4 +36,19 @@ configure_and_build() {
     cmake -S . -B "$dir" "$@" >/dev/null
   fi
   cmake --build "$dir" -j"$(nproc)"
+}
+
+# Every C++ file of the tree must be formatted with the repository's .clang-format. Prints the
+# files that are not and the command that formats them; returns 1 then.
+check_format() {
+  local files bad=()
+  mapfile -t files < <(find src tests tools bench fuzz -name '*.cpp' -o -name '*.h' | sort)
+  for f in "${files[@]}"; do
+    clang-format --dry-run --Werror "$f" >/dev/null 2>&1 || bad+=("$f")
+  done
+  [ ${#bad[@]} -eq 0 ] && return 0
+  echo "These files are not formatted with the repository's .clang-format:"
+  printf '  %s\n' "${bad[@]}"
+  echo "Format them with: clang-format -i ${bad[*]}"
+  return 1
 }

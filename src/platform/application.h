@@ -96,6 +96,8 @@ class Application {
     Form* InputForm() const;
     // The control that takes the keyboard (the edit box clicked last), or nullptr.
     Control* Focus() const { return focus_; }
+    // Every form of the program, in the order they were made.
+    const std::vector<Form*>& Forms() const { return forms_; }
     // The form shown most recently (for the console's expect-shown).
     Form* LastShown() const { return lastShown_; }
     // The whole canvas, or one area of it, needs drawing again.

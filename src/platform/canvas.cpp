@@ -235,6 +235,17 @@ int Canvas::DrawText(const std::string& text, const Rect& r, int size, bool bold
     return total;
 }
 
+bool Canvas::TextFits(const std::string& text, const Rect& r, int size, bool bold, bool wrap) {
+    TTF_Font* font = fonts_.Get(size, bold);
+    if (!font || text.empty()) return true;
+    const std::vector<std::string> lines =
+        wrap ? WrapLines(text, r.w, size, bold) : std::vector<std::string>{text};
+    for (const auto& line : lines) {
+        if (TextWidth(line, size, bold) > r.w) return false;
+    }
+    return TTF_FontLineSkip(font) * static_cast<int>(lines.size()) <= r.h;
+}
+
 ImagePtr Canvas::Snapshot() const {
     SDL_Surface* copy = SDL_ConvertSurfaceFormat(surface_, SDL_PIXELFORMAT_ARGB8888, 0);
     if (!copy) return nullptr;

@@ -54,6 +54,9 @@ class Canvas {
     int DrawText(const std::string& text, const Rect& r, int size, bool bold, Color color,
                  Align align, bool wrap, bool vcenter);
     int TextWidth(const std::string& text, int size, bool bold);
+    // Whether DrawText would show all of the text inside r: every line within its width and all
+    // lines within its height.
+    bool TextFits(const std::string& text, const Rect& r, int size, bool bold, bool wrap);
 
     Fonts& GetFonts() { return fonts_; }
     // The canvas as an image (for screenshots).

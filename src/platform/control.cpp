@@ -251,6 +251,11 @@ void Label::SetBackground(Color color) {
     Invalidate();
 }
 
+bool Label::CaptionFits(Canvas& canvas) const {
+    return canvas.TextFits(DisplayCaption(caption_), Rect{0, 0, Width(), Height()}, fontSize_,
+                           bold_, wordWrap_);
+}
+
 void Label::Paint(Canvas& canvas, const Rect& screen) {
     canvas.Fill(screen, background_);
     Color c = Enabled() ? color_ : colors::kGrey;
@@ -290,6 +295,22 @@ void SpeedButton::SetDown(bool down) {
     Invalidate();
 }
 
+// The area of a button's caption: inside the frames, right of a glyph.
+Rect ButtonCaptionArea(const Rect& screen, const Image* glyph) {
+    Rect area{screen.x + 3, screen.y + 3, screen.w - 6, screen.h - 6};
+    if (glyph) {
+        const int side = std::min(area.h, glyph->Width());
+        area.x += side + 4;
+        area.w -= side + 4;
+    }
+    return area;
+}
+
+bool SpeedButton::CaptionFits(Canvas& canvas) const {
+    const Rect area = ButtonCaptionArea(Rect{0, 0, Width(), Height()}, glyph_.get());
+    return canvas.TextFits(DisplayCaption(caption_), area, fontSize_, true, true);
+}
+
 void SpeedButton::Paint(Canvas& canvas, const Rect& screen) {
     const bool sunk = pressed_ || down_;
     Color face = Enabled() ? colors::kPanelLight : Color{56, 52, 48, 255};
@@ -299,18 +320,18 @@ void SpeedButton::Paint(Canvas& canvas, const Rect& screen) {
     Rect inner{screen.x + 1, screen.y + 1, screen.w - 2, screen.h - 2};
     canvas.Frame(inner, sunk ? Color{30, 24, 18, 255} : Color{110, 92, 66, 255}, 1);
     const int shift = sunk ? 1 : 0;
-    Rect area{screen.x + 3 + shift, screen.y + 3 + shift, screen.w - 6, screen.h - 6};
+    const Rect shifted{screen.x + shift, screen.y + shift, screen.w, screen.h};
     if (glyph_) {
+        const Rect whole = ButtonCaptionArea(shifted, nullptr);
         if (caption_.empty()) {
-            canvas.DrawImage(*glyph_, area, true, false, !Enabled());
+            canvas.DrawImage(*glyph_, whole, true, false, !Enabled());
             return;
         }
-        int side = std::min(area.h, glyph_->Width());
-        Rect g{area.x, area.y + (area.h - side) / 2, side, side};
+        const int side = std::min(whole.h, glyph_->Width());
+        Rect g{whole.x, whole.y + (whole.h - side) / 2, side, side};
         canvas.DrawImage(*glyph_, g, true, false, !Enabled());
-        area.x += side + 4;
-        area.w -= side + 4;
     }
+    const Rect area = ButtonCaptionArea(shifted, glyph_.get());
     Color text = Enabled() ? colors::kParchment : Color{140, 134, 124, 255};
     canvas.DrawText(DisplayCaption(caption_), area, fontSize_, true, text, Align::Center, true,
                     true);
@@ -481,6 +502,12 @@ void RadioButton::SetChecked(bool checked) {
 void RadioButton::Click() {
     SetChecked(true);
     Control::Click();
+}
+
+bool RadioButton::CaptionFits(Canvas& canvas) const {
+    const int box = std::min(16, Height());
+    return canvas.TextFits(DisplayCaption(caption_), Rect{0, 0, Width() - box - 6, Height()}, 14,
+                           false, false);
 }
 
 void RadioButton::Paint(Canvas& canvas, const Rect& screen) {

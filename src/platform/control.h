@@ -98,6 +98,11 @@ class Control {
 
     // The text a player reads on the control (the console finds buttons by it).
     virtual std::string Caption() const { return {}; }
+    // Whether the caption shows whole in the control's font and size (layout checks).
+    virtual bool CaptionFits(Canvas& canvas) const {
+        (void)canvas;
+        return true;
+    }
 
     // Redraw is needed.
     void Invalidate();
@@ -190,6 +195,7 @@ class Label : public Control {
     // Paints its background (else transparent).
     void SetBackground(Color color);
 
+    bool CaptionFits(Canvas& canvas) const override;
     void Paint(Canvas& canvas, const Rect& screen) override;
 
   private:
@@ -214,6 +220,7 @@ class SpeedButton : public Control {
     void SetFontSize(int size);
     void SetDown(bool down);  // drawn pressed (for toggles)
 
+    bool CaptionFits(Canvas& canvas) const override;
     void Paint(Canvas& canvas, const Rect& screen) override;
     void MouseDown(MouseButton button, int x, int y) override;
     void MouseUp(MouseButton button, int x, int y) override;
@@ -279,6 +286,7 @@ class RadioButton : public Control {
     void SetChecked(bool checked);
     bool Checked() const { return checked_; }
     void Click() override;
+    bool CaptionFits(Canvas& canvas) const override;
     void Paint(Canvas& canvas, const Rect& screen) override;
 
   private:

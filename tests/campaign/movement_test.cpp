@@ -58,6 +58,29 @@ TEST_F(MovementTest, RangeFromTheCastleAllowsExactlyMoveRangeSteps) {
     EXPECT_EQ(g.army[1][Army::x], 7);
 }
 
+TEST_F(MovementTest, OnlyTheFourNeighboursAreOneStepAwayEvenDeepInsideTheRange) {
+    auto& g = state::G();
+    g.lord[1][Lord::moveRange] = 99;  // every field is in the castle's range
+    PlaceArmy(1, 5, 5);
+    const char* kOutOfRange =
+        "This field is out of your castle range. Build a keep for more range!";
+    // Diagonal neighbours, the field itself two away in a line, and a knight's jump: refused
+    // without spending a move.
+    const int refused[][2] = {{6, 6}, {4, 4}, {6, 4}, {4, 6}, {7, 5}, {5, 3}, {6, 7}};
+    for (const auto& t : refused) {
+        logic::MoveArmy(t[0], t[1]);
+        EXPECT_EQ(g.army[1][Army::x], 5) << t[0] << "," << t[1];
+        EXPECT_EQ(g.army[1][Army::y], 5) << t[0] << "," << t[1];
+        EXPECT_EQ(g.army[1][Army::movesLeft], 4) << t[0] << "," << t[1];
+        EXPECT_EQ(dialogs.Last().text, kOutOfRange);
+    }
+    EXPECT_EQ(dialogs.Shown().size(), std::size(refused));
+    // A neighbour in a straight line is one step.
+    logic::MoveArmy(5, 6);
+    EXPECT_EQ(g.army[1][Army::y], 6);
+    EXPECT_EQ(g.army[1][Army::movesLeft], 0);
+}
+
 TEST_F(MovementTest, AStepOnLandTakesItAndEndsTheHumanTurn) {
     auto& g = state::G();
     g.field[2][1][Field::owner] = 3;  // enemy land away from lord 3's army and castle

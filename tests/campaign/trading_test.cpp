@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
+
 #include "campaign/campaign_fixture.h"
 #include "campaign/trading.h"
 #include "state/game_state.h"
@@ -77,6 +80,28 @@ TEST_F(TradingTest, BuyingNeedsStockAndMoreGoldThanThePrice) {
     EXPECT_EQ(logic::BuyCaption(o, 3), "Buy gems (5 left)");
     EXPECT_EQ(logic::SellCaption(2), "Sell stones");
     EXPECT_EQ(logic::SellCaption(3), "Sell gems");
+}
+
+TEST_F(TradingTest, ThePaymentForSoldGoodsStopsAtTheLargestAmountOfGold) {
+    auto& g = state::G();
+    constexpr int kMax = std::numeric_limits<std::int32_t>::max();
+    logic::TradeOffer o = Offer(100, 150, 90, 400);
+    g.lord[1][Lord::wood] = 3;
+    // Exactly reaching the largest amount is paid in full; one more stops there.
+    g.lord[1][Lord::gold] = kMax - 100;
+    EXPECT_TRUE(logic::SellGoods(o, 0));
+    EXPECT_EQ(g.lord[1][Lord::gold], kMax);
+    g.lord[1][Lord::gold] = kMax - 99;
+    EXPECT_TRUE(logic::SellGoods(o, 0));
+    EXPECT_EQ(g.lord[1][Lord::gold], kMax);
+    g.lord[1][Lord::gold] = kMax - 101;
+    EXPECT_TRUE(logic::SellGoods(o, 0));
+    EXPECT_EQ(g.lord[1][Lord::gold], kMax - 1);
+    // A computer lord's sale of a whole surplus at once stops there too.
+    g.lord[2][Lord::gold] = kMax - 10;
+    g.lord[2][Lord::gems] = 1000;
+    logic::ComputerTrade(2, Offer(100, 150, 90, 599));
+    EXPECT_EQ(g.lord[2][Lord::gold], kMax);
 }
 
 TEST_F(TradingTest, AComputerLordHiringTroopsSellsOnlyAtGoodPrices) {

@@ -2,13 +2,15 @@
 
 namespace testsupport {
 
-HeadlessApp::HeadlessApp(bool withGameData) {
+HeadlessApp::HeadlessApp(bool withGameData, int desktopWidth, int desktopHeight) {
     platform::UseFiles(platform::Files(
         withGameData ? std::filesystem::path(MARCHHOLT_TEST_DATA_DIR) : data_.Path(),
         user_.Path()));
     platform::AppOptions options;
     options.headless = true;
     options.clock = &clock_;
+    options.desktopWidth = desktopWidth;
+    options.desktopHeight = desktopHeight;
     app_ = std::make_unique<platform::Application>(options);
     std::string error;
     app_->Init(error);

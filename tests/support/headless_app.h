@@ -19,7 +19,9 @@ class HeadlessApp {
   public:
     // withGameData: read pictures and sounds from the generated data folder (screen tests);
     // otherwise the data folder is an empty temporary one the test fills itself.
-    explicit HeadlessApp(bool withGameData = false);
+    // desktopWidth/Height: the pretend desktop, which sets the canvas size.
+    explicit HeadlessApp(bool withGameData = false, int desktopWidth = 1440,
+                         int desktopHeight = 900);
     ~HeadlessApp();
 
     platform::Application& App() { return *app_; }

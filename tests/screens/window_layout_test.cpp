@@ -1,0 +1,98 @@
+// Every window of the game, opened headless on both canvas sizes: no control outside its window,
+// no two buttons on top of each other, every caption whole in its control's font, and every
+// window named in this test (a new window must be added to the list below).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/canvas.h"
+#include "platform/form.h"
+#include "screens/game_screens.h"
+#include "state/game_state.h"
+#include "support/headless_app.h"
+
+namespace {
+
+// Every window the program makes, by class name.
+const std::set<std::string> kWindows = {
+    "TForm1",       "TForm2",     "TFCampaign1",  "TFOptions",     "TFCheats",   "TFCredits",
+    "TFSelectMap",  "TFShowMap",  "TFPreviewMap", "TFDifficulty",  "TFSaveLoad", "TFBuildings",
+    "TFHireTroops", "TFTrading",  "TFMessage1",   "TFMessage2",    "TFMessage3", "TFMessage4",
+    "TFMessage5",   "TFMessage6", "TFMessage7",   "TFHelpMessage", "TFGameOver",
+};
+
+bool Overlap(const platform::Rect& a, const platform::Rect& b) {
+    return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+}
+
+std::string Where(const platform::Control& c) {
+    std::string path = c.Name();
+    for (const platform::Control* p = c.Parent(); p; p = p->Parent())
+        path = p->Name() + "." + path;
+    return path;
+}
+
+// Checks one control and, recursively, its children.
+void CheckControl(const platform::Control& parent, platform::Canvas& canvas,
+                  std::vector<std::string>& faults) {
+    std::vector<const platform::Control*> buttons;
+    for (const auto& child : parent.Children()) {
+        const platform::Control& c = *child;
+        const platform::Rect& r = c.Bounds();
+        if (r.x < 0 || r.y < 0 || r.x + r.w > parent.Width() || r.y + r.h > parent.Height()) {
+            faults.push_back(Where(c) + " lies outside its parent");
+        }
+        if (!c.CaptionFits(canvas)) {
+            faults.push_back(Where(c) + " caption does not fit: \"" + c.Caption() + "\"");
+        }
+        if (c.Visible() && std::string(c.Kind()) == "SpeedButton") buttons.push_back(&c);
+        CheckControl(c, canvas, faults);
+    }
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        for (size_t j = i + 1; j < buttons.size(); ++j) {
+            if (Overlap(buttons[i]->Bounds(), buttons[j]->Bounds())) {
+                faults.push_back(Where(*buttons[i]) + " overlaps " + Where(*buttons[j]));
+            }
+        }
+    }
+}
+
+void CheckEveryWindow(int width, int height) {
+    testsupport::HeadlessApp h(true, width, height);
+    state::G() = state::GameState{};
+    screens::GameScreens screens(h.App(), screens::StartOptions{true, 7});
+    platform::Canvas& canvas = h.App().GetCanvas();
+    std::set<std::string> seen;
+    std::vector<std::string> faults;
+    for (platform::Form* form : h.App().Forms()) {
+        const std::string name = form->ClassName();
+        seen.insert(name);
+        if (!kWindows.count(name)) faults.push_back(name + " has no entry in this test");
+        if (form->Width() > canvas.Width() || form->Height() > canvas.Height()) {
+            faults.push_back(name + " is larger than the screen");
+        }
+        CheckControl(*form, canvas, faults);
+    }
+    for (const std::string& name : kWindows) {
+        if (!seen.count(name)) faults.push_back(name + " was not made");
+    }
+    std::string all;
+    for (const auto& f : faults)
+        all += "\n  " + f;
+    EXPECT_TRUE(faults.empty()) << width << "x" << height << ":" << all;
+}
+
+TEST(WindowLayout, EveryWindowFitsAt1440x900And1024x768) {
+    if (!std::filesystem::exists(std::filesystem::path(MARCHHOLT_TEST_DATA_DIR) /
+                                 "background_1440.jpg")) {
+        GTEST_SKIP() << "the generated game data is not there";
+    }
+    CheckEveryWindow(1440, 900);
+    CheckEveryWindow(1024, 768);
+}
+
+}  // namespace

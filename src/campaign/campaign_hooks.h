@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "battle/battle_view.h"
 #include "sound/effects.h"
 
 namespace logic {
@@ -137,6 +138,13 @@ class OtherRules {
     // (called only while the tutorial runs). Staged with the tutorial.
     virtual void TutorialResourceFound(int kind) { (void)kind; }
     virtual void TutorialUnitHired(int kind) { (void)kind; }
+    // After a won battle at a theme site (MapSite kind below 0). Not built yet: the theme events
+    // fill it; until then nothing happens.
+    virtual void ThemeBattleWon(int site) { (void)site; }
+    // The demons' gift after a pillage in theme 11. Not built yet: nothing happens.
+    virtual void DemonGift() {}
+    // The city screen of a city the human has just won. Not built yet: nothing opens.
+    virtual void OpenCity(int site) { (void)site; }
     // Writes the autosave slot; false and the error text on failure.
     virtual bool WriteAutosave(std::string& error) {
         (void)error;
@@ -153,6 +161,7 @@ class CampaignHooks {
     Sounds& Sound() { return sounds_ ? *sounds_ : defaultSounds_; }
     Battles& Battle() { return battles_ ? *battles_ : defaultBattles_; }
     OtherRules& Rules() { return rules_ ? *rules_ : defaultRules_; }
+    BattleView& BattlePanel() { return battleView_ ? *battleView_ : defaultBattleView_; }
 
     void SetView(MapView* view) { view_ = view; }
     void SetTimers(TurnTimers* timers) { timers_ = timers; }
@@ -160,6 +169,7 @@ class CampaignHooks {
     void SetSounds(Sounds* sounds) { sounds_ = sounds; }
     void SetBattles(Battles* battles) { battles_ = battles; }
     void SetRules(OtherRules* rules) { rules_ = rules; }
+    void SetBattleView(BattleView* view) { battleView_ = view; }
     // Everything back to the defaults (tests call this in their tear-down).
     void Clear() { *this = CampaignHooks{}; }
 
@@ -170,12 +180,14 @@ class CampaignHooks {
     Sounds* sounds_ = nullptr;
     Battles* battles_ = nullptr;
     OtherRules* rules_ = nullptr;
+    BattleView* battleView_ = nullptr;
     MapView defaultView_;
     TurnTimers defaultTimers_;
     CampaignScreens defaultScreens_;
     Sounds defaultSounds_;
     Battles defaultBattles_;
     OtherRules defaultRules_;
+    BattleView defaultBattleView_;
 };
 
 CampaignHooks& Hooks();

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "battle/battle_view.h"
 #include "sound/effects.h"
 
 namespace logic {
@@ -133,6 +134,12 @@ class SiteRules {
     virtual void VisitSite() {}
     // One theme find of a dungeon for the lord. Not built yet: nothing is found.
     virtual void ThemeFind(int lord) { (void)lord; }
+    // After a won battle at a theme site (MapSite kind below 0). Not built yet: nothing happens.
+    virtual void ThemeBattleWon(int site) { (void)site; }
+    // The demons' gift after a pillage in theme 11. Not built yet: nothing happens.
+    virtual void DemonGift() {}
+    // The city screen of a city the human has just won. Not built yet: nothing opens.
+    virtual void OpenCity(int site) { (void)site; }
 };
 
 // The human hero's rise in level.
@@ -167,6 +174,7 @@ class CampaignHooks {
     SiteRules& Sites() { return sites_ ? *sites_ : defaultSites_; }
     HeroRules& Hero() { return hero_ ? *hero_ : defaultHero_; }
     TutorialSteps& Tutorial() { return tutorial_ ? *tutorial_ : defaultTutorial_; }
+    BattleView& BattlePanel() { return battleView_ ? *battleView_ : defaultBattleView_; }
 
     void SetView(MapView* view) { view_ = view; }
     void SetTimers(TurnTimers* timers) { timers_ = timers; }
@@ -177,6 +185,7 @@ class CampaignHooks {
     void SetSites(SiteRules* sites) { sites_ = sites; }
     void SetHero(HeroRules* hero) { hero_ = hero; }
     void SetTutorial(TutorialSteps* tutorial) { tutorial_ = tutorial; }
+    void SetBattleView(BattleView* view) { battleView_ = view; }
     // Everything back to the defaults (tests call this in their tear-down).
     void Clear() { *this = CampaignHooks{}; }
 
@@ -190,6 +199,7 @@ class CampaignHooks {
     SiteRules* sites_ = nullptr;
     HeroRules* hero_ = nullptr;
     TutorialSteps* tutorial_ = nullptr;
+    BattleView* battleView_ = nullptr;
     MapView defaultView_;
     TurnTimers defaultTimers_;
     CampaignScreens defaultScreens_;
@@ -199,6 +209,7 @@ class CampaignHooks {
     SiteRules defaultSites_;
     HeroRules defaultHero_;
     TutorialSteps defaultTutorial_;
+    BattleView defaultBattleView_;
 };
 
 CampaignHooks& Hooks();

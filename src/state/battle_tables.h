@@ -4,6 +4,7 @@
 #pragma once
 
 #include "state/slot_name.h"
+#include "state/tables.h"
 
 namespace state {
 
@@ -72,5 +73,19 @@ inline constexpr SlotName kSlotNames[] = {
     {"duelUsed", duelUsed},
 };
 }  // namespace BattleSide
+
+// The counts and switches of a running battle's timers. The screens own the timers themselves
+// (the 400 ms battle clock, the 400 ms command cool-down); the rules keep what the ticks count.
+struct BattleClock {
+    Int clockTicks = 0;  // ticks since the last enemy round; a round every 10
+    Int delayTicks = 0;  // ticks of the command cool-down under way
+    bool clockOn = false;
+    bool delayOn = false;      // the cool-down timer runs
+    bool delayActive = false;  // a cool-down is under way, running or paused
+    Int pauseDepth = 0;        // dialogs of the rules open during the battle
+    bool clockBeforePause = false;
+    bool delayBeforePause = false;
+    bool panelShown = false;
+};
 
 }  // namespace state

@@ -105,6 +105,8 @@ struct GameState {
     bool dungeonMayClose = false;
     bool musicStopping = false;
     bool battleOver = false;
+    BattleClock battleClock;
+    Int selectedFormation = 0;  // the command set open on the modify screen, 0 none
 };
 
 // The program's game state, created on first use and alive for the whole run.

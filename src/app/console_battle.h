@@ -1,0 +1,10 @@
+// The battle operations of the console.
+#pragma once
+
+namespace app {
+
+class ScriptRegistry;
+
+void RegisterBattle(ScriptRegistry& registry);
+
+}  // namespace app

@@ -1,0 +1,166 @@
+// The end of a battle and its aftermath.
+#include "battle/battle_end.h"
+
+#include "battle/battle_clock.h"
+#include "battle/conquered_city.h"
+#include "battle/lord_duel.h"
+#include "campaign/campaign_hooks.h"
+#include "campaign/dialogs.h"
+#include "campaign/lords.h"
+
+namespace logic {
+
+namespace Army = state::Army;
+namespace BattleSide = state::BattleSide;
+namespace Lord = state::Lord;
+
+namespace {
+
+constexpr int kTutorialReinforcements = 6;
+
+// The battle is decided: every timer stops and the end message is shown.
+void EndWith(const char* title, const char* text) {
+    state::G().battleOver = true;
+    StopBattleTimers();
+    Hooks().Sound().PlayReward(1);
+    UI().ShowNotice("battlepic.jpg", title, text, "Continue");
+    AfterBattle();
+}
+
+void MarkField(int x, int y, int owner) {
+    if (auto* f = FieldAt(x, y)) (*f)[state::Field::owner] = owner;
+}
+
+// The lord of a side when it is a lord's side, else 0.
+int LordOf(const BattleRecord& side) {
+    const int lord = side[BattleSide::lord];
+    return ValidLord(lord) ? lord : 0;
+}
+
+// The enemy kept its troops: it takes the field of a beaten player, storms the player's castle
+// when it stands on it, and the player's army goes home.
+void EnemyHeldTheField(int p, int o, bool ownEmpty) {
+    if (o != 0) {
+        const auto& ea = ArmyRecord(o);
+        if (ownEmpty && !(p != 0 && CastleAt(p, ea[Army::x], ea[Army::y])))
+            MarkField(ea[Army::x], ea[Army::y], o);
+        if (p != 0 && CastleAt(p, ea[Army::x], ea[Army::y])) StormOwnCastle(p, o);
+    }
+    if (InGame(p)) SendArmyHome(p);
+}
+
+// The player beat the enemy: a city or theme site won, the field taken, an enemy castle stormed.
+void PlayerWon(int p, int o) {
+    state::GameState& g = state::G();
+    if (o == 0) {
+        const int site = g.battleFoeSide[BattleSide::site];
+        if (state::InRange(site, 1, 10)) {
+            const int kind = g.mapSite[site][state::MapSite::kind];
+            if (kind == 1) {
+                ConqueredCity(site, p);
+            } else if (kind < 0) {
+                Hooks().Sites().ThemeBattleWon(site);
+            }
+        }
+    }
+    if (p == 0) return;
+    const auto& pa = ArmyRecord(p);
+    const bool onEnemyCastle = o != 0 && CastleAt(o, pa[Army::x], pa[Army::y]);
+    if (!onEnemyCastle) MarkField(pa[Army::x], pa[Army::y], p);
+    if (onEnemyCastle) StormEnemyCastle(p, o);
+    if (InGame(o)) SendArmyHome(o);
+}
+
+}  // namespace
+
+void CheckBattleEnd() {
+    state::GameState& g = state::G();
+    if (g.battleOver) return;
+    if (g.tutorialOn && SideEmpty(g.battleOwnSide)) {
+        BattleDialogPause pause;
+        g.battleOwnSide[BattleSide::soldiers] += kTutorialReinforcements;
+        UI().ShowShortNotice(
+            "In this tutorial battle you may not lose. We have send you some reinforcements. "
+            "The game is paused, click on the pause button to continue.",
+            "Continue");
+    }
+    const bool ownEmpty = SideEmpty(g.battleOwnSide);
+    const bool foeEmpty = SideEmpty(g.battleFoeSide);
+    if (ownEmpty && foeEmpty) {
+        EndWith("Draw!",
+                "Both armies have been crushed and scattered. You and your enemy have lost this "
+                "battle.");
+    } else if (ownEmpty) {
+        EndWith("Lost!",
+                "Your positions are overrun, your army is scattered and you need to flee to your "
+                "home castle to escape being captured.");
+    } else if (foeEmpty) {
+        EndWith("Victory!",
+                "Your army is victorious! The enemy troops have been crushed! This battle is "
+                "yours!");
+    }
+}
+
+void RaiseSoulstoneDead(BattleRecord& side) {
+    const int lord = LordOf(side);
+    if (lord == 0 || !InGame(lord) || LordRecord(lord)[Lord::soulstone] <= 0) return;
+    LordRecord(lord)[Lord::soulstone] = 0;
+    for (int i = 0; i < kTroopSlots; ++i) {
+        int fallen = ArmyRecord(lord)[kArmyTroop[i]] - side[kSideTroop[i]];
+        if (fallen < 0) fallen = 0;
+        int risen = fallen / 4;
+        if (risen == 0 && fallen >= 1) risen = 1;
+        side[kSideTroop[i]] += risen;
+    }
+    if (IsHuman(lord)) {
+        UI().ShowNotice("m1_book.jpg", "Soulstone",
+                        "Do you remember your sacrifice at the soulstone? As you see how some of "
+                        "your fallen men rise to serve you as undeads you sure do.",
+                        "Continue");
+    }
+}
+
+void AfterBattle() {
+    state::GameState& g = state::G();
+    // 1. The panel goes.
+    g.battleOver = true;
+    StopBattleTimers();
+    g.battleClock.panelShown = false;
+    Hooks().BattlePanel().HidePanel();
+    if (g.tutorialOn) Hooks().BattlePanel().TutorialBattleOver();
+
+    // 2. The soulstone, enemy side first.
+    RaiseSoulstoneDead(g.battleFoeSide);
+    RaiseSoulstoneDead(g.battleOwnSide);
+
+    // 3. The counts back into the armies.
+    WriteSideToArmy(g.battleOwnSide);
+    WriteSideToArmy(g.battleFoeSide);
+    Hooks().View().DrawStatusBar();
+
+    const int p = LordOf(g.battleOwnSide);
+    const int o = LordOf(g.battleFoeSide);
+    const bool ownEmpty = SideEmpty(g.battleOwnSide);
+    const bool foeEmpty = SideEmpty(g.battleFoeSide);
+    if (ownEmpty && foeEmpty) {
+        // 4. A draw: both lords go home.
+        SendArmyHome(p);
+        SendArmyHome(o);
+    } else if (!foeEmpty) {
+        // 5. Lost, or a side retreated.
+        EnemyHeldTheField(p, o, ownEmpty);
+    } else {
+        // 6. Won.
+        PlayerWon(p, o);
+    }
+
+    // 7. The map and the turn. The battle flag is cleared before the turn may pass, so that a
+    // battle started by the next lords is not cleared with it.
+    g.battleStarted = false;
+    if (g.gameOver) return;
+    Hooks().View().DrawMap(true, false);
+    const int c = CurrentLordChecked();
+    if (c != 0 && IsHuman(c) && ArmyRecord(c)[Army::movesLeft] < 1) Hooks().Timers().EnableTimer3();
+}
+
+}  // namespace logic

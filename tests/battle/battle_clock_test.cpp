@@ -1,0 +1,186 @@
+// The start of a battle, the clock, the cool-down, the pause around dialogs and the orders.
+#include <gtest/gtest.h>
+
+#include "battle/battle_clock.h"
+#include "battle/battle_engine.h"
+#include "battle/battle_fixture.h"
+#include "battle/strike.h"
+#include "campaign/movement.h"
+#include "campaign/strategic_buttons.h"
+
+namespace battletest {
+namespace {
+
+namespace BS = state::BattleSide;
+
+TEST_F(BattleTest, AStepOntoAnEnemyArmyStartsAPausedBattle) {
+    Troops(1, 10, 2, 3);
+    Troops(2, 8, 1, 2, 1);
+    state::G().lord[1][state::Lord::evilTalisman] = 1;
+    StartFieldBattle();
+    ASSERT_GE(dialogs.Shown().size(), 2u);
+    EXPECT_EQ(dialogs.Shown()[0].title, "A battle!");
+    EXPECT_EQ(dialogs.Shown()[0].text, "Your army is under attack!");
+    EXPECT_TRUE(dialogs.ShownText(
+        "The evil talisman you got from the witch gives you a +25% battle bonus."));
+    EXPECT_EQ(state::G().lord[1][state::Lord::evilTalisman], 0);
+    EXPECT_TRUE(state::G().battleStarted);
+    EXPECT_EQ(Own()[BS::heroBonus], 30);
+    EXPECT_EQ(Foe()[BS::heroBonus], 5);
+    EXPECT_EQ(Own()[BS::startStrength], 10 * 10 + 2 * 8 + 3 * 4);
+    EXPECT_EQ(Foe()[BS::startStrength], 8 * 10 + 8 + 2 * 4 + 6);
+    EXPECT_EQ(panel.vessel[0], "Health9.jpg");
+    EXPECT_EQ(panel.coat[0], "factionlogo_blue.jpg");
+    EXPECT_EQ(panel.coat[1], "factionlogo_green.jpg");
+    EXPECT_TRUE(panel.buttons.attack && panel.buttons.flank && panel.buttons.duel);
+    EXPECT_FALSE(state::G().battleClock.clockOn);
+    // Paused: the clock does not advance.
+    ClockTicks(30);
+    EXPECT_EQ(Foe()[BS::order], 0);
+}
+
+TEST_F(BattleTest, TheFirstEnemyRoundComesAfterTenTicksAndTheCoolDownRunsTenTicks) {
+    Troops(1, 50);
+    Troops(2, 50);
+    StartFieldBattle();
+    logic::GiveOrder(logic::kSetAttack);
+    EXPECT_TRUE(state::G().battleClock.clockOn);
+    EXPECT_FALSE(panel.buttons.attack);
+    EXPECT_EQ(Own()[BS::order], 1);
+    // A second order during the cool-down does nothing.
+    const int foeSoldiers = Foe()[BS::soldiers];
+    logic::GiveOrder(logic::kSetDefend);
+    EXPECT_EQ(Foe()[BS::soldiers], foeSoldiers);
+    EXPECT_EQ(Own()[BS::order], 1);
+
+    panel.calls.clear();
+    DelayTicks(9);
+    const std::vector<std::string> glasses = {
+        "Hourglass hourglass_100of100_sm.jpg @1", "Hourglass hourglass_75of100_sm.jpg @1",
+        "Hourglass hourglass_75of100_sm.jpg @1",  "Hourglass hourglass_50of100_sm.jpg @1",
+        "Hourglass hourglass_50of100_sm.jpg @1",  "Hourglass hourglass_25of100_sm.jpg @1",
+        "Hourglass hourglass_25of100_sm.jpg @1",  "Hourglass hourglass_0of100_sm.jpg @1",
+        "Hourglass hourglass_0of100_sm.jpg @1"};
+    EXPECT_EQ(panel.calls, glasses);
+    EXPECT_FALSE(panel.buttons.attack);
+    DelayTicks(1);
+    EXPECT_TRUE(panel.buttons.attack);
+    EXPECT_TRUE(panel.Has("HideHourglasses @1"));
+    EXPECT_TRUE(panel.Has("StopCommandDelay @1"));
+
+    ClockTicks(9);
+    EXPECT_EQ(Foe()[BS::order], 0);
+    const int ownSoldiers = Own()[BS::soldiers];
+    ClockTicks(1);
+    EXPECT_NE(Foe()[BS::order], 0);
+    EXPECT_LT(Own()[BS::soldiers], ownSoldiers);
+    EXPECT_EQ(panel.coat[0], "factionlogo_blue_r.jpg");
+    logic::FlashTick(logic::BattleSideId::own);
+    EXPECT_EQ(panel.coat[0], "factionlogo_blue.jpg");
+}
+
+TEST_F(BattleTest, ADialogDuringTheBattleStopsTheClockUntilItCloses) {
+    Troops(1, 50);
+    Troops(2, 50);
+    StartFieldBattle();
+    logic::GiveOrder(logic::kSetAttack);
+    hooks.battleShown = true;
+    panel.calls.clear();
+    const size_t before = dialogs.Shown().size();
+    EXPECT_TRUE(logic::RefuseDuringBattle());
+    EXPECT_EQ(dialogs.Last().text, "Sorry, but during a battle you cannot do this.");
+    const std::string n = std::to_string(before);
+    const std::string m = std::to_string(before + 1);
+    EXPECT_TRUE(panel.Has("StopClock @" + n));
+    EXPECT_TRUE(panel.Has("StopCommandDelay @" + n));
+    EXPECT_TRUE(panel.Has("StartClock @" + m));
+    EXPECT_TRUE(panel.Has("StartCommandDelay @" + m));
+    EXPECT_TRUE(state::G().battleClock.clockOn);
+
+    // A paused battle stays paused after the dialog; ticks of a paused clock do nothing.
+    logic::TogglePause();
+    EXPECT_FALSE(state::G().battleClock.clockOn);
+    EXPECT_TRUE(logic::RefuseDuringBattle());
+    EXPECT_FALSE(state::G().battleClock.clockOn);
+    ClockTicks(25);
+    EXPECT_EQ(Foe()[BS::order], 0);
+    logic::TogglePause();
+    EXPECT_TRUE(state::G().battleClock.clockOn);
+    EXPECT_TRUE(state::G().battleClock.delayOn);
+}
+
+TEST_F(BattleTest, FlankAndRetreatFollowTheCastles) {
+    // The human defends its castle against lord 2.
+    Troops(1, 40);
+    Troops(2, 40);
+    PlaceArmy(2, 2, 1, 40);
+    state::G().lord[2][state::Lord::moveRange] = 20;
+    TurnOf(2);
+    logic::MoveArmy(1, 1);
+    ASSERT_TRUE(state::G().battleClock.panelShown);
+    EXPECT_EQ(Own()[BS::castleBonus], 25);
+    EXPECT_FALSE(panel.buttons.flank);
+    EXPECT_EQ(panel.buttons.flankPicture, "m1_skill_flankg.jpg");
+    logic::GiveOrder(logic::kSetFlank);
+    EXPECT_EQ(Own()[BS::order], 0);
+    logic::RetreatOrder();
+    EXPECT_EQ(dialogs.Last().text, "You are defending your castle! You cannot retreat!");
+    EXPECT_FALSE(state::G().battleOver);
+    // After a cool-down Flank stays disabled.
+    logic::GiveOrder(logic::kSetAttack);
+    DelayTicks(10);
+    EXPECT_TRUE(panel.buttons.attack);
+    EXPECT_FALSE(panel.buttons.flank);
+}
+
+TEST_F(BattleTest, RetreatOfTheHumanEndsTheBattleAndSendsTheArmyHome) {
+    Troops(1, 40);
+    Troops(2, 40);
+    StartFieldBattle();
+    logic::RetreatOrder();
+    EXPECT_TRUE(state::G().battleOver);
+    EXPECT_EQ(dialogs.Last().title, "Retreat");
+    EXPECT_EQ(state::G().army[1][state::Army::x], 1);
+    EXPECT_EQ(state::G().army[1][state::Army::y], 1);
+    EXPECT_FALSE(state::G().battleStarted);
+    EXPECT_TRUE(panel.Has("HidePanel @" + std::to_string(dialogs.Shown().size())));
+    EXPECT_TRUE(hooks.Has("EnableTimer3"));  // the human's step used its moves
+}
+
+TEST_F(BattleTest, NeitherANeutralEnemyNorOneOnItsCastleRetreats) {
+    state::GameState& g = state::G();
+    const logic::Fighter own{Own(), g.battleOrdersOwn};
+    const logic::Fighter foe{Foe(), g.battleOrdersFoe};
+    Own()[BS::lord] = 1;
+    Own()[BS::strength] = 1000;
+    Foe()[BS::strength] = 10;
+    Foe()[BS::heroicOrMayRetreat] = 1;
+    PlaceArmy(2, 5, 5, 1);
+    Foe()[BS::lord] = 2;
+    EXPECT_EQ(logic::ChooseTactic(foe, own), logic::kTacticRetreat);
+    Foe()[BS::lord] = 0;
+    for (int i = 0; i < 50; ++i)
+        EXPECT_NE(logic::ChooseTactic(foe, own), logic::kTacticRetreat);
+    Foe()[BS::lord] = 2;
+    PlaceArmy(2, 12, 1, 1);
+    for (int i = 0; i < 50; ++i)
+        EXPECT_NE(logic::ChooseTactic(foe, own), logic::kTacticRetreat);
+    // Strength + a quarter equal to the player's: no retreat either.
+    PlaceArmy(2, 5, 5, 1);
+    Foe()[BS::strength] = 800;
+    EXPECT_NE(logic::ChooseTactic(foe, own), logic::kTacticRetreat);
+}
+
+TEST_F(BattleTest, OrdersAreRefusedBeforeTheTutorialReachesTheBattle) {
+    Troops(1, 40);
+    Troops(2, 40);
+    StartFieldBattle();
+    panel.tutorialBeforeOrders = true;
+    logic::GiveOrder(logic::kSetAttack);
+    EXPECT_EQ(dialogs.Last().text, "Sorry, please follow the tutorial (click on \"Continue\")");
+    EXPECT_EQ(Foe()[BS::soldiers], 40);
+    EXPECT_FALSE(state::G().battleClock.clockOn);
+}
+
+}  // namespace
+}  // namespace battletest

@@ -1,0 +1,189 @@
+// The strike arithmetic, the target lists and the vessels.
+#include <gtest/gtest.h>
+
+#include "battle/battle_engine.h"
+#include "battle/battle_fixture.h"
+#include "battle/strike.h"
+#include "state/random.h"
+
+namespace battletest {
+namespace {
+
+namespace BS = state::BattleSide;
+using logic::Fighter;
+
+// A seed after which the first draw in [0, n) is `value`.
+unsigned SeedDrawing(int n, int value) {
+    for (unsigned seed = 1;; ++seed) {
+        state::SeedRandom(seed);
+        if (state::Random(n) == value) return seed;
+    }
+}
+
+TEST(StrikeArithmetic, DamageModifiersAndCasualties) {
+    // One soldier: range [0, 6 / 7) is empty, so the damage is exactly 1.
+    for (int i = 0; i < 50; ++i)
+        EXPECT_EQ(logic::BaseDamage(6, 1), 1);
+    // Seven archers: 1 + [0, 14) gives 1 to 14, and every value comes up.
+    bool seen[15] = {};
+    for (int i = 0; i < 2000; ++i) {
+        const int d = logic::BaseDamage(14, 7);
+        ASSERT_GE(d, 1);
+        ASSERT_LE(d, 14);
+        seen[d] = true;
+    }
+    for (int d = 1; d <= 14; ++d)
+        EXPECT_TRUE(seen[d]) << d;
+
+    // Truncating integer modifiers.
+    EXPECT_EQ(logic::DefendPenalty(7), 6);
+    EXPECT_EQ(logic::DefendPenalty(3), 3);
+    EXPECT_EQ(logic::DefendCover(7), 4);
+    EXPECT_EQ(logic::DefendCover(1), 1);
+    EXPECT_EQ(logic::WithHeroBonus(7, 25), 8);
+    EXPECT_EQ(logic::WithHeroBonus(3, 25), 3);
+    EXPECT_EQ(logic::CastleCover(14, 35), 10);
+    EXPECT_EQ(logic::CastleCover(2, 35), 2);
+
+    // Soldiers of health 10: damage 1 to 10 kills one, 11 to 14 two, never below 0.
+    EXPECT_EQ(logic::CountAfterHit(7, 10, 1), 6);
+    EXPECT_EQ(logic::CountAfterHit(7, 10, 10), 6);
+    EXPECT_EQ(logic::CountAfterHit(7, 10, 11), 5);
+    EXPECT_EQ(logic::CountAfterHit(7, 10, 14), 5);
+    EXPECT_EQ(logic::CountAfterHit(1, 10, 14), 0);
+    EXPECT_EQ(logic::CountAfterHit(1, 10, 500), 0);
+    // A health of 0 or less counts as 1.
+    EXPECT_EQ(logic::CountAfterHit(10, 0, 3), 7);
+    EXPECT_EQ(logic::CountAfterHit(10, -5, 3), 7);
+}
+
+TEST_F(BattleTest, ArcherCoverComesBeforeTheHeroBonusForThePlayerAndAfterItForTheEnemy) {
+    state::GameState& g = state::G();
+    g.troopType[1][state::TroopType::health] = 1;  // one soldier per point of damage
+    const unsigned seed = SeedDrawing(14, 13);     // seven archers deal 14
+    const Fighter own{Own(), g.battleOrdersOwn};
+    const Fighter foe{Foe(), g.battleOrdersFoe};
+    Own()[BS::lord] = 1;
+    Foe()[BS::lord] = 2;
+
+    // Player archers (hero 25 %) at defending soldiers: 14 -> 7 -> 8.
+    Own()[BS::archers] = 7;
+    Own()[BS::heroBonus] = 25;
+    Own()[BS::order] = logic::kSetAttack;
+    Foe()[BS::soldiers] = 100;
+    Foe()[BS::order] = logic::kTacticDefend;
+    state::SeedRandom(seed);
+    logic::StrikeAll(own, foe, logic::kPlayerStyle);
+    EXPECT_EQ(Foe()[BS::soldiers], 92);
+
+    // The enemy's: 14 -> 17 -> 9.
+    Own().Clear();
+    Foe().Clear();
+    Own()[BS::lord] = 1;
+    Foe()[BS::lord] = 2;
+    Foe()[BS::archers] = 7;
+    Foe()[BS::heroBonus] = 25;
+    Foe()[BS::order] = logic::kTacticAttack;
+    Own()[BS::soldiers] = 100;
+    Own()[BS::order] = logic::kSetDefend;
+    state::SeedRandom(seed);
+    logic::StrikeAll(foe, own, logic::kEnemyStyle);
+    EXPECT_EQ(Own()[BS::soldiers], 91);
+
+    // No cover against fast melee, whatever the order; the castle cover comes last: 14 -> 17
+    // -> 17 - 35 x 17 / 100 = 12. Fast melee of health 1 are the range list's first target
+    // while they flank.
+    g.troopType[2][state::TroopType::health] = 1;
+    Own().Clear();
+    Own()[BS::lord] = 1;
+    Own()[BS::fast] = 100;
+    Own()[BS::order] = logic::kSetFlank;
+    Own()[BS::soldiers] = 100;
+    Own()[BS::castleBonus] = 35;
+    state::SeedRandom(seed);
+    logic::StrikeAll(foe, own, logic::kEnemyStyle);
+    EXPECT_EQ(Own()[BS::fast], 88);
+    EXPECT_EQ(Own()[BS::soldiers], 100);
+}
+
+TEST_F(BattleTest, SpecialSlotStrikesWithTheOpposingHeroBonusOnlyOnTheEnemySide) {
+    state::GameState& g = state::G();
+    g.troopType[1][state::TroopType::health] = 1;
+    // Seven dragons (attack 30): range 30; draw 19 gives 20.
+    const unsigned seed = SeedDrawing(30, 19);
+    for (int row : {1, 2}) {
+        g.army[row][state::Army::specialType] = 9;
+        g.army[row][state::Army::specialClass] = 2;
+    }
+    const Fighter own{Own(), g.battleOrdersOwn};
+    const Fighter foe{Foe(), g.battleOrdersFoe};
+    auto reset = [&] {
+        Own().Clear();
+        Foe().Clear();
+        Own()[BS::lord] = 1;
+        Foe()[BS::lord] = 2;
+        Own()[BS::heroBonus] = 25;  // 20 -> 25
+        Foe()[BS::heroBonus] = 0;
+        Own()[BS::order] = Foe()[BS::order] = 1;
+    };
+    reset();
+    Own()[BS::specialCount] = 7;
+    Foe()[BS::soldiers] = 100;
+    state::SeedRandom(seed);
+    logic::StrikeAll(own, foe, logic::kPlayerStyle);
+    EXPECT_EQ(Foe()[BS::soldiers], 75);  // its own 25 %
+
+    reset();
+    Foe()[BS::specialCount] = 7;
+    Own()[BS::soldiers] = 100;
+    state::SeedRandom(seed);
+    logic::StrikeAll(foe, own, logic::kEnemyStyle);
+    EXPECT_EQ(Own()[BS::soldiers], 75);  // the player's 25 %, not its own 0
+}
+
+TEST_F(BattleTest, TargetListsPickTheFirstPresentEntry) {
+    state::GameState& g = state::G();
+    const Fighter foe{Foe(), g.battleOrdersFoe};
+    Foe()[BS::lord] = 2;
+    Foe()[BS::soldiers] = 1;
+    Foe()[BS::fast] = 1;
+    Foe()[BS::archers] = 1;
+    Foe()[BS::siege] = 1;
+    Foe()[BS::order] = logic::kTacticAttack;  // fast setting 3: defending
+    EXPECT_EQ(logic::PickTarget(logic::TargetList::melee, foe), 0);
+    EXPECT_EQ(logic::PickTarget(logic::TargetList::flank, foe), 1);  // intercepted
+    EXPECT_EQ(logic::PickTarget(logic::TargetList::range, foe), 2);
+    Foe()[BS::order] = logic::kTacticFlank;  // fast setting 2: flanking
+    EXPECT_EQ(logic::PickTarget(logic::TargetList::flank, foe), 2);
+    EXPECT_EQ(logic::PickTarget(logic::TargetList::range, foe), 1);
+    Foe()[BS::soldiers] = 0;
+    EXPECT_EQ(logic::PickTarget(logic::TargetList::melee, foe), 2);  // archers before fast
+    Foe()[BS::order] = logic::kTacticDefend;
+    EXPECT_EQ(logic::PickTarget(logic::TargetList::melee, foe), 1);
+    // A special of role 1 comes right after the soldiers; with nothing left, no target.
+    g.army[2][state::Army::specialType] = 5;
+    g.army[2][state::Army::specialClass] = 1;
+    Foe()[BS::specialCount] = 3;
+    EXPECT_EQ(logic::PickTarget(logic::TargetList::melee, foe), logic::kSpecialSlot);
+    Foe().Clear();
+    Foe()[BS::lord] = 2;
+    EXPECT_EQ(logic::PickTarget(logic::TargetList::melee, foe), -1);
+    // An order outside 1..3 reads as settings 0.
+    EXPECT_EQ(logic::OrderSetting(g.battleOrdersOwn, 0, 2), 0);
+    EXPECT_EQ(logic::OrderSetting(g.battleOrdersOwn, 5, 1), 0);
+    EXPECT_EQ(logic::OrderSetting(g.battleOrdersOwn, 1, 2), 3);
+}
+
+TEST(BattleVessels, TenthsOfTheStartStrength) {
+    EXPECT_EQ(logic::VesselPicture(40, 40), "Health9.jpg");
+    EXPECT_EQ(logic::VesselPicture(40, 36), "Health9.jpg");
+    EXPECT_EQ(logic::VesselPicture(40, 35), "Health8.jpg");
+    EXPECT_EQ(logic::VesselPicture(40, 4), "Health1.jpg");
+    EXPECT_EQ(logic::VesselPicture(40, 3), "Health0.jpg");
+    EXPECT_EQ(logic::VesselPicture(40, 0), "Health0.jpg");
+    EXPECT_EQ(logic::VesselPicture(105, 95), "Health9.jpg");
+    EXPECT_EQ(logic::VesselPicture(105, 94), "Health8.jpg");
+}
+
+}  // namespace
+}  // namespace battletest

@@ -1,5 +1,6 @@
 #include "screens/campaign_bridge.h"
 
+#include "screens/battle_panel.h"
 #include "screens/game_screens.h"
 #include "screens/tfbuildings.h"
 #include "screens/tfcampaign1.h"
@@ -49,6 +50,10 @@ void CampaignBridge::HideComputerMovePanel() {
 }
 void CampaignBridge::HideHoverHelp() {
     screens_.Campaign().HideHoverHelp();
+}
+
+bool CampaignBridge::IsBattleShown() {
+    return screens_.Campaign().Battle().Shown();
 }
 
 void CampaignBridge::EnableTimer1() {

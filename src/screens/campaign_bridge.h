@@ -27,7 +27,7 @@ class CampaignBridge final : public logic::MapView,
     void ShowComputerMovePanel(int lord) override;
     void HideComputerMovePanel() override;
     void HideHoverHelp() override;
-    bool IsBattleShown() override { return false; }
+    bool IsBattleShown() override;
 
     // TurnTimers
     void EnableTimer1() override;

@@ -7,6 +7,8 @@
 #include "campaign/scouting.h"
 #include "campaign/strategic_buttons.h"
 #include "campaign/turn_cycle.h"
+#include "screens/battle_bridge.h"
+#include "screens/battle_panel.h"
 #include "screens/campaign_bridge.h"
 #include "screens/tfbuildings.h"
 #include "screens/tfcampaign1.h"
@@ -14,6 +16,7 @@
 #include "screens/tfcredits.h"
 #include "screens/tfdifficulty.h"
 #include "screens/tfhiretroops.h"
+#include "screens/tfmodifybattlecommands.h"
 #include "screens/tfoptions.h"
 #include "screens/tform1.h"
 #include "screens/tform2.h"
@@ -40,8 +43,8 @@ std::unique_ptr<sound::SoundSystem> MakeSound(platform::Application& app) {
     sound::MusicHooks hooks;
     platform::Application* a = &app;
     hooks.reportError = [a](const std::string& text) { a->ReportError(text, "music:" + text); };
-    // No battle or duel clock exists yet; when they do, a music error waits until they stop.
-    hooks.clockRunning = [] { return false; };
+    // A music error waits until the battle clock stops. Not built yet: the duel clock.
+    hooks.clockRunning = [] { return state::G().battleClock.clockOn; };
     hooks.post = [a](std::function<void()> job) { a->Post(std::move(job)); };
     return std::make_unique<sound::SoundSystem>(
         app.Audio(), switches, [](int n) { return state::Random(n); }, hooks);
@@ -66,6 +69,7 @@ GameScreens::GameScreens(platform::Application& app, const StartOptions& options
     buildings_ = std::make_unique<TFBuildings>(*this);
     hireTroops_ = std::make_unique<TFHireTroops>(*this);
     trading_ = std::make_unique<TFTrading>(*this);
+    modifyCommands_ = std::make_unique<TFModifyBattleCommands>(*this);
     WireCampaign();
     dialogs_ = std::make_unique<MessageDialogs>(services_);
     logic::InstallDialogs(dialogs_.get());
@@ -81,6 +85,7 @@ void GameScreens::Run() {
 
 void GameScreens::WireCampaign() {
     bridge_ = std::make_unique<CampaignBridge>(*this);
+    battleBridge_ = std::make_unique<BattleBridge>(*campaign_);
     TFCampaign1::Actions& a = campaign_->GetActions();
     a.moveTarget = [](int direction) { logic::MoveTargetClick(direction); };
     a.placeCastleMarkers = [] { logic::PlaceCastleMarkers(); };

@@ -30,6 +30,8 @@ class TFBuildings;
 class TFHireTroops;
 class TFTrading;
 class CampaignBridge;
+class BattleBridge;
+class TFModifyBattleCommands;
 
 struct StartOptions {
     bool fixedSeed = false;  // the console's --seed replaces the clock's seed
@@ -63,6 +65,7 @@ class GameScreens {
     TFBuildings& Buildings() { return *buildings_; }
     TFHireTroops& HireTroops() { return *hireTroops_; }
     TFTrading& Trading() { return *trading_; }
+    TFModifyBattleCommands& ModifyCommands() { return *modifyCommands_; }
 
     // The error box for file, picture and device errors.
     void ShowError(const std::string& text);
@@ -85,7 +88,9 @@ class GameScreens {
     std::unique_ptr<TFBuildings> buildings_;
     std::unique_ptr<TFHireTroops> hireTroops_;
     std::unique_ptr<TFTrading> trading_;
+    std::unique_ptr<TFModifyBattleCommands> modifyCommands_;
     std::unique_ptr<CampaignBridge> bridge_;
+    std::unique_ptr<BattleBridge> battleBridge_;
     std::unique_ptr<TFOptions> options_screen_;
     std::unique_ptr<TFCheats> cheats_;
     std::unique_ptr<TFCredits> credits_;

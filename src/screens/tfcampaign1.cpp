@@ -2,7 +2,9 @@
 
 #include <cstdlib>
 
+#include "battle/battle_clock.h"
 #include "campaign/lords.h"
+#include "screens/battle_panel.h"
 #include "screens/campaign_help.h"
 #include "screens/game_screens.h"
 #include "screens/map_pictures.h"
@@ -16,6 +18,9 @@ constexpr int kMapLeft = 228, kMapTop = 10;
 constexpr int kTile = 50;
 constexpr int kComputerMoveLeft = 272, kComputerMoveTop = 168;
 constexpr int kTimer1Ms = 100, kTimer3Ms = 100, kTimer6Ms = 3500, kInGameHelpMs = 2000;
+constexpr int kBattleClockMs = 400, kCommandDelayMs = 400, kFlashMs = 250;
+// The battle panel lies over the map.
+constexpr int kBattleLeft = kMapLeft + 20, kBattleTop = kMapTop + 40;
 
 // The fields next to the army, in the order of the move targets: north, east, south, west.
 constexpr int kStepX[4] = {0, 1, 0, -1};
@@ -39,7 +44,11 @@ TFCampaign1::TFCampaign1(GameScreens& screens)
       timer1_(screens.App(), kTimer1Ms, false),
       timer3_(screens.App(), kTimer3Ms, false),
       timer6_(screens.App(), kTimer6Ms, false),
-      inGameHelpTimer_(screens.App(), kInGameHelpMs, false) {
+      inGameHelpTimer_(screens.App(), kInGameHelpMs, false),
+      battleClock_(screens.App(), kBattleClockMs, false),
+      commandDelayTimer_(screens.App(), kCommandDelayMs, false),
+      flashOwn_(screens.App(), kFlashMs, false),
+      flashFoe_(screens.App(), kFlashMs, false) {
     SetCaption(kGameCaption);
     SetColor(platform::Color::Rgb(30, 26, 22));
     BuildMap();
@@ -47,6 +56,11 @@ TFCampaign1::TFCampaign1(GameScreens& screens)
     BuildRightColumn();
     BuildStatusBar();
     BuildHelpPanels();
+    battle_ = std::make_unique<BattlePanel>(*this, screens, timer6_, kBattleLeft, kBattleTop);
+    battleClock_.OnTimer = [] { logic::BattleClockTick(); };
+    commandDelayTimer_.OnTimer = [] { logic::CommandDelayTick(); };
+    flashOwn_.OnTimer = [] { logic::FlashTick(logic::BattleSideId::own); };
+    flashFoe_.OnTimer = [] { logic::FlashTick(logic::BattleSideId::foe); };
     timer6_.OnTimer = [this] {
         timer6_.SetEnabled(false);
         HideHoverHelp();
@@ -61,6 +75,8 @@ TFCampaign1::TFCampaign1(GameScreens& screens)
         hoverPanel_->Hide();
     };
 }
+
+TFCampaign1::~TFCampaign1() = default;
 
 // ---------------------------------------------------------------------------------------------
 // Building the screen
@@ -263,6 +279,7 @@ void TFCampaign1::ShowRightClickHelp(const std::string& control) {
 
 void TFCampaign1::HideHoverHelp() {
     hoverPanel_->Hide();
+    battle_->HideHelp();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -359,7 +376,8 @@ void TFCampaign1::PlaceCastleMarker(int lord, int x, int y, bool visible) {
 }
 
 void TFCampaign1::DisableAllTimers() {
-    for (platform::Timer* t : {&timer1_, &timer3_, &timer6_, &inGameHelpTimer_})
+    for (platform::Timer* t : {&timer1_, &timer3_, &timer6_, &inGameHelpTimer_, &battleClock_,
+                               &commandDelayTimer_, &flashOwn_, &flashFoe_})
         t->SetEnabled(false);
 }
 

@@ -5,17 +5,21 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 
+#include "battle/battle_view.h"
 #include "platform/form.h"
 
 namespace screens {
 
 class GameScreens;
+class BattlePanel;
 
 class TFCampaign1 final : public platform::Form {
   public:
     explicit TFCampaign1(GameScreens& screens);
+    ~TFCampaign1() override;
 
     // The map view.
     void DrawMap(bool highlight, bool nearOnly);
@@ -47,6 +51,14 @@ class TFCampaign1 final : public platform::Form {
 
     platform::Timer& Timer1() { return timer1_; }
     platform::Timer& Timer3() { return timer3_; }
+    // The battle's timers: the battle clock, the command cool-down and the two 250 ms flashes
+    // of the coats of arms.
+    platform::Timer& BattleClock() { return battleClock_; }
+    platform::Timer& CommandDelayTimer() { return commandDelayTimer_; }
+    platform::Timer& FlashTimer(logic::BattleSideId side) {
+        return side == logic::BattleSideId::own ? flashOwn_ : flashFoe_;
+    }
+    BattlePanel& Battle() { return *battle_; }
     platform::Control* MoveTarget(int direction) { return moveTargets_[direction]; }
     platform::Picture* FieldPicture(int x, int y) { return fields_[x][y]; }
     platform::Picture* ArmyPicture(int lord) { return armies_[lord]; }
@@ -93,6 +105,8 @@ class TFCampaign1 final : public platform::Form {
     platform::Panel* hoverPanel_ = nullptr;
     platform::Label* hoverText_ = nullptr;
     platform::Timer timer1_, timer3_, timer6_, inGameHelpTimer_;
+    platform::Timer battleClock_, commandDelayTimer_, flashOwn_, flashFoe_;
+    std::unique_ptr<BattlePanel> battle_;
     int hoverNumber_ = 0;
     int fieldsDrawn_ = 0;
 };

@@ -54,7 +54,7 @@ void BattlePanel::BuildSide(BattleSideId id, int logoX, int vesselX, int bonusX,
     const platform::Align align =
         id == BattleSideId::own ? platform::Align::Left : platform::Align::Right;
     s.heroImage = AddPicture(*root_, prefix + "HeroBonusImage", bonusX, 18, 32, 32);
-    s.heroImage->LoadPicture("XP01.jpg");
+    s.heroImage->LoadPicture("m1_action_strike.jpg");
     s.heroBonus = AddLabel(*root_, prefix + "HeroBonus", textX, 22, 64, 24, 16, true, false);
     s.heroBonus->SetAlign(align);
     s.castleImage = AddPicture(*root_, prefix + "CastleBonusImage", bonusX, 66, 32, 32);

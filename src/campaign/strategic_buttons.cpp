@@ -95,7 +95,10 @@ bool CloseQuery() {
     state::GameState& g = state::G();
     if (g.returnToMenu) return true;
     if (Hooks().View().IsBattleShown()) {
+        // The battle clock and the cool-down stand still while the refusal is open.
+        Hooks().Battle().PauseBattle();
         UI().ShowShortNotice("You cannot close the screen while in battle!", "Continue");
+        Hooks().Battle().ResumeBattle();
         return false;
     }
     Hooks().Sound().Play(sound::Effect::Click);

@@ -97,6 +97,14 @@ TEST_F(BattleTest, ADialogDuringTheBattleStopsTheClockUntilItCloses) {
     EXPECT_TRUE(panel.Has("StartCommandDelay @" + m));
     EXPECT_TRUE(state::G().battleClock.clockOn);
 
+    // The refused close of the window pauses the same way.
+    panel.calls.clear();
+    EXPECT_FALSE(logic::CloseQuery());
+    EXPECT_EQ(dialogs.Last().text, "You cannot close the screen while in battle!");
+    EXPECT_TRUE(panel.Has("StopClock @" + m));
+    EXPECT_TRUE(panel.Has("StartClock @" + std::to_string(before + 2)));
+    EXPECT_TRUE(state::G().battleClock.clockOn);
+
     // A paused battle stays paused after the dialog; ticks of a paused clock do nothing.
     logic::TogglePause();
     EXPECT_FALSE(state::G().battleClock.clockOn);

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "dungeon/dungeon_view.h"
 #include "sound/effects.h"
 
 namespace logic {
@@ -131,8 +132,8 @@ class OtherRules {
     // One theme find of a dungeon for the lord. Staged with the theme finds.
     virtual void ThemeFind(int lord) { (void)lord; }
     // The human hero's level-up (the level-up screen) and the copy of the hero's level into the
-    // lord record. Staged with the hero progression; until then the human's roll does nothing.
-    virtual void HumanHeroLevelUp(int lord) { (void)lord; }
+    // lord record: the hero progression's level-up of that lord's hero.
+    virtual void HumanHeroLevelUp(int lord);
     // The tutorial's steps that wait for a pickup of wood or iron, or for hired soldiers
     // (called only while the tutorial runs). Staged with the tutorial.
     virtual void TutorialResourceFound(int kind) { (void)kind; }
@@ -153,6 +154,7 @@ class CampaignHooks {
     Sounds& Sound() { return sounds_ ? *sounds_ : defaultSounds_; }
     Battles& Battle() { return battles_ ? *battles_ : defaultBattles_; }
     OtherRules& Rules() { return rules_ ? *rules_ : defaultRules_; }
+    DungeonView& Dungeon() { return dungeon_ ? *dungeon_ : defaultDungeon_; }
 
     void SetView(MapView* view) { view_ = view; }
     void SetTimers(TurnTimers* timers) { timers_ = timers; }
@@ -160,6 +162,7 @@ class CampaignHooks {
     void SetSounds(Sounds* sounds) { sounds_ = sounds; }
     void SetBattles(Battles* battles) { battles_ = battles; }
     void SetRules(OtherRules* rules) { rules_ = rules; }
+    void SetDungeon(DungeonView* dungeon) { dungeon_ = dungeon; }
     // Everything back to the defaults (tests call this in their tear-down).
     void Clear() { *this = CampaignHooks{}; }
 
@@ -176,6 +179,8 @@ class CampaignHooks {
     Sounds defaultSounds_;
     Battles defaultBattles_;
     OtherRules defaultRules_;
+    DungeonView* dungeon_ = nullptr;
+    DungeonView defaultDungeon_;
 };
 
 CampaignHooks& Hooks();

@@ -1,5 +1,6 @@
 #include "app/console_bindings.h"
 
+#include "app/console_dungeon.h"
 #include "app/script_registry.h"
 #include "campaign/buildings.h"
 #include "campaign/castle_markers.h"
@@ -244,6 +245,7 @@ void RegisterConsoleBindings(ScriptRegistry& registry, screens::GameScreens& scr
     RegisterDialogs(registry);
     RegisterScenario(registry);
     RegisterCampaign(registry, screens);
+    RegisterDungeon(registry);
     registry.AddCall("ExitTutorial", Plain([&screens] { screens.ExitTutorial(); }));
 }
 

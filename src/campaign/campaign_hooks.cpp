@@ -1,5 +1,7 @@
+// The one hooks registry of the rules, and the defaults that lead to other rules.
 #include "campaign/campaign_hooks.h"
 
+#include "dungeon/exploration.h"
 #include "dungeon/progression.h"
 
 namespace logic {
@@ -11,6 +13,14 @@ CampaignHooks& Hooks() {
 
 void OtherRules::HumanHeroLevelUp(int lord) {
     LevelUp(lord);
+}
+
+void CampaignScreens::ReopenDungeon() {
+    ResumeDungeon();
+}
+
+void CampaignScreens::CloseDungeonWindow() {
+    Hooks().Dungeon().CloseDungeonWindow();
 }
 
 }  // namespace logic

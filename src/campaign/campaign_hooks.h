@@ -72,15 +72,16 @@ class CampaignScreens {
     virtual void OpenOptions() {}
     // Closes the strategic window; control goes back to the main menu.
     virtual void CloseStrategicWindow() {}
-    // The current lord's hero enters a newly generated dungeon. Staged: the dungeon is built by
-    // its own issue; until it exists DungeonAvailable() is false and the "Enter dungeon" button
-    // of the dungeon offer is shown disabled.
+    // Unused: the dungeon entrance calls the dungeon rules' EnterDungeon (dungeon/exploration.h)
+    // itself; these two stay until no screen overrides them.
     virtual bool DungeonAvailable() { return false; }
     virtual void EnterDungeon() {}
-    // Window activation with InDungeon = 1: redraw the dungeon and show its window modally.
-    virtual void ReopenDungeon() {}
-    // Closes the dungeon window, if it is open (the strategic window is closing).
-    virtual void CloseDungeonWindow() {}
+    // Window activation with InDungeon = 1: redraw the dungeon and show its window modally
+    // (the dungeon rules' ResumeDungeon).
+    virtual void ReopenDungeon();
+    // Closes the dungeon window, if it is open (the strategic window is closing): the dungeon
+    // view's CloseDungeonWindow.
+    virtual void CloseDungeonWindow();
     // The application's standard error display (a message box with the error text and OK).
     virtual void ReportError(const std::string& text) { (void)text; }
 };

@@ -86,7 +86,7 @@ void OpenOptions() {
 
 void WindowActivated() {
     const state::GameState& g = state::G();
-    // Staged with the dungeon: ReopenDungeon redraws and shows the dungeon window.
+    // A game loaded inside a dungeon continues there: the dungeon window shows again.
     if (g.inDungeon == 1 && !g.gameOver) Hooks().Screens().ReopenDungeon();
 }
 

@@ -10,8 +10,7 @@ namespace logic {
 namespace Army = state::Army;
 namespace Lord = state::Lord;
 
-// The low-health warning needs the hero's health in the dungeon screen; it is staged until the
-// dungeon exists and is shown from there.
+// The low-health warning is the dungeon screen's own (LowHealthHint after every move there).
 void TurnStartHints() {
     const int c = CurrentLordChecked();
     if (c == 0) return;

@@ -4,7 +4,7 @@
 namespace logic {
 
 // The enemy-close warning (once per lord per game). The low-health warning belongs to the
-// dungeon screen and is staged until the hero's health exists there.
+// dungeon screen and runs after every move there (dungeon/exploration.h, LowHealthHint).
 void TurnStartHints();
 
 }  // namespace logic

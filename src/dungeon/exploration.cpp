@@ -305,8 +305,8 @@ void EndOfMove() {
 }
 
 void Eat() {
-    if (state::G().inDungeon != 1) return;
     if (DuelActive()) return Refuse(kCombatRefusal);
+    if (state::G().inDungeon != 1) return;
     auto& hero = HeroRecord();
     if (hero[Hero::health] >= MaxHealth()) {
         UI().ShowNotice("m1_food.jpg", "Full health",

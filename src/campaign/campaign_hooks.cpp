@@ -1,6 +1,7 @@
 // The one hooks registry of the rules, and the defaults that lead to other rules.
 #include "campaign/campaign_hooks.h"
 
+#include "dungeon/duel.h"
 #include "dungeon/exploration.h"
 #include "dungeon/progression.h"
 
@@ -20,6 +21,7 @@ void CampaignScreens::ReopenDungeon() {
 }
 
 void CampaignScreens::CloseDungeonWindow() {
+    AbandonDuel();
     Hooks().Dungeon().CloseDungeonWindow();
 }
 

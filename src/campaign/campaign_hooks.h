@@ -79,8 +79,8 @@ class CampaignScreens {
     // Window activation with InDungeon = 1: redraw the dungeon and show its window modally
     // (the dungeon rules' ResumeDungeon).
     virtual void ReopenDungeon();
-    // Closes the dungeon window, if it is open (the strategic window is closing): the dungeon
-    // view's CloseDungeonWindow.
+    // Closes the dungeon window, if it is open (the strategic window is closing): a duel still
+    // shown ends without a result, then the dungeon view's CloseDungeonWindow.
     virtual void CloseDungeonWindow();
     // The application's standard error display (a message box with the error text and OK).
     virtual void ReportError(const std::string& text) { (void)text; }

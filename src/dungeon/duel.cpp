@@ -202,6 +202,12 @@ bool DuelActive() {
     return state::G().duelShown;
 }
 
+void AbandonDuel() {
+    if (!DuelActive()) return;
+    StopDuelTimers();
+    HideDuel();
+}
+
 DuelPause::DuelPause() {
     if (!DuelActive()) return;
     opponent_ = View().TimerRunning(DuelTimer::OpponentAttack);

@@ -50,6 +50,9 @@ void OpponentFlashTick();
 
 // True while the duel panel is shown.
 bool DuelActive();
+// Ends a duel that is still shown without a result (its window is being closed): the timers
+// stop and the panel hides.
+void AbandonDuel();
 
 // Stops the opponent timer and the cool-down while a modal window is open during a duel and
 // restarts those that ran when it closes (if the duel is still on).

@@ -441,8 +441,6 @@ void LowHealthHint() {
 void ResumeDungeon() {
     state::GameState& g = state::G();
     if (g.inDungeon != 1 || g.gameOver) return;
-    g.duelShown = false;
-    View().HideDuelPanel();
     DrawDungeon();
     g.dungeonMayClose = false;
     View().ShowDungeonWindow();

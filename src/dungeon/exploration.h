@@ -43,7 +43,8 @@ void CloseDungeonScreen();
 // otherwise the reason is shown and false returned.
 bool DungeonCloseQuery();
 
-// The dungeon window again after a load inside a dungeon: no duel, the board redrawn.
+// The dungeon window again when the strategic window becomes active inside a dungeon (after a
+// load): the board redrawn, the window shown modally.
 void ResumeDungeon();
 
 // The low-health warning of the dungeon screen (once per lord): health below half of the

@@ -19,14 +19,8 @@ bool RunSetPieceDuel(int lord) {
     StartDuel(state::MonsterTable::kSetPieceRow);
     g.dungeonMayClose = false;
     Hooks().Dungeon().ShowDungeonWindow();
-    if (DuelActive()) {
-        // The window closed with the duel still on (or no window exists): the duel is not fought.
-        for (DuelTimer t : {DuelTimer::OpponentAttack, DuelTimer::CoolDown, DuelTimer::HeroFlash,
-                            DuelTimer::OpponentFlash})
-            Hooks().Dungeon().StopTimer(t);
-        g.duelShown = false;
-        Hooks().Dungeon().HideDuelPanel();
-    }
+    // The window closed with the duel still on (or no window exists): the duel is not fought.
+    AbandonDuel();
     return g.opponent[state::Opponent::oppHealth] < 1;
 }
 

@@ -335,3 +335,29 @@ TEST_F(DuelTest, TheHiddenCheatKillsTheMonsterAfterYes) {
 
 }  // namespace
 }  // namespace dungeontest
+
+namespace dungeontest {
+namespace {
+
+TEST_F(DungeonTest, TheStrategicWindowClosesADuelAndReopensTheDungeonAfterALoad) {
+    auto& g = state::G();
+    MakeCorridorFloor();
+    AddMonster(1, 1);
+    logic::StartDuel(1);
+    g.opponent[state::Opponent::oppHealth] = 10000;
+    logic::HeroAttack(logic::DuelAction::slash);
+    logic::CampaignScreens defaults;
+    defaults.CloseDungeonWindow();
+    EXPECT_FALSE(logic::DuelActive());
+    EXPECT_TRUE(view.running.empty());
+    EXPECT_TRUE(view.Has("CloseDungeonWindow"));
+
+    g.dungeonMayClose = true;
+    defaults.ReopenDungeon();
+    EXPECT_TRUE(view.Has("ShowDungeonWindow"));
+    EXPECT_FALSE(g.dungeonMayClose);
+    EXPECT_EQ(view.board.heroX, 1);
+}
+
+}  // namespace
+}  // namespace dungeontest

@@ -1,6 +1,7 @@
 #include "app/console_bindings.h"
 
 #include "app/console_battle.h"
+#include "app/console_dungeon.h"
 #include "app/script_registry.h"
 #include "campaign/buildings.h"
 #include "campaign/castle_markers.h"
@@ -247,6 +248,7 @@ void RegisterConsoleBindings(ScriptRegistry& registry, screens::GameScreens& scr
     RegisterScenario(registry);
     RegisterCampaign(registry, screens);
     RegisterBattle(registry);
+    RegisterDungeon(registry);
     registry.AddCall("ExitTutorial", Plain([&screens] { screens::ExitTutorial(screens); }));
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "battle/battle_view.h"
+#include "dungeon/dungeon_view.h"
 #include "sound/effects.h"
 
 namespace logic {
@@ -70,15 +71,12 @@ class CampaignScreens {
     virtual void OpenOptions() {}
     // Closes the strategic window; control goes back to the main menu.
     virtual void CloseStrategicWindow() {}
-    // The current lord's hero enters a newly generated dungeon. Not built yet: while the dungeon
-    // does not exist DungeonAvailable() is false and the "Enter dungeon" button
-    // of the dungeon offer is shown disabled.
-    virtual bool DungeonAvailable() { return false; }
-    virtual void EnterDungeon() {}
-    // Window activation with InDungeon = 1: redraw the dungeon and show its window modally.
-    virtual void ReopenDungeon() {}
-    // Closes the dungeon window, if it is open (the strategic window is closing).
-    virtual void CloseDungeonWindow() {}
+    // Window activation with InDungeon = 1: redraw the dungeon and show its window modally
+    // (the dungeon rules' ResumeDungeon).
+    virtual void ReopenDungeon();
+    // Closes the dungeon window, if it is open (the strategic window is closing): a duel still
+    // shown ends without a result, then the dungeon view's CloseDungeonWindow.
+    virtual void CloseDungeonWindow();
     // The application's standard error display (a message box with the error text and OK).
     virtual void ReportError(const std::string& text) { (void)text; }
 };
@@ -147,8 +145,8 @@ class HeroRules {
   public:
     virtual ~HeroRules() = default;
     // The human hero's level-up (the level-up screen) and the copy of the hero's level into the
-    // lord record. Not built yet: the human's roll changes nothing.
-    virtual void HumanHeroLevelUp(int lord) { (void)lord; }
+    // lord record: the hero progression's level-up of that lord's hero.
+    virtual void HumanHeroLevelUp(int lord);
 };
 
 // The tutorial's steps that wait for an action of the campaign (called only while the
@@ -175,6 +173,7 @@ class CampaignHooks {
     HeroRules& Hero() { return hero_ ? *hero_ : defaultHero_; }
     TutorialSteps& Tutorial() { return tutorial_ ? *tutorial_ : defaultTutorial_; }
     BattleView& BattlePanel() { return battleView_ ? *battleView_ : defaultBattleView_; }
+    DungeonView& Dungeon() { return dungeon_ ? *dungeon_ : defaultDungeon_; }
 
     void SetView(MapView* view) { view_ = view; }
     void SetTimers(TurnTimers* timers) { timers_ = timers; }
@@ -186,6 +185,7 @@ class CampaignHooks {
     void SetHero(HeroRules* hero) { hero_ = hero; }
     void SetTutorial(TutorialSteps* tutorial) { tutorial_ = tutorial; }
     void SetBattleView(BattleView* view) { battleView_ = view; }
+    void SetDungeon(DungeonView* dungeon) { dungeon_ = dungeon; }
     // Everything back to the defaults (tests call this in their tear-down).
     void Clear() { *this = CampaignHooks{}; }
 
@@ -210,6 +210,8 @@ class CampaignHooks {
     HeroRules defaultHero_;
     TutorialSteps defaultTutorial_;
     BattleView defaultBattleView_;
+    DungeonView* dungeon_ = nullptr;
+    DungeonView defaultDungeon_;
 };
 
 CampaignHooks& Hooks();

@@ -5,6 +5,7 @@
 #include "campaign/lords.h"
 #include "campaign/spawn_fields.h"
 #include "campaign/trading.h"
+#include "dungeon/exploration.h"
 #include "state/random.h"
 
 namespace logic {
@@ -74,17 +75,15 @@ void FindDungeon(int lord, int slot) {
         DungeonReward(lord);
         return;
     }
-    // Until the dungeon exists the "Enter dungeon" button is shown but cannot be pressed.
-    const bool canEnter = Hooks().Screens().DungeonAvailable();
     const int answer = UI().AskOffer(
         "enterthedungeon.jpg", "Dungeon",
         "You have found the entrance to a cursed dungeon. Mighty enemies and great treasures "
         "await you in the darkness. Your men are afraid - you need to enter the dungeon alone.",
-        "Enter dungeon", "Leave", canEnter);
-    if (answer == kOfferAction && canEnter) {
+        "Enter dungeon", "Leave");
+    if (answer == kOfferAction) {
         ClearSpawnSlot(slot);
         state::G().enteringDungeon = true;
-        Hooks().Screens().EnterDungeon();
+        EnterDungeon();
     } else if (answer == kOfferCheat) {
         ClearSpawnSlot(slot);
         DungeonReward(lord);
@@ -92,6 +91,14 @@ void FindDungeon(int lord, int slot) {
 }
 
 }  // namespace
+
+bool DungeonEntranceUnderArmy() {
+    const int c = CurrentLordChecked();
+    if (c == 0) return false;
+    const auto& a = ArmyRecord(c);
+    const int slot = SpawnFieldAt(a[state::Army::x], a[state::Army::y]);
+    return slot != 0 && state::G().spawnField[slot][SpawnField::kind] == SpawnKind::dungeon;
+}
 
 void PickUpField() {
     const int c = CurrentLordChecked();

@@ -22,6 +22,9 @@ void ClearSpawnSlot(int slot);
 // to place a new site in a free slot.
 void SpawnFields(bool ageFirst);
 
+// The current lord's army stands on a dungeon entrance (the offer's hidden cheat is possible).
+bool DungeonEntranceUnderArmy();
+
 // The site under the current lord's army, if any, is picked up.
 void PickUpField();
 

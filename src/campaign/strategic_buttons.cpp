@@ -87,7 +87,7 @@ void OpenOptions() {
 
 void WindowActivated() {
     const state::GameState& g = state::G();
-    // A game inside a dungeon: the dungeon window is redrawn and shown again.
+    // A game loaded inside a dungeon continues there: the dungeon window shows again.
     if (g.inDungeon == 1 && !g.gameOver) Hooks().Screens().ReopenDungeon();
 }
 

@@ -10,6 +10,7 @@ namespace logic {
 namespace Army = state::Army;
 namespace Lord = state::Lord;
 
+// The low-health warning is the dungeon screen's own (LowHealthHint after every move there).
 void TurnStartHints() {
     const int c = CurrentLordChecked();
     if (c == 0) return;

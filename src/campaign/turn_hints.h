@@ -3,8 +3,8 @@
 
 namespace logic {
 
-// The enemy-close warning (once per lord per game). The low-health warning is the dungeon
-// screen's, shown after a move there.
+// The enemy-close warning (once per lord per game). The low-health warning belongs to the
+// dungeon screen and runs after every move there (dungeon/exploration.h, LowHealthHint).
 void TurnStartHints();
 
 }  // namespace logic

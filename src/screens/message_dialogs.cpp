@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "campaign/spawn_fields.h"
 #include "state/game_state.h"
 
 namespace screens {
@@ -27,7 +28,9 @@ MessageDialogs::MessageDialogs(Services& services) : services_(services) {
     message5_->SetButtonCaption(1, "Yes");
     message5_->SetButtonCaption(2, "No");
 
-    // The offer's second picture: a seal whose double click hides the dungeon cheat.
+    // The offer's second picture: a seal whose double click hides the dungeon cheat, offered
+    // while the current lord's army stands on a dungeon entrance.
+    dungeonCheatAvailable = [] { return logic::DungeonEntranceUnderArmy(); };
     auto* seal = AddPicture(*message4_, "Image2", 24, 290, 56, 56);
     seal->LoadPicture("m1_action_help.jpg");
     seal->OnDblClick = [this] {

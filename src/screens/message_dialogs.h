@@ -32,7 +32,7 @@ class MessageDialogs final : public logic::Dialogs {
                       const std::string& text) override;
 
     // Whether the offer's hidden dungeon cheat may be asked for (the current lord's army stands
-    // on a dungeon entrance); set by the strategic map once it exists.
+    // on a dungeon entrance); by default the campaign rule that says so.
     std::function<bool()> dungeonCheatAvailable;
 
     MessageForm& Form(const std::string& className);

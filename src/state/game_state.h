@@ -107,6 +107,13 @@ struct GameState {
     bool battleOver = false;
     BattleClock battleClock;
     Int selectedFormation = 0;  // the command set open on the modify screen, 0 none
+    // The dungeon's run-time values. EquippedSlot is the backpack slot of the equipped weapon
+    // (0 none); it belongs to the running program, not to a game, so no reset touches it.
+    Int equippedSlot = 0;
+    bool floorGenerated = false;
+    bool duelShown = false;  // the duel panel lies over the dungeon board
+    Int coolDownStep = 0;    // hourglass steps since the hero's last action
+    Int oppFlashStep = 0;    // steps of the opponent's hit flash still to show
 };
 
 // The program's game state, created on first use and alive for the whole run.

@@ -116,6 +116,11 @@ const Entry kEntries[] = {
     Make<&S::dungeonMayClose>("DungeonMayClose"),
     Make<&S::musicStopping>("MusicStopping"),
     Make<&S::battleOver>("BattleOver"),
+    Make<&S::equippedSlot>("EquippedSlot"),
+    Make<&S::floorGenerated>("FloorGenerated"),
+    Make<&S::duelShown>("DuelShown"),
+    Make<&S::coolDownStep>("CoolDownStep"),
+    Make<&S::oppFlashStep>("OppFlashStep"),
 };
 
 }  // namespace

@@ -27,7 +27,6 @@ class Recorder final : public logic::MapView,
     std::vector<std::string> calls;
     bool battleShown = false;
     bool battlesAvailable = false;
-    bool dungeonAvailable = false;
     // What the fake computer step does: spend the moves (a step) or nothing.
     bool computerSpendsMoves = false;
     logic::TradeOffer lastOffer{};
@@ -56,8 +55,6 @@ class Recorder final : public logic::MapView,
     void OpenHireTroops() override { calls.push_back("OpenHireTroops"); }
     void OpenOptions() override { calls.push_back("OpenOptions"); }
     void CloseStrategicWindow() override { calls.push_back("CloseStrategicWindow"); }
-    bool DungeonAvailable() override { return dungeonAvailable; }
-    void EnterDungeon() override { calls.push_back("EnterDungeon"); }
     void ReopenDungeon() override { calls.push_back("ReopenDungeon"); }
     void CloseDungeonWindow() override { calls.push_back("CloseDungeonWindow"); }
     void ReportError(const std::string& text) override { calls.push_back("ReportError " + text); }

@@ -200,7 +200,7 @@ TEST_F(SpawnFieldsTest, TheHumanMeetsTheTraderThenTrades) {
     EXPECT_EQ(g.spawnField[1][SpawnField::present], 0);
 }
 
-TEST_F(SpawnFieldsTest, TheDungeonEntranceOffersEnterOnlyOnceItExists) {
+TEST_F(SpawnFieldsTest, TheDungeonEntranceOffersEnterLeaveAndTheHiddenCheat) {
     auto& g = state::G();
     const std::string text =
         "You have found the entrance to a cursed dungeon. Mighty enemies and great treasures "
@@ -210,8 +210,7 @@ TEST_F(SpawnFieldsTest, TheDungeonEntranceOffersEnterOnlyOnceItExists) {
     EXPECT_EQ(dialogs.Last().title, "Dungeon");
     EXPECT_EQ(dialogs.Last().picture, "enterthedungeon.jpg");
     EXPECT_EQ(dialogs.Last().text, text);
-    EXPECT_EQ(dialogs.Last().buttons,
-              (std::vector<std::string>{"Enter dungeon (disabled)", "Leave"}));
+    EXPECT_EQ(dialogs.Last().buttons, (std::vector<std::string>{"Enter dungeon", "Leave"}));
     EXPECT_EQ(g.spawnField[1][SpawnField::present], 1);
 
     // The cheat takes the reward without entering.
@@ -223,15 +222,18 @@ TEST_F(SpawnFieldsTest, TheDungeonEntranceOffersEnterOnlyOnceItExists) {
     EXPECT_EQ(g.lord[1][Lord::honor], 2);
     EXPECT_EQ(hooks.Count("ThemeFind 1"), 5);
 
-    // Once the dungeon exists the hero goes in.
-    hooks.dungeonAvailable = true;
+    // "Enter dungeon" takes the hero into a new dungeon with the lord's treasury.
     PutSite(1, 4, 1, 1);
+    EXPECT_TRUE(logic::DungeonEntranceUnderArmy());
     dialogs.Answer(logic::kOfferAction);
     logic::PickUpField();
-    EXPECT_EQ(dialogs.Last().buttons, (std::vector<std::string>{"Enter dungeon", "Leave"}));
-    EXPECT_TRUE(hooks.Has("EnterDungeon"));
+    EXPECT_EQ(dialogs.Last().title, "Dungeon");
     EXPECT_TRUE(g.enteringDungeon);
+    EXPECT_EQ(g.inDungeon, 1);
+    EXPECT_EQ(g.hero[1][state::Hero::goldCarried], g.lord[1][Lord::gold]);
     EXPECT_EQ(g.spawnField[1][SpawnField::present], 0);
+    EXPECT_FALSE(logic::DungeonEntranceUnderArmy());
+    g.inDungeon = 0;
 
     // A computer lord takes the reward; one theme find in theme 7.
     g.mapSetting[state::MapSetting::theme] = 7;

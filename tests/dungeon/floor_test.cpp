@@ -29,7 +29,7 @@ TEST_F(DungeonTest, EveryGeneratedFloorKeepsItsInvariants) {
     auto& g = state::G();
     g.hero[1][Hero::floor] = 1;
     g.hero[1][Hero::floorCount] = 1;
-    for (unsigned seed = 1; seed <= 400; ++seed) {
+    for (unsigned seed = 1; seed <= 150; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         state::SeedRandom(seed);
         g.floorGenerated = false;

@@ -16,14 +16,32 @@
 #include "platform/application.h"
 #include "platform/files.h"
 
+namespace {
+
+constexpr const char* kUsage =
+    "usage: marchholt-console [--seed N] [SCRIPT]\n"
+    "\n"
+    "Runs Marchholt without a window and feeds it a script, one command a line, from SCRIPT\n"
+    "or standard input; prints the transcript. Exit status 0 when the script ran to its end\n"
+    "with no failed expect, 1 when an expect failed or a command could not be carried out,\n"
+    "2 for a malformed script.\n"
+    "\n"
+    "  --seed N     seed the random generator with N instead of the clock\n"
+    "  --help       print this help and exit\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
     std::string scriptPath;
     long long seed = -1;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc) {
             seed = std::atoll(argv[++i]);
+        } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(kUsage, stdout);
+            return 0;
         } else if (argv[i][0] == '-' && argv[i][1] != '\0') {
-            std::fprintf(stderr, "usage: marchholt-console [--seed N] [SCRIPT]\n");
+            std::fprintf(stderr, "%s", kUsage);
             return 2;
         } else {
             scriptPath = argv[i];

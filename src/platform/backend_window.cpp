@@ -1,28 +1,37 @@
+// The real window: an SDL window that shows the canvas and turns SDL's events into input.
 #include <SDL.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "platform/backend.h"
 #include "platform/canvas.h"
+#include "platform/viewport.h"
 
 namespace platform {
 
 namespace {
 
-// One SDL window. The canvas is uploaded to a texture and scaled to the window with its aspect
-// kept (black bars around it); mouse positions come back in canvas coordinates.
+// One SDL window drawn through its own window surface: no renderer and so no OpenGL. The
+// canvas is copied (scaled where the window is not the canvas's size, with its aspect kept and
+// black bars around it) into the surface, and only the changed rectangle is presented. Mouse
+// positions come back in canvas coordinates.
 class WindowBackend final : public Backend {
   public:
     explicit WindowBackend(std::string title) : title_(std::move(title)) {}
 
     ~WindowBackend() override {
-        if (texture_) SDL_DestroyTexture(texture_);
-        if (renderer_) SDL_DestroyRenderer(renderer_);
         if (window_) SDL_DestroyWindow(window_);
         SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
     }
 
     bool Init(std::string& error) override {
+        // The window surface is plain memory shared with the display server. Without this SDL
+        // would put a texture of a renderer behind it, which loads the OpenGL stack (a software
+        // one where there is no GPU) only to show a 2D picture.
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
         if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
             error = std::string("No display: ") + SDL_GetError();
             return false;
@@ -34,13 +43,6 @@ class WindowBackend final : public Backend {
             error = std::string("Cannot open a window: ") + SDL_GetError();
             return false;
         }
-        renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
-        if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
-        if (!renderer_) {
-            error = std::string("Cannot draw into the window: ") + SDL_GetError();
-            return false;
-        }
-        SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
         SDL_StartTextInput();
         return true;
     }
@@ -57,17 +59,6 @@ class WindowBackend final : public Backend {
     }
 
     bool ShowCanvas(int width, int height, bool fullScreen) override {
-        if (texture_ && (texW_ != width || texH_ != height)) {
-            SDL_DestroyTexture(texture_);
-            texture_ = nullptr;
-        }
-        if (!texture_) {
-            texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888,
-                                         SDL_TEXTUREACCESS_STREAMING, width, height);
-            texW_ = width;
-            texH_ = height;
-        }
-        SDL_RenderSetLogicalSize(renderer_, width, height);
         bool ok = true;
         if (fullScreen) {
             ok = SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
@@ -79,20 +70,34 @@ class WindowBackend final : public Backend {
             SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
         }
         SDL_ShowWindow(window_);
+        shownW_ = shownH_ = -1;  // the next present draws the whole window
         return ok;
     }
 
     void Present(Canvas& canvas, const Rect& changed) override {
-        if (!texture_) return;
-        SDL_Surface* s = canvas.Surface();
-        SDL_Rect r{changed.x, changed.y, changed.w, changed.h};
-        const auto* first =
-            static_cast<const Uint8*>(s->pixels) + changed.y * s->pitch + changed.x * 4;
-        SDL_UpdateTexture(texture_, &r, first, s->pitch);
-        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-        SDL_RenderClear(renderer_);
-        SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-        SDL_RenderPresent(renderer_);
+        SDL_Surface* target = SDL_GetWindowSurface(window_);
+        SDL_Surface* source = canvas.Surface();
+        if (!target || !source) return;
+        viewport_ = Viewport::Fit(source->w, source->h, target->w, target->h);
+        const bool whole =
+            target->w != shownW_ || target->h != shownH_ ||
+            (changed.x <= 0 && changed.y <= 0 && changed.w >= source->w && changed.h >= source->h);
+        Rect area;
+        if (whole) {
+            SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
+            area = viewport_.area;
+        } else {
+            area = viewport_.WindowAreaOf(changed);
+        }
+        if (area.w > 0 && area.h > 0) Copy(*source, *target, changed, area, whole);
+        shownW_ = target->w;
+        shownH_ = target->h;
+        if (whole) {
+            SDL_UpdateWindowSurface(window_);
+        } else if (area.w > 0 && area.h > 0) {
+            const SDL_Rect r{area.x, area.y, area.w, area.h};
+            SDL_UpdateWindowSurfaceRects(window_, &r, 1);
+        }
     }
 
     void Wait(int waitMs, std::vector<InputEvent>& events) override {
@@ -125,15 +130,13 @@ class WindowBackend final : public Backend {
                 break;
             case SDL_MOUSEMOTION:
                 ev.type = InputEvent::MouseMove;
-                ev.x = e.motion.x;
-                ev.y = e.motion.y;
+                viewport_.ToCanvas(e.motion.x, e.motion.y, ev.x, ev.y);
                 break;
             case SDL_MOUSEBUTTONDOWN:
             case SDL_MOUSEBUTTONUP:
                 ev.type =
                     e.type == SDL_MOUSEBUTTONDOWN ? InputEvent::MouseDown : InputEvent::MouseUp;
-                ev.x = e.button.x;
-                ev.y = e.button.y;
+                viewport_.ToCanvas(e.button.x, e.button.y, ev.x, ev.y);
                 ev.button = ButtonOf(e.button.button);
                 ev.clicks = e.button.clicks;
                 break;
@@ -193,11 +196,49 @@ class WindowBackend final : public Backend {
         out.push_back(ev);
     }
 
+    // Copies the canvas area `changed` (the whole canvas when `whole`) into the window area
+    // `area`: a plain blit at the canvas's size, else scaled a row at a time.
+    void Copy(SDL_Surface& source, SDL_Surface& target, const Rect& changed, const Rect& area,
+              bool whole) {
+        if (viewport_.Unscaled()) {
+            SDL_Rect from = whole ? SDL_Rect{0, 0, source.w, source.h}
+                                  : SDL_Rect{changed.x, changed.y, changed.w, changed.h};
+            SDL_Rect to{viewport_.area.x + from.x, viewport_.area.y + from.y, from.w, from.h};
+            SDL_BlitSurface(&source, &from, &target, &to);
+            return;
+        }
+        if (SDL_MUSTLOCK(&source) && SDL_LockSurface(&source) != 0) return;
+        if (SDL_MUSTLOCK(&target) && SDL_LockSurface(&target) != 0) {
+            if (SDL_MUSTLOCK(&source)) SDL_UnlockSurface(&source);
+            return;
+        }
+        const bool direct = target.format->format == SDL_PIXELFORMAT_ARGB8888 ||
+                            target.format->format == SDL_PIXELFORMAT_RGB888;
+        if (!direct) row_.resize(static_cast<std::size_t>(area.w));
+        const auto* src = static_cast<const std::uint32_t*>(source.pixels);
+        const int srcStride = source.pitch / 4;
+        for (int y = 0; y < area.h; ++y) {
+            auto* line = static_cast<Uint8*>(target.pixels) + (area.y + y) * target.pitch;
+            const Rect one{area.x, area.y + y, area.w, 1};
+            if (direct) {
+                auto* out = reinterpret_cast<std::uint32_t*>(line) + area.x;
+                ScaleArea(src, srcStride, viewport_, one, out, area.w);
+            } else {
+                ScaleArea(src, srcStride, viewport_, one, row_.data(), area.w);
+                SDL_ConvertPixels(area.w, 1, SDL_PIXELFORMAT_ARGB8888, row_.data(), area.w * 4,
+                                  target.format->format,
+                                  line + area.x * target.format->BytesPerPixel, target.pitch);
+            }
+        }
+        if (SDL_MUSTLOCK(&target)) SDL_UnlockSurface(&target);
+        if (SDL_MUSTLOCK(&source)) SDL_UnlockSurface(&source);
+    }
+
     std::string title_;
     SDL_Window* window_ = nullptr;
-    SDL_Renderer* renderer_ = nullptr;
-    SDL_Texture* texture_ = nullptr;
-    int texW_ = 0, texH_ = 0;
+    int shownW_ = -1, shownH_ = -1;  // the window surface's size at the last present
+    Viewport viewport_;
+    std::vector<std::uint32_t> row_;  // one scaled row, for displays of another pixel format
     Uint32 wakeEvent_ = 0;
 };
 

@@ -78,13 +78,23 @@ Files& Storage() {
 Files::Files(fs::path dataDir, fs::path userDir)
     : dataDir_(std::move(dataDir)), userDir_(std::move(userDir)) {}
 
+fs::path Files::ExecutableDir(const fs::path& executable) {
+    std::error_code ec;
+    // The running program's own file. Started through PATH, argv[0] is a bare name that says
+    // nothing about where the program lies; resolved against the working folder it would be
+    // wrong whenever the game is started from anywhere but its own folder.
+    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
+    if (!ec && self.is_absolute()) return self.parent_path();
+    return fs::weakly_canonical(fs::absolute(executable, ec), ec).parent_path();
+}
+
 Files Files::FromEnvironment(const fs::path& executable) {
     fs::path data;
     if (const char* env = std::getenv("MARCHHOLT_DATA"); env && *env) {
         data = env;
     } else {
+        const fs::path exeDir = ExecutableDir(executable);
         std::error_code ec;
-        fs::path exeDir = fs::weakly_canonical(executable, ec).parent_path();
         if (fs::is_directory(exeDir / "data", ec)) {
             data = exeDir / "data";
         } else {

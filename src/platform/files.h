@@ -25,6 +25,9 @@ class Files {
     // executable, else ../share/marchholt relative to it; the user folder from
     // $XDG_DATA_HOME/marchholt, default ~/.local/share/marchholt.
     static Files FromEnvironment(const std::filesystem::path& executable);
+    // The folder of the running program (`executable` is argv[0], used only where the system
+    // cannot say).
+    static std::filesystem::path ExecutableDir(const std::filesystem::path& executable);
 
     const std::filesystem::path& DataDir() const { return dataDir_; }
     const std::filesystem::path& UserDir() const { return userDir_; }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "platform/files.h"
@@ -88,6 +89,37 @@ TEST(Files, ReadingAMissingFileSaysWhichFile) {
     std::string error;
     EXPECT_FALSE(files.Read("GeneralData.int", out, error));
     EXPECT_NE(error.find("GeneralData.int"), std::string::npos);
+}
+
+// Started through PATH from another folder, argv[0] is a bare name: the data folder must still
+// be found beside the program, not beside the working folder.
+TEST(Files, TheDataFolderIsFoundBesideTheProgramFromAnyFolder) {
+    TempDir elsewhere, user;
+    const std::filesystem::path before = std::filesystem::current_path();
+    const char* data = std::getenv("MARCHHOLT_DATA");
+    const std::string savedData = data ? data : "";
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    const std::string savedXdg = xdg ? xdg : "";
+    unsetenv("MARCHHOLT_DATA");
+    setenv("XDG_DATA_HOME", user.Path().c_str(), 1);
+    std::filesystem::current_path(elsewhere.Path());
+
+    const std::filesystem::path dir = Files::ExecutableDir("marchholt_tests");
+    const Files files = Files::FromEnvironment("marchholt_tests");
+
+    std::filesystem::current_path(before);
+    if (data) setenv("MARCHHOLT_DATA", savedData.c_str(), 1);
+    if (xdg) {
+        setenv("XDG_DATA_HOME", savedXdg.c_str(), 1);
+    } else {
+        unsetenv("XDG_DATA_HOME");
+    }
+
+    EXPECT_TRUE(std::filesystem::exists(dir / "marchholt_tests")) << dir;
+    const std::string dataDir = files.DataDir().string();
+    EXPECT_EQ(dataDir.rfind(dir.string(), 0), 0u) << dataDir;
+    EXPECT_EQ(dataDir.find(elsewhere.Path().string()), std::string::npos) << dataDir;
+    EXPECT_EQ(files.UserDir(), user.Path() / "marchholt");
 }
 
 }  // namespace

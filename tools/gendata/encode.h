@@ -1,5 +1,6 @@
 // File writers: JPEG (libjpeg), 24-bit BMP and PCM WAV by hand, PNG (libpng, contact sheets
-// only) and Ogg Vorbis (libvorbisenc). Each returns false with an error text on failure.
+// and the desktop icon) and Ogg Vorbis (libvorbisenc). Each returns false with an error text on
+// failure.
 #pragma once
 
 #include <cstdint>
@@ -12,7 +13,9 @@ namespace gendata {
 
 bool WriteJpeg(const Image& img, const std::string& path, int quality, std::string& error);
 bool WriteBmp(const Image& img, const std::string& path, std::string& error);
-bool WritePng(const Image& img, const std::string& path, std::string& error);
+// With `alpha` (coverage in its red channel, the same size), an RGBA PNG.
+bool WritePng(const Image& img, const std::string& path, std::string& error,
+              const Image* alpha = nullptr);
 
 // Interleaved 16-bit samples.
 bool WriteWav(const std::vector<std::int16_t>& samples, int channels, int rate,

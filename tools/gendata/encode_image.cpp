@@ -1,5 +1,6 @@
 #include <png.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -96,7 +97,7 @@ bool WriteBmp(const Image& img, const std::string& path, std::string& error) {
     return WriteBytes(out, path, error);
 }
 
-bool WritePng(const Image& img, const std::string& path, std::string& error) {
+bool WritePng(const Image& img, const std::string& path, std::string& error, const Image* alpha) {
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) {
         error = "cannot open " + path;
@@ -110,15 +111,28 @@ bool WritePng(const Image& img, const std::string& path, std::string& error) {
         error = "PNG encoding failed for " + path;
         return false;
     }
-    const std::vector<std::uint8_t> rgb = img.ToRgb8();
+    const bool withAlpha =
+        alpha && alpha->Width() == img.Width() && alpha->Height() == img.Height();
+    const std::size_t channels = withAlpha ? 4 : 3;
+    std::vector<std::uint8_t> pixels = img.ToRgb8();
+    if (withAlpha) {
+        const std::vector<std::uint8_t> cover = alpha->ToRgb8();
+        std::vector<std::uint8_t> rgba(pixels.size() / 3 * 4);
+        for (std::size_t i = 0; i < pixels.size() / 3; ++i) {
+            std::copy_n(&pixels[i * 3], 3, &rgba[i * 4]);
+            rgba[i * 4 + 3] = cover[i * 3];
+        }
+        pixels.swap(rgba);
+    }
     png_init_io(png, f);
     png_set_IHDR(png, info, static_cast<png_uint_32>(img.Width()),
-                 static_cast<png_uint_32>(img.Height()), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 static_cast<png_uint_32>(img.Height()), 8,
+                 withAlpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
     for (int y = 0; y < img.Height(); ++y) {
-        png_write_row(png, rgb.data() + static_cast<std::size_t>(y) *
-                                            static_cast<std::size_t>(img.Width()) * 3);
+        png_write_row(png, pixels.data() + static_cast<std::size_t>(y) *
+                                               static_cast<std::size_t>(img.Width()) * channels);
     }
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);

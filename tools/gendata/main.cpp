@@ -2,6 +2,7 @@
 //
 //   marchholt-gendata --out DIR [--extra-names FILE] [--threads N]
 //   marchholt-gendata --contact-sheet DIR
+//   marchholt-gendata --icons DIR
 //
 // The extra names are the monster and item pictures that the scenario sources use; the
 // scenario compiler writes them to a list so that every picture its data names exists.
@@ -11,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app_icon.h"
 #include "generate.h"
 
 namespace {
@@ -18,7 +20,8 @@ namespace {
 int Usage() {
     std::fprintf(stderr,
                  "usage: marchholt-gendata --out DIR [--extra-names FILE] [--threads N]\n"
-                 "       marchholt-gendata --contact-sheet DIR\n");
+                 "       marchholt-gendata --contact-sheet DIR\n"
+                 "       marchholt-gendata --icons DIR\n");
     return 2;
 }
 
@@ -28,6 +31,7 @@ int main(int argc, char** argv) {
     std::string out;
     std::string sheets;
     std::string extra;
+    std::string icons;
     int threads = 2;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -36,6 +40,8 @@ int main(int argc, char** argv) {
             out = argv[++i];
         } else if (arg == "--contact-sheet" && hasValue) {
             sheets = argv[++i];
+        } else if (arg == "--icons" && hasValue) {
+            icons = argv[++i];
         } else if (arg == "--extra-names" && hasValue) {
             extra = argv[++i];
         } else if (arg == "--threads" && hasValue) {
@@ -47,6 +53,14 @@ int main(int argc, char** argv) {
     if (!sheets.empty()) {
         std::string error;
         if (!gendata::WriteContactSheets(sheets, error)) {
+            std::fprintf(stderr, "marchholt-gendata: %s\n", error.c_str());
+            return 1;
+        }
+        return 0;
+    }
+    if (!icons.empty()) {
+        std::string error;
+        if (!gendata::WriteAppIcons(icons, error)) {
             std::fprintf(stderr, "marchholt-gendata: %s\n", error.c_str());
             return 1;
         }

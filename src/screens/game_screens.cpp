@@ -249,6 +249,7 @@ void GameScreens::LoadGameFlow() {
     if (g.inDungeon == -1) return;
     form2_->Hide();
     campaign_->DrawMap(false, false);
+    logic::ResumeTurn();
     PlayGame();
     form2_->Show();
 }
@@ -263,6 +264,8 @@ void GameScreens::SaveLoadFromOptions() {
     saveLoad_->ShowModal();
     // The dungeon view is redrawn here too once it exists.
     if (campaign_->Visible()) campaign_->DrawMap(false, false);
+    // Without a load the human's turn goes on with its moves, and this does nothing.
+    logic::ResumeTurn();
     options_screen_->Close();
 }
 

@@ -1,11 +1,10 @@
 #include "screens/tfcampaign1.h"
 
-#include <cstdlib>
-
 #include "screens/campaign_help.h"
 #include "screens/game_screens.h"
 #include "screens/map_pictures.h"
 #include "state/game_state.h"
+#include "state/int_math.h"
 
 namespace screens {
 
@@ -26,8 +25,9 @@ bool OnMap(int x, int y) {
     return x >= 1 && x <= 12 && y >= 1 && y <= 11;
 }
 
-int Distance(int x1, int y1, int x2, int y2) {
-    return std::abs(x1 - x2) + std::abs(y1 - y2);
+// Step distance; an army position read from a file may be far off the map, so in 64 bits.
+std::int64_t Distance(int x1, int y1, int x2, int y2) {
+    return state::Gap(x1, x2) + state::Gap(y1, y2);
 }
 
 int ValidLord(int lord) {

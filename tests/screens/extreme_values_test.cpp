@@ -7,6 +7,7 @@
 
 #include "screens/game_screens.h"
 #include "screens/tfcampaign1.h"
+#include "screens/tfcheats.h"
 #include "state/game_state.h"
 #include "state/progress_file.h"
 #include "state/reset.h"
@@ -54,6 +55,38 @@ TEST(ExtremeMapValues, TheMapDrawsArmiesAndTilesFromAnyValue) {
         ASSERT_NE(field, nullptr) << name;
         EXPECT_EQ(field->FileName(), "m2_.jpg") << name;
     }
+    state::G() = state::GameState{};
+}
+
+TEST(ExtremeMapValues, TheCheatsHoldTheTreasuryAtTheEndsOfTheRange) {
+    HeadlessApp h;
+    screens::GameScreens screens{h.App(), screens::StartOptions{}};
+    state::GameState& g = state::G();
+    state::ResetGameState(g);
+    g.currentLord = 2;
+    auto& lord = g.lord[2];
+    screens::TFCheats& cheats = screens.Cheats();
+    cheats.Show();
+    auto click = [&](const char* name) {
+        platform::Control* button = cheats.Find(name);
+        ASSERT_NE(button, nullptr) << name;
+        h.App().ClickControl(*button);
+    };
+    lord[state::Lord::gold] = kMax - 1;
+    click("SpeedButton12");  // + 1.000 gold
+    EXPECT_EQ(lord[state::Lord::gold], kMax);
+    lord[state::Lord::gold] = kMin + 999;
+    click("SpeedButton2");  // -1000 gold
+    EXPECT_EQ(lord[state::Lord::gold], kMin);
+    lord[state::Lord::gold] = 5;
+    click("SpeedButton2");
+    EXPECT_EQ(lord[state::Lord::gold], -995);
+    lord[state::Lord::honor] = kMax - 99;
+    lord[state::Lord::gems] = -100;
+    click("SpeedButton4");  // some resources
+    EXPECT_EQ(lord[state::Lord::honor], kMax);
+    EXPECT_EQ(lord[state::Lord::gems], 0);
+    EXPECT_EQ(lord[state::Lord::wood], 100);
     state::G() = state::GameState{};
 }
 

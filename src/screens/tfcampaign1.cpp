@@ -337,6 +337,8 @@ void TFCampaign1::MoveTargets(int ax, int ay) {
         moveTargets_[d]->Hide();
         moveTargets_[d]->BringToFront();
     }
+    // An army off the map (a damaged file) has no neighbours to step onto.
+    if (!OnMap(ax, ay)) return;
     for (int d = 0; d < 4; ++d) {
         const int x = ax + kStepX[d], y = ay + kStepY[d];
         if (!OnMap(x, y)) continue;  // never beyond the edge of the map

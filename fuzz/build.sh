@@ -1,21 +1,36 @@
 #!/bin/sh
-# Builds the libFuzzer targets with clang++ into fuzz/out (or $1), against the state layer and
-# the platform's file access. Run one with e.g.:
-#   fuzz/out/fuzz_map -max_total_time=120 fuzz/corpus/map
+# Builds the libFuzzer targets with clang++ into fuzz/out (or $1), against the game's layers
+# below the entry points, with AddressSanitizer and UndefinedBehaviorSanitizer. The seed corpus
+# is the one the normal build makes (build/fuzz_corpus, or $2): it also holds the real saves and
+# scenario files that the saved-game and play targets change. Run one on a working copy of its
+# seeds, e.g.:
+#   mkdir -p fuzz/work/map && fuzz/out/fuzz_map -max_total_time=600 fuzz/work/map build/fuzz_corpus/map
+# The corpus folder of each target is named after it without "fuzz_" (fuzz_play_scenario:
+# play_scenario). A target finds the corpus it was built with, or $MARCHHOLT_FUZZ_CORPUS.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(dirname "$here")
 out=${1:-$here/out}
-mkdir -p "$out"
-flags="-std=c++20 -g -O1 -fsanitize=fuzzer-no-link,address,undefined -I$root/src -I$here"
-objs=""
-for src in "$root"/src/state/*.cpp "$root/src/platform/files.cpp"; do
-    obj="$out/$(basename "$src" .cpp).o"
-    clang++ $flags -c "$src" -o "$obj"
-    objs="$objs $obj"
-done
+corpus=${2:-$root/build/fuzz_corpus}
+if [ ! -f "$corpus/stamp" ]; then
+    echo "no seed corpus in $corpus: build the target marchholt-fuzz-corpus first" >&2
+    exit 1
+fi
+mkdir -p "$out/obj"
+libs="sdl2 SDL2_ttf libjpeg libpng fontconfig vorbisfile"
+flags="-std=c++20 -g -O1 -fsanitize=fuzzer-no-link,address,undefined -I$root/src -I$here \
+    $(pkg-config --cflags $libs) -DMARCHHOLT_FUZZ_CORPUS_DIR=\"$corpus\""
+sources=$(find "$root/src" -name '*.cpp' ! -path '*/app/*' | sort)
+# Compiled two at a time: the machine is shared.
+echo "$sources" | xargs -P 2 -I{} sh -c '
+    obj="$0/obj/$(echo "{}" | sed "s|.*/src/||; s|/|_|g; s|\.cpp$|.o|")"
+    clang++ $1 -c "{}" -o "$obj"
+' "$out" "$flags"
+rm -f "$out/libmarchholt.a"
+ar rcs "$out/libmarchholt.a" "$out"/obj/*.o
 for target in "$here"/fuzz_*.cpp; do
     name=$(basename "$target" .cpp)
-    clang++ $flags -fsanitize=fuzzer "$target" $objs -o "$out/$name"
+    clang++ $flags -fsanitize=fuzzer "$target" "$out/libmarchholt.a" \
+        $(pkg-config --libs $libs) -o "$out/$name"
     echo "built $out/$name"
 done

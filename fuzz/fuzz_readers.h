@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "fuzz_bases.h"
 #include "platform/files.h"
 #include "state/game_state.h"
 #include "state/progress_file.h"
@@ -36,16 +37,21 @@ inline const std::filesystem::path& Folder() {
     return folder;
 }
 
+// Points the game at the fuzzers' folders.
+inline void UseFolders() {
+    platform::UseFiles(platform::Files(Folder() / "data", Folder() / "user"));
+}
+
 inline void WriteFile(const std::string& name, const std::uint8_t* data, std::size_t size) {
     std::ofstream out(Folder() / "user" / name, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 }
 
 // Writes the input as the reader's file and reads it into a fresh game state; returns whether
-// the reader accepted it. The saved game's two files come from one input: its first two bytes
-// say how long the integer file is (in units of 256 bytes), the rest is the string file.
+// the reader accepted it. The saved game's two files are a real save changed as the input says
+// (fuzz_bases.h), so they always have their exact lengths.
 inline bool Run(Reader reader, const std::uint8_t* data, std::size_t size) {
-    platform::UseFiles(platform::Files(Folder() / "data", Folder() / "user"));
+    UseFolders();
     // The program's one game state: the readers overwrite what they read.
     state::GameState* g = &state::G();
     std::string error;
@@ -63,14 +69,11 @@ inline bool Run(Reader reader, const std::uint8_t* data, std::size_t size) {
             WriteFile("fuzz.itm", data, size);
             return state::LoadItems("fuzz", *g).Ok();
         case Reader::savedGame: {
-            std::size_t intBytes = 0;
-            if (size >= 2) intBytes = 256u * (static_cast<std::size_t>(data[0]) << 8 | data[1]);
-            const std::size_t rest = size >= 2 ? size - 2 : 0;
-            if (intBytes > rest) intBytes = rest;
-            const std::uint8_t* body = size >= 2 ? data + 2 : data;
+            SavedBase save;
+            if (ChangedSave(data, size, save) == nullptr) return false;
             const std::string base = state::SlotBaseName(1);
-            WriteFile(base + ".int", body, intBytes);
-            WriteFile(base + ".str", body + intBytes, rest - intBytes);
+            WriteFile(base + ".int", save.ints.data(), save.ints.size());
+            WriteFile(base + ".str", save.texts.data(), save.texts.size());
             return state::LoadGame(1, error, *g);
         }
         case Reader::progress:

@@ -1,4 +1,4 @@
-// libFuzzer target: the saved game reader of the game state on any input.
+// libFuzzer target: the saved game reader on a changed real save (fuzz_bases.h).
 #include <cstddef>
 #include <cstdint>
 

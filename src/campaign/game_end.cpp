@@ -4,6 +4,7 @@
 #include "campaign/dialogs.h"
 #include "campaign/lords.h"
 #include "campaign/turn_cycle.h"
+#include "state/int_math.h"
 #include "state/progress_file.h"
 
 namespace logic {
@@ -39,7 +40,7 @@ void Victory() {
     const int d = c != 0 ? LordRecord(c)[state::Lord::difficulty] : 0;
     const int u = g.difficultyUnlocked;
     if (d >= u && u < kLastUnlock) {
-        g.difficultyUnlocked = d > u ? d + 1 : u + 1;
+        g.difficultyUnlocked = state::AddSaturated(d > u ? d : u, 1);
         Unlock("Congratulations! A new difficulty level has become available!");
     }
     Hooks().Timers().DisableAllTimers();

@@ -3,6 +3,7 @@
 #include "campaign/campaign_hooks.h"
 #include "campaign/dialogs.h"
 #include "campaign/lords.h"
+#include "state/int_math.h"
 
 namespace logic {
 
@@ -94,7 +95,8 @@ bool HireUnit(int kind) {
     }
     Hooks().Sound().PlayPayment();
     gold -= price;
-    ArmyRecord(c)[t->armySlot] += 1;
+    auto& count = ArmyRecord(c)[t->armySlot];
+    count = state::AddSaturated(count, 1);
     Hooks().View().DrawStatusBar();
     if (state::G().tutorialOn) Hooks().Tutorial().UnitHired(kind);
     return true;

@@ -7,6 +7,7 @@
 #include "campaign/lords.h"
 #include "campaign/spawn_fields.h"
 #include "campaign/turn_cycle.h"
+#include "state/int_math.h"
 
 namespace logic {
 
@@ -78,7 +79,8 @@ void Plunder(const Step& s) {
         return;
     }
     og = og / 2;
-    LordRecord(s.c)[Lord::gold] += loot;
+    auto& gold = LordRecord(s.c)[Lord::gold];
+    gold = state::AddSaturated(gold, loot);
     Hooks().View().DrawStatusBar();
     Hooks().Sound().PlayPayment();
     UI().ShowShortNotice(defenderHuman ? "You lose " + std::to_string(loot) + " gold coins!"
@@ -249,7 +251,7 @@ void MoveArmy(int x, int y) {
         return;
     }
     // 2. The moves are spent.
-    a[Army::movesLeft] -= 4;
+    a[Army::movesLeft] = state::AddSaturated(a[Army::movesLeft], -4);
     g.battleStarted = false;
     if (s.human) Hooks().Sound().Play(sound::Effect::Step);
 
@@ -272,6 +274,8 @@ void MoveTargetClick(int direction) {
     static constexpr int kDy[4] = {-1, 0, 1, 0};
     if (direction < 0 || direction > 3 || !HumanMayAct()) return;
     const auto& a = ArmyRecord(state::G().currentLord);
+    // An army off the map has no neighbouring field to step onto.
+    if (!OnMap(a[Army::x], a[Army::y])) return;
     MoveArmy(a[Army::x] + kDx[direction], a[Army::y] + kDy[direction]);
 }
 

@@ -6,6 +6,7 @@
 #include "campaign/spawn_fields.h"
 #include "campaign/trading.h"
 #include "dungeon/exploration.h"
+#include "state/int_math.h"
 #include "state/random.h"
 
 namespace logic {
@@ -49,7 +50,8 @@ void PickUpResource(int lord, int slot, const ResourceFind& find) {
         Hooks().Sound().Play(sound::Effect::Event);
         UI().ShowNotice(find.picture, find.title, find.text, "Continue");
     }
-    LordRecord(lord)[find.slot] += 2 + state::Random(2);
+    auto& amount = LordRecord(lord)[find.slot];
+    amount = state::AddSaturated(amount, 2 + state::Random(2));
     ClearSpawnSlot(slot);
     if (state::G().tutorialOn && find.kind != SpawnKind::stone)
         Hooks().Tutorial().ResourceFound(find.kind);
@@ -178,13 +180,16 @@ void DungeonReward(int lord) {
     if (!ValidLord(lord)) return;
     auto& l = LordRecord(lord);
     const int h = l[Lord::heroLevel];
-    l[Lord::gold] += ScaleByDifficulty(DungeonGoldByLevel(h), l[Lord::difficulty]);
+    l[Lord::gold] = state::AddSaturated(
+        l[Lord::gold], ScaleByDifficulty(DungeonGoldByLevel(h), l[Lord::difficulty]));
+    int honor = 0;
     if (h == 0 || h == 1)
-        l[Lord::honor] += 2;
+        honor = 2;
     else if (h == 2 || h == 3)
-        l[Lord::honor] += 3;
+        honor = 3;
     else if (h >= 4 && h <= 9)
-        l[Lord::honor] += 4;
+        honor = 4;
+    l[Lord::honor] = state::AddSaturated(l[Lord::honor], honor);
     ComputerHeroLevelUpChance(lord);
     const int finds = SingleFindTheme(state::G().mapSetting[state::MapSetting::theme]) ? 1 : 5;
     for (int i = 0; i < finds; ++i)

@@ -3,6 +3,7 @@
 #include "campaign/campaign_hooks.h"
 #include "campaign/lords.h"
 #include "campaign/movement.h"
+#include "state/int_math.h"
 #include "state/random.h"
 
 namespace logic {
@@ -156,7 +157,7 @@ void SpawnFields(bool ageFirst) {
         for (int s = 1; s <= kSlots; ++s) {
             auto& me = Slot(s);
             if (me[SpawnField::present] <= 0) continue;
-            me[SpawnField::roundsLeft] -= 1;
+            me[SpawnField::roundsLeft] = state::AddSaturated(me[SpawnField::roundsLeft], -1);
             if (me[SpawnField::roundsLeft] < 1) {
                 ClearSpawnSlot(s);
                 Hooks().View().DrawSpawnField(s);

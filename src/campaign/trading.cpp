@@ -1,13 +1,12 @@
 #include "campaign/trading.h"
 
-#include <algorithm>
 #include <cstdint>
-#include <limits>
 
 #include "campaign/buildings.h"
 #include "campaign/campaign_hooks.h"
 #include "campaign/dialogs.h"
 #include "campaign/lords.h"
+#include "state/int_math.h"
 #include "state/random.h"
 
 namespace logic {
@@ -44,9 +43,7 @@ bool ValidGood(int good) {
 
 // Gold plus price times amount, kept within 32 bits.
 int AddPayment(int gold, int price, int amount) {
-    const std::int64_t sum = std::int64_t{gold} + std::int64_t{price} * amount;
-    return static_cast<int>(std::clamp<std::int64_t>(sum, std::numeric_limits<int>::min(),
-                                                     std::numeric_limits<int>::max()));
+    return state::AddSaturated(gold, std::int64_t{price} * amount);
 }
 
 bool MayBuy(int goal, int target) {
@@ -90,7 +87,7 @@ bool BuyGoods(TradeOffer& offer, int good) {
     // Gold equal to the price is not enough.
     if (offer.price[good] >= l[Lord::gold]) return false;
     offer.stock[good] -= 1;
-    l[kGoods[good].lordSlot] += 1;
+    l[kGoods[good].lordSlot] = state::AddSaturated(l[kGoods[good].lordSlot], 1);
     l[Lord::gold] -= offer.price[good];
     Hooks().View().DrawStatusBar();
     return true;
@@ -117,7 +114,8 @@ void ComputerTrade(int lord, const TradeOffer& offer) {
 
     for (int i = 0; i < kTradeGoods; ++i) {
         const Good& good = kGoods[i];
-        const int surplus = l[good.lordSlot] - need[good.costIndex];
+        const int surplus =
+            state::AddSaturated(l[good.lordSlot], -std::int64_t{need[good.costIndex]});
         if (surplus <= 0) continue;
         if (goal == kGoalHireTroops && offer.price[i] < good.goal30Threshold) continue;
         l[Lord::gold] = AddPayment(l[Lord::gold], offer.price[i], surplus);

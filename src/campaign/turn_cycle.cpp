@@ -119,6 +119,16 @@ void Timer3Tick() {
     NextLord();
 }
 
+void ResumeTurn() {
+    const state::GameState& g = state::G();
+    const int c = CurrentLordChecked();
+    if (c == 0 || g.gameOver || g.inDungeon != 0) return;
+    if (!IsHuman(c))
+        Hooks().Timers().EnableTimer1();
+    else if (ArmyRecord(c)[Army::movesLeft] < 1)
+        Hooks().Timers().EnableTimer3();
+}
+
 void PrepareFirstRound() {
     for (int pass = 0; pass < 11; ++pass)
         SpawnFields(false);

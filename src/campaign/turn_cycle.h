@@ -24,6 +24,11 @@ int HumanLord();
 // game end has taken over: the strategic buttons and move targets act only then.
 bool HumanMayAct();
 
+// After a saved game has been loaded: the timers that pass a turn are not saved, so a game
+// saved in a computer lord's turn, or after the human's last step, passes the turn on as the
+// timer would have (Timer1 or Timer3). A human turn with moves left waits for the player.
+void ResumeTurn();
+
 // After the difficulty has been chosen: the first spawn fields, the settling rounds of the map
 // sites, then the first turn.
 void PrepareFirstRound();

@@ -83,6 +83,7 @@ void LoadGameFlow(GameScreens& screens) {
     if (g.inDungeon == -1) return;
     screens.MainMenu().Hide();
     screens.Campaign().DrawMap(false, false);
+    logic::ResumeTurn();
     PlayGame(screens);
     screens.MainMenu().Show();
 }
@@ -97,6 +98,8 @@ void SaveLoadFromOptions(GameScreens& screens) {
     screens.SaveLoad().ShowModal();
     // Not built yet: the dungeon view, which is redrawn here too once it exists.
     if (screens.Campaign().Visible()) screens.Campaign().DrawMap(false, false);
+    // Without a load the human's turn goes on with its moves, and this does nothing.
+    logic::ResumeTurn();
     screens.OptionsScreen().Close();
 }
 

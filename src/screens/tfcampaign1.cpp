@@ -1,7 +1,5 @@
 #include "screens/tfcampaign1.h"
 
-#include <cstdlib>
-
 #include "battle/battle_clock.h"
 #include "campaign/lords.h"
 #include "screens/battle_panel.h"
@@ -9,6 +7,7 @@
 #include "screens/game_screens.h"
 #include "screens/map_pictures.h"
 #include "state/game_state.h"
+#include "state/int_math.h"
 
 namespace screens {
 
@@ -32,8 +31,9 @@ bool OnMap(int x, int y) {
     return x >= 1 && x <= 12 && y >= 1 && y <= 11;
 }
 
-int Distance(int x1, int y1, int x2, int y2) {
-    return std::abs(x1 - x2) + std::abs(y1 - y2);
+// Step distance; an army position read from a file may be far off the map, so in 64 bits.
+std::int64_t Distance(int x1, int y1, int x2, int y2) {
+    return state::Gap(x1, x2) + state::Gap(y1, y2);
 }
 
 }  // namespace
@@ -351,6 +351,8 @@ void TFCampaign1::MoveTargets(int ax, int ay) {
         moveTargets_[d]->Hide();
         moveTargets_[d]->BringToFront();
     }
+    // An army off the map (a damaged file) has no neighbours to step onto.
+    if (!OnMap(ax, ay)) return;
     for (int d = 0; d < 4; ++d) {
         const int x = ax + kStepX[d], y = ay + kStepY[d];
         if (!OnMap(x, y)) continue;  // never beyond the edge of the map

@@ -3,6 +3,7 @@
 #include "campaign/lords.h"
 #include "screens/game_screens.h"
 #include "state/game_state.h"
+#include "state/int_math.h"
 
 namespace screens {
 
@@ -11,6 +12,11 @@ state::Record& CurrentLordRecord() {
     state::GameState& g = state::G();
     const int lord = logic::ShownLord();
     return g.lord[lord];
+}
+
+// The amounts come from a saved game and may already be at the end of the range.
+void AddTo(state::Int& amount, state::Int change) {
+    amount = state::AddSaturated(amount, change);
 }
 }  // namespace
 
@@ -24,18 +30,18 @@ TFCheats::TFCheats(GameScreens& screens)
     title->SetCaption("Cheats");
     const int x = 60, w = 300;
     AddButton(*this, s, "SpeedButton12", "+ 1.000 gold", x, 70, w, 40, [this] {
-        CurrentLordRecord()[state::Lord::gold] += 1000;
+        AddTo(CurrentLordRecord()[state::Lord::gold], 1000);
         Done();
     });
     AddButton(*this, s, "SpeedButton2", "-1000 gold", x, 120, w, 40, [this] {
-        CurrentLordRecord()[state::Lord::gold] -= 1000;
+        AddTo(CurrentLordRecord()[state::Lord::gold], -1000);
         Done();
     });
     AddButton(*this, s, "SpeedButton4", "Some resources", x, 170, w, 40, [this] {
         state::Record& lord = CurrentLordRecord();
         for (int slot : {state::Lord::honor, state::Lord::wood, state::Lord::iron,
                          state::Lord::stone, state::Lord::gems}) {
-            lord[slot] += 100;
+            AddTo(lord[slot], 100);
         }
         Done();
     });

@@ -10,6 +10,7 @@
 #include "screens/tutorial_switch.h"
 #include "sound/music_sequencer.h"
 #include "state/game_state.h"
+#include "state/int_math.h"
 #include "state/progress_file.h"
 #include "state/random.h"
 
@@ -70,7 +71,8 @@ void TForm1::StartUp() {
     // 5. Full screen.
     SwitchToFullScreen();
     // 6. One more start.
-    g.startCount += 1;
+    // Held at the largest count: a count that wrapped would bring the tutorial back.
+    g.startCount = state::AddSaturated(g.startCount, 1);
     // 7. The castle screen's building texts are filled by the castle screen itself when it is
     // made (it has no screen yet).
     // 8. The main menu's layout.

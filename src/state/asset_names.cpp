@@ -271,8 +271,10 @@ std::string TilePrefix(int prefix) {
 std::string TileBaseName(int code) {
     for (const auto& block : TileBlocks()) {
         const int perVariant = static_cast<int>(block.suffixes.size());
+        // Compared before subtracting: a code from a file can be any 32-bit value.
+        if (code < block.firstCode || code >= block.firstCode + block.variants * perVariant)
+            continue;
         const int offset = code - block.firstCode;
-        if (offset < 0 || offset >= block.variants * perVariant) continue;
         return std::string(block.stem) + std::to_string(offset / perVariant + 1) +
                block.suffixes[static_cast<std::size_t>(offset % perVariant)];
     }

@@ -1,13 +1,14 @@
 #include "state/saved_games.h"
 
-#include <cerrno>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "platform/files.h"
 #include "state/int_file.h"
 #include "state/records.h"
 #include "state/reset.h"
+#include "state/saved_game_check.h"
 #include "state/saved_layout.h"
 
 namespace state {
@@ -20,13 +21,27 @@ bool ValidSlot(int slot) {
     return slot >= kFirstSlot && slot <= kAutoSlot;
 }
 
+constexpr const char* kGameKept = " The current game was kept.";
+
+// A file of the wrong length is not read at all: the player learns which file it was.
 bool ReadExactly(const std::string& file, std::size_t size, Bytes& data, std::string& error) {
     if (!platform::CurrentFiles().Read(file, data, error)) return false;
     if (data.size() != size) {
-        error = platform::IoErrorText("read", file, EIO);
+        error = "The file \"" + file +
+                "\" is damaged or is not a saved game of Marchholt, so it was not loaded." +
+                kGameKept;
         return false;
     }
     return true;
+}
+
+// ResetGameState, then every saved value from the two files (whose lengths are checked).
+void Decode(const Bytes& ints, const Bytes& texts, GameState& g) {
+    ResetGameState(g);
+    std::size_t next = 0;
+    WalkSavedInts(g, [&](Int& value) { value = IntAt(ints, next++); });
+    RecordReader reader(texts);
+    WalkSavedTexts(g, [&reader](std::string& text) { text = reader.Text(); });
 }
 
 }  // namespace
@@ -68,11 +83,16 @@ bool LoadGame(int slot, std::string& error, GameState& g) {
     if (!ReadExactly(base + ".int", kSavedInts * 4, ints, error)) return false;
     if (!ReadExactly(base + ".str", kSavedTexts * kRecordSize, texts, error)) return false;
 
-    ResetGameState(g);
-    std::size_t next = 0;
-    WalkSavedInts(g, [&](Int& value) { value = IntAt(ints, next++); });
-    RecordReader reader(texts);
-    WalkSavedTexts(g, [&reader](std::string& text) { text = reader.Text(); });
+    // A trial copy first: a file the game could not go on from never reaches the running game.
+    auto trial = std::make_unique<GameState>();
+    Decode(ints, texts, *trial);
+    const std::string fault = SavedGameFault(*trial);
+    if (!fault.empty()) {
+        error =
+            "The saved game \"" + base + ".int\" could not be loaded: " + fault + "." + kGameKept;
+        return false;
+    }
+    Decode(ints, texts, g);
     return true;
 }
 

@@ -26,8 +26,9 @@ bool SlotExists(int slot);
 
 bool SaveGame(int slot, std::string& error, const GameState& g = G());
 
-// ResetGameState, then every saved table from the slot. On failure the running game is kept
-// exactly as it was.
+// ResetGameState, then every saved table from the slot, once both files have their exact length
+// and the tables they hold can be played on (SavedGameFault). On failure the running game is
+// kept exactly as it was, and error says in the player's words which file is wrong and why.
 bool LoadGame(int slot, std::string& error, GameState& g = G());
 
 // The descriptions of slots 1 to 5 (index 0 for slot 1). A missing file reads as five empty

@@ -1,11 +1,15 @@
-// The fuzz targets' readers on a small fixed corpus, so the corpus runs with every build.
+// The fuzz targets on their seed corpus (made at build time from the shipped scenarios) and on
+// a few damaged files, so every target runs with every build.
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
+#include <functional>
 #include <memory>
 #include <random>
 #include <vector>
 
+#include "../../fuzz/fuzz_play.h"
 #include "../../fuzz/fuzz_readers.h"
 #include "state/records.h"
 #include "state/scenario_files.h"
@@ -80,6 +84,13 @@ TEST_F(FuzzCorpus, ScenarioReadersTakeAnyFile) {
 }
 
 TEST_F(FuzzCorpus, SavedGameAndProgressReadersTakeAnyFile) {
+    // Every real save of a shipped scenario loads unchanged.
+    ASSERT_FALSE(fuzzing::SavedBases().empty()) << fuzzing::CorpusFolder();
+    for (std::size_t k = 0; k < fuzzing::SavedBases().size(); ++k) {
+        const Bytes unchanged = {static_cast<std::uint8_t>(k)};
+        EXPECT_TRUE(fuzzing::Run(Reader::savedGame, unchanged.data(), 1))
+            << fuzzing::SavedBases()[k].name;
+    }
     const Bytes empty;
     EXPECT_FALSE(fuzzing::Run(Reader::savedGame, empty.data(), 0));
     std::mt19937 random(11);
@@ -93,6 +104,44 @@ TEST_F(FuzzCorpus, SavedGameAndProgressReadersTakeAnyFile) {
     }
     const Bytes six(24, 0xff);
     EXPECT_TRUE(fuzzing::Run(Reader::progress, six.data(), six.size()));
+}
+
+// Each target's corpus folder and how one input runs.
+TEST_F(FuzzCorpus, EveryTargetRunsOverItsCorpus) {
+    fuzzing::PlayWorld world;
+    using Target = std::function<void(const Bytes&)>;
+    auto reader = [](Reader r) {
+        return Target([r](const Bytes& in) { fuzzing::Run(r, in.data(), in.size()); });
+    };
+    const std::vector<std::pair<std::string, Target>> targets = {
+        {"module", reader(Reader::module)},
+        {"map", reader(Reader::map)},
+        {"monsters", reader(Reader::monsters)},
+        {"items", reader(Reader::items)},
+        {"saved_game", reader(Reader::savedGame)},
+        {"progress", reader(Reader::progress)},
+        {"play_saved_game",
+         [&world](const Bytes& in) { fuzzing::PlaySavedGame(world, in.data(), in.size()); }},
+        {"play_scenario",
+         [&world](const Bytes& in) { fuzzing::PlayScenario(world, in.data(), in.size()); }},
+    };
+    for (const auto& [name, run] : targets) {
+        const auto folder = fuzzing::CorpusFolder() / name;
+        int inputs = 0;
+        std::error_code error;
+        for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+            run(fuzzing::ReadBytes(entry.path()));
+            ++inputs;
+        }
+        EXPECT_GT(inputs, 0) << folder;
+    }
+    // A real save plays on and is saved again; a damaged one is refused before any play.
+    const Bytes first = {0};
+    EXPECT_TRUE(fuzzing::PlaySavedGame(world, first.data(), first.size()));
+    Bytes damaged = first;
+    fuzzing::AppendChange(damaged, 166638, 99);  // CurrentLord
+    EXPECT_FALSE(fuzzing::PlaySavedGame(world, damaged.data(), damaged.size()));
+    EXPECT_TRUE(fuzzing::PlayScenario(world, first.data(), first.size()));
 }
 
 }  // namespace

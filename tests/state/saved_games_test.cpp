@@ -38,6 +38,11 @@ class SavedGames : public statetest::TempFolders {
         g.dungeonLord = 2;
         g.currentLord = 3;
         g.inDungeon = 1;
+        // The current lord takes part, so the game can go on after a load.
+        g.lord[3][Lord::inGame] = 1;
+        g.lord[3][Lord::controller] = 1;
+        g.lord[3][Lord::castleX] = 5;
+        g.lord[3][Lord::castleY] = 5;
         g.playedScenario = 12;
         g.heroName[1] = "Sultan Hunas";
         g.reservedText[30][10] = "reserved";

@@ -34,8 +34,10 @@ TEST_F(CustomScenarios, ShippedThemeScenariosFirstThenTheUserFolderByName) {
     shortModule.resize(shortModule.size() - 1);
     WriteUserFile("princess.mod", shortModule);  // unreadable title: the base name
     WriteUserFile("zeta.mod", Module("Zeta Islands"));
-    WriteUserFile("alpha.MOD", Module(""));             // no title: the base name
-    WriteUserFile("DarkMines.mod", Module("Copy"));     // already offered
+    WriteUserFile("alpha.MOD", Module(""));  // no title: the base name
+    // The user's own copy of a shipped scenario is what loads (the user folder is looked in
+    // first), and it is offered once.
+    WriteUserFile("DarkMines.mod", Module("My mines"));
     WriteUserFile("showdown.mod", Module("Showdown"));  // the list has its own button
     WriteUserFile("notes.txt", Module("Not a scenario"));
 
@@ -44,9 +46,8 @@ TEST_F(CustomScenarios, ShippedThemeScenariosFirstThenTheUserFolderByName) {
     for (const auto& s : list)
         got.push_back({s.baseName, s.title});
     const std::vector<std::pair<std::string, std::string>> want = {
-        {"darkmines", "The Dark Mines"}, {"gateofhell", "Gate Of Hell"},
-        {"princess", "princess"},        {"alpha", "alpha"},
-        {"zeta", "Zeta Islands"},
+        {"darkmines", "My mines"}, {"gateofhell", "Gate Of Hell"}, {"princess", "princess"},
+        {"alpha", "alpha"},        {"zeta", "Zeta Islands"},
     };
     EXPECT_EQ(got, want);
 }

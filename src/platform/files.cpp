@@ -128,6 +128,23 @@ std::optional<fs::path> Files::Find(const std::string& name) const {
     return FindInFolder(dataDir_, name);
 }
 
+std::vector<std::string> Files::UserFilesEnding(const std::string& suffix) const {
+    std::vector<std::string> names;
+    const std::string want = LowerCase(suffix);
+    std::error_code ec;
+    for (fs::directory_iterator it(userDir_, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code typeError;
+        if (!it->is_regular_file(typeError)) continue;
+        const std::string name = it->path().filename().string();
+        const std::string lower = LowerCase(name);
+        if (lower.size() > want.size() && IsBareName(name) &&
+            lower.compare(lower.size() - want.size(), want.size(), want) == 0)
+            names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 bool Files::Read(const std::string& name, std::vector<std::uint8_t>& out,
                  std::string& error) const {
     auto path = Find(name);

@@ -39,6 +39,10 @@ class Files {
     std::optional<std::filesystem::path> Find(const std::string& name) const;
     bool Exists(const std::string& name) const { return Find(name).has_value(); }
 
+    // The names of the user folder's files whose name ends with `suffix` (ignoring case),
+    // sorted; only names a bare-name lookup can reach.
+    std::vector<std::string> UserFilesEnding(const std::string& suffix) const;
+
     // Reads a whole file found by Find. On failure returns false and sets error.
     bool Read(const std::string& name, std::vector<std::uint8_t>& out, std::string& error) const;
 

@@ -25,6 +25,13 @@ inline constexpr ScenarioEntry kScenarios[8] = {
     {"Showdown 2 (4 lords)", "showdown2", 0, 0, true, 2},
 };
 
+// The scenarios built for the themes the list above does not reach. The custom scenario box
+// offers them by title, ahead of the player's own scenarios; they play like a typed name.
+inline constexpr const char* kThemeScenarios[] = {
+    "darkmines",   "arenaofkings", "thekeeps",   "cauldrons", "dragonbreeders", "graveyards",
+    "ringofkings", "demonpact",    "gateofhell", "princess",  "frontline",
+};
+
 // The custom scenario's number.
 inline constexpr int kCustomScenarioNumber = 2;
 

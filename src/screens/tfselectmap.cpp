@@ -10,12 +10,16 @@
 #include "state/game_state.h"
 #include "state/new_game.h"
 #include "state/scenario_files.h"
+#include "state/tables.h"
 
 namespace screens {
 
 namespace {
 constexpr int kPageX = 5, kPageY = 70, kPageW = 710, kPageH = 420;
-}
+// The custom scenario buttons on page 2, under the edit box.
+constexpr int kCustomColumns = 3, kCustomX = 20, kCustomY = 230, kCustomW = 216, kCustomH = 32,
+              kCustomGap = 4;
+}  // namespace
 
 TFSelectMap::TFSelectMap(GameScreens& screens)
     : Form(screens.App(), "TFSelectMap", 720, 710), screens_(screens) {
@@ -51,12 +55,19 @@ TFSelectMap::TFSelectMap(GameScreens& screens)
         AddButton(*page, s, "SpeedButton" + std::to_string(i + 1), e.caption, 124, y + 4, 460, 40,
                   [this, i] { ChooseScenario(i); });
     }
-    auto* hint = AddLabel(*page2_, "Label2", 60, 170, 600, 44, 13);
+    auto* hint = AddLabel(*page2_, "Label2", 60, 140, 600, 40, 13);
     hint->SetCaption(
         "Please enter the filename without any file extensions and click the \"Play!\" button.");
     customName_ = page2_->Add<platform::Edit>("Edit1");
-    customName_->SetBounds(60, 222, 400, 34);
-    AddButton(*page2_, s, "SpeedButton9", "Play!", 480, 220, 120, 38, [this] { PlayCustom(); });
+    customName_->SetBounds(60, 184, 400, 34);
+    AddButton(*page2_, s, "SpeedButton9", "Play!", 480, 182, 120, 38, [this] { PlayCustom(); });
+    for (int i = 0; i < static_cast<int>(customButtons_.size()); ++i) {
+        const int x = kCustomX + (i % kCustomColumns) * (kCustomW + kCustomGap);
+        const int y = kCustomY + (i / kCustomColumns) * (kCustomH + kCustomGap);
+        customButtons_[static_cast<std::size_t>(i)] =
+            AddButton(*page2_, s, "SpeedButton" + std::to_string(15 + i), "", x, y, kCustomW,
+                      kCustomH, [this, i] { PlayListedCustom(i); });
+    }
 
     pageButton_ = AddButton(*this, s, "SpeedButton10", "Next...", 520, 500, 180, 40,
                             [this] { TogglePage(); });
@@ -72,12 +83,31 @@ TFSelectMap::TFSelectMap(GameScreens& screens)
     tutorial_->onExit = [this] { ExitTutorial(screens_); };
     screens.RegisterTutorialPanel(tutorial_.get());
     page2_->Hide();
+    RefreshCustomScenarios();
 }
 
 void TFSelectMap::Reset() {
     pageButton_->SetCaption("Next...");
     page2_->Hide();
     RefreshAvailability();
+    RefreshCustomScenarios();
+}
+
+void TFSelectMap::RefreshCustomScenarios() {
+    customScenarios_ = FindCustomScenarios(platform::CurrentFiles());
+    for (std::size_t i = 0; i < customButtons_.size(); ++i) {
+        platform::SpeedButton* button = customButtons_[i];
+        const bool used = i < customScenarios_.size();
+        button->SetCaption(used ? customScenarios_[i].title : "");
+        button->SetVisible(used);
+    }
+}
+
+// A listed custom scenario fills the box and plays, as if its name had been typed.
+void TFSelectMap::PlayListedCustom(int index) {
+    if (!state::InRange(index, 0, static_cast<int>(customScenarios_.size()) - 1)) return;
+    customName_->SetText(customScenarios_[static_cast<std::size_t>(index)].baseName);
+    PlayCustom();
 }
 
 void TFSelectMap::RefreshAvailability() {

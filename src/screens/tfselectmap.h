@@ -1,12 +1,14 @@
 // The scenario list: two pages of scenarios with their availability pictures, and a box for a
-// custom scenario typed by file name.
+// custom scenario typed by file name, with a button for each custom scenario it can find.
 #pragma once
 
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/form.h"
+#include "screens/custom_scenarios.h"
 #include "screens/tutorial_panel.h"
 
 namespace screens {
@@ -28,6 +30,9 @@ class TFSelectMap final : public platform::Form {
     // Loads base name, fills the sheet and shows it; number 0 takes the map's theme.
     void LoadAndShowSheet(const std::string& baseName, int number, const std::string& picture);
     void TogglePage();
+    // Puts the titles of the custom box's scenarios on its buttons.
+    void RefreshCustomScenarios();
+    void PlayListedCustom(int index);
 
     GameScreens& screens_;
     platform::Panel* page1_;
@@ -35,6 +40,10 @@ class TFSelectMap final : public platform::Form {
     platform::SpeedButton* pageButton_;
     platform::Edit* customName_;
     std::array<platform::Picture*, 8> availability_{};
+    // Three columns of five under the custom box; scenarios beyond the fifteenth are reached
+    // by typing their name.
+    std::array<platform::SpeedButton*, 15> customButtons_{};
+    std::vector<CustomScenario> customScenarios_;
     std::unique_ptr<TutorialPanel> tutorial_;
 };
 

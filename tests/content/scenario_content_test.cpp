@@ -29,12 +29,29 @@ struct Expected {
     std::set<int> themeSites;  // the negative site kinds the theme's events need
 };
 
-// The scenario list's themes: the last five by their scenario number, the other three chosen.
+// The scenario list's themes: the last five by their scenario number, the other three chosen;
+// then the theme scenarios of the custom box.
 const Expected kScenarios[] = {
-    {"desertofdarkness", 1, 2, {-1}},  {"thecrusades", 15, 4, {-1, -2, -3}},
-    {"thecurse", 16, 4, {-1, -2, -3}}, {"fallenangel", 17, 4, {-1}},
-    {"swordofnaragul", 18, 4, {}},     {"gladiator", 19, 4, {-1}},
-    {"showdown", 2, 2, {-1, -2, -3}},  {"showdown2", 7, 4, {-1}},
+    {"desertofdarkness", 1, 2, {-1}},
+    {"thecrusades", 15, 4, {-1, -2, -3}},
+    {"thecurse", 16, 4, {-1, -2, -3}},
+    {"fallenangel", 17, 4, {-1}},
+    {"swordofnaragul", 18, 4, {}},
+    {"gladiator", 19, 4, {-1}},
+    {"showdown", 2, 2, {-1, -2, -3}},
+    {"showdown2", 7, 4, {-1}},
+    // One scenario for each theme the list does not reach, offered in the custom box.
+    {"darkmines", 3, 3, {-1, -2, -3}},
+    {"arenaofkings", 4, 4, {-1}},
+    {"thekeeps", 5, 4, {}},
+    {"cauldrons", 6, 3, {-1, -2, -3}},
+    {"dragonbreeders", 8, 2, {-1}},
+    {"graveyards", 9, 4, {-1, -2, -3}},
+    {"ringofkings", 10, 3, {-1}},
+    {"demonpact", 11, 4, {}},
+    {"gateofhell", 12, 4, {-1}},
+    {"princess", 13, 3, {-1}},
+    {"frontline", 14, 2, {-1}},
 };
 
 int Distance(int x1, int y1, int x2, int y2) {
@@ -77,11 +94,12 @@ std::set<std::pair<int, int>> Reachable(const GameState& g, int x, int y) {
 }
 
 TEST_F(ScenarioContent, MapsArePlayable) {
-    std::set<int> specialKinds;
+    std::set<int> specialKinds, themes;
     for (const Expected& e : kScenarios) {
         SCOPED_TRACE(e.name);
         const auto g = Load(e.name);
         EXPECT_EQ(g->mapSetting[MapSetting::theme], e.theme);
+        themes.insert(g->mapSetting[MapSetting::theme]);
         EXPECT_FALSE(g->modText[ModText::title].empty());
         EXPECT_GT(g->modText[ModText::description].size(), 80u);
 
@@ -115,8 +133,9 @@ TEST_F(ScenarioContent, MapsArePlayable) {
             if (kind == 1) citySizes.insert(site[MapSite::size]);
             if (kind < 0) themeSites.insert(kind);
             if (kind >= 2 && kind <= 9) specialKinds.insert(kind);
-            // The tombs of the cursed cities stand beside a city, whose taxes they stop.
-            if (e.theme == 16 && kind < 0) {
+            // The graveyards and tombs of the cursed cities stand beside a city, whose taxes
+            // they stop.
+            if ((e.theme == 9 || e.theme == 16) && kind < 0) {
                 bool besideCity = false;
                 for (int c = 1; c <= 10; ++c)
                     besideCity |=
@@ -147,6 +166,11 @@ TEST_F(ScenarioContent, MapsArePlayable) {
         }
     }
     EXPECT_EQ(specialKinds, (std::set<int>{2, 3, 4, 5, 6, 7, 8, 9}));
+    // Every theme is played by at least one shipped scenario.
+    std::set<int> all;
+    for (int theme = 1; theme <= 19; ++theme)
+        all.insert(theme);
+    EXPECT_EQ(themes, all);
 }
 
 TEST_F(ScenarioContent, MonstersAndItemsCoverTheLevels) {

@@ -31,14 +31,13 @@ MapText ParseMapText(const std::string& text, const std::string& fileName) {
     int row = 0;
     std::array<int, 5> castleLine{}, castleColumn{};
     std::array<int, kMaxSites> siteLine{};
-    std::array<int, kRows + 2> lineOfRow{};
     while (std::getline(in, line)) {
         ++lineNo;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.empty() || line[0] == '#') continue;
         ++row;
         if (row > kRows) Fail(fileName, lineNo, 1, "more than 11 map rows");
-        lineOfRow[static_cast<std::size_t>(row)] = lineNo;
+        map.rowLine[static_cast<std::size_t>(row)] = lineNo;
         if (static_cast<int>(line.size()) != kColumns)
             Fail(fileName, lineNo, 1,
                  "a map row has 12 fields, this one has " + std::to_string(line.size()));
@@ -96,17 +95,17 @@ MapText ParseMapText(const std::string& text, const std::string& fileName) {
                     for (int dy = 0; dy < 2; ++dy)
                         if (!OnMap(bx + dx, by + dy) ||
                             map.grid.At(bx + dx, by + dy).terrain != Terrain::Mountain)
-                            Fail(fileName, lineOfRow[static_cast<std::size_t>(y)], x,
+                            Fail(fileName, map.rowLine[static_cast<std::size_t>(y)], x,
                                  "a mountain is not part of a 2 x 2 block");
             }
             if (c.terrain != Terrain::Water &&
                 SeaSides(map.grid, x, y) ==
                     (tiles::kNorth | tiles::kEast | tiles::kSouth | tiles::kWest))
-                Fail(fileName, lineOfRow[static_cast<std::size_t>(y)], x,
+                Fail(fileName, map.rowLine[static_cast<std::size_t>(y)], x,
                      "a one-field island has no tile of its own");
             if ((c.terrain == Terrain::Mountain || c.terrain == Terrain::Feature) &&
                 SeaSides(map.grid, x, y) != 0)
-                Fail(fileName, lineOfRow[static_cast<std::size_t>(y)], x,
+                Fail(fileName, map.rowLine[static_cast<std::size_t>(y)], x,
                      "mountains and features must not touch the sea");
         }
     }

@@ -25,6 +25,7 @@ struct MapText {
     TerrainGrid grid;
     std::array<int, 5> castleX{}, castleY{};      // [lord 1..4], 0 when absent
     std::array<int, kMaxSites> siteX{}, siteY{};  // [letter A..J]
+    std::array<int, kRows + 1> rowLine{};         // [y 1..11]: the line of map.txt it stands on
 };
 
 // A fault in a source file, with where it is: "map.txt:3:7: reason".

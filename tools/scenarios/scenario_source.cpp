@@ -8,6 +8,7 @@
 #include <sstream>
 #include <utility>
 
+#include "playable_checks.h"
 #include "state/field.h"
 #include "state/item_table.h"
 #include "state/lord.h"
@@ -329,6 +330,7 @@ void ReadSources(const std::string& sourceDir, state::GameState& g) {
     ReadScenarioJson(dir, map, g);
     ReadMonsters(dir, g);
     ReadItems(dir, g);
+    CheckPlayable(g, map, ReadFile(dir / "scenario.json"));
 }
 
 void WriteSources(const state::GameState& g, const std::string& outDir) {

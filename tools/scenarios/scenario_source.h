@@ -14,7 +14,8 @@
 
 namespace scenarios {
 
-// Fills g (which must be freshly reset) from the folder; throws SourceError with the file,
+// Fills g (which must be freshly reset) from the folder and checks that the scenario can be
+// played (playable_checks.h); throws SourceError with the file,
 // line and reason of the first fault.
 void ReadSources(const std::string& sourceDir, state::GameState& g);
 

@@ -1,0 +1,61 @@
+// The custom scenario box's list: shipped theme scenarios, then the player's own module files.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+
+#include "platform/files.h"
+#include "screens/custom_scenarios.h"
+#include "screens/scenario_list.h"
+#include "state/scenario_files.h"
+#include "state/scenario_settings.h"
+#include "state/temp_folders.h"
+
+namespace {
+
+class CustomScenarios : public statetest::TempFolders {
+  protected:
+    std::vector<std::uint8_t> Module(const std::string& title) {
+        auto g = std::make_unique<state::GameState>();
+        g->modText[state::ModText::title] = title;
+        return state::EncodeModule(*g);
+    }
+    void WriteDataFile(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+        std::ofstream out(data_ / name, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
+    }
+};
+
+TEST_F(CustomScenarios, ShippedThemeScenariosFirstThenTheUserFolderByName) {
+    WriteDataFile("gateofhell.mod", Module("Gate Of Hell"));
+    WriteDataFile("darkmines.mod", Module("The Dark Mines"));
+    auto shortModule = Module("Cut off");
+    shortModule.resize(shortModule.size() - 1);
+    WriteUserFile("princess.mod", shortModule);  // unreadable title: the base name
+    WriteUserFile("zeta.mod", Module("Zeta Islands"));
+    WriteUserFile("alpha.MOD", Module(""));  // no title: the base name
+    // The user's own copy of a shipped scenario is what loads (the user folder is looked in
+    // first), and it is offered once.
+    WriteUserFile("DarkMines.mod", Module("My mines"));
+    WriteUserFile("showdown.mod", Module("Showdown"));  // the list has its own button
+    WriteUserFile("notes.txt", Module("Not a scenario"));
+
+    const auto list = screens::FindCustomScenarios(platform::CurrentFiles());
+    std::vector<std::pair<std::string, std::string>> got;
+    for (const auto& s : list)
+        got.push_back({s.baseName, s.title});
+    const std::vector<std::pair<std::string, std::string>> want = {
+        {"darkmines", "My mines"}, {"gateofhell", "Gate Of Hell"}, {"princess", "princess"},
+        {"alpha", "alpha"},        {"zeta", "Zeta Islands"},
+    };
+    EXPECT_EQ(got, want);
+}
+
+TEST_F(CustomScenarios, TitleIsTheModulesFirstText) {
+    WriteUserFile("isle.mod", Module("The Isle"));
+    EXPECT_EQ(screens::ModuleTitle(platform::CurrentFiles(), "isle"), "The Isle");
+    EXPECT_EQ(screens::ModuleTitle(platform::CurrentFiles(), "missing"), "");
+}
+
+}  // namespace

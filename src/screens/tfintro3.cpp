@@ -47,4 +47,17 @@ void TFIntro3::Fill(const logic::ThemeIntro& intro) {
     }
 }
 
+std::vector<std::pair<std::string, std::string>> TFIntro3::Describe() {
+    std::string pictures;
+    for (int i = 0; i < 3; ++i) {
+        if (!frames_[i]->Visible()) continue;
+        if (!pictures.empty()) pictures += "|";
+        pictures += pictures_[i]->FileName();
+    }
+    return {{"text", text_->Caption()},
+            {"goal", goal_->Caption()},
+            {"pictures", pictures},
+            {"buttons", "Continue"}};
+}
+
 }  // namespace screens

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <array>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "events/event_hooks.h"
 #include "platform/form.h"
@@ -16,6 +19,8 @@ class TFIntro3 final : public platform::Form {
     explicit TFIntro3(GameScreens& screens);
     // Fills the texts and pictures; a picture without a name is hidden with its frame.
     void Fill(const logic::ThemeIntro& intro);
+    // The transcript shows the text, the goal and the pictures shown.
+    std::vector<std::pair<std::string, std::string>> Describe() override;
 
   private:
     platform::Label* text_ = nullptr;

@@ -7,6 +7,8 @@
 #include "campaign/lords.h"
 #include "campaign/turn_cycle.h"
 #include "campaign/tutorial_steps.h"
+#include "events/theme_display.h"
+#include "events/theme_intro.h"
 #include "screens/game_screens.h"
 #include "screens/map_pictures.h"
 #include "screens/tfcampaign1.h"
@@ -44,10 +46,12 @@ void NewGameFlow(GameScreens& screens) {
     screens.Difficulty().ShowModal();
     // 5. The first round: spawn fields, city rounds and the first turn.
     logic::PrepareFirstRound();
-    // 6. The map and the window. Not built yet: the theme's introduction and panels.
+    // 6. The map, the theme boxes, the window and the theme's introduction.
     TFCampaign1& campaign = screens.Campaign();
     campaign.DrawMap(true, false);
+    logic::SetupThemeDisplay();
     campaign.Show();
+    logic::ShowThemeIntro();
     // 7. The start message.
     screens.Dialogs().ShowNotice(
         HeroPictureName(logic::ShownLord()), "Your adventures begin!",

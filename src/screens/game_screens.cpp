@@ -16,6 +16,7 @@
 #include "screens/tfcredits.h"
 #include "screens/tfdifficulty.h"
 #include "screens/tfhiretroops.h"
+#include "screens/tfintro3.h"
 #include "screens/tfmodifybattlecommands.h"
 #include "screens/tfoptions.h"
 #include "screens/tform1.h"
@@ -25,6 +26,7 @@
 #include "screens/tfselectmap.h"
 #include "screens/tfshowmap.h"
 #include "screens/tftrading.h"
+#include "screens/theme_bridge.h"
 #include "screens/tutorial_panel.h"
 #include "state/game_state.h"
 #include "state/new_game.h"
@@ -70,6 +72,7 @@ GameScreens::GameScreens(platform::Application& app, const StartOptions& options
     hireTroops_ = std::make_unique<TFHireTroops>(*this);
     trading_ = std::make_unique<TFTrading>(*this);
     modifyCommands_ = std::make_unique<TFModifyBattleCommands>(*this);
+    intro3_ = std::make_unique<TFIntro3>(*this);
     WireCampaign();
     dialogs_ = std::make_unique<MessageDialogs>(services_);
     logic::InstallDialogs(dialogs_.get());
@@ -86,6 +89,7 @@ void GameScreens::Run() {
 void GameScreens::WireCampaign() {
     bridge_ = std::make_unique<CampaignBridge>(*this);
     battleBridge_ = std::make_unique<BattleBridge>(*campaign_);
+    themeBridge_ = std::make_unique<ThemeBridge>(*this);
     TFCampaign1::Actions& a = campaign_->GetActions();
     a.moveTarget = [](int direction) { logic::MoveTargetClick(direction); };
     a.placeCastleMarkers = [] { logic::PlaceCastleMarkers(); };

@@ -32,6 +32,8 @@ class TFTrading;
 class CampaignBridge;
 class BattleBridge;
 class TFModifyBattleCommands;
+class TFIntro3;
+class ThemeBridge;
 
 struct StartOptions {
     bool fixedSeed = false;  // the console's --seed replaces the clock's seed
@@ -66,6 +68,7 @@ class GameScreens {
     TFHireTroops& HireTroops() { return *hireTroops_; }
     TFTrading& Trading() { return *trading_; }
     TFModifyBattleCommands& ModifyCommands() { return *modifyCommands_; }
+    TFIntro3& Intro() { return *intro3_; }
 
     // The error box for file, picture and device errors.
     void ShowError(const std::string& text);
@@ -91,6 +94,8 @@ class GameScreens {
     std::unique_ptr<TFModifyBattleCommands> modifyCommands_;
     std::unique_ptr<CampaignBridge> bridge_;
     std::unique_ptr<BattleBridge> battleBridge_;
+    std::unique_ptr<TFIntro3> intro3_;
+    std::unique_ptr<ThemeBridge> themeBridge_;
     std::unique_ptr<TFOptions> options_screen_;
     std::unique_ptr<TFCheats> cheats_;
     std::unique_ptr<TFCredits> credits_;

@@ -2,6 +2,7 @@
 
 #include "battle/battle_clock.h"
 #include "campaign/lords.h"
+#include "events/theme_display.h"
 #include "screens/battle_panel.h"
 #include "screens/campaign_help.h"
 #include "screens/game_screens.h"
@@ -187,8 +188,20 @@ void TFCampaign1::BuildRightColumn() {
         troops_[i] = AddLabel(*this, labels[i], 924, 32 + i * 80, 80, 28, 20, true, false);
         AttachHelp(*troops_[i]);
     }
-    // The theme boxes Image69/Label30 and Image646/Label76 are the themes' own; they stay
-    // hidden until a theme uses them.
+    // The special troop of a theme's army, then the two theme boxes: hidden until a theme
+    // uses them.
+    specialTroop_ = AddPicture(*this, "Image67", 850, 332, 64, 64);
+    specialTroop_->Hide();
+    const char* pictures2[2] = {"Image69", "Image646"};
+    const char* labels2[2] = {"Label30", "Label76"};
+    for (int i = 0; i < 2; ++i) {
+        themePictures_[i] = AddPicture(*this, pictures2[i], 850, 412 + i * 80, 64, 64);
+        themeLabels_[i] = AddLabel(*this, labels2[i], 924, 432 + i * 80, 80, 28, 20, true, false);
+        AttachHelp(*themePictures_[i]);
+        AttachHelp(*themeLabels_[i]);
+        themePictures_[i]->Hide();
+        themeLabels_[i]->Hide();
+    }
 }
 
 void TFCampaign1::BuildStatusBar() {
@@ -239,7 +252,15 @@ void TFCampaign1::ShowHover(const std::string& control) {
     const HoverHelp* help = FindHoverHelp(control);
     std::string text;
     int left = 0, top = 0, number = 0;
-    if (control == "SpeedButton3") {
+    if (const int box = ThemeBoxOf(control); box >= 0) {
+        const auto hint =
+            logic::ThemeBoxHint(g.mapSetting[state::MapSetting::theme],
+                                box == 0 ? logic::ThemeBoxId::counter : logic::ThemeBoxId::troop);
+        // A theme without a hint of its own leaves the panel's text as it was.
+        text = hint ? *hint : hoverText_->Caption();
+        left = 680;
+        top = box == 0 ? 355 : 427;
+    } else if (control == "SpeedButton3") {
         const bool scout = g.lord[logic::ShownLord()][state::Lord::Built(7)] == 1;
         text = scout ? kMoveInfoHoverScout : kMoveInfoHoverMove;
         left = moveInfo_->Left();
@@ -268,7 +289,20 @@ void TFCampaign1::ShowHover(const std::string& control) {
     }
 }
 
+int TFCampaign1::ThemeBoxOf(const std::string& control) {
+    if (control == "Image69" || control == "Label30") return 0;
+    if (control == "Image646" || control == "Label76") return 1;
+    return -1;
+}
+
 void TFCampaign1::ShowRightClickHelp(const std::string& control) {
+    if (const int box = ThemeBoxOf(control); box >= 0) {
+        const auto help =
+            logic::ThemeBoxHelp(state::G().mapSetting[state::MapSetting::theme],
+                                box == 0 ? logic::ThemeBoxId::counter : logic::ThemeBoxId::troop);
+        if (help) screens_.Dialogs().ShowHelp(logic::kThemeHelpPicture, help->title, help->text);
+        return;
+    }
     const RightClickHelp* help = FindRightClickHelp(control);
     if (!help) return;
     std::string picture = "m1_action_help.jpg";
@@ -446,7 +480,23 @@ void TFCampaign1::DrawStatusBar() {
         troops_[i]->SetCaption(std::to_string(n));
     }
     image18_->LoadPicture(HourglassName(g.army[c][state::Army::movesLeft]));
-    // The theme counters are written here once the themes exist.
+    logic::UpdateThemeDisplay();
+}
+
+void TFCampaign1::SetupThemeBoxes(const logic::ThemeBoxes& boxes) {
+    const logic::ThemeBox* each[2] = {&boxes.counter, &boxes.troop};
+    for (int i = 0; i < 2; ++i) {
+        themePictures_[i]->SetVisible(each[i]->visible);
+        themeLabels_[i]->SetVisible(each[i]->visible);
+        if (each[i]->visible) themePictures_[i]->LoadPicture(each[i]->picture);
+    }
+    specialTroop_->SetVisible(!boxes.armyPicture.empty());
+    if (!boxes.armyPicture.empty()) specialTroop_->LoadPicture(boxes.armyPicture);
+}
+
+void TFCampaign1::SetThemeNumbers(int counter, int troop) {
+    themeLabels_[0]->SetCaption(std::to_string(counter));
+    themeLabels_[1]->SetCaption(std::to_string(troop));
 }
 
 void TFCampaign1::ShowComputerMovePanel(int lord) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "battle/battle_view.h"
+#include "events/event_hooks.h"
 #include "platform/form.h"
 
 namespace screens {
@@ -33,6 +34,9 @@ class TFCampaign1 final : public platform::Form {
     void HideHoverHelp();
     void ShowComputerMovePanel(int lord);
     void HideComputerMovePanel();
+    // The theme boxes: shown or hidden with their pictures, and their numbers.
+    void SetupThemeBoxes(const logic::ThemeBoxes& boxes);
+    void SetThemeNumbers(int counter, int troop);
 
     // What the buttons and clicks do; the turn rules fill these in.
     struct Actions {
@@ -62,6 +66,10 @@ class TFCampaign1 final : public platform::Form {
     platform::Control* MoveTarget(int direction) { return moveTargets_[direction]; }
     platform::Picture* FieldPicture(int x, int y) { return fields_[x][y]; }
     platform::Picture* ArmyPicture(int lord) { return armies_[lord]; }
+    // The theme boxes (counter, troop) and the special troop picture of the army panel.
+    platform::Picture* ThemePicture(int box) { return themePictures_[box]; }
+    platform::Label* ThemeLabel(int box) { return themeLabels_[box]; }
+    platform::Picture* SpecialTroopPicture() { return specialTroop_; }
     platform::Picture* CastleMarker(int lord) { return castles_[lord]; }
     // The number of field pictures loaded by the last DrawMap (the benchmark counts them).
     int FieldsDrawnLast() const { return fieldsDrawn_; }
@@ -79,6 +87,8 @@ class TFCampaign1 final : public platform::Form {
     void AttachHelp(platform::Control& control);
     void ShowHover(const std::string& control);
     void ShowRightClickHelp(const std::string& control);
+    // The theme box (0 counter, 1 troop) a control belongs to, or -1.
+    static int ThemeBoxOf(const std::string& control);
     void ArmyPictures();
     void MoveTargets(int ax, int ay);
 
@@ -99,9 +109,12 @@ class TFCampaign1 final : public platform::Form {
     platform::SpeedButton* moveInfo_ = nullptr;
     platform::Picture* image4_ = nullptr;
     platform::Label* label5_ = nullptr;
-    platform::Picture* image18_ = nullptr;         // hourglass
-    std::array<platform::Label*, 6> resources_{};  // gold, honor, wood, iron, stone, gems
-    std::array<platform::Label*, 4> troops_{};     // soldiers, fast, archers, siege
+    platform::Picture* image18_ = nullptr;               // hourglass
+    std::array<platform::Label*, 6> resources_{};        // gold, honor, wood, iron, stone, gems
+    std::array<platform::Label*, 4> troops_{};           // soldiers, fast, archers, siege
+    std::array<platform::Picture*, 2> themePictures_{};  // Image69, Image646
+    std::array<platform::Label*, 2> themeLabels_{};      // Label30, Label76
+    platform::Picture* specialTroop_ = nullptr;
     platform::Panel* hoverPanel_ = nullptr;
     platform::Label* hoverText_ = nullptr;
     platform::Timer timer1_, timer3_, timer6_, inGameHelpTimer_;

@@ -1,4 +1,5 @@
 #include "screens/tfsaveload.h"
+#include "events/theme_display.h"
 
 #include "campaign/lords.h"
 #include "screens/game_screens.h"
@@ -31,7 +32,7 @@ TFSaveLoad::TFSaveLoad(GameScreens& screens)
         AddButton(*this, s, "SpeedButton12", "Continue your last game (autosave feature)", 120, 510,
                   560, 42, [this] { LoadSlot(state::kAutoSlot); });
     AddButton(*this, s, "SpeedButton11", "Back", 355, 576, 150, 42, [this] {
-        // The strategic screen's theme boxes are set up here once it exists.
+        logic::SetupThemeDisplay();
         Close();
     });
 }
@@ -96,7 +97,7 @@ void TFSaveLoad::LoadSlot(int slot) {
     }
     ui.ShowShortNotice("Game loaded.", "Continue");
     FillSaveScreen();
-    // The theme boxes and the duel panel are set up here once those screens exist.
+    logic::SetupThemeDisplay();
     Close();
 }
 

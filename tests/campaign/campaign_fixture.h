@@ -72,6 +72,8 @@ class Recorder final : public logic::MapView,
     void CityRound() override { calls.push_back("CityRound"); }
     void ComputerLordStep(int lord) override;
     void VisitSite() override { calls.push_back("VisitSite"); }
+    void OpenCity(int site) override { calls.push_back("OpenCity " + std::to_string(site)); }
+    void DrawSiteIcon(int row) override { calls.push_back("DrawSiteIcon " + std::to_string(row)); }
     void ThemeFind(int lord) override { calls.push_back("ThemeFind " + std::to_string(lord)); }
     void HumanHeroLevelUp(int lord) override {
         calls.push_back("HumanHeroLevelUp " + std::to_string(lord));

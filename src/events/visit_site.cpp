@@ -1,0 +1,85 @@
+// The map event dispatcher.
+#include "events/visit_site.h"
+
+#include "campaign/lords.h"
+#include "campaign/tutorial_steps.h"
+#include "events/places.h"
+#include "events/sites.h"
+#include "events/theme_event.h"
+#include "state/game_state.h"
+
+namespace logic {
+
+namespace Army = state::Army;
+namespace Site = state::MapSite;
+
+namespace {
+
+// The tutorial step that waits for the army to enter a city.
+constexpr int kTutorialCityStep = 49;
+
+void VisitCity(int site, int lord) {
+    if (IsHuman(lord)) {
+        AdvanceTutorial(kTutorialCityStep);
+        Hooks().Sites().OpenCity(site);
+    } else if (IsComputer(lord)) {
+        VisitCityAsComputer(site, lord);
+    }
+}
+
+struct Handler {
+    int kind;
+    void (*visit)(int site, int lord);
+};
+
+constexpr Handler kHandlers[] = {
+    {SiteKind::city, &VisitCity},
+    {SiteKind::sorcerer, &VisitSorcerer},
+    {SiteKind::shrine, &VisitShrine},
+    {SiteKind::crusaderCamp, &VisitCamp},
+    {SiteKind::archerCamp, &VisitCamp},
+    {SiteKind::soldierCamp, &VisitCamp},
+    {SiteKind::settlers, &VisitSettlers},
+    {SiteKind::witchHut, &VisitWitchHut},
+    {SiteKind::ritualPlace, &VisitRitualPlace},
+    {-1, &ThemeEvent},
+    {-2, &ThemeEvent},
+    {-3, &ThemeEvent},
+};
+
+}  // namespace
+
+void VisitCityAsComputer(int site, int lord) {
+    // Not built yet: the computer lords' city visit.
+    (void)site;
+    (void)lord;
+}
+
+void VisitSite() {
+    // Only a lord's field army (rows 1..4) stands on the map.
+    const int lord = CurrentLordChecked();
+    if (lord == 0) return;
+    const auto& a = ArmyRecord(lord);
+    const int site = SiteAt(a[Army::x], a[Army::y]);
+    if (site == 0) return;
+    const int kind = state::G().mapSite[site][Site::kind];
+    for (const Handler& h : kHandlers) {
+        if (h.kind == kind) {
+            h.visit(site, lord);
+            break;
+        }
+    }
+    Hooks().View().DrawSiteIcon(site);
+}
+
+void EventRules::VisitSite() {
+    logic::VisitSite();
+}
+
+void InstallEventRules() {
+    // The rules keep no state of their own; one instance serves the whole run.
+    static EventRules rules;
+    Hooks().SetSites(&rules);
+}
+
+}  // namespace logic

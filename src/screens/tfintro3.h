@@ -1,0 +1,32 @@
+// The theme introduction shown when a new game starts: a text, up to three framed pictures and
+// the goal of the scenario.
+#pragma once
+
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "events/event_hooks.h"
+#include "platform/form.h"
+
+namespace screens {
+
+class GameScreens;
+
+class TFIntro3 final : public platform::Form {
+  public:
+    explicit TFIntro3(GameScreens& screens);
+    // Fills the texts and pictures; a picture without a name is hidden with its frame.
+    void Fill(const logic::ThemeIntro& intro);
+    // The transcript shows the text, the goal and the pictures shown.
+    std::vector<std::pair<std::string, std::string>> Describe() override;
+
+  private:
+    platform::Label* text_ = nullptr;
+    platform::Label* goal_ = nullptr;
+    std::array<platform::Panel*, 3> frames_{};
+    std::array<platform::Picture*, 3> pictures_{};
+};
+
+}  // namespace screens

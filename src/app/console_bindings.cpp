@@ -1,6 +1,7 @@
 #include "app/console_bindings.h"
 
 #include "app/console_battle.h"
+#include "app/console_cities.h"
 #include "app/console_dungeon.h"
 #include "app/script_registry.h"
 #include "campaign/buildings.h"
@@ -249,6 +250,7 @@ void RegisterConsoleBindings(ScriptRegistry& registry, screens::GameScreens& scr
     RegisterCampaign(registry, screens);
     RegisterBattle(registry);
     RegisterDungeon(registry);
+    RegisterCities(registry);
     registry.AddCall("ExitTutorial", Plain([&screens] { screens::ExitTutorial(screens); }));
 }
 

@@ -29,6 +29,8 @@ class TFCampaign1;
 class TFBuildings;
 class TFHireTroops;
 class TFTrading;
+class TFCity;
+class TFBuyItems;
 class CampaignBridge;
 class BattleBridge;
 class TFModifyBattleCommands;
@@ -65,6 +67,8 @@ class GameScreens {
     TFBuildings& Buildings() { return *buildings_; }
     TFHireTroops& HireTroops() { return *hireTroops_; }
     TFTrading& Trading() { return *trading_; }
+    TFCity& City() { return *city_; }
+    TFBuyItems& GuildShop() { return *guildShop_; }
     TFModifyBattleCommands& ModifyCommands() { return *modifyCommands_; }
 
     // The error box for file, picture and device errors.
@@ -88,6 +92,8 @@ class GameScreens {
     std::unique_ptr<TFBuildings> buildings_;
     std::unique_ptr<TFHireTroops> hireTroops_;
     std::unique_ptr<TFTrading> trading_;
+    std::unique_ptr<TFCity> city_;
+    std::unique_ptr<TFBuyItems> guildShop_;
     std::unique_ptr<TFModifyBattleCommands> modifyCommands_;
     std::unique_ptr<CampaignBridge> bridge_;
     std::unique_ptr<BattleBridge> battleBridge_;

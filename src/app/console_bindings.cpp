@@ -1,6 +1,7 @@
 #include "app/console_bindings.h"
 
 #include "app/console_battle.h"
+#include "app/console_cities.h"
 #include "app/console_dungeon.h"
 #include "app/console_events.h"
 #include "app/script_registry.h"
@@ -251,6 +252,7 @@ void RegisterConsoleBindings(ScriptRegistry& registry, screens::GameScreens& scr
     RegisterBattle(registry);
     RegisterDungeon(registry);
     RegisterEvents(registry);
+    RegisterCities(registry);
     registry.AddCall("ExitTutorial", Plain([&screens] { screens::ExitTutorial(screens); }));
 }
 

@@ -2,11 +2,7 @@
 // backpack, the treasure windows' buttons and the level-up, each under its own name.
 #include "app/console_dungeon.h"
 
-#include <array>
-#include <functional>
 #include <string>
-#include <tuple>
-#include <type_traits>
 
 #include "app/script_registry.h"
 #include "dungeon/duel.h"
@@ -21,27 +17,6 @@
 #include "dungeon/treasure.h"
 
 namespace app {
-
-namespace {
-
-// An operation on N whole-number arguments whose result (if any) the transcript shows.
-template <std::size_t N, typename Fn>
-ScriptRegistry::Call Ints(Fn fn) {
-    return [fn](const CallArgs& a, std::string& result, std::string& error) {
-        std::array<int, N> v{};
-        for (std::size_t i = 0; i < N; ++i) {
-            if (!IntArg(a, i, v[i], error)) return false;
-        }
-        if constexpr (std::is_void_v<decltype(std::apply(fn, v))>) {
-            std::apply(fn, v);
-        } else {
-            result = std::to_string(std::apply(fn, v));
-        }
-        return true;
-    };
-}
-
-}  // namespace
 
 void RegisterDungeon(ScriptRegistry& r) {
     // Floors and rooms.

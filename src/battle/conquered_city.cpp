@@ -61,11 +61,14 @@ void ConqueredCity(int site, int lord) {
             "With their defenders slain the chieftain of the settlement bows his knee before you "
             "and hands over the city keys to you.",
             "Accept surrender (+2 honor)", "Pillage && burn town (-10 honor)");
-        if (choice == kOfferAction) {
-            AcceptSurrender(site, lord);
-            break;
+        if (choice == kOfferSecond) {
+            if (Pillage(site, lord)) break;
+            continue;
         }
-        if (choice == kOfferSecond && Pillage(site, lord)) break;
+        // A dialog closed without a choice (the program is closing) takes the surrender, so
+        // that the choice cannot ask forever.
+        AcceptSurrender(site, lord);
+        break;
     }
     if (state::G().mapSite[site][Site::active] > 0) Hooks().Sites().OpenCity(site);
 }

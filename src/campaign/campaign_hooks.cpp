@@ -1,6 +1,8 @@
 // The one hooks registry of the rules, and the defaults that lead to other rules.
 #include "campaign/campaign_hooks.h"
 
+#include "campaign/city_round.h"
+#include "campaign/city_visit.h"
 #include "dungeon/duel.h"
 #include "dungeon/exploration.h"
 #include "dungeon/progression.h"
@@ -14,6 +16,20 @@ CampaignHooks& Hooks() {
 
 void HeroRules::HumanHeroLevelUp(int lord) {
     LevelUp(lord);
+}
+
+void RoundRules::CityRound() {
+    logic::CityRound();
+}
+
+void SiteRules::VisitSite() {
+    VisitCity();
+}
+
+void SiteRules::OpenCity(int site) {
+    // A city is won by standing on it, so the city under the army is the one won.
+    (void)site;
+    logic::OpenCity();
 }
 
 void CampaignScreens::ReopenDungeon() {

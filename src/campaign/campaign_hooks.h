@@ -16,6 +16,9 @@ namespace logic {
 
 struct TradeOffer;
 
+// What the city screen asks for when it closes.
+inline constexpr int kCityAttack = 1;
+
 // The strategic map view. Doing nothing is a valid implementation.
 class MapView {
   public:
@@ -66,6 +69,14 @@ class CampaignScreens {
     // TFTrading with the given prices and stocks, modal; the screen calls BuyGoods/SellGoods
     // (campaign/trading.h) on the same offer.
     virtual void OpenTrading(TradeOffer& offer) { (void)offer; }
+    // TFCity for a city site, modal. Returns kCityAttack when the player chose "Attack &&
+    // Conquer" (the screen has closed and the battle is still to start), else 0.
+    virtual int ShowCity(int site) {
+        (void)site;
+        return 0;
+    }
+    // TFBuyItems, the guild shop of a city site, modal.
+    virtual void ShowGuildShop(int site) { (void)site; }
     virtual void OpenBuildings() {}
     virtual void OpenHireTroops() {}
     virtual void OpenOptions() {}
@@ -116,9 +127,9 @@ class Battles {
 class RoundRules {
   public:
     virtual ~RoundRules() = default;
-    // The per-round update of the map sites (cities, shops, countdowns). Not built yet: the
-    // cities do not exist, so a round changes no site.
-    virtual void CityRound() {}
+    // The per-round update of the map sites (countdowns, garrisons, taxes, prices, stocks and
+    // guild shops): the city rules' CityRound.
+    virtual void CityRound();
     // One step of a computer lord. Not built yet: until the computer lords exist their turns
     // pass without a step.
     virtual void ComputerLordStep(int lord) { (void)lord; }
@@ -128,16 +139,17 @@ class RoundRules {
 class SiteRules {
   public:
     virtual ~SiteRules() = default;
-    // The map event of the field the army stands on. Not built yet: no special place acts.
-    virtual void VisitSite() {}
+    // The map event of the field the army stands on. Only the city is built: a human lord's army
+    // on a city opens the city screen (VisitCity). Not built yet: the other special places.
+    virtual void VisitSite();
     // One theme find of a dungeon for the lord. Not built yet: nothing is found.
     virtual void ThemeFind(int lord) { (void)lord; }
     // After a won battle at a theme site (MapSite kind below 0). Not built yet: nothing happens.
     virtual void ThemeBattleWon(int site) { (void)site; }
     // The demons' gift after a pillage in theme 11. Not built yet: nothing happens.
     virtual void DemonGift() {}
-    // The city screen of a city the human has just won. Not built yet: nothing opens.
-    virtual void OpenCity(int site) { (void)site; }
+    // The city screen of a city the human has just won (the city under the army).
+    virtual void OpenCity(int site);
 };
 
 // The human hero's rise in level.

@@ -132,7 +132,7 @@ void ResumeTurn() {
 void PrepareFirstRound() {
     for (int pass = 0; pass < 11; ++pass)
         SpawnFields(false);
-    // The cities start in a settled state. The city round itself comes with the cities.
+    // The cities start in a settled state: twelve rounds of garrisons, taxes, prices and stocks.
     for (int round = 0; round < 12; ++round)
         Hooks().Round().CityRound();
     NextLord();

@@ -3,7 +3,9 @@
 #include "screens/battle_panel.h"
 #include "screens/game_screens.h"
 #include "screens/tfbuildings.h"
+#include "screens/tfbuyitems.h"
 #include "screens/tfcampaign1.h"
+#include "screens/tfcity.h"
 #include "screens/tfhiretroops.h"
 #include "screens/tfoptions.h"
 #include "screens/tftrading.h"
@@ -74,6 +76,12 @@ void CampaignBridge::DisableAllTimers() {
 
 void CampaignBridge::OpenTrading(logic::TradeOffer& offer) {
     screens_.Trading().Open(offer);
+}
+int CampaignBridge::ShowCity(int site) {
+    return screens_.City().Open(site);
+}
+void CampaignBridge::ShowGuildShop(int site) {
+    screens_.GuildShop().Open(site);
 }
 void CampaignBridge::OpenBuildings() {
     screens_.Buildings().Open();

@@ -1,6 +1,6 @@
 // What the campaign rules reach of the screens: the strategic window as their map view, its two
-// turn timers, the castle, hire, trading and options screens, the sound effects and the error
-// box. Installed once when the windows are made.
+// turn timers, the castle, hire, trading, city, guild shop and options screens, the sound effects
+// and the error box. Installed once when the windows are made.
 #pragma once
 
 #include "campaign/campaign_hooks.h"
@@ -38,6 +38,8 @@ class CampaignBridge final : public logic::MapView,
 
     // CampaignScreens
     void OpenTrading(logic::TradeOffer& offer) override;
+    int ShowCity(int site) override;
+    void ShowGuildShop(int site) override;
     void OpenBuildings() override;
     void OpenHireTroops() override;
     void OpenOptions() override;

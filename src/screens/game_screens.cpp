@@ -11,8 +11,10 @@
 #include "screens/battle_panel.h"
 #include "screens/campaign_bridge.h"
 #include "screens/tfbuildings.h"
+#include "screens/tfbuyitems.h"
 #include "screens/tfcampaign1.h"
 #include "screens/tfcheats.h"
+#include "screens/tfcity.h"
 #include "screens/tfcredits.h"
 #include "screens/tfdifficulty.h"
 #include "screens/tfhiretroops.h"
@@ -71,6 +73,8 @@ GameScreens::GameScreens(platform::Application& app, const StartOptions& options
     buildings_ = std::make_unique<TFBuildings>(*this);
     hireTroops_ = std::make_unique<TFHireTroops>(*this);
     trading_ = std::make_unique<TFTrading>(*this);
+    city_ = std::make_unique<TFCity>(*this);
+    guildShop_ = std::make_unique<TFBuyItems>(*this);
     modifyCommands_ = std::make_unique<TFModifyBattleCommands>(*this);
     intro3_ = std::make_unique<TFIntro3>(*this);
     WireCampaign();

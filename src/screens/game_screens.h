@@ -29,6 +29,8 @@ class TFCampaign1;
 class TFBuildings;
 class TFHireTroops;
 class TFTrading;
+class TFCity;
+class TFBuyItems;
 class CampaignBridge;
 class BattleBridge;
 class TFModifyBattleCommands;
@@ -67,6 +69,8 @@ class GameScreens {
     TFBuildings& Buildings() { return *buildings_; }
     TFHireTroops& HireTroops() { return *hireTroops_; }
     TFTrading& Trading() { return *trading_; }
+    TFCity& City() { return *city_; }
+    TFBuyItems& GuildShop() { return *guildShop_; }
     TFModifyBattleCommands& ModifyCommands() { return *modifyCommands_; }
     TFIntro3& Intro() { return *intro3_; }
 
@@ -91,6 +95,8 @@ class GameScreens {
     std::unique_ptr<TFBuildings> buildings_;
     std::unique_ptr<TFHireTroops> hireTroops_;
     std::unique_ptr<TFTrading> trading_;
+    std::unique_ptr<TFCity> city_;
+    std::unique_ptr<TFBuyItems> guildShop_;
     std::unique_ptr<TFModifyBattleCommands> modifyCommands_;
     std::unique_ptr<CampaignBridge> bridge_;
     std::unique_ptr<BattleBridge> battleBridge_;

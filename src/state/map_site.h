@@ -19,13 +19,52 @@ enum : int {
     stock = 20,      // trade stock in slots 20..23
     garrison = 30,   // garrison by troop kind in slots 30..33
     shopItems = 40,  // guild shop items in slots 40..42
+    // Each slot of the four groups above by its own name.
+    woodPrice = prices,
+    ironPrice = prices + 1,
+    stonePrice = prices + 2,
+    gemsPrice = prices + 3,
+    woodStock = stock,
+    ironStock = stock + 1,
+    stoneStock = stock + 2,
+    gemsStock = stock + 3,
+    garrisonSoldiers = garrison,
+    garrisonFast = garrison + 1,
+    garrisonArchers = garrison + 2,
+    garrisonSiege = garrison + 3,
+    shopItem1 = shopItems,
+    shopItem2 = shopItems + 1,
+    shopItem3 = shopItems + 2,
 };
 
 inline constexpr SlotName kSlotNames[] = {
-    {"active", active}, {"kind", kind},           {"x", x},
-    {"y", y},           {"countdown", countdown}, {"owner", owner},
-    {"taxes", taxes},   {"size", size},           {"prices", prices},
-    {"stock", stock},   {"garrison", garrison},   {"shopItems", shopItems},
+    {"active", active},
+    {"kind", kind},
+    {"x", x},
+    {"y", y},
+    {"countdown", countdown},
+    {"owner", owner},
+    {"taxes", taxes},
+    {"size", size},
+    {"prices", prices},
+    {"stock", stock},
+    {"garrison", garrison},
+    {"shopItems", shopItems},
+    {"woodPrice", woodPrice},
+    {"ironPrice", ironPrice},
+    {"stonePrice", stonePrice},
+    {"gemsPrice", gemsPrice},
+    {"woodStock", woodStock},
+    {"ironStock", ironStock},
+    {"stoneStock", stoneStock},
+    {"gemsStock", gemsStock},
+    {"garrisonSoldiers", garrisonSoldiers},
+    {"garrisonFast", garrisonFast},
+    {"garrisonArchers", garrisonArchers},
+    {"garrisonSiege", garrisonSiege},
+    {"shopItem1", shopItem1},
+    {"shopItem2", shopItem2},
+    {"shopItem3", shopItem3},
 };
 }  // namespace MapSite
 

@@ -41,6 +41,12 @@ void Recorder::ShowComputerMovePanel(int lord) {
 void Recorder::OpenTrading(logic::TradeOffer& offer) {
     lastOffer = offer;
     calls.push_back("OpenTrading");
+    if (trade) trade(offer);
+}
+
+int Recorder::ShowCity(int site) {
+    calls.push_back("ShowCity " + std::to_string(site));
+    return cityAnswer;
 }
 
 void Recorder::Play(sound::Effect effect) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,9 @@ class Recorder final : public logic::MapView,
     // What the fake computer step does: spend the moves (a step) or nothing.
     bool computerSpendsMoves = false;
     logic::TradeOffer lastOffer{};
+    // What the player does on the trading screen, and the city screen's answer (kCityAttack or 0).
+    std::function<void(logic::TradeOffer&)> trade;
+    int cityAnswer = 0;
 
     int Count(const std::string& call) const;
     bool Has(const std::string& call) const { return Count(call) > 0; }
@@ -51,6 +55,10 @@ class Recorder final : public logic::MapView,
     void DisableAllTimers() override { calls.push_back("DisableAllTimers"); }
 
     void OpenTrading(logic::TradeOffer& offer) override;
+    int ShowCity(int site) override;
+    void ShowGuildShop(int site) override {
+        calls.push_back("ShowGuildShop " + std::to_string(site));
+    }
     void OpenBuildings() override { calls.push_back("OpenBuildings"); }
     void OpenHireTroops() override { calls.push_back("OpenHireTroops"); }
     void OpenOptions() override { calls.push_back("OpenOptions"); }

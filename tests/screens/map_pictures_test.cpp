@@ -37,6 +37,9 @@ TEST(MapPictures, SiteIconsByKindOwnerAndCountdown) {
     EXPECT_EQ(SiteIconName(1, 4, 0), "d2_icon_village_cyan.bmp");
     EXPECT_EQ(SiteIconName(1, 1, 2), "d2_icon_village_grey.bmp");  // grey whatever the owner
     EXPECT_EQ(SiteIconName(1, 0, 1), "d2_icon_village_grey.bmp");
+    // An owner that is no lord (a damaged file) draws the neutral village.
+    EXPECT_EQ(SiteIconName(1, 5, 0), "d2_icon_village.bmp");
+    EXPECT_EQ(SiteIconName(1, -1, 0), "d2_icon_village.bmp");
     EXPECT_EQ(SiteIconName(9, 1, 0), "d2_icon_event.bmp");
     EXPECT_EQ(screens::SpawnIconName(5), "d2_icon_stone.bmp");
     EXPECT_EQ(screens::SpawnIconName(6), "");

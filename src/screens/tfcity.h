@@ -1,0 +1,32 @@
+// The city screen: the city's standing and garrison, and the buttons to attack, trade, collect
+// taxes, visit the guild shop or leave.
+#pragma once
+
+#include <array>
+
+#include "platform/form.h"
+
+namespace screens {
+
+class GameScreens;
+
+class TFCity final : public platform::Form {
+  public:
+    explicit TFCity(GameScreens& screens);
+    // Shows the screen for a city site modally; returns logic::kCityAttack when the player chose
+    // to attack, else 0.
+    int Open(int site);
+
+  private:
+    void Refresh();
+    int site_ = 0;
+    platform::Label* title_ = nullptr;
+    platform::Label* soldiers_ = nullptr;
+    platform::Label* archers_ = nullptr;
+    platform::SpeedButton* attack_ = nullptr;
+    platform::SpeedButton* trade_ = nullptr;
+    platform::SpeedButton* taxes_ = nullptr;
+    platform::SpeedButton* buyItems_ = nullptr;
+};
+
+}  // namespace screens

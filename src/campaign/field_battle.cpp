@@ -84,6 +84,7 @@ void StartBattleStep(int c, int o, int ax, int ay, int x, int y) {
     Hooks().Battle().AutoBattle();
     CopyBack(g.battleOwnSide, c);
     CopyBack(g.battleFoeSide, o);
+    Hooks().Screens().RefreshComputerStatus();
     g.battleStarted = false;
     if (ArmyEmpty(c)) {
         SendHome(c);

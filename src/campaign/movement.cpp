@@ -2,6 +2,7 @@
 
 #include "campaign/campaign_hooks.h"
 #include "campaign/castle_fall.h"
+#include "campaign/computer_city_visit.h"
 #include "campaign/dialogs.h"
 #include "campaign/field_battle.h"
 #include "campaign/lords.h"
@@ -258,7 +259,7 @@ void MoveArmy(int x, int y) {
     if (g.gameOver) return;
 
     // 10. The map event and the spawn field of the new field, then the end of the human's turn.
-    if (!g.battleStarted) Hooks().Sites().VisitSite();
+    if (!g.battleStarted) VisitFieldSite();
     if (!g.battleStarted) PickUpField();
     if (!g.battleStarted) {
         if (a[Army::movesLeft] < 1 && s.human && g.inDungeon == 0 && !g.enteringDungeon)

@@ -27,8 +27,6 @@ class Recorder final : public logic::MapView,
     std::vector<std::string> calls;
     bool battleShown = false;
     bool battlesAvailable = false;
-    // What the fake computer step does: spend the moves (a step) or nothing.
-    bool computerSpendsMoves = false;
     logic::TradeOffer lastOffer{};
 
     int Count(const std::string& call) const;
@@ -58,6 +56,7 @@ class Recorder final : public logic::MapView,
     void ReopenDungeon() override { calls.push_back("ReopenDungeon"); }
     void CloseDungeonWindow() override { calls.push_back("CloseDungeonWindow"); }
     void ReportError(const std::string& text) override { calls.push_back("ReportError " + text); }
+    void RefreshComputerStatus() override { calls.push_back("RefreshComputerStatus"); }
 
     void Play(sound::Effect effect) override;
     void PlayPayment() override { calls.push_back("PlayPayment"); }
@@ -70,7 +69,6 @@ class Recorder final : public logic::MapView,
     void ResumeBattle() override { calls.push_back("ResumeBattle"); }
 
     void CityRound() override { calls.push_back("CityRound"); }
-    void ComputerLordStep(int lord) override;
     void VisitSite() override { calls.push_back("VisitSite"); }
     void ThemeFind(int lord) override { calls.push_back("ThemeFind " + std::to_string(lord)); }
     void HumanHeroLevelUp(int lord) override {

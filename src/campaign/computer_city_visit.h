@@ -1,0 +1,17 @@
+// What a computer lord does when its army enters a city: taxes and trade in its own city,
+// purchases in a neutral one, and the attack on a city it does not own.
+#pragma once
+
+namespace logic {
+
+// The current lord's army has stepped onto the city in MapSite row site.
+void ComputerCityVisit(int site);
+
+// The active city under the current lord's army (MapSite row), or 0.
+int CityUnderArmy();
+
+// The map event of the field the army has stepped onto: a computer lord on a city visits it
+// here; everything else goes to the sites' VisitSite.
+void VisitFieldSite();
+
+}  // namespace logic

@@ -1,5 +1,6 @@
 #include "app/console_bindings.h"
 
+#include "app/console_ai.h"
 #include "app/console_battle.h"
 #include "app/console_dungeon.h"
 #include "app/script_registry.h"
@@ -248,6 +249,7 @@ void RegisterConsoleBindings(ScriptRegistry& registry, screens::GameScreens& scr
     RegisterScenario(registry);
     RegisterCampaign(registry, screens);
     RegisterBattle(registry);
+    RegisterComputerLords(registry);
     RegisterDungeon(registry);
     registry.AddCall("ExitTutorial", Plain([&screens] { screens::ExitTutorial(screens); }));
 }

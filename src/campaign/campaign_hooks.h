@@ -84,6 +84,8 @@ class CampaignScreens {
     // The computer lords' status screen shows the lord's values anew (after every computer
     // step and every automatic battle).
     virtual void RefreshComputerStatus() {}
+    // Fills the computer lords' status screen with a lord and shows it (not modal).
+    virtual void ShowComputerLordStatus(int lord) { (void)lord; }
 };
 
 // The sound effects the rules play. Callers play only what the human should hear.

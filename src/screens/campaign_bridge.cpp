@@ -2,6 +2,7 @@
 
 #include "screens/battle_panel.h"
 #include "screens/game_screens.h"
+#include "screens/tfaistatusscreen.h"
 #include "screens/tfbuildings.h"
 #include "screens/tfcampaign1.h"
 #include "screens/tfhiretroops.h"
@@ -45,6 +46,19 @@ void CampaignBridge::PlaceCastleMarker(int lord, int x, int y, bool visible) {
 void CampaignBridge::ShowComputerMovePanel(int lord) {
     screens_.Campaign().ShowComputerMovePanel(lord);
 }
+bool CampaignBridge::IsMapShown() {
+    return screens_.Campaign().Visible();
+}
+
+void CampaignBridge::RefreshComputerStatus() {
+    screens_.AIStatus().Refresh();
+}
+
+void CampaignBridge::ShowComputerLordStatus(int lord) {
+    screens_.AIStatus().ShowLord(lord);
+    screens_.AIStatus().Show();
+}
+
 void CampaignBridge::HideComputerMovePanel() {
     screens_.Campaign().HideComputerMovePanel();
 }

@@ -135,7 +135,7 @@ void TFCampaign1::BuildMap() {
     computerMove_->SetCaption("");
     computerMoveLogo_ = AddPicture(*computerMove_, "ComputerMoveLogo", 10, 10, 90, 90);
     auto* text = AddLabel(*computerMove_, "ComputerMoveText", 110, 30, 120, 50, 14, true);
-    text->SetCaption("The enemy moves...");
+    text->SetCaption("Computer move...\n...please wait...");
     computerMove_->Hide();
 }
 

@@ -7,6 +7,7 @@
 #include "campaign/computer_goals.h"
 #include "campaign/computer_lord.h"
 #include "campaign/computer_path.h"
+#include "campaign/computer_status.h"
 #include "campaign/movement.h"
 #include "campaign/tile_value.h"
 #include "campaign/turn_cycle.h"
@@ -636,6 +637,41 @@ TEST_F(ComputerLordTest, AWholeTurnOfElevenStepsOnAStagedMap) {
     EXPECT_EQ(hooks.Count("RefreshComputerStatus"), 1);
     EXPECT_EQ(g.army[2][Army::movesLeft], 0);
     EXPECT_EQ(logic::StepDistance(12, 1, g.army[2][Army::x], g.army[2][Army::y]), 1);
+}
+
+}  // namespace
+}  // namespace camptest
+
+namespace camptest {
+namespace {
+
+using ComputerStatusTest = CampaignTest;
+
+TEST_F(ComputerStatusTest, TheStatusScreenShowsTheLordAndItsGoal) {
+    auto& g = state::G();
+    g.heroName[3] = "Rana";
+    g.lord[3][state::Lord::gold] = 1234;
+    g.lord[3][state::Lord::walls] = 1;
+    g.lord[3][state::Lord::aiGoal] = 45;
+    g.lord[3][state::Lord::aiTarget] = 4;
+    auto s = logic::ShowComputerLordStatus(3);
+    EXPECT_EQ(s.name, "Red Realm");
+    EXPECT_EQ(s.logo, "factionlogo_red.jpg");
+    EXPECT_EQ(s.values[0], "Gold: 1234");
+    EXPECT_EQ(s.values[4], "Stones: 0");
+    EXPECT_EQ(s.values[7], "Elephants: 0");
+    EXPECT_EQ(s.values[6], "Soldiers: 4");
+    EXPECT_EQ(s.buildings[0], "Barracks: No");
+    EXPECT_EQ(s.buildings[1], "Walls: Yes");
+    EXPECT_EQ(s.buildings[4], "Treasurer: No");
+    EXPECT_EQ(s.goal, "\"We can attack the enemy castle (cyan) and should do so!\"");
+    g.lord[3][state::Lord::aiGoal] = 52;
+    EXPECT_EQ(logic::ShowComputerLordStatus(3).goal, "\"?\"");
+    // A lord out of the game snaps back to the current one.
+    g.lord[4][state::Lord::inGame] = 0;
+    TurnOf(2);
+    EXPECT_EQ(logic::StatusLordFor(4), 2);
+    EXPECT_EQ(logic::StatusLordFor(3), 3);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "battle/battle_rules.h"
 #include "campaign/campaign_hooks.h"
 #include "campaign/computer_goals.h"
+#include "campaign/dialogs.h"
 #include "campaign/lords.h"
 #include "campaign/turn_cycle.h"
 #include "state/game_state.h"
@@ -36,6 +37,27 @@ class InvariantWatch final : public logic::CampaignScreens {
     void RefreshComputerStatus() override {
         if (broken.empty()) broken = BrokenInvariant(tookPart);
     }
+};
+
+// Nobody watches: notices pass, offers and questions are declined, a choice takes its first
+// option.
+class SilentDialogs final : public logic::Dialogs {
+  public:
+    void ShowNotice(const std::string&, const std::string&, const std::string&,
+                    const std::string&) override {}
+    void ShowBossNotice(const std::string&, const std::string&, const std::string&) override {}
+    void ShowShortNotice(const std::string&, const std::string&) override {}
+    void ShowHelp(const std::string&, const std::string&, const std::string&) override {}
+    int AskOffer(const std::string&, const std::string&, const std::string&, const std::string&,
+                 const std::string&, bool) override {
+        return 2;
+    }
+    int AskYesNo(const std::string&, const std::string&, const std::string&) override { return 2; }
+    int AskChoice(const std::string&, const std::string&, const std::string&, const std::string&,
+                  const std::string&, bool) override {
+        return 1;
+    }
+    void ShowGameOver(const std::string&, const std::string&, const std::string&) override {}
 };
 
 int CastlesHeld(int p) {
@@ -111,6 +133,8 @@ int RunAutoplay(const AutoplayOptions& options, std::FILE* out) {
     if (!StartGame(options, out)) return 1;
     state::GameState& g = state::G();
     InvariantWatch watch;
+    SilentDialogs dialogs;
+    logic::InstallDialogs(&dialogs);
     logic::Hooks().Clear();
     logic::InstallBattleRules();
     logic::Hooks().SetScreens(&watch);
@@ -151,6 +175,7 @@ int RunAutoplay(const AutoplayOptions& options, std::FILE* out) {
         ++round;
     }
     logic::Hooks().Clear();
+    logic::InstallDialogs(nullptr);
 
     if (!broken.empty()) {
         std::fprintf(out, "invariant broken in round %d: %s\n", round, broken.c_str());

@@ -1,6 +1,6 @@
 // Speed of the turn cycle without drawing: one full round of four lords (three computer lords
-// whose step is not installed yet, and the human's skip), with the round's spawn field pass, on
-// an open map.
+// with their decision steps, and the human's skip), with the round's spawn field pass, on an
+// open map.
 #include <benchmark/benchmark.h>
 
 #include "campaign/turn_cycle.h"

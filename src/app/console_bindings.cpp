@@ -1,5 +1,6 @@
 #include "app/console_bindings.h"
 
+#include "app/console_ai.h"
 #include "app/console_battle.h"
 #include "app/console_cities.h"
 #include "app/console_dungeon.h"
@@ -250,6 +251,7 @@ void RegisterConsoleBindings(ScriptRegistry& registry, screens::GameScreens& scr
     RegisterScenario(registry);
     RegisterCampaign(registry, screens);
     RegisterBattle(registry);
+    RegisterComputerLords(registry);
     RegisterDungeon(registry);
     RegisterEvents(registry);
     RegisterCities(registry);

@@ -2,6 +2,8 @@
 // script from SCRIPT or standard input. Exit status 0 when the script ran to its end with no
 // failed expect, 1 when an expect failed or a command could not be carried out, 2 for a
 // malformed script.
+// marchholt-console --autoplay SCENARIO --rounds N [--seed S]: a game of computer lords alone
+// (see app/autoplay.h); exit status 0 when every invariant held.
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -9,6 +11,7 @@
 #include <sstream>
 #include <string>
 
+#include "app/autoplay.h"
 #include "app/console_runner.h"
 #include "app/game.h"
 #include "app/script.h"
@@ -20,6 +23,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: marchholt-console [--seed N] [SCRIPT]\n"
+    "       marchholt-console --autoplay SCENARIO --rounds N [--seed S]\n"
     "\n"
     "Runs Marchholt without a window and feeds it a script, one command a line, from SCRIPT\n"
     "or standard input; prints the transcript. Exit status 0 when the script ran to its end\n"
@@ -27,25 +31,42 @@ constexpr const char* kUsage =
     "2 for a malformed script.\n"
     "\n"
     "  --seed N     seed the random generator with N instead of the clock\n"
+    "  --autoplay SCENARIO  play a new game of SCENARIO with every lord a computer lord and\n"
+    "               print one line per round; --rounds N rounds at most (default 100)\n"
     "  --help       print this help and exit\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string scriptPath;
+    std::string scriptPath, autoplay;
     long long seed = -1;
+    int rounds = 100;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc) {
             seed = std::atoll(argv[++i]);
         } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::fputs(kUsage, stdout);
             return 0;
+        } else if (std::strcmp(argv[i], "--autoplay") == 0 && i + 1 < argc) {
+            autoplay = argv[++i];
+        } else if (std::strcmp(argv[i], "--rounds") == 0 && i + 1 < argc) {
+            rounds = std::atoi(argv[++i]);
         } else if (argv[i][0] == '-' && argv[i][1] != '\0') {
             std::fprintf(stderr, "%s", kUsage);
             return 2;
         } else {
             scriptPath = argv[i];
         }
+    }
+    if (!autoplay.empty()) {
+        platform::UseFiles(platform::Files::FromEnvironment(argv[0]));
+        app::AutoplayOptions options;
+        options.scenario = autoplay;
+        options.rounds = rounds;
+        options.seed = seed >= 0 ? static_cast<unsigned>(seed) : 1u;
+        const int status = app::RunAutoplay(options, stdout);
+        std::fflush(stdout);
+        return status;
     }
     std::stringstream text;
     if (scriptPath.empty() || scriptPath == "-") {

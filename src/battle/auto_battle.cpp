@@ -3,6 +3,7 @@
 
 #include "battle/battle_sides.h"
 #include "battle/strike.h"
+#include "campaign/campaign_hooks.h"
 #include "campaign/lords.h"
 #include "state/random.h"
 
@@ -61,7 +62,7 @@ void AutoBattle(int moverLord, int otherLord) {
     AutoBattleRounds();
     WriteSideToArmy(g.battleOwnSide);
     WriteSideToArmy(g.battleFoeSide);
-    // Not built yet: the computer lords' status screen, which would be refreshed here.
+    Hooks().Screens().RefreshComputerStatus();
 }
 
 }  // namespace logic

@@ -47,6 +47,8 @@ class MapView {
     virtual void HideHoverHelp() {}
     // True while the battle panel is shown on the strategic window.
     virtual bool IsBattleShown() { return false; }
+    // True while the strategic map is on the screen (the computer lords' notices need it).
+    virtual bool IsMapShown() { return true; }
 };
 
 // The strategic window's turn timers. The window owns the real Timer1 and Timer3 (100 ms each)
@@ -90,6 +92,11 @@ class CampaignScreens {
     virtual void CloseDungeonWindow();
     // The application's standard error display (a message box with the error text and OK).
     virtual void ReportError(const std::string& text) { (void)text; }
+    // The computer lords' status screen shows the lord's values anew (after every computer
+    // step and every automatic battle).
+    virtual void RefreshComputerStatus() {}
+    // Fills the computer lords' status screen with a lord and shows it (not modal).
+    virtual void ShowComputerLordStatus(int lord) { (void)lord; }
 };
 
 // The sound effects the rules play. Callers play only what the human should hear.
@@ -130,9 +137,6 @@ class RoundRules {
     // The per-round update of the map sites (countdowns, garrisons, taxes, prices, stocks and
     // guild shops): the city rules' CityRound.
     virtual void CityRound();
-    // One step of a computer lord. Not built yet: until the computer lords exist their turns
-    // pass without a step.
-    virtual void ComputerLordStep(int lord) { (void)lord; }
 };
 
 // What happens on the field an army stepped onto, and the finds of the scenario's theme.

@@ -84,10 +84,13 @@ void StartBattleStep(int c, int o, int ax, int ay, int x, int y) {
     Hooks().Battle().AutoBattle();
     CopyBack(g.battleOwnSide, c);
     CopyBack(g.battleFoeSide, o);
+    Hooks().Screens().RefreshComputerStatus();
     g.battleStarted = false;
     if (ArmyEmpty(c)) {
         SendHome(c);
     } else if (CastleAt(o, a[Army::x], a[Army::y])) {
+        // The castle field becomes the conqueror's, as after a stormed castle.
+        if (auto* f = FieldAt(x, y)) (*f)[state::Field::owner] = c;
         // The player hears of a lord's defeat even when two computer lords fought.
         CastleFalls(o, true);
     } else {

@@ -122,7 +122,13 @@ void ComputerTrade(int lord, const TradeOffer& offer) {
         l[good.lordSlot] = need[good.costIndex];
     }
 
-    if (!MayBuy(goal, target)) return;
+    if (MayBuy(goal, target)) ComputerBuyMissing(lord, offer);
+}
+
+void ComputerBuyMissing(int lord, const TradeOffer& offer) {
+    if (!ValidLord(lord)) return;
+    auto& l = LordRecord(lord);
+    const CostRow need = ComputerBuildingCost(l[Lord::aiTarget]);
     static constexpr int kBuyOrder[kTradeGoods] = {3, 0, 1, 2};  // gems, wood, iron, stone
     for (int i : kBuyOrder) {
         const Good& good = kGoods[i];

@@ -35,4 +35,8 @@ bool SellGoods(TradeOffer& offer, int good);
 // building lacks.
 void ComputerTrade(int lord, const TradeOffer& offer);
 
+// A computer lord buys, one unit at a time while its gold exceeds the price, what its target
+// building lacks (gems, wood, iron, stone in that order).
+void ComputerBuyMissing(int lord, const TradeOffer& offer);
+
 }  // namespace logic

@@ -1,6 +1,7 @@
 #include "campaign/turn_cycle.h"
 
 #include "campaign/campaign_hooks.h"
+#include "campaign/computer_lord.h"
 #include "campaign/dialogs.h"
 #include "campaign/lords.h"
 #include "campaign/spawn_fields.h"
@@ -56,7 +57,7 @@ void ComputerTurn(int lord) {
     Hooks().View().ShowComputerMovePanel(lord);
     int calls = 0;
     do {
-        Hooks().Round().ComputerLordStep(lord);
+        ComputerLordStep();
         ++calls;
     } while (calls < kComputerSteps && ArmyRecord(lord)[Army::movesLeft] > 0 &&
              !state::G().gameOver);

@@ -1,6 +1,7 @@
 // The map event dispatcher.
 #include "events/visit_site.h"
 
+#include "campaign/computer_city_visit.h"
 #include "campaign/lords.h"
 #include "campaign/tutorial_steps.h"
 #include "events/places.h"
@@ -23,7 +24,7 @@ void VisitCity(int site, int lord) {
         AdvanceTutorial(kTutorialCityStep);
         Hooks().Sites().OpenCity(site);
     } else if (IsComputer(lord)) {
-        VisitCityAsComputer(site, lord);
+        ComputerCityVisit(site);
     }
 }
 
@@ -48,12 +49,6 @@ constexpr Handler kHandlers[] = {
 };
 
 }  // namespace
-
-void VisitCityAsComputer(int site, int lord) {
-    // Not built yet: the computer lords' city visit.
-    (void)site;
-    (void)lord;
-}
 
 void VisitSite() {
     // Only a lord's field army (rows 1..4) stands on the map.

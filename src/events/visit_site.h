@@ -9,10 +9,6 @@ namespace logic {
 // The site on the current lord's army field runs its handler; then its icon is redrawn.
 void VisitSite();
 
-// A computer lord at a city. Not built yet: the computer lords' city visit (taxes of its own
-// city, trade, attack or retreat); until it exists a computer lord passes a city by.
-void VisitCityAsComputer(int site, int lord);
-
 // The event rules as the campaign reaches them; the other site hooks keep their defaults.
 class EventRules : public SiteRules {
   public:

@@ -2,6 +2,7 @@
 
 #include "screens/battle_panel.h"
 #include "screens/game_screens.h"
+#include "screens/tfaistatusscreen.h"
 #include "screens/tfbuildings.h"
 #include "screens/tfbuyitems.h"
 #include "screens/tfcampaign1.h"
@@ -47,6 +48,19 @@ void CampaignBridge::PlaceCastleMarker(int lord, int x, int y, bool visible) {
 void CampaignBridge::ShowComputerMovePanel(int lord) {
     screens_.Campaign().ShowComputerMovePanel(lord);
 }
+bool CampaignBridge::IsMapShown() {
+    return screens_.Campaign().Visible();
+}
+
+void CampaignBridge::RefreshComputerStatus() {
+    screens_.AIStatus().Refresh();
+}
+
+void CampaignBridge::ShowComputerLordStatus(int lord) {
+    screens_.AIStatus().ShowLord(lord);
+    screens_.AIStatus().Show();
+}
+
 void CampaignBridge::HideComputerMovePanel() {
     screens_.Campaign().HideComputerMovePanel();
 }

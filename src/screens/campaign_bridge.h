@@ -28,6 +28,7 @@ class CampaignBridge final : public logic::MapView,
     void HideComputerMovePanel() override;
     void HideHoverHelp() override;
     bool IsBattleShown() override;
+    bool IsMapShown() override;
 
     // TurnTimers
     void EnableTimer1() override;
@@ -45,6 +46,8 @@ class CampaignBridge final : public logic::MapView,
     void OpenOptions() override;
     void CloseStrategicWindow() override;
     void ReportError(const std::string& text) override;
+    void RefreshComputerStatus() override;
+    void ShowComputerLordStatus(int lord) override;
 
     // Sounds
     void Play(sound::Effect effect) override;

@@ -10,6 +10,7 @@
 #include "screens/battle_bridge.h"
 #include "screens/battle_panel.h"
 #include "screens/campaign_bridge.h"
+#include "screens/tfaistatusscreen.h"
 #include "screens/tfbuildings.h"
 #include "screens/tfbuyitems.h"
 #include "screens/tfcampaign1.h"
@@ -64,6 +65,7 @@ GameScreens::GameScreens(platform::Application& app, const StartOptions& options
     campaign_ = std::make_unique<TFCampaign1>(*this);
     options_screen_ = std::make_unique<TFOptions>(*this);
     cheats_ = std::make_unique<TFCheats>(*this);
+    aiStatus_ = std::make_unique<TFAIStatusScreen>(*this);
     credits_ = std::make_unique<TFCredits>(*this);
     selectMap_ = std::make_unique<TFSelectMap>(*this);
     showMap_ = std::make_unique<TFShowMap>(*this);

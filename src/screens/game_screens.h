@@ -17,6 +17,7 @@ namespace screens {
 class TForm1;
 class TForm2;
 class TFOptions;
+class TFAIStatusScreen;
 class TFCheats;
 class TFCredits;
 class TutorialPanel;
@@ -59,6 +60,7 @@ class GameScreens {
     TForm2& MainMenu() { return *form2_; }
     TFOptions& OptionsScreen() { return *options_screen_; }
     TFCheats& Cheats() { return *cheats_; }
+    TFAIStatusScreen& AIStatus() { return *aiStatus_; }
     TFCredits& Credits() { return *credits_; }
     TFSelectMap& SelectMap() { return *selectMap_; }
     TFShowMap& Sheet() { return *showMap_; }
@@ -104,6 +106,7 @@ class GameScreens {
     std::unique_ptr<ThemeBridge> themeBridge_;
     std::unique_ptr<TFOptions> options_screen_;
     std::unique_ptr<TFCheats> cheats_;
+    std::unique_ptr<TFAIStatusScreen> aiStatus_;
     std::unique_ptr<TFCredits> credits_;
     std::unique_ptr<TFSelectMap> selectMap_;
     std::unique_ptr<TFShowMap> showMap_;

@@ -135,8 +135,8 @@ void TFCampaign1::BuildMap() {
     computerMove_->SetBounds(kComputerMoveLeft, kComputerMoveTop, 240, 110);
     computerMove_->SetCaption("");
     computerMoveLogo_ = AddPicture(*computerMove_, "ComputerMoveLogo", 10, 10, 90, 90);
-    auto* text = AddLabel(*computerMove_, "ComputerMoveText", 110, 30, 120, 50, 14, true);
-    text->SetCaption("The enemy moves...");
+    auto* text = AddLabel(*computerMove_, "ComputerMoveText", 106, 20, 130, 70, 12, true);
+    text->SetCaption("Computer move...\n...please wait...");
     computerMove_->Hide();
 }
 

@@ -2,6 +2,7 @@
 
 #include "campaign/lords.h"
 #include "screens/game_screens.h"
+#include "screens/tfaistatusscreen.h"
 #include "state/game_state.h"
 #include "state/int_math.h"
 
@@ -46,7 +47,9 @@ TFCheats::TFCheats(GameScreens& screens)
         Done();
     });
     AddButton(*this, s, "SpeedButton5", "Show AI status screen", x, 220, w, 40, [this] {
-        // The computer lords' status screen comes with the computer lords.
+        // Not modal: the status screen stays open beside the game, on the green lord.
+        screens_.AIStatus().ShowLord(2);
+        screens_.AIStatus().Show();
         Done();
     });
     AddButton(*this, s, "SpeedButton1", "Back to the game", x, 300, w, 40, [this] { Close(); });

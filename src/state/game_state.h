@@ -114,6 +114,12 @@ struct GameState {
     bool duelShown = false;  // the duel panel lies over the dungeon board
     Int coolDownStep = 0;    // hourglass steps since the hero's last action
     Int oppFlashStep = 0;    // steps of the opponent's hit flash still to show
+    // The computer lords: the human has been told of a magic portal in this game, and the
+    // movement target of the last decision step (shown on the status screen).
+    bool portalNoticeShown = false;
+    Int aiTargetX = 0;
+    Int aiTargetY = 0;
+    Int aiTargetValue = 0;
 };
 
 // The program's game state, created on first use and alive for the whole run.

@@ -45,6 +45,7 @@ void ResetGameState(GameState& g) {
     g.currentLord = 1;
     g.dungeonLord = 1;
     g.gameOver = false;
+    g.portalNoticeShown = false;
 
     ClearLeftoversOfPreviousGame(g);
 }

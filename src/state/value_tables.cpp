@@ -3,6 +3,8 @@
 #include <type_traits>
 #include <utility>
 
+#include "state/ai_plan.h"
+
 namespace state::directory {
 
 namespace {
@@ -88,8 +90,8 @@ const Entry kEntries[] = {
     Make<&S::battleOrdersFoe>("BattleOrdersFoe", BattleOrders::kSlotNames),
     Make<&S::battleOwnSide>("BattleOwnSide", BattleSide::kSlotNames),
     Make<&S::battleFoeSide>("BattleFoeSide", BattleSide::kSlotNames),
-    Make<&S::aiPlanA>("AIPlanA"),
-    Make<&S::aiPlanB>("AIPlanB"),
+    Make<&S::aiPlanA>("AIPlanA", AIPlan::kSlotNames),
+    Make<&S::aiPlanB>("AIPlanB", AIPlan::kSlotNames),
     Make<&S::reservedA>("ReservedA"),
     Make<&S::reservedText>("ReservedText"),
     Make<&S::reservedB>("ReservedB"),

@@ -57,11 +57,6 @@ void Recorder::StartBattle(int humanLord, int otherLord) {
     calls.push_back("StartBattle " + std::to_string(humanLord) + " " + std::to_string(otherLord));
 }
 
-void Recorder::ComputerLordStep(int lord) {
-    calls.push_back("ComputerLordStep " + std::to_string(lord));
-    if (computerSpendsMoves) state::G().army[lord][Army::movesLeft] -= 4;
-}
-
 void CampaignTest::SetUp() {
     state::GameState& g = state::G();
     // A fresh state: the run-time flags (tutorial, game over, ...) are not part of the reset.

@@ -28,8 +28,6 @@ class Recorder final : public logic::MapView,
     std::vector<std::string> calls;
     bool battleShown = false;
     bool battlesAvailable = false;
-    // What the fake computer step does: spend the moves (a step) or nothing.
-    bool computerSpendsMoves = false;
     logic::TradeOffer lastOffer{};
     // What the player does on the trading screen, and the city screen's answer (kCityAttack or 0).
     std::function<void(logic::TradeOffer&)> trade;
@@ -66,6 +64,7 @@ class Recorder final : public logic::MapView,
     void ReopenDungeon() override { calls.push_back("ReopenDungeon"); }
     void CloseDungeonWindow() override { calls.push_back("CloseDungeonWindow"); }
     void ReportError(const std::string& text) override { calls.push_back("ReportError " + text); }
+    void RefreshComputerStatus() override { calls.push_back("RefreshComputerStatus"); }
 
     void Play(sound::Effect effect) override;
     void PlayPayment() override { calls.push_back("PlayPayment"); }
@@ -78,7 +77,6 @@ class Recorder final : public logic::MapView,
     void ResumeBattle() override { calls.push_back("ResumeBattle"); }
 
     void CityRound() override { calls.push_back("CityRound"); }
-    void ComputerLordStep(int lord) override;
     void VisitSite() override { calls.push_back("VisitSite"); }
     void OpenCity(int site) override { calls.push_back("OpenCity " + std::to_string(site)); }
     void DrawSiteIcon(int row) override { calls.push_back("DrawSiteIcon " + std::to_string(row)); }

@@ -13,6 +13,15 @@ namespace SpawnField = state::SpawnField;
 
 using TurnCycleTest = CampaignTest;
 
+// Nowhere to go: every field is closed, so a computer step never moves.
+void CloseTheMap() {
+    auto& g = state::G();
+    for (int x = 1; x <= 12; ++x) {
+        for (int y = 1; y <= 11; ++y)
+            g.field[x][y][state::Field::walkable] = 0;
+    }
+}
+
 TEST_F(TurnCycleTest, DefeatedLordsAreSkippedAndRoundsTurnOnlyOnTheWrap) {
     auto& g = state::G();
     g.lord[2][Lord::inGame] = 0;
@@ -23,6 +32,8 @@ TEST_F(TurnCycleTest, DefeatedLordsAreSkippedAndRoundsTurnOnlyOnTheWrap) {
     g.spawnField[1][SpawnField::x] = 6;
     g.spawnField[1][SpawnField::y] = 6;
     g.spawnField[1][SpawnField::roundsLeft] = 5;
+    // The fields stay open for the spawn field; lord 4 has no goal worth a step.
+    g.lord[4][Lord::moveRange] = 0;
 
     logic::NextLord();
     EXPECT_EQ(g.currentLord, 4);
@@ -46,12 +57,14 @@ TEST_F(TurnCycleTest, DefeatedLordsAreSkippedAndRoundsTurnOnlyOnTheWrap) {
 
 TEST_F(TurnCycleTest, AComputerTurnRunsAtOnceAndTimer1PassesIt) {
     auto& g = state::G();
+    CloseTheMap();
     logic::NextLord();
     EXPECT_EQ(g.currentLord, 2);
     EXPECT_TRUE(hooks.Has("ShowComputerMovePanel 2"));
-    // A step that never spends the moves is called 11 times, then Timer1 takes over.
-    EXPECT_EQ(hooks.Count("ComputerLordStep 2"), 11);
-    EXPECT_GT(hooks.IndexOf("EnableTimer1"), hooks.IndexOf("ComputerLordStep 2"));
+    // A step that never spends the moves is called 11 times (each refreshes the status
+    // screen), then Timer1 takes over.
+    EXPECT_EQ(hooks.Count("RefreshComputerStatus"), 11);
+    EXPECT_GT(hooks.IndexOf("EnableTimer1"), hooks.IndexOf("RefreshComputerStatus"));
     EXPECT_EQ(hooks.calls.back(), "DrawMap 1 0");
     EXPECT_EQ(hooks.calls.front(), "DrawMap 0 0");
 
@@ -63,12 +76,16 @@ TEST_F(TurnCycleTest, AComputerTurnRunsAtOnceAndTimer1PassesIt) {
     EXPECT_TRUE(hooks.Has("HideComputerMovePanel"));
     g.battleStarted = false;
 
-    // A step that spends the moves is called once.
+    // A step that spends the moves is called once: on the open map lord 3 walks.
     hooks.calls.clear();
-    hooks.computerSpendsMoves = true;
+    for (int x = 1; x <= 12; ++x) {
+        for (int y = 1; y <= 11; ++y)
+            g.field[x][y][state::Field::walkable] = 1;
+    }
     logic::Timer1Tick();
     EXPECT_EQ(g.currentLord, 3);
-    EXPECT_EQ(hooks.Count("ComputerLordStep 3"), 1);
+    EXPECT_EQ(hooks.Count("RefreshComputerStatus"), 1);
+    EXPECT_EQ(g.army[3][Army::movesLeft], 0);
 
     // Castle fields belong to their lords again at every turn.
     g.field[12][11][state::Field::owner] = 1;
@@ -141,7 +158,8 @@ TEST_F(TurnCycleTest, TheFirstRoundSettlesTheMapAndStartsWithLordOne) {
     SetHuman(3);
     logic::PrepareFirstRound();
     EXPECT_EQ(g.currentLord, 1);  // lord 1 is a computer: its turn has run, Timer1 waits
-    EXPECT_EQ(hooks.Count("ComputerLordStep 1"), 11);
+    EXPECT_GE(hooks.Count("RefreshComputerStatus"), 1);
+    EXPECT_TRUE(hooks.Has("EnableTimer1"));
     // Twelve settling rounds and the one of the wrap to lord 1.
     EXPECT_EQ(hooks.Count("CityRound"), 13);
     EXPECT_EQ(hooks.IndexOf("DrawMap 0 0"), static_cast<int>(hooks.IndexOf("CityRound")) + 12);

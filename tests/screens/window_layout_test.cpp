@@ -25,7 +25,7 @@ const std::set<std::string> kWindows = {
     "TFHireTroops", "TFTrading",     "TFMessage1",  "TFMessage2",
     "TFMessage3",   "TFMessage4",    "TFMessage5",  "TFMessage6",
     "TFMessage7",   "TFHelpMessage", "TFGameOver",  "TFModifyBattleCommands",
-    "TFIntro3",     "TFCity",        "TFBuyItems",
+    "TFIntro3",     "TFCity",        "TFBuyItems",  "TFAIStatusScreen",
 };
 
 bool Overlap(const platform::Rect& a, const platform::Rect& b) {

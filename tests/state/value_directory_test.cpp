@@ -100,7 +100,7 @@ TEST_F(ValueDirectory, BadExpressionsAreRefusedWithTheReason) {
     EXPECT_EQ(ErrorOf(""), "expected a table or value name in \"\"");
     EXPECT_EQ(ErrorOf("Lord[99999999999][1]"),
               "expected a whole number and ']' at position 6 of \"Lord[99999999999][1]\"");
-    EXPECT_EQ(ErrorOf("AIPlanA[1].used"), "AIPlanA has no slot named \"used\"");
+    EXPECT_EQ(ErrorOf("DungeonPickup[1].used"), "DungeonPickup has no slot named \"used\"");
 }
 
 TEST_F(ValueDirectory, EveryTableAndValueIsListed) {

@@ -1,0 +1,199 @@
+// The self-played game: every lord a computer lord, the turns passed as Timer1 would pass them,
+// the invariants checked after every computer step and every automatic battle.
+#include "app/autoplay.h"
+
+#include <string>
+
+#include "app/autoplay_invariants.h"
+#include "battle/battle_rules.h"
+#include "campaign/campaign_hooks.h"
+#include "campaign/computer_goals.h"
+#include "campaign/dialogs.h"
+#include "campaign/lords.h"
+#include "campaign/turn_cycle.h"
+#include "state/game_state.h"
+#include "state/new_game.h"
+#include "state/random.h"
+#include "state/reset.h"
+#include "state/scenario_files.h"
+
+namespace app {
+
+namespace Lord = state::Lord;
+
+namespace {
+
+// The difficulty a new game starts with ("Very easy").
+constexpr int kStartDifficulty = 1;
+// Turns a round may take at most before the run counts as stuck.
+constexpr int kTurnsPerRound = 8;
+
+// Checks the invariants whenever the status screen would be refreshed: after every computer
+// step and every automatic battle.
+class InvariantWatch final : public logic::CampaignScreens {
+  public:
+    bool tookPart[logic::kLords + 1] = {};
+    std::string broken;
+    void RefreshComputerStatus() override {
+        if (broken.empty()) broken = BrokenInvariant(tookPart);
+    }
+};
+
+// Nobody watches: notices pass, offers and questions are declined, a choice takes its first
+// option.
+class SilentDialogs final : public logic::Dialogs {
+  public:
+    void ShowNotice(const std::string&, const std::string&, const std::string&,
+                    const std::string&) override {}
+    void ShowBossNotice(const std::string&, const std::string&, const std::string&) override {}
+    void ShowShortNotice(const std::string&, const std::string&) override {}
+    void ShowHelp(const std::string&, const std::string&, const std::string&) override {}
+    int AskOffer(const std::string&, const std::string&, const std::string&, const std::string&,
+                 const std::string&, bool) override {
+        return 2;
+    }
+    int AskYesNo(const std::string&, const std::string&, const std::string&) override { return 2; }
+    int AskChoice(const std::string&, const std::string&, const std::string&, const std::string&,
+                  const std::string&, bool) override {
+        return 1;
+    }
+    void ShowGameOver(const std::string&, const std::string&, const std::string&) override {}
+};
+
+int CastlesHeld(int p) {
+    const state::GameState& g = state::G();
+    int n = 0;
+    for (int q = 1; q <= logic::kLords; ++q) {
+        const auto& l = g.lord[q];
+        if (logic::OnMap(l[Lord::castleX], l[Lord::castleY]) &&
+            g.field[l[Lord::castleX]][l[Lord::castleY]][state::Field::owner] == p)
+            ++n;
+    }
+    return n;
+}
+
+int CitiesHeld(int p) {
+    int n = 0;
+    for (int r = 1; r <= 10; ++r) {
+        const auto& s = state::G().mapSite[r];
+        n += s[state::MapSite::active] > 0 && s[state::MapSite::kind] == 1 &&
+             s[state::MapSite::owner] == p;
+    }
+    return n;
+}
+
+int LordsInGame() {
+    int n = 0;
+    for (int p = 1; p <= logic::kLords; ++p)
+        n += logic::InGame(p);
+    return n;
+}
+
+std::string RoundLine(int round, const bool (&wasIn)[logic::kLords + 1]) {
+    std::string line = "round " + std::to_string(round) + ":";
+    for (int p = 1; p <= logic::kLords; ++p) {
+        if (!wasIn[p]) continue;
+        if (!logic::InGame(p)) {
+            line += " | lord " + std::to_string(p) + " left the game";
+            continue;
+        }
+        line += " | lord " + std::to_string(p) +
+                " gold=" + std::to_string(state::G().lord[p][Lord::gold]) +
+                " army=" + std::to_string(logic::ArmyStrength(p)) +
+                " castles=" + std::to_string(CastlesHeld(p)) +
+                " cities=" + std::to_string(CitiesHeld(p));
+    }
+    return line;
+}
+
+bool StartGame(const AutoplayOptions& options, std::FILE* out) {
+    state::GameState& g = state::G();
+    g.modSetting[1] = 0;
+    state::ResetGameState(g);
+    const state::LoadResult result = state::LoadScenario(
+        options.scenario, [](state::GameState& gs) { state::ScenarioSetup(gs); }, g);
+    if (!result.Ok()) {
+        std::fprintf(out, "cannot load %s: %s\n", options.scenario.c_str(),
+                     result.status == state::LoadStatus::notFound ? state::kScenarioNotFoundText
+                                                                  : result.message.c_str());
+        return false;
+    }
+    for (int p = 1; p <= logic::kLords; ++p)
+        g.lord[p][Lord::controller] = logic::kComputerController;
+    state::SetDifficulty(kStartDifficulty, g);
+    g.modSetting[1] = 1;
+    g.gameOver = false;
+    state::SeedRandom(options.seed);
+    return true;
+}
+
+}  // namespace
+
+int RunAutoplay(const AutoplayOptions& options, std::FILE* out) {
+    if (!StartGame(options, out)) return 1;
+    state::GameState& g = state::G();
+    InvariantWatch watch;
+    SilentDialogs dialogs;
+    logic::InstallDialogs(&dialogs);
+    logic::Hooks().Clear();
+    logic::InstallBattleRules();
+    logic::Hooks().SetScreens(&watch);
+
+    bool wasIn[logic::kLords + 1] = {};
+    for (int p = 1; p <= logic::kLords; ++p)
+        wasIn[p] = watch.tookPart[p] = logic::InGame(p);
+    logic::PrepareFirstRound();
+    int round = 1, winner = 0, endRound = 0;
+    std::string broken;
+    while (round <= options.rounds && broken.empty()) {
+        // One round: the turns until the turn wraps back to the first lord in the game.
+        int turns = 0;
+        int last = g.currentLord;
+        while (!g.gameOver && turns < kTurnsPerRound) {
+            logic::Timer1Tick();
+            ++turns;
+            broken = watch.broken.empty() ? BrokenInvariant(watch.tookPart) : watch.broken;
+            if (!broken.empty() || LordsInGame() <= 1) break;
+            if (g.currentLord <= last) break;
+            last = g.currentLord;
+        }
+        std::fprintf(out, "%s\n", RoundLine(round, wasIn).c_str());
+        for (int p = 1; p <= logic::kLords; ++p)
+            wasIn[p] = logic::InGame(p);
+        if (!broken.empty()) break;
+        if (turns >= kTurnsPerRound) {
+            broken = "the turn did not come round";
+            break;
+        }
+        if (LordsInGame() <= 1 || g.gameOver) {
+            for (int p = 1; p <= logic::kLords; ++p) {
+                if (logic::InGame(p)) winner = p;
+            }
+            endRound = round;
+            break;
+        }
+        ++round;
+    }
+    logic::Hooks().Clear();
+    logic::InstallDialogs(nullptr);
+
+    if (!broken.empty()) {
+        std::fprintf(out, "invariant broken in round %d: %s\n", round, broken.c_str());
+        return 1;
+    }
+    if (winner != 0) {
+        std::fprintf(out, "summary: lord %d won in round %d\n", winner, endRound);
+    } else {
+        std::string held =
+            "summary: no winner after " + std::to_string(options.rounds) + " rounds;";
+        for (int p = 1; p <= logic::kLords; ++p) {
+            if (!logic::InGame(p)) continue;
+            held += " lord " + std::to_string(p) + " holds " + std::to_string(CastlesHeld(p)) +
+                    " castles and " + std::to_string(CitiesHeld(p)) + " cities;";
+        }
+        std::fprintf(out, "%s\n", held.c_str());
+    }
+    return 0;
+}
+
+}  // namespace app

@@ -1,0 +1,103 @@
+// The invariants of a running game: indices in range, counts never negative (a computer lord's
+// honor may be), no army of a lord out of the game, every army on the map, and every castle
+// held by its lord or by its conqueror.
+#include "app/autoplay_invariants.h"
+
+#include "campaign/lords.h"
+#include "state/game_state.h"
+
+namespace app {
+
+namespace Army = state::Army;
+namespace Lord = state::Lord;
+namespace MapSite = state::MapSite;
+
+namespace {
+
+constexpr int kLordCountSlots[] = {Lord::gold, Lord::wood, Lord::iron, Lord::stone, Lord::gems};
+constexpr int kArmyCountSlots[] = {Army::soldiers, Army::fast, Army::archers, Army::siege,
+                                   Army::specialCount};
+constexpr int kGoals[] = {0, 10, 20, 25, 30, 40, 45, 50, 52, 53, 60};
+
+std::string Lordly(int p, const char* what) {
+    return "lord " + std::to_string(p) + ": " + what;
+}
+
+std::string CheckLord(int p) {
+    const state::GameState& g = state::G();
+    const auto& l = g.lord[p];
+    const auto& a = g.army[p];
+    for (int s : kLordCountSlots) {
+        if (l[s] < 0) return Lordly(p, "negative resource");
+    }
+    for (int s : kArmyCountSlots) {
+        if (a[s] < 0) return Lordly(p, "negative troop count");
+    }
+    bool known = false;
+    for (int goal : kGoals)
+        known = known || l[Lord::aiGoal] == goal;
+    if (!known) return Lordly(p, "unknown goal");
+    if (!state::InRange(l[Lord::aiTarget], 0, 9)) return Lordly(p, "goal argument out of range");
+    if (!state::InRange(a[Army::specialType], 0, 100))
+        return Lordly(p, "special kind out of range");
+    if (!logic::InGame(p)) {
+        if (a[Army::present] > 0) return Lordly(p, "army of a lord out of the game");
+        return {};
+    }
+    if (a[Army::present] > 0 && !logic::OnMap(a[Army::x], a[Army::y]))
+        return Lordly(p, "army off the map");
+    if (!logic::OnMap(l[Lord::castleX], l[Lord::castleY])) return {};
+    const int owner = g.field[l[Lord::castleX]][l[Lord::castleY]][state::Field::owner];
+    if (owner != p) return Lordly(p, "castle field held by another");
+    return {};
+}
+
+std::string CheckCastleOfLordOut(int p) {
+    const state::GameState& g = state::G();
+    const auto& l = g.lord[p];
+    if (logic::InGame(p) || !logic::OnMap(l[Lord::castleX], l[Lord::castleY])) return {};
+    const int owner = g.field[l[Lord::castleX]][l[Lord::castleY]][state::Field::owner];
+    if (!logic::ValidLord(owner) || owner == p) return Lordly(p, "fallen castle without conqueror");
+    return {};
+}
+
+std::string CheckMap() {
+    const state::GameState& g = state::G();
+    for (int x = 1; x <= state::Field::kColumns; ++x) {
+        for (int y = 1; y <= state::Field::kRows; ++y) {
+            if (!state::InRange(g.field[x][y][state::Field::owner], 0, logic::kLords))
+                return "field owner out of range";
+        }
+    }
+    for (int r = 1; r <= 10; ++r) {
+        const auto& s = g.mapSite[r];
+        if (s[MapSite::active] <= 0) continue;
+        if (!state::InRange(s[MapSite::owner], 0, logic::kLords)) return "site owner out of range";
+        if (!logic::OnMap(s[MapSite::x], s[MapSite::y])) return "site off the map";
+        if (s[MapSite::taxes] < 0 || s[MapSite::countdown] < 0) return "negative site value";
+        for (int k = 0; k < 4; ++k) {
+            if (s[MapSite::garrison + k] < 0) return "negative garrison";
+        }
+    }
+    for (int r = 1; r <= state::SpawnField::kUsedRows; ++r) {
+        const auto& f = g.spawnField[r];
+        if (f[state::SpawnField::present] > 0 &&
+            !logic::OnMap(f[state::SpawnField::x], f[state::SpawnField::y]))
+            return "spawn field off the map";
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string BrokenInvariant(const bool (&tookPart)[5]) {
+    if (!logic::ValidLord(state::G().currentLord)) return "current lord out of range";
+    for (int p = 1; p <= logic::kLords; ++p) {
+        if (!tookPart[p]) continue;
+        if (std::string e = CheckLord(p); !e.empty()) return e;
+        if (std::string e = CheckCastleOfLordOut(p); !e.empty()) return e;
+    }
+    return CheckMap();
+}
+
+}  // namespace app

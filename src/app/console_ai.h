@@ -1,0 +1,10 @@
+// The computer lords' operations of the console.
+#pragma once
+
+namespace app {
+
+class ScriptRegistry;
+
+void RegisterComputerLords(ScriptRegistry& registry);
+
+}  // namespace app

@@ -1,0 +1,96 @@
+// The computer lords' building and hiring.
+#include "campaign/computer_economy.h"
+
+#include "campaign/buildings.h"
+#include "campaign/computer_goals.h"
+#include "campaign/hiring.h"
+#include "campaign/lords.h"
+
+namespace logic {
+
+namespace Army = state::Army;
+namespace Lord = state::Lord;
+
+namespace {
+
+// The lord's gold, honor, wood, iron, stone and gems in the order of a cost row.
+constexpr int kCostSlots[6] = {Lord::gold, Lord::honor, Lord::wood,
+                               Lord::iron, Lord::stone, Lord::gems};
+
+// Weight index, troop kind and army slot in the order of purchase.
+struct Purchase {
+    int weight;
+    int kind;
+    int armySlot;
+};
+constexpr Purchase kPurchaseOrder[4] = {
+    {3, 4, Army::siege}, {1, 2, Army::fast}, {2, 3, Army::archers}, {0, 1, Army::soldiers}};
+
+// The shapes of an enemy army: the first that fits gives the weights.
+HireWeights EnemyWeights(int enemy) {
+    if (!ValidLord(enemy)) return {1, 2, 2, 1};
+    const auto& e = ArmyRecord(enemy);
+    const int s = e[Army::soldiers];
+    const int q = s / 5;
+    const int f = e[Army::fast], a = e[Army::archers], sg = e[Army::siege];
+    if (s >= 1 && f < q && a < q && sg < q) return {2, 2, 3, 0};
+    if (s >= 1 && f < q && a > q && sg < q) return {2, 3, 2, 0};
+    if (s >= 1 && f > q && a < q && sg < q) return {2, 3, 3, 0};
+    return {1, 2, 2, 0};
+}
+
+}  // namespace
+
+void ComputerBuild(int lord, int building) {
+    if (!ValidLord(lord)) return;
+    auto& l = LordRecord(lord);
+    const CostRow cost = ComputerBuildingCost(building);
+    l[Lord::aiTarget] = building;
+    if (cost[0] < 1 || HasBuilt(lord, building)) return;
+    for (int i = 0; i < 6; ++i) {
+        if (l[kCostSlots[i]] < cost[i]) return;
+    }
+    for (int i = 0; i < 6; ++i)
+        l[kCostSlots[i]] -= cost[i];
+    l[Lord::Built(building)] = 1;
+    l[Lord::aiTarget] = 0;
+    if (building == 3) l[Lord::moveRange] = 99;
+}
+
+HireWeights ComputerHireWeights(int lord, int enemy) {
+    HireWeights w = EnemyWeights(enemy);
+    if (!ValidLord(lord)) return {};
+    if (LordRecord(lord)[Lord::aiGoal] == Goal::hireTroops && ArmyRecord(lord)[Army::siege] <= 0)
+        w = {0, 0, 0, 1};  // saving for siege
+    if (!HasBuilt(lord, 1)) w[0] = 0;
+    if (!HasBuilt(lord, 4)) w[2] = 0;
+    if (!HasBuilt(lord, 6) && HasBuilt(lord, 4)) w[2] = w[1];
+    if (!HasBuilt(lord, 6)) w[1] = 0;
+    if (!HasBuilt(lord, 8)) w[3] = 0;
+    return w;
+}
+
+void ComputerHire(int lord, int budget, int enemy) {
+    if (!ValidLord(lord)) return;
+    const HireWeights w = ComputerHireWeights(lord, enemy);
+    const int total = w[0] + w[1] + w[2] + w[3];
+    if (total == 0) return;
+    auto& l = LordRecord(lord);
+    auto& army = ArmyRecord(lord);
+    const bool allForSoldiers = l[Lord::aiGoal] == Goal::enemyClose;
+    int unspent = budget;
+    for (const Purchase& p : kPurchaseOrder) {
+        const int weight = w[p.weight];
+        const int price = HirePrice(lord, p.kind);
+        if (weight <= 0 || price <= 0) continue;
+        int amount = budget / total * weight;
+        if (amount > unspent || (allForSoldiers && p.kind == 1)) amount = unspent;
+        const int count = amount / price;
+        if (count <= 0 || count * price > l[Lord::gold]) continue;
+        l[Lord::gold] -= count * price;
+        unspent -= count * price;
+        army[p.armySlot] += count;
+    }
+}
+
+}  // namespace logic

@@ -1,0 +1,208 @@
+// The target choice and the path search of the computer lords. The two path lists hold 48
+// entries each; an entry that finds its list full is dropped and the search goes on, so a
+// search on a large open map can end before it reaches the army.
+#include "campaign/computer_path.h"
+
+#include "campaign/campaign_hooks.h"
+#include "campaign/dialogs.h"
+#include "campaign/lords.h"
+#include "campaign/movement.h"
+#include "campaign/tile_value.h"
+#include "state/ai_plan.h"
+
+namespace logic {
+
+namespace AIPlan = state::AIPlan;
+namespace Army = state::Army;
+namespace Field = state::Field;
+namespace Lord = state::Lord;
+
+namespace {
+
+constexpr int kNotWalkable = -100000;
+constexpr int kAvoid = -10000;
+constexpr int kCloseDistance = 3;
+constexpr int kSearchRounds = 10000;
+// Tiles valued below this are not crossed on the way.
+constexpr int kLowestCrossed = -99;
+
+// North, east, south, west.
+constexpr int kDx[4] = {0, 1, 0, -1};
+constexpr int kDy[4] = {-1, 0, 1, 0};
+
+using PlanList = state::Records<1, AIPlan::kEntries>;
+
+// A tile's value by its distance from the army: 1 x4, 2 x2, 3 as is, then divided.
+int ScaleByDistance(int v, int d) {
+    static constexpr int kDivisor[11] = {1, 1, 1, 1, 2, 3, 4, 5, 5, 5, 5};
+    if (d == 0) return kAvoid;
+    if (d == 1) return v * 4;
+    if (d == 2) return v * 2;
+    if (d > 10) return v / 6;
+    return v / kDivisor[d];
+}
+
+bool EnemyNearCastle(int lord) {
+    const auto& l = LordRecord(lord);
+    for (int p = 1; p <= kLords; ++p) {
+        if (p == lord || !InGame(p)) continue;
+        const auto& a = ArmyRecord(p);
+        if (a[Army::present] > 0 && OnMap(a[Army::x], a[Army::y]) &&
+            StepDistance(l[Lord::castleX], l[Lord::castleY], a[Army::x], a[Army::y]) <
+                kCloseDistance)
+            return true;
+    }
+    return false;
+}
+
+bool AnyCastleAt(int x, int y) {
+    for (int p = 1; p <= kLords; ++p) {
+        if (CastleAt(p, x, y)) return true;
+    }
+    return false;
+}
+
+int Find(const PlanList& list, int x, int y) {
+    for (int i = 1; i <= AIPlan::kEntries; ++i) {
+        if (list[i][AIPlan::used] != 0 && list[i][AIPlan::x] == x && list[i][AIPlan::y] == y)
+            return i;
+    }
+    return 0;
+}
+
+// The entry the search takes next: the first of the shortest. Freed entries are reused, so the
+// first used entry by position would turn the search depth-first; taking the shortest keeps it
+// breadth-first and the lengths true.
+int FirstShortest(const PlanList& list) {
+    int best = 0;
+    for (int i = 1; i <= AIPlan::kEntries; ++i) {
+        if (list[i][AIPlan::used] != 0 &&
+            (best == 0 || list[i][AIPlan::length] < list[best][AIPlan::length]))
+            best = i;
+    }
+    return best;
+}
+
+// Puts a tile into the first free entry; false (the tile is dropped) when the list is full.
+bool Add(PlanList& list, int x, int y, int length) {
+    for (int i = 1; i <= AIPlan::kEntries; ++i) {
+        auto& e = list[i];
+        if (e[AIPlan::used] != 0) continue;
+        e[AIPlan::used] = 1;
+        e[AIPlan::x] = x;
+        e[AIPlan::y] = y;
+        e[AIPlan::length] = length;
+        return true;
+    }
+    return false;
+}
+
+bool MayCross(int x, int y) {
+    const state::GameState& g = state::G();
+    return g.field[x][y][Field::walkable] > 0 && !AnyCastleAt(x, y) &&
+           g.aiFieldScore[x][y] >= kLowestCrossed;
+}
+
+}  // namespace
+
+MoveTarget ChooseTarget(int lord) {
+    MoveTarget t;
+    if (!ValidLord(lord)) return t;
+    state::GameState& g = state::G();
+    const auto& l = LordRecord(lord);
+    const auto& a = ArmyRecord(lord);
+    int best = 0;
+    for (int x = 1; x <= Field::kColumns; ++x) {
+        for (int y = 1; y <= Field::kRows; ++y) {
+            int& score = g.aiFieldScore[x][y];
+            if (g.field[x][y][Field::walkable] <= 0) {
+                score = kNotWalkable;
+                continue;
+            }
+            score =
+                ScaleByDistance(TileValue(lord, x, y), StepDistance(a[Army::x], a[Army::y], x, y));
+            if (StepDistance(l[Lord::castleX], l[Lord::castleY], x, y) > l[Lord::moveRange])
+                score = kAvoid;
+            if (score >= best) {
+                best = score;
+                t = {true, x, y, score};
+            }
+        }
+    }
+    if (EnemyNearCastle(lord)) t = {};
+    return t;
+}
+
+void SearchPath(int lord, int targetX, int targetY) {
+    state::GameState& g = state::G();
+    PlanList& open = g.aiPlanA;
+    PlanList& closed = g.aiPlanB;
+    open.ClearRows(1, AIPlan::kEntries);
+    closed.ClearRows(1, AIPlan::kEntries);
+    if (!ValidLord(lord) || !OnMap(targetX, targetY)) return;
+    const auto& a = ArmyRecord(lord);
+    Add(open, targetX, targetY, 0);
+    for (int round = 0; round < kSearchRounds; ++round) {
+        const int first = FirstShortest(open);
+        if (first == 0) break;
+        const int x = open[first][AIPlan::x];
+        const int y = open[first][AIPlan::y];
+        const int length = open[first][AIPlan::length];
+        open[first][AIPlan::used] = 0;
+        Add(closed, x, y, length);
+        if (x == a[Army::x] && y == a[Army::y]) continue;
+        for (int d = 0; d < 4; ++d) {
+            const int nx = x + kDx[d], ny = y + kDy[d];
+            if (!OnMap(nx, ny) || Find(open, nx, ny) != 0 || Find(closed, nx, ny) != 0) continue;
+            if (!MayCross(nx, ny)) continue;
+            Add(open, nx, ny, length + 1);
+        }
+    }
+}
+
+bool NextStep(int lord, int targetX, int targetY, int& x, int& y) {
+    if (!ValidLord(lord)) return false;
+    const auto& a = ArmyRecord(lord);
+    const int ax = a[Army::x], ay = a[Army::y];
+    if (StepDistance(ax, ay, targetX, targetY) == 1) {
+        x = targetX;
+        y = targetY;
+        return true;
+    }
+    const auto& closed = state::G().aiPlanB;
+    int best = 0;
+    for (int d = 0; d < 4; ++d) {
+        const int i = Find(closed, ax + kDx[d], ay + kDy[d]);
+        if (i == 0) continue;
+        const int length = closed[i][AIPlan::length];
+        if (length >= 1 && (best == 0 || length < best)) {
+            best = length;
+            x = ax + kDx[d];
+            y = ay + kDy[d];
+        }
+    }
+    return best != 0;
+}
+
+void PortalHome(int lord) {
+    if (!ValidLord(lord)) return;
+    state::GameState& g = state::G();
+    auto& a = ArmyRecord(lord);
+    const auto& l = LordRecord(lord);
+    if (a[Army::x] == l[Lord::castleX] && a[Army::y] == l[Lord::castleY]) return;
+    a[Army::x] = l[Lord::castleX];
+    a[Army::y] = l[Lord::castleY];
+    a[Army::movesLeft] = 0;
+    if (g.portalNoticeShown || !Hooks().View().IsMapShown()) return;
+    for (int p = 1; p <= kLords; ++p) {
+        if (!IsHuman(p) || !InGame(p)) continue;
+        g.portalNoticeShown = true;
+        UI().ShowNotice(FactionLogo(lord), "Magic portal!",
+                        g.heroName[lord] +
+                            " has opened a magic portal and returned to his home castle! You can "
+                            "do the same (click on \"Portal\" at the left).",
+                        "Continue");
+    }
+}
+
+}  // namespace logic

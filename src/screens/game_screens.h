@@ -32,6 +32,7 @@ class TFTrading;
 class CampaignBridge;
 class BattleBridge;
 class TFModifyBattleCommands;
+class DungeonBridge;
 
 struct StartOptions {
     bool fixedSeed = false;  // the console's --seed replaces the clock's seed
@@ -66,6 +67,8 @@ class GameScreens {
     TFHireTroops& HireTroops() { return *hireTroops_; }
     TFTrading& Trading() { return *trading_; }
     TFModifyBattleCommands& ModifyCommands() { return *modifyCommands_; }
+    // The dungeon window TForm3 and its small windows.
+    DungeonBridge& Dungeon() { return *dungeon_; }
 
     // The error box for file, picture and device errors.
     void ShowError(const std::string& text);
@@ -100,6 +103,8 @@ class GameScreens {
     std::unique_ptr<TFDifficulty> difficulty_;
     std::unique_ptr<TFSaveLoad> saveLoad_;
     std::vector<TutorialPanel*> tutorialPanels_;
+    // Last, so that it goes first: its wait window belongs to the message windows.
+    std::unique_ptr<DungeonBridge> dungeon_;
 };
 
 }  // namespace screens

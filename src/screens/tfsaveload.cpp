@@ -1,6 +1,7 @@
 #include "screens/tfsaveload.h"
 
 #include "campaign/lords.h"
+#include "dungeon/duel.h"
 #include "screens/game_screens.h"
 #include "state/game_state.h"
 #include "state/saved_games.h"
@@ -94,9 +95,12 @@ void TFSaveLoad::LoadSlot(int slot) {
         screens_.ShowError(error);
         return;
     }
+    // A loaded game is never on its way into a dungeon, and no duel of the old game goes on.
+    state::G().enteringDungeon = false;
+    logic::AbandonDuel();
     ui.ShowShortNotice("Game loaded.", "Continue");
     FillSaveScreen();
-    // The theme boxes and the duel panel are set up here once those screens exist.
+    // Not built yet: the theme boxes, which are set up here once they exist.
     Close();
 }
 

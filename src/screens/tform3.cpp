@@ -198,7 +198,7 @@ void TForm3::BuildStatusColumn() {
             logic::ShowItemDetail(s);
         };
         AttachHelp(*slot.picture, DungeonControl::BackpackSlot);
-        slot.equipped = AddLabel(*this, n + "Equipped", sx, 364, 56, 20, 11, true, false);
+        slot.equipped = AddLabel(*this, n + "Equipped", sx, 364, 56, 20, 10, false, false);
         slot.equipped->SetAlign(platform::Align::Center);
         slot.equipped->SetBackground(platform::Color::Rgb(20, 60, 20));
         slot.equipped->SetCaption("Equipped");

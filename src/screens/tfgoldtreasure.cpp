@@ -31,4 +31,11 @@ void TFGoldTreasure::Open(const logic::GoldFindView& gold) {
     ShowModal();
 }
 
+std::vector<std::pair<std::string, std::string>> TFGoldTreasure::Describe() {
+    return {{"title", title_->Caption()},
+            {"text", text_->Caption()},
+            {"value", value_->Caption()},
+            {"picture", picture_->FileName()}};
+}
+
 }  // namespace screens

@@ -1,7 +1,11 @@
 // The gold treasure window: the find's picture, title and text, its value in "gp", "Continue".
 #pragma once
 
+#include <string>
+#include <utility>
+#include <vector>
 #include "dungeon/dungeon_view.h"
+
 #include "platform/form.h"
 
 namespace screens {
@@ -13,6 +17,8 @@ class TFGoldTreasure final : public platform::Form {
     explicit TFGoldTreasure(GameScreens& screens);
     // Modal; the gold was added before.
     void Open(const logic::GoldFindView& gold);
+
+    std::vector<std::pair<std::string, std::string>> Describe() override;
 
   private:
     platform::Picture* picture_ = nullptr;

@@ -36,4 +36,10 @@ void TFItemDetail::Open(int slot, const logic::ItemDetailView& detail,
     ShowModal();
 }
 
+std::vector<std::pair<std::string, std::string>> TFItemDetail::Describe() {
+    std::vector<std::pair<std::string, std::string>> out = Form::Describe();
+    out.emplace_back("item", Find("ItemName")->Caption());
+    return out;
+}
+
 }  // namespace screens

@@ -5,7 +5,11 @@
 #include <memory>
 #include <string>
 
+#include <string>
+#include <utility>
+#include <vector>
 #include "dungeon/dungeon_view.h"
+
 #include "platform/form.h"
 
 namespace screens {
@@ -20,6 +24,8 @@ class TFItemDetail final : public platform::Form {
 
     // Modal. weaponButton is "Use weapon", "Unequip" or empty (no second button).
     void Open(int slot, const logic::ItemDetailView& detail, const std::string& weaponButton);
+
+    std::vector<std::pair<std::string, std::string>> Describe() override;
 
   private:
     std::unique_ptr<ItemDetailBox> detail_;

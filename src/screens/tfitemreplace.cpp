@@ -97,4 +97,10 @@ void TFItemReplace::Finish(bool closesBoth) {
     Close();
 }
 
+std::vector<std::pair<std::string, std::string>> TFItemReplace::Describe() {
+    std::vector<std::pair<std::string, std::string>> out = Form::Describe();
+    out.emplace_back("item", name_->Caption());
+    return out;
+}
+
 }  // namespace screens

@@ -4,6 +4,10 @@
 
 #include <array>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "platform/form.h"
 
 namespace screens {
@@ -18,6 +22,8 @@ class TFItemReplace final : public platform::Form {
     // Modal, slot 1 selected. True when the found-item window must close as well.
     bool Open(int item);
     int SelectedSlot() const { return selected_; }
+
+    std::vector<std::pair<std::string, std::string>> Describe() override;
 
   private:
     void Select(int slot);

@@ -64,4 +64,11 @@ void TFItemTreasure::Finish() {
     Close();
 }
 
+std::vector<std::pair<std::string, std::string>> TFItemTreasure::Describe() {
+    std::vector<std::pair<std::string, std::string>> out = Form::Describe();
+    out.emplace_back("title", title_->Caption());
+    out.emplace_back("item", Find("ItemName")->Caption());
+    return out;
+}
+
 }  // namespace screens

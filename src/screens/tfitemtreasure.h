@@ -5,7 +5,11 @@
 #include <memory>
 #include <string>
 
+#include <string>
+#include <utility>
+#include <vector>
 #include "dungeon/dungeon_view.h"
+
 #include "platform/form.h"
 
 namespace screens {
@@ -22,6 +26,8 @@ class TFItemTreasure final : public platform::Form {
     void OpenFound(int item, const logic::ItemDetailView& detail, int value);
     // Modal; returns on "Back".
     void OpenPreview(const logic::ItemDetailView& detail);
+
+    std::vector<std::pair<std::string, std::string>> Describe() override;
 
   private:
     enum class Mode { found, preview };

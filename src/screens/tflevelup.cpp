@@ -30,4 +30,11 @@ void TFLevelUp::Open(const logic::LevelUpView& levelUp) {
     ShowModal();
 }
 
+std::vector<std::pair<std::string, std::string>> TFLevelUp::Describe() {
+    return {{"title", heading_->Caption()},
+            {"level", level_->Caption()},
+            {"text", line_->Caption()},
+            {"picture", picture_->FileName()}};
+}
+
 }  // namespace screens

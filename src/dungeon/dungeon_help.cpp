@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "campaign/dialogs.h"
+#include "dungeon/duel.h"
 #include "dungeon/hero_access.h"
 
 namespace logic {
@@ -101,6 +102,8 @@ std::string DungeonHoverText(DungeonControl control) {
 void DungeonRightClickHelp(DungeonControl control) {
     const HelpText* h = Find(control);
     if (h == nullptr || h->title == nullptr) return;
+    // The help window is modal: a duel waits while it is open.
+    DuelPause pause;
     UI().ShowHelp(HeroPicture(HeroLord()), h->title, h->text);
 }
 

@@ -7,14 +7,17 @@
 #include "campaign/lords.h"
 #include "campaign/turn_cycle.h"
 #include "campaign/tutorial_steps.h"
+#include "dungeon/exploration.h"
 #include "events/theme_display.h"
 #include "events/theme_intro.h"
+#include "screens/dungeon_bridge.h"
 #include "screens/game_screens.h"
 #include "screens/map_pictures.h"
 #include "screens/tfcampaign1.h"
 #include "screens/tfdifficulty.h"
 #include "screens/tfoptions.h"
 #include "screens/tform2.h"
+#include "screens/tform3.h"
 #include "screens/tfsaveload.h"
 #include "screens/tfselectmap.h"
 #include "screens/tutorial_switch.h"
@@ -100,17 +103,27 @@ void SaveLoadFromOptions(GameScreens& screens) {
     }
     screens.SaveLoad().FillSaveScreen();
     screens.SaveLoad().ShowModal();
-    // Not built yet: the dungeon view, which is redrawn here too once it exists.
+    state::GameState& g = state::G();
+    if (g.inDungeon == 1) logic::DrawDungeon();
     if (screens.Campaign().Visible()) screens.Campaign().DrawMap(false, false);
     // Without a load the human's turn goes on with its moves, and this does nothing.
     logic::ResumeTurn();
+    // A game loaded inside a dungeon from the strategic window's options continues there: the
+    // strategic window, active again once the options are gone, shows the dungeon window
+    // (WindowActivated); from the dungeon window's options it simply stays open.
     screens.OptionsScreen().Close();
 }
 
 void ExitToMainMenu(GameScreens& screens) {
     state::GameState& g = state::G();
-    // Not built yet: the dungeon window, which refuses this while it is shown.
     MessageDialogs& dialogs = screens.Dialogs();
+    if (screens.Dungeon().Window().Visible()) {
+        dialogs.ShowShortNotice(
+            "First please exit a dungeon using the LEAVE button at the left bottom part of the "
+            "screen.",
+            "Continue");
+        return;
+    }
     if (dialogs.AskYesNo("Do you really want to QUIT this game (the current game will be lost)?",
                          "Yes", "No") != logic::kAnswerYes) {
         return;
@@ -126,6 +139,7 @@ void ExitToMainMenu(GameScreens& screens) {
     g.dungeonMayClose = true;
     g.gameOver = true;
     g.returnToMenu = true;
+    screens.Dungeon().CloseDungeonWindow();
     screens.Campaign().Close();
     screens.OptionsScreen().Close();
 }

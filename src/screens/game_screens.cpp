@@ -10,6 +10,7 @@
 #include "screens/battle_bridge.h"
 #include "screens/battle_panel.h"
 #include "screens/campaign_bridge.h"
+#include "screens/dungeon_bridge.h"
 #include "screens/tfaistatusscreen.h"
 #include "screens/tfbuildings.h"
 #include "screens/tfbuyitems.h"
@@ -82,6 +83,7 @@ GameScreens::GameScreens(platform::Application& app, const StartOptions& options
     WireCampaign();
     dialogs_ = std::make_unique<MessageDialogs>(services_);
     logic::InstallDialogs(dialogs_.get());
+    dungeon_ = std::make_unique<DungeonBridge>(*this);
 }
 
 GameScreens::~GameScreens() {

@@ -37,6 +37,7 @@ class BattleBridge;
 class TFModifyBattleCommands;
 class TFIntro3;
 class ThemeBridge;
+class DungeonBridge;
 
 struct StartOptions {
     bool fixedSeed = false;  // the console's --seed replaces the clock's seed
@@ -75,6 +76,8 @@ class GameScreens {
     TFBuyItems& GuildShop() { return *guildShop_; }
     TFModifyBattleCommands& ModifyCommands() { return *modifyCommands_; }
     TFIntro3& Intro() { return *intro3_; }
+    // The dungeon window TForm3 and its small windows.
+    DungeonBridge& Dungeon() { return *dungeon_; }
 
     // The error box for file, picture and device errors.
     void ShowError(const std::string& text);
@@ -114,6 +117,8 @@ class GameScreens {
     std::unique_ptr<TFDifficulty> difficulty_;
     std::unique_ptr<TFSaveLoad> saveLoad_;
     std::vector<TutorialPanel*> tutorialPanels_;
+    // Last, so that it goes first: its wait window belongs to the message windows.
+    std::unique_ptr<DungeonBridge> dungeon_;
 };
 
 }  // namespace screens

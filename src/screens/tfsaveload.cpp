@@ -2,6 +2,7 @@
 #include "events/theme_display.h"
 
 #include "campaign/lords.h"
+#include "dungeon/duel.h"
 #include "screens/game_screens.h"
 #include "state/game_state.h"
 #include "state/saved_games.h"
@@ -95,6 +96,9 @@ void TFSaveLoad::LoadSlot(int slot) {
         screens_.ShowError(error);
         return;
     }
+    // A loaded game is never on its way into a dungeon, and no duel of the old game goes on.
+    state::G().enteringDungeon = false;
+    logic::AbandonDuel();
     ui.ShowShortNotice("Game loaded.", "Continue");
     FillSaveScreen();
     logic::SetupThemeDisplay();

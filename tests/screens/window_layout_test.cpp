@@ -19,13 +19,15 @@ namespace {
 
 // Every window the program makes, by class name.
 const std::set<std::string> kWindows = {
-    "TForm1",       "TForm2",        "TFCampaign1", "TFOptions",
-    "TFCheats",     "TFCredits",     "TFSelectMap", "TFShowMap",
-    "TFPreviewMap", "TFDifficulty",  "TFSaveLoad",  "TFBuildings",
-    "TFHireTroops", "TFTrading",     "TFMessage1",  "TFMessage2",
-    "TFMessage3",   "TFMessage4",    "TFMessage5",  "TFMessage6",
-    "TFMessage7",   "TFHelpMessage", "TFGameOver",  "TFModifyBattleCommands",
-    "TFIntro3",     "TFCity",        "TFBuyItems",  "TFAIStatusScreen",
+    "TForm1",         "TForm2",         "TFCampaign1",  "TFOptions",
+    "TFCheats",       "TFCredits",      "TFSelectMap",  "TFShowMap",
+    "TFPreviewMap",   "TFDifficulty",   "TFSaveLoad",   "TFBuildings",
+    "TFHireTroops",   "TFTrading",      "TFMessage1",   "TFMessage2",
+    "TFMessage3",     "TFMessage4",     "TFMessage5",   "TFMessage6",
+    "TFMessage7",     "TFHelpMessage",  "TFGameOver",   "TFModifyBattleCommands",
+    "TFIntro3",       "TFCity",         "TFBuyItems",   "TFAIStatusScreen",
+    "TForm3",         "TFItemTreasure", "TFItemDetail", "TFItemReplace",
+    "TFGoldTreasure", "TFLevelUp",
 };
 
 bool Overlap(const platform::Rect& a, const platform::Rect& b) {

@@ -2,6 +2,7 @@
 
 #include "app/console_battle.h"
 #include "app/console_dungeon.h"
+#include "app/console_themes.h"
 #include "app/script_registry.h"
 #include "campaign/buildings.h"
 #include "campaign/castle_markers.h"
@@ -249,6 +250,7 @@ void RegisterConsoleBindings(ScriptRegistry& registry, screens::GameScreens& scr
     RegisterCampaign(registry, screens);
     RegisterBattle(registry);
     RegisterDungeon(registry);
+    RegisterThemes(registry);
     registry.AddCall("ExitTutorial", Plain([&screens] { screens::ExitTutorial(screens); }));
 }
 

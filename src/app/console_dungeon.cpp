@@ -22,27 +22,6 @@
 
 namespace app {
 
-namespace {
-
-// An operation on N whole-number arguments whose result (if any) the transcript shows.
-template <std::size_t N, typename Fn>
-ScriptRegistry::Call Ints(Fn fn) {
-    return [fn](const CallArgs& a, std::string& result, std::string& error) {
-        std::array<int, N> v{};
-        for (std::size_t i = 0; i < N; ++i) {
-            if (!IntArg(a, i, v[i], error)) return false;
-        }
-        if constexpr (std::is_void_v<decltype(std::apply(fn, v))>) {
-            std::apply(fn, v);
-        } else {
-            result = std::to_string(std::apply(fn, v));
-        }
-        return true;
-    };
-}
-
-}  // namespace
-
 void RegisterDungeon(ScriptRegistry& r) {
     // Floors and rooms.
     r.AddCall("GenerateFloor", Ints<0>(&logic::GenerateFloor));

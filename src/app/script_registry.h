@@ -2,9 +2,12 @@
 // operations by their own names (call). The game's layers register themselves at start-up.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <map>
 #include <string>
+#include <tuple>
+#include <type_traits>
 #include <vector>
 
 namespace app {
@@ -55,5 +58,22 @@ class ScriptRegistry {
 
 // Parses a whole-number argument of a call.
 bool IntArg(const CallArgs& args, size_t index, int& out, std::string& error);
+
+// An operation on N whole-number arguments whose result (if any) the transcript shows.
+template <std::size_t N, typename Fn>
+ScriptRegistry::Call Ints(Fn fn) {
+    return [fn](const CallArgs& a, std::string& result, std::string& error) {
+        std::array<int, N> v{};
+        for (std::size_t i = 0; i < N; ++i) {
+            if (!IntArg(a, i, v[i], error)) return false;
+        }
+        if constexpr (std::is_void_v<decltype(std::apply(fn, v))>) {
+            std::apply(fn, v);
+        } else {
+            result = std::to_string(std::apply(fn, v));
+        }
+        return true;
+    };
+}
 
 }  // namespace app

@@ -4,6 +4,7 @@
 #include "dungeon/duel.h"
 #include "dungeon/exploration.h"
 #include "dungeon/progression.h"
+#include "events/theme_events.h"
 
 namespace logic {
 
@@ -14,6 +15,18 @@ CampaignHooks& Hooks() {
 
 void HeroRules::HumanHeroLevelUp(int lord) {
     LevelUp(lord);
+}
+
+void SiteRules::ThemeFind(int lord, bool afterWonDuel) {
+    logic::ThemeFind(lord, afterWonDuel);
+}
+
+void SiteRules::ThemeBattleWon(int site) {
+    logic::ThemeBattleWon(site);
+}
+
+void SiteRules::DemonGift() {
+    logic::DemonGift();
 }
 
 void CampaignScreens::ReopenDungeon() {

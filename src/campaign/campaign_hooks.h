@@ -130,12 +130,13 @@ class SiteRules {
     virtual ~SiteRules() = default;
     // The map event of the field the army stands on. Not built yet: no special place acts.
     virtual void VisitSite() {}
-    // One theme find of a dungeon for the lord. Not built yet: nothing is found.
-    virtual void ThemeFind(int lord) { (void)lord; }
-    // After a won battle at a theme site (MapSite kind below 0). Not built yet: nothing happens.
-    virtual void ThemeBattleWon(int site) { (void)site; }
-    // The demons' gift after a pillage in theme 11. Not built yet: nothing happens.
-    virtual void DemonGift() {}
+    // One chance of a theme find for the lord (the theme finds' ThemeFind); afterWonDuel tells
+    // a find after a won duel from one after a room event or a pickup.
+    virtual void ThemeFind(int lord, bool afterWonDuel);
+    // After a won battle at a theme site (MapSite kind below 0): the theme's follow-up.
+    virtual void ThemeBattleWon(int site);
+    // The demons' gift after a pillage in theme 11.
+    virtual void DemonGift();
     // The city screen of a city the human has just won. Not built yet: nothing opens.
     virtual void OpenCity(int site) { (void)site; }
 };

@@ -9,6 +9,7 @@
 #include "state/records.h"
 #include "state/reset.h"
 #include "state/saved_layout.h"
+#include "state/special_item.h"
 
 namespace state {
 
@@ -73,6 +74,8 @@ bool LoadGame(int slot, std::string& error, GameState& g) {
     WalkSavedInts(g, [&](Int& value) { value = IntAt(ints, next++); });
     RecordReader reader(texts);
     WalkSavedTexts(g, [&reader](std::string& text) { text = reader.Text(); });
+    // The special item row is not part of the file.
+    FillSpecialItemRow(g);
     return true;
 }
 

@@ -72,7 +72,9 @@ class Recorder final : public logic::MapView,
     void CityRound() override { calls.push_back("CityRound"); }
     void ComputerLordStep(int lord) override;
     void VisitSite() override { calls.push_back("VisitSite"); }
-    void ThemeFind(int lord) override { calls.push_back("ThemeFind " + std::to_string(lord)); }
+    void ThemeFind(int lord, bool afterWonDuel) override {
+        calls.push_back("ThemeFind " + std::to_string(lord) + (afterWonDuel ? " duel" : ""));
+    }
     void HumanHeroLevelUp(int lord) override {
         calls.push_back("HumanHeroLevelUp " + std::to_string(lord));
     }

@@ -22,7 +22,7 @@ TEST_F(ThemeTest, HumanDuelsTheDragonOrFleesAndFiveEggsCalmIt) {
     EXPECT_EQ(Site()[state::MapSite::active], 0);
     EXPECT_EQ(g.mapSetting[state::MapSetting::theme], 0);
     EXPECT_EQ(Army(1)[state::Army::movesLeft], 0);
-    EXPECT_EQ(Titles(), (std::vector<std::string>{"Dragon!", "", "Dragonhoard"}));
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"Dragon!", "", "Ancient dragon", "Dragonhoard"}));
     EXPECT_EQ(dialogs.Shown()[1].text, "Do you wish to fight the dragon (Level 10 (!) monster)?");
 
     // A lost duel changes nothing; the turn goes on.
@@ -40,15 +40,16 @@ TEST_F(ThemeTest, HumanDuelsTheDragonOrFleesAndFiveEggsCalmIt) {
     logic::ThemeEvent(kSite);
     EXPECT_EQ(Army(1)[state::Army::x], 1);
     EXPECT_EQ(Army(1)[state::Army::movesLeft], 0);
-    EXPECT_TRUE(dialogs.ShownText("Your men are so afraid about the dragon they do not stop until "
-                                  "you have reached your castle."));
+    EXPECT_TRUE(
+        dialogs.ShownText("Your men are so afraid about the dragon they do not stop until "
+                          "you have reached your castle."));
 
     // Five eggs: no question, no duel, the hoard.
     Theme(1);
     Lord(1)[L::themeCounter] = 5;
     const size_t before = dialogs.Shown().size();
     logic::ThemeEvent(kSite);
-    EXPECT_EQ(dialogs.Shown().size(), before + 2);
+    EXPECT_EQ(dialogs.Shown().size(), before + 2);  // no duel
     EXPECT_EQ(dialogs.Last().picture, "m1_dragontreasure.jpg");
     EXPECT_EQ(Lord(1)[L::gold], 21000);
     EXPECT_EQ(Army(1)[state::Army::movesLeft], 0);
@@ -114,8 +115,9 @@ TEST_F(ThemeTest, TheEfreetIsDuelledOrFledAndComputerLordsNeedLevelEight) {
     Theme(14);
     logic::ThemeEvent(kSite);  // No
     EXPECT_EQ(Army(1)[state::Army::x], 1);
-    EXPECT_TRUE(dialogs.ShownText("Your men are so afraid about the efreet they do not stop until "
-                                  "you have reached your castle."));
+    EXPECT_TRUE(
+        dialogs.ShownText("Your men are so afraid about the efreet they do not stop until "
+                          "you have reached your castle."));
 
     Theme(14);
     Visit(4);

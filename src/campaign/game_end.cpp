@@ -1,5 +1,6 @@
 // The end of the game: defeat when the human's castle has fallen, victory when no computer lord
-// is left, with the unlocking of the next scenario and difficulty level.
+// is left or a theme's goal is reached, with the unlocking of the next scenario and difficulty
+// level.
 #include <algorithm>
 
 #include "campaign/campaign_hooks.h"

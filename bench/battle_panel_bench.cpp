@@ -35,7 +35,7 @@ class SilentDialogs final : public logic::Dialogs {
     }
     int AskYesNo(const std::string&, const std::string&, const std::string&) override { return 7; }
     int AskChoice(const std::string&, const std::string&, const std::string&, const std::string&,
-                  const std::string&, bool) override {
+                  const std::string&, bool, bool) override {
         return 3;
     }
     void ShowGameOver(const std::string&, const std::string&, const std::string&) override {}

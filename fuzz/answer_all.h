@@ -23,7 +23,7 @@ class AnswerAll final : public logic::Dialogs {
         return logic::kAnswerYes;
     }
     int AskChoice(const std::string&, const std::string&, const std::string&, const std::string&,
-                  const std::string&, bool) override {
+                  const std::string&, bool, bool) override {
         return 1;
     }
     void ShowGameOver(const std::string&, const std::string&, const std::string&) override {}

@@ -54,7 +54,7 @@ class SilentDialogs final : public logic::Dialogs {
     }
     int AskYesNo(const std::string&, const std::string&, const std::string&) override { return 2; }
     int AskChoice(const std::string&, const std::string&, const std::string&, const std::string&,
-                  const std::string&, bool) override {
+                  const std::string&, bool, bool) override {
         return 1;
     }
     void ShowGameOver(const std::string&, const std::string&, const std::string&) override {}

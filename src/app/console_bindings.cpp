@@ -5,6 +5,7 @@
 #include "app/console_cities.h"
 #include "app/console_dungeon.h"
 #include "app/console_events.h"
+#include "app/console_themes.h"
 #include "app/script_registry.h"
 #include "campaign/buildings.h"
 #include "campaign/castle_markers.h"
@@ -255,6 +256,7 @@ void RegisterConsoleBindings(ScriptRegistry& registry, screens::GameScreens& scr
     RegisterDungeon(registry);
     RegisterEvents(registry);
     RegisterCities(registry);
+    RegisterThemes(registry);
     registry.AddCall("ExitTutorial", Plain([&screens] { screens::ExitTutorial(screens); }));
 }
 

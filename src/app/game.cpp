@@ -3,7 +3,6 @@
 #include "app/console_bindings.h"
 #include "app/script_registry.h"
 #include "battle/battle_rules.h"
-#include "events/visit_site.h"
 #include "platform/application.h"
 #include "screens/game_screens.h"
 
@@ -15,7 +14,6 @@ int RunMarchholt(platform::Application& app, const GameOptions& options) {
     start.seed = options.seed;
     screens::GameScreens screens(app, start);
     logic::InstallBattleRules();
-    logic::InstallEventRules();
     if (options.registry) RegisterConsoleBindings(*options.registry, screens);
     screens.Run();
     return 0;

@@ -6,6 +6,8 @@
 #include "dungeon/duel.h"
 #include "dungeon/exploration.h"
 #include "dungeon/progression.h"
+#include "events/theme_events.h"
+#include "events/visit_site.h"
 
 namespace logic {
 
@@ -23,13 +25,25 @@ void RoundRules::CityRound() {
 }
 
 void SiteRules::VisitSite() {
-    VisitCity();
+    logic::VisitSite();
 }
 
 void SiteRules::OpenCity(int site) {
     // A city is won by standing on it, so the city under the army is the one won.
     (void)site;
     logic::OpenCity();
+}
+
+void SiteRules::ThemeFind(int lord, bool afterWonDuel) {
+    logic::ThemeFind(lord, afterWonDuel);
+}
+
+void SiteRules::ThemeBattleWon(int site) {
+    logic::ThemeBattleWon(site);
+}
+
+void SiteRules::DemonGift() {
+    logic::DemonGift();
 }
 
 void CampaignScreens::ReopenDungeon() {

@@ -143,15 +143,15 @@ class RoundRules {
 class SiteRules {
   public:
     virtual ~SiteRules() = default;
-    // The map event of the field the army stands on. Only the city is built: a human lord's army
-    // on a city opens the city screen (VisitCity). Not built yet: the other special places.
+    // The map event of the field the army stands on: the map event dispatcher.
     virtual void VisitSite();
-    // One theme find of a dungeon for the lord. Not built yet: nothing is found.
-    virtual void ThemeFind(int lord) { (void)lord; }
-    // After a won battle at a theme site (MapSite kind below 0). Not built yet: nothing happens.
-    virtual void ThemeBattleWon(int site) { (void)site; }
-    // The demons' gift after a pillage in theme 11. Not built yet: nothing happens.
-    virtual void DemonGift() {}
+    // One chance of a theme find for the lord (the theme finds' ThemeFind); afterWonDuel tells
+    // a find after a won duel from one after a room event or a pickup.
+    virtual void ThemeFind(int lord, bool afterWonDuel);
+    // After a won battle at a theme site (MapSite kind below 0): the theme's follow-up.
+    virtual void ThemeBattleWon(int site);
+    // The demons' gift after a pillage in theme 11.
+    virtual void DemonGift();
     // The city screen of a city the human has just won (the city under the army).
     virtual void OpenCity(int site);
 };

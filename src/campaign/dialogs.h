@@ -41,10 +41,11 @@ class Dialogs {
     virtual int AskYesNo(const std::string& question, const std::string& yes = "Yes",
                          const std::string& no = "No") = 0;
     // The choice (TFMessage7) with one or two options (option2 empty: one option); "Leave"
-    // returns 3 with two options and 2 with one. A disabled first option cannot be pressed.
+    // returns 3 with two options and 2 with one. A disabled option cannot be pressed.
     virtual int AskChoice(const std::string& picture, const std::string& title,
                           const std::string& text, const std::string& option1,
-                          const std::string& option2 = {}, bool option1Enabled = true) = 0;
+                          const std::string& option2 = {}, bool option1Enabled = true,
+                          bool option2Enabled = true) = 0;
     // The game-over screen (TFGameOver).
     virtual void ShowGameOver(const std::string& title, const std::string& picture,
                               const std::string& text) = 0;

@@ -1,5 +1,8 @@
 // The end of the game: defeat when the human's castle has fallen, victory when no computer lord
-// is left, with the unlocking of the next scenario and difficulty level.
+// is left or a theme's goal is reached, with the unlocking of the next scenario and difficulty
+// level.
+#include <algorithm>
+
 #include "campaign/campaign_hooks.h"
 #include "campaign/dialogs.h"
 #include "campaign/lords.h"
@@ -24,14 +27,12 @@ void Unlock(const char* text) {
     UI().ShowShortNotice(text, "Continue");
 }
 
-void Victory() {
+}  // namespace
+
+void WinGame(const std::string& picture, const std::string& text) {
     state::GameState& g = state::G();
     Hooks().Sound().PlayReward(3);
-    UI().ShowGameOver("Victory!", "m2_victory.jpg",
-                      "With the other lords defeated you become the new king of the empire. But "
-                      "... there are rumors about a new threat from the north, far beyond the "
-                      "mountains. However this is a different story to be told at a different "
-                      "time.");
+    UI().ShowGameOver("Victory!", picture, text);
     if (g.scenariosUnlocked == g.playedScenario && g.scenariosUnlocked < kLastUnlock) {
         g.scenariosUnlocked += 1;
         Unlock("Congratulations! A new scenario has become available!");
@@ -40,13 +41,15 @@ void Victory() {
     const int d = c != 0 ? LordRecord(c)[state::Lord::difficulty] : 0;
     const int u = g.difficultyUnlocked;
     if (d >= u && u < kLastUnlock) {
-        g.difficultyUnlocked = state::AddSaturated(d > u ? d : u, 1);
+        // The highest level there is stays the limit, whatever the lord's stored level.
+        g.difficultyUnlocked = std::min(d > u ? d + 1 : u + 1, kLastUnlock);
         Unlock("Congratulations! A new difficulty level has become available!");
     }
     Hooks().Timers().DisableAllTimers();
+    g.gameOver = true;
+    g.returnToMenu = true;
+    Hooks().Screens().CloseStrategicWindow();
 }
-
-}  // namespace
 
 bool CheckGameEnd() {
     state::GameState& g = state::G();
@@ -62,7 +65,11 @@ bool CheckGameEnd() {
         for (int p = 1; p <= kLords; ++p) {
             if (IsComputer(p) && InGame(p)) return false;
         }
-        Victory();
+        WinGame("m2_victory.jpg",
+                "With the other lords defeated you become the new king of the empire. But ... "
+                "there are rumors about a new threat from the north, far beyond the mountains. "
+                "However this is a different story to be told at a different time.");
+        return true;
     }
     g.gameOver = true;
     g.returnToMenu = true;

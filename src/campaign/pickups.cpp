@@ -193,7 +193,7 @@ void DungeonReward(int lord) {
     ComputerHeroLevelUpChance(lord);
     const int finds = SingleFindTheme(state::G().mapSetting[state::MapSetting::theme]) ? 1 : 5;
     for (int i = 0; i < finds; ++i)
-        Hooks().Sites().ThemeFind(lord);
+        Hooks().Sites().ThemeFind(lord, false);
 }
 
 }  // namespace logic

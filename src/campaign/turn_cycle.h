@@ -3,6 +3,8 @@
 // and the first round of a new game.
 #pragma once
 
+#include <string>
+
 namespace logic {
 
 // Ends the current lord's turn and starts the next one (a computer lord's whole turn runs here).
@@ -16,6 +18,10 @@ void Timer3Tick();
 // The victory and defeat test after a castle has fallen or a lord has left the game. True when
 // the game ended.
 bool CheckGameEnd();
+
+// The game is won by the current lord: the victory screen with its picture and text, the next
+// scenario and difficulty level unlocked (never beyond the twelfth), then back to the menu.
+void WinGame(const std::string& picture, const std::string& text);
 
 // The first lord with controller 1, or 0.
 int HumanLord();

@@ -126,10 +126,9 @@ void HeroWon() {
     if (!LordDuel()) {
         if (InDungeonDuel()) {
             if (auto* room = HeroRoom()) (*room)[Room::visited] = 1;
-            HandOutRoomTreasure();
+            HandOutRoomTreasure(true);
         } else {
-            // Not built yet: the theme finds; the hook does nothing until they exist.
-            Hooks().Sites().ThemeFind(HeroLord());
+            Hooks().Sites().ThemeFind(HeroLord(), true);
         }
     }
     if (InDungeonDuel()) {

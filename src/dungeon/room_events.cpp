@@ -161,7 +161,7 @@ void RunRisky(const RiskyEvent& e) {
         Notice(e.safeTitle, e.safeText, e.picture);
     }
     if (e.handOut) {
-        HandOutRoomTreasure();
+        HandOutRoomTreasure(false);
     } else {
         AddGold(kStatueGold);
     }
@@ -196,7 +196,7 @@ void RunWizard() {
         Notice("Insane wizard",
                "\"Good, good,\" giggles the wizard and disappears. On the ground you find a small "
                "bag - curiously you take a look.");
-        HandOutRoomTreasure();
+        HandOutRoomTreasure(false);
     } else {
         Notice("Insane wizard",
                "The wizard shrugs. \"Your decision,\" he whispers and before you can take any "
@@ -234,7 +234,7 @@ void RunTrader() {
         Notice("Trader",
                "\"Perfect,\" he says counting the gold you gave him. You get the item, say "
                "goodbye and leave the room.");
-        HandOutRoomTreasure();
+        HandOutRoomTreasure(false);
     } else {
         Notice("Trader",
                "You see the disappointment on his face. For a second you think about taking it by "
@@ -257,7 +257,7 @@ void RunCorpse() {
         Notice("Lost honor!", "You lose two honor points...", "honor.jpg");
         Notice("Rotten corpse",
                "Its a filthy and disgusting job. Finally, though, you find something valuable.");
-        HandOutRoomTreasure();
+        HandOutRoomTreasure(false);
     } else if (answer == 2) {
         ChangeHonor(2);
         Notice("Honor!", "You gain two honor points...", "honor.jpg");
@@ -289,7 +289,7 @@ void RunSpirit() {
         Notice("Caged spirit",
                "\"Please,\" it pleads. \"In return for this favor I will summon you a fine item to "
                "help you on your path.\" Finally you agree and receive a treasure...");
-        HandOutRoomTreasure();
+        HandOutRoomTreasure(false);
     }
 }
 

@@ -10,13 +10,17 @@
 namespace logic {
 
 bool RunSetPieceDuel(int lord) {
-    if (!ValidLord(lord)) return false;
+    return RunDuelAgainst(lord, state::MonsterTable::kSetPieceRow);
+}
+
+bool RunDuelAgainst(int lord, int monster) {
+    if (!ValidLord(lord) || !ValidMonster(monster)) return false;
     state::GameState& g = state::G();
     g.dungeonLord = lord;
     auto& hero = g.hero[lord];
     hero[state::Hero::health] =
         hero[state::Hero::baseMaxHealth] + hero[state::Hero::itemHealthBonus];
-    StartDuel(state::MonsterTable::kSetPieceRow);
+    StartDuel(monster);
     g.dungeonMayClose = false;
     Hooks().Dungeon().ShowDungeonWindow();
     // The window closed with the duel still on (or no window exists): the duel is not fought.

@@ -10,4 +10,7 @@ namespace logic {
 // screen is shown modally until the duel ends. True when the hero won (OppHealth below 1).
 bool RunSetPieceDuel(int lord);
 
+// The same for any MonsterTable row 0..100 (the arena's opponents come from the catalogue).
+bool RunDuelAgainst(int lord, int monster);
+
 }  // namespace logic

@@ -123,9 +123,8 @@ void AddGold(int amount) {
     }
 }
 
-void HandOutRoomTreasure() {
-    // Not built yet: the theme finds; the hook does nothing until they exist.
-    Hooks().Sites().ThemeFind(HeroLord());
+void HandOutRoomTreasure(bool afterWonDuel) {
+    Hooks().Sites().ThemeFind(HeroLord(), afterWonDuel);
     if (state::G().inDungeon != 1) return;
     const auto* room = HeroRoom();
     if (room == nullptr) return;

@@ -26,8 +26,8 @@ void ShowGoldTreasure(int goldClass);
 // the treasury of the hero's lord (GoldCarried would be overwritten by the next dungeon).
 void AddGold(int amount);
 
-// The treasure of the hero's room after a won fight or a room event: the theme find, then the
-// found-item window or the gold window.
-void HandOutRoomTreasure();
+// The treasure of the hero's room after a won fight (afterWonDuel) or a room event: the theme
+// find, then the found-item window or the gold window.
+void HandOutRoomTreasure(bool afterWonDuel);
 
 }  // namespace logic

@@ -6,7 +6,7 @@
 #include "campaign/tutorial_steps.h"
 #include "events/places.h"
 #include "events/sites.h"
-#include "events/theme_event.h"
+#include "events/theme_events.h"
 #include "state/game_state.h"
 
 namespace logic {
@@ -28,6 +28,12 @@ void VisitCity(int site, int lord) {
     }
 }
 
+// A theme site: the event of the scenario's theme (for the current lord).
+void VisitThemeSite(int site, int lord) {
+    (void)lord;
+    ThemeEvent(site);
+}
+
 struct Handler {
     int kind;
     void (*visit)(int site, int lord);
@@ -43,9 +49,9 @@ constexpr Handler kHandlers[] = {
     {SiteKind::settlers, &VisitSettlers},
     {SiteKind::witchHut, &VisitWitchHut},
     {SiteKind::ritualPlace, &VisitRitualPlace},
-    {-1, &ThemeEvent},
-    {-2, &ThemeEvent},
-    {-3, &ThemeEvent},
+    {-1, &VisitThemeSite},
+    {-2, &VisitThemeSite},
+    {-3, &VisitThemeSite},
 };
 
 }  // namespace
@@ -65,16 +71,6 @@ void VisitSite() {
         }
     }
     Hooks().View().DrawSiteIcon(site);
-}
-
-void EventRules::VisitSite() {
-    logic::VisitSite();
-}
-
-void InstallEventRules() {
-    // The rules keep no state of their own; one instance serves the whole run.
-    static EventRules rules;
-    Hooks().SetSites(&rules);
 }
 
 }  // namespace logic

@@ -1,5 +1,5 @@
 // The map event dispatcher: after a step that started no battle, the site on the current lord's
-// field runs its handler, and the rules that the campaign reaches through its site hooks.
+// field runs its handler (the campaign reaches it through its site hook).
 #pragma once
 
 #include "campaign/campaign_hooks.h"
@@ -8,14 +8,5 @@ namespace logic {
 
 // The site on the current lord's army field runs its handler; then its icon is redrawn.
 void VisitSite();
-
-// The event rules as the campaign reaches them; the other site hooks keep their defaults.
-class EventRules : public SiteRules {
-  public:
-    void VisitSite() override;
-};
-
-// Installs the event rules in the hooks registry (the program does this once at start).
-void InstallEventRules();
 
 }  // namespace logic

@@ -125,7 +125,8 @@ int MessageDialogs::AskYesNo(const std::string& question, const std::string& yes
 
 int MessageDialogs::AskChoice(const std::string& picture, const std::string& title,
                               const std::string& text, const std::string& option1,
-                              const std::string& option2, bool option1Enabled) {
+                              const std::string& option2, bool option1Enabled,
+                              bool option2Enabled) {
     message7_->SetPicture(picture);
     message7_->SetTitle(title);
     message7_->SetText(text);
@@ -134,6 +135,7 @@ int MessageDialogs::AskChoice(const std::string& picture, const std::string& tit
     const bool twoOptions = !option2.empty();
     if (twoOptions) {
         message7_->SetButtonCaption(2, option2);
+        message7_->Button(2)->SetEnabled(option2Enabled);
         message7_->SetButtonCaption(3, "Leave");
         message7_->Button(3)->Show();
         message7_->SetHeight(kChoiceHeightTwoOptions);
@@ -144,6 +146,7 @@ int MessageDialogs::AskChoice(const std::string& picture, const std::string& tit
     }
     const int pressed = message7_->ShowAndWait();
     message7_->Button(1)->SetEnabled(true);
+    message7_->Button(2)->SetEnabled(true);
     // A close from the frame counts as leaving.
     if (pressed == 0) return twoOptions ? 3 : 2;
     return pressed;

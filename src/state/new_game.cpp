@@ -1,5 +1,7 @@
 #include "state/new_game.h"
 
+#include "state/special_item.h"
+
 namespace state {
 
 namespace {
@@ -71,6 +73,7 @@ void ScenarioSetup(GameState& g) {
     g.dungeonLord = 4;
     g.currentLord = 4;
     g.dungeonTurn = 0;
+    FillSpecialItemRow(g);
     // The heroes' gear bonuses are recomputed here once items can be worn.
 }
 

@@ -10,6 +10,7 @@
 #include "state/reset.h"
 #include "state/saved_game_check.h"
 #include "state/saved_layout.h"
+#include "state/special_item.h"
 
 namespace state {
 
@@ -93,6 +94,8 @@ bool LoadGame(int slot, std::string& error, GameState& g) {
         return false;
     }
     Decode(ints, texts, g);
+    // The special item row is not part of the file.
+    FillSpecialItemRow(g);
     return true;
 }
 

@@ -80,7 +80,9 @@ class Recorder final : public logic::MapView,
     void VisitSite() override { calls.push_back("VisitSite"); }
     void OpenCity(int site) override { calls.push_back("OpenCity " + std::to_string(site)); }
     void DrawSiteIcon(int row) override { calls.push_back("DrawSiteIcon " + std::to_string(row)); }
-    void ThemeFind(int lord) override { calls.push_back("ThemeFind " + std::to_string(lord)); }
+    void ThemeFind(int lord, bool afterWonDuel) override {
+        calls.push_back("ThemeFind " + std::to_string(lord) + (afterWonDuel ? " duel" : ""));
+    }
     void HumanHeroLevelUp(int lord) override {
         calls.push_back("HumanHeroLevelUp " + std::to_string(lord));
     }

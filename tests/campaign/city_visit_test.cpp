@@ -201,7 +201,7 @@ TEST_F(CityVisitTest, WonCityBattleLeadsToTheConquestAndBackToTheCity) {
     EXPECT_EQ(City()[Site::size], 2);
     EXPECT_EQ(City()[Site::garrisonSoldiers], 12);
     EXPECT_EQ(City()[Site::taxes], 250);  // waiting taxes go with the city
-    EXPECT_EQ(hooks.Count("ShowCity 2"), 1);
+    EXPECT_EQ(hooks.Count("OpenCity 2"), 1);
     EXPECT_FALSE(g.battleStarted);
 }
 

@@ -137,9 +137,9 @@ TEST_F(DungeonTest, PositionsAndKindsFromASavedGameAreChecked) {
     EXPECT_EQ(view.status.backpack[1].picture, "");
     // A room treasure that is no item in use, or no gold class, hands out nothing.
     g.room[1][3][Room::treasure] = 600;
-    logic::HandOutRoomTreasure();
+    logic::HandOutRoomTreasure(false);
     g.room[1][3][Room::treasure] = -12;
-    logic::HandOutRoomTreasure();
+    logic::HandOutRoomTreasure(false);
     EXPECT_FALSE(view.Has("OpenGoldTreasure Gold coins!"));
     EXPECT_EQ(view.calls.size(), 0u);
 }

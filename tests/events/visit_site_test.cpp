@@ -99,7 +99,7 @@ TEST_F(EventsTest, ThemeSitesAskNothingYetAndNoLordOutsideOneToFourIsVisited) {
 }
 
 TEST_F(EventsTest, TheEventRulesAreTheCampaignsSiteHook) {
-    logic::InstallEventRules();
+    logic::Hooks().SetSites(nullptr);  // the default site rules: the dispatcher
     PlaceSite(1, 1, 2, 1);
     PlaceArmy(1, 2, 1);
     logic::Hooks().Sites().VisitSite();

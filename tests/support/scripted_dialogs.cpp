@@ -54,9 +54,10 @@ int ScriptedDialogs::AskYesNo(const std::string& question, const std::string& ye
 
 int ScriptedDialogs::AskChoice(const std::string& picture, const std::string& title,
                                const std::string& text, const std::string& option1,
-                               const std::string& option2, bool option1Enabled) {
+                               const std::string& option2, bool option1Enabled,
+                               bool option2Enabled) {
     std::vector<std::string> buttons{option1Enabled ? option1 : option1 + " (disabled)"};
-    if (!option2.empty()) buttons.push_back(option2);
+    if (!option2.empty()) buttons.push_back(option2Enabled ? option2 : option2 + " (disabled)");
     buttons.push_back("Leave");
     shown_.push_back({"TFMessage7", picture, title, text, buttons});
     return Next(option2.empty() ? 2 : 3);

@@ -40,8 +40,8 @@ class ScriptedDialogs final : public logic::Dialogs {
     int AskYesNo(const std::string& question, const std::string& yes,
                  const std::string& no) override;
     int AskChoice(const std::string& picture, const std::string& title, const std::string& text,
-                  const std::string& option1, const std::string& option2,
-                  bool option1Enabled) override;
+                  const std::string& option1, const std::string& option2, bool option1Enabled,
+                  bool option2Enabled) override;
     void ShowGameOver(const std::string& title, const std::string& picture,
                       const std::string& text) override;
 

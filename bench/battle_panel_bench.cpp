@@ -8,6 +8,7 @@
 #include "battle/battle_engine.h"
 #include "battle/battle_rules.h"
 #include "campaign/dialogs.h"
+#include "campaign/fixed_answer_dialogs.h"
 #include "platform/application.h"
 #include "platform/files.h"
 #include "screens/battle_panel.h"
@@ -20,26 +21,6 @@
 #include "support/temp_dir.h"
 
 namespace {
-
-// Answers every dialog at once, so the strikes run without a modal loop.
-class SilentDialogs final : public logic::Dialogs {
-  public:
-    void ShowNotice(const std::string&, const std::string&, const std::string&,
-                    const std::string&) override {}
-    void ShowBossNotice(const std::string&, const std::string&, const std::string&) override {}
-    void ShowShortNotice(const std::string&, const std::string&) override {}
-    void ShowHelp(const std::string&, const std::string&, const std::string&) override {}
-    int AskOffer(const std::string&, const std::string&, const std::string&, const std::string&,
-                 const std::string&, bool) override {
-        return 2;
-    }
-    int AskYesNo(const std::string&, const std::string&, const std::string&) override { return 7; }
-    int AskChoice(const std::string&, const std::string&, const std::string&, const std::string&,
-                  const std::string&, bool, bool) override {
-        return 3;
-    }
-    void ShowGameOver(const std::string&, const std::string&, const std::string&) override {}
-};
 
 void SetUpBattle() {
     state::GameState& g = state::G();
@@ -79,7 +60,8 @@ void BM_BattlePanelRedrawAfterStrike(benchmark::State& st) {
         return;
     }
     screens::GameScreens screens(app, screens::StartOptions{true, 1});
-    SilentDialogs dialogs;
+    // Every dialog answered at once, so the strikes run without a modal loop.
+    logic::FixedAnswerDialogs dialogs({logic::kOfferSecond, 7, 3});
     logic::InstallDialogs(&dialogs);
     logic::InstallBattleRules();
     SetUpBattle();

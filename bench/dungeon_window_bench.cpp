@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "campaign/dialogs.h"
+#include "campaign/fixed_answer_dialogs.h"
 #include "dungeon/exploration.h"
 #include "dungeon/floor_generator.h"
 #include "platform/application.h"
@@ -21,26 +22,6 @@
 #include "support/temp_dir.h"
 
 namespace {
-
-// Answers every dialog at once, so the strikes run without a modal loop.
-class SilentDialogs final : public logic::Dialogs {
-  public:
-    void ShowNotice(const std::string&, const std::string&, const std::string&,
-                    const std::string&) override {}
-    void ShowBossNotice(const std::string&, const std::string&, const std::string&) override {}
-    void ShowShortNotice(const std::string&, const std::string&) override {}
-    void ShowHelp(const std::string&, const std::string&, const std::string&) override {}
-    int AskOffer(const std::string&, const std::string&, const std::string&, const std::string&,
-                 const std::string&, bool) override {
-        return 2;
-    }
-    int AskYesNo(const std::string&, const std::string&, const std::string&) override { return 7; }
-    int AskChoice(const std::string&, const std::string&, const std::string&, const std::string&,
-                  const std::string&, bool, bool) override {
-        return 3;
-    }
-    void ShowGameOver(const std::string&, const std::string&, const std::string&) override {}
-};
 
 // A generated floor with the hero in its arrival room, inside the dungeon.
 void SetUpFloor() {
@@ -80,7 +61,7 @@ struct Backend {
     platform::VirtualClock clock;
     std::unique_ptr<platform::Application> app;
     std::unique_ptr<screens::GameScreens> screens;
-    SilentDialogs dialogs;
+    logic::FixedAnswerDialogs dialogs{{logic::kOfferSecond, 7, 3}};
     bool Init(std::string& error) {
         platform::UseFiles(platform::Files(MARCHHOLT_BENCH_DATA_DIR, user.Path()));
         platform::AppOptions options;

@@ -89,7 +89,7 @@ class PlayWorld {
     platform::VirtualClock clock_;
     std::unique_ptr<platform::Application> app_;
     std::unique_ptr<screens::GameScreens> screens_;
-    AnswerAll answers_;
+    logic::FixedAnswerDialogs answers_{kAnswerAll};
 };
 
 // Loads the changed save as slot 1 and plays on; false when the load refused it. A game that

@@ -68,7 +68,7 @@ std::uint32_t LordRecord(int lord, int slot) {
 }
 
 bool MakeBases(const fs::path& data, const fs::path& corpus) {
-    fuzzing::AnswerAll answers;
+    logic::FixedAnswerDialogs answers(fuzzing::kAnswerAll);
     logic::InstallDialogs(&answers);
     const fs::path work = corpus / "work";
     fs::create_directories(work);

@@ -1,6 +1,7 @@
 // The self-played game: every lord a computer lord, the turns passed as Timer1 would pass them,
 // the invariants checked after every computer step and every automatic battle.
 #include "app/autoplay.h"
+#include "campaign/fixed_answer_dialogs.h"
 
 #include <string>
 
@@ -37,27 +38,6 @@ class InvariantWatch final : public logic::CampaignScreens {
     void RefreshComputerStatus() override {
         if (broken.empty()) broken = BrokenInvariant(tookPart);
     }
-};
-
-// Nobody watches: notices pass, offers and questions are declined, a choice takes its first
-// option.
-class SilentDialogs final : public logic::Dialogs {
-  public:
-    void ShowNotice(const std::string&, const std::string&, const std::string&,
-                    const std::string&) override {}
-    void ShowBossNotice(const std::string&, const std::string&, const std::string&) override {}
-    void ShowShortNotice(const std::string&, const std::string&) override {}
-    void ShowHelp(const std::string&, const std::string&, const std::string&) override {}
-    int AskOffer(const std::string&, const std::string&, const std::string&, const std::string&,
-                 const std::string&, bool) override {
-        return 2;
-    }
-    int AskYesNo(const std::string&, const std::string&, const std::string&) override { return 2; }
-    int AskChoice(const std::string&, const std::string&, const std::string&, const std::string&,
-                  const std::string&, bool, bool) override {
-        return 1;
-    }
-    void ShowGameOver(const std::string&, const std::string&, const std::string&) override {}
 };
 
 int CastlesHeld(int p) {
@@ -133,7 +113,9 @@ int RunAutoplay(const AutoplayOptions& options, std::FILE* out) {
     if (!StartGame(options, out)) return 1;
     state::GameState& g = state::G();
     InvariantWatch watch;
-    SilentDialogs dialogs;
+    // Nobody watches: notices pass, offers and questions are declined, a choice takes its first
+    // option.
+    logic::FixedAnswerDialogs dialogs({logic::kOfferSecond, logic::kAnswerNo, 1});
     logic::InstallDialogs(&dialogs);
     logic::Hooks().Clear();
     logic::InstallBattleRules();

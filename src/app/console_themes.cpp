@@ -4,7 +4,7 @@
 
 #include "app/script_registry.h"
 #include "events/theme_events.h"
-#include "state/special_item.h"
+#include "state/theme_weapon.h"
 
 namespace app {
 

@@ -12,7 +12,7 @@
 #include "events/theme_common.h"
 #include "events/theme_events.h"
 #include "state/random.h"
-#include "state/special_item.h"
+#include "state/theme_weapon.h"
 
 namespace logic {
 

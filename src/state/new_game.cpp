@@ -1,6 +1,6 @@
 #include "state/new_game.h"
 
-#include "state/special_item.h"
+#include "state/theme_weapon.h"
 
 namespace state {
 

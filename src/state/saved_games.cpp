@@ -10,7 +10,7 @@
 #include "state/reset.h"
 #include "state/saved_game_check.h"
 #include "state/saved_layout.h"
-#include "state/special_item.h"
+#include "state/theme_weapon.h"
 
 namespace state {
 

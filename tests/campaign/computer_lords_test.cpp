@@ -425,7 +425,7 @@ TEST_F(ComputerLordTest, TheTargetIsTheBestTileAndTiesGoToTheLaterColumnThenRow)
     EXPECT_TRUE(logic::ChooseTarget(2).found);
 }
 
-// The path lists on a staged map; walls of water close columns.
+// The path lists on a small map laid out for the test; walls of water close columns.
 class ComputerPathTest : public ComputerLordTest {
   protected:
     void Water(int x, int y) { state::G().field[x][y][Field::walkable] = 0; }

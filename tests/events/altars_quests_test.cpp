@@ -2,7 +2,7 @@
 
 #include "events/theme_events.h"
 #include "events/theme_fixture.h"
-#include "state/special_item.h"
+#include "state/theme_weapon.h"
 
 namespace themetest {
 namespace {

@@ -3,7 +3,7 @@
 #include "campaign/campaign_hooks.h"
 #include "events/theme_events.h"
 #include "events/theme_fixture.h"
-#include "state/special_item.h"
+#include "state/theme_weapon.h"
 #include "support/temp_dir.h"
 
 namespace themetest {

@@ -1,5 +1,5 @@
 // The values of the scenario's special item by theme.
-#include "state/special_item.h"
+#include "state/theme_weapon.h"
 
 namespace state {
 

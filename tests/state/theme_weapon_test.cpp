@@ -4,8 +4,8 @@
 
 #include "state/new_game.h"
 #include "state/saved_games.h"
-#include "state/special_item.h"
 #include "state/temp_folders.h"
+#include "state/theme_weapon.h"
 
 namespace {
 

@@ -258,6 +258,8 @@ void RegisterConsoleBindings(ScriptRegistry& registry, screens::GameScreens& scr
     RegisterCities(registry);
     RegisterThemes(registry);
     registry.AddCall("ExitTutorial", Plain([&screens] { screens::ExitTutorial(screens); }));
+    registry.AddCall("StartTutorial", Plain([&screens] { screens::StartTutorial(screens); }));
+    registry.AddCall("EndTutorial", Plain([&screens] { screens::EndTutorial(screens); }));
 }
 
 }  // namespace app

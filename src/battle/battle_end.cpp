@@ -4,6 +4,7 @@
 #include "battle/battle_clock.h"
 #include "battle/conquered_city.h"
 #include "battle/lord_duel.h"
+#include "campaign/tutorial_steps.h"
 #include "campaign/campaign_hooks.h"
 #include "campaign/dialogs.h"
 #include "campaign/lords.h"
@@ -127,7 +128,8 @@ void AfterBattle() {
     StopBattleTimers();
     g.battleClock.panelShown = false;
     Hooks().BattlePanel().HidePanel();
-    if (g.tutorialOn) Hooks().BattlePanel().TutorialBattleOver();
+    // The tutorial's battle lesson ends with a won battle.
+    if (SideEmpty(g.battleFoeSide) && !SideEmpty(g.battleOwnSide)) AdvanceTutorial(56);
 
     // 2. The soulstone, enemy side first.
     RaiseSoulstoneDead(g.battleFoeSide);

@@ -4,6 +4,7 @@
 #include "battle/battle_clock.h"
 #include "battle/battle_end.h"
 #include "battle/strike.h"
+#include "campaign/tutorial_steps.h"
 #include "campaign/campaign_hooks.h"
 #include "campaign/dialogs.h"
 #include "campaign/lords.h"
@@ -153,7 +154,7 @@ void GiveOrder(int commandSet) {
     if (g.battleOver || !g.battleClock.panelShown || g.battleClock.delayActive) return;
     if (!state::InRange(commandSet, 1, 3)) return;
     if (commandSet == kSetFlank && EitherCastleBonus()) return;
-    if (Panel().TutorialBeforeBattleOrders()) {
+    if (TutorialRefusesBattleOrders()) {
         BattleDialogPause pause;
         UI().ShowShortNotice("Sorry, please follow the tutorial (click on \"Continue\")",
                              "Continue");

@@ -1,5 +1,5 @@
 // What the battle rules need from the battle panel on the strategic window: its timers, its
-// pictures and buttons, and the tutorial's battle steps. Every call has a do-nothing default, so
+// pictures and buttons. Every call has a do-nothing default, so
 // the rules run (and are tested) without a screen; the rules pass sides, counts and picture
 // names, never pixels.
 #pragma once
@@ -68,11 +68,6 @@ class BattleView {
     // The hourglasses beside the order buttons during a cool-down.
     virtual void ShowHourglasses(const std::string& picture) { (void)picture; }
     virtual void HideHourglasses() {}
-
-    // The tutorial: true while it runs below its battle-orders step (orders are refused then).
-    virtual bool TutorialBeforeBattleOrders() { return false; }
-    // The tutorial moves on from its battle step when the battle is over.
-    virtual void TutorialBattleOver() {}
 };
 
 }  // namespace logic

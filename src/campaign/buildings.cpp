@@ -3,6 +3,7 @@
 #include "campaign/campaign_hooks.h"
 #include "campaign/dialogs.h"
 #include "campaign/lords.h"
+#include "campaign/tutorial_grants.h"
 
 namespace logic {
 
@@ -10,6 +11,7 @@ namespace Lord = state::Lord;
 
 namespace {
 
+constexpr int kBarracks = 1;
 constexpr int kKeep = 3;
 constexpr int kWorkshop = 8;
 // The Keep lifts the range limit.
@@ -138,6 +140,7 @@ BuildingDetails ShowBuildingDetails(int building) {
     BuildingDetails d;
     const BuildingInfo* b = Building(building);
     if (b == nullptr) return d;
+    if (building == kBarracks) TutorialBarracksShown();
     d.name = b->name;
     d.description = b->description;
     d.goldLabel = b->goldLabel;
@@ -173,6 +176,7 @@ bool BuildSelected(int building) {
     Hooks().Sound().PlayPayment();
     UI().ShowNotice(kBuildingPicture, kBuildingTitle, b->builtMessage, "Continue");
     Hooks().View().DrawStatusBar();
+    TutorialBuilt(building);
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "battle/battle_view.h"
+#include "campaign/tutorial_steps.h"
 #include "dungeon/dungeon_view.h"
 #include "sound/effects.h"
 
@@ -165,15 +166,13 @@ class HeroRules {
     virtual void HumanHeroLevelUp(int lord);
 };
 
-// The tutorial's steps that wait for an action of the campaign (called only while the
-// tutorial runs). Not built yet: the tutorial does not go past the scenario sheet.
+// The tutorial's panels on the screens: a step's panel (screen none hides every panel, as the
+// steps that show none do) and the end of the tutorial.
 class TutorialSteps {
   public:
     virtual ~TutorialSteps() = default;
-    // A pickup of wood or iron (the resource kind).
-    virtual void ResourceFound(int kind) { (void)kind; }
-    // Hired troops of a kind.
-    virtual void UnitHired(int kind) { (void)kind; }
+    virtual void ShowStep(const TutorialPanelView& view) { (void)view; }
+    virtual void HideAll() {}
 };
 
 // The one install point. A null pointer puts the do-nothing default back.

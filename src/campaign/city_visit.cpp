@@ -7,6 +7,7 @@
 #include "campaign/lords.h"
 #include "campaign/movement.h"
 #include "campaign/trading.h"
+#include "campaign/tutorial_steps.h"
 
 namespace logic {
 
@@ -55,7 +56,9 @@ void VisitCity() {
 void OpenCity() {
     const int site = CityUnderArmy(CurrentLordChecked());
     if (site == 0) return;
-    if (Hooks().Screens().ShowCity(site) == kCityAttack) AttackCity(site);
+    if (Hooks().Screens().ShowCity(site) != kCityAttack) return;
+    AdvanceTutorial(50);
+    AttackCity(site);
 }
 
 std::string TaxCaption(int taxes) {

@@ -1,6 +1,7 @@
 #include "campaign/hiring.h"
 
 #include "campaign/campaign_hooks.h"
+#include "campaign/tutorial_grants.h"
 #include "campaign/dialogs.h"
 #include "campaign/lords.h"
 #include "state/int_math.h"
@@ -98,7 +99,7 @@ bool HireUnit(int kind) {
     auto& count = ArmyRecord(c)[t->armySlot];
     count = state::AddSaturated(count, 1);
     Hooks().View().DrawStatusBar();
-    if (state::G().tutorialOn) Hooks().Tutorial().UnitHired(kind);
+    TutorialUnitHired(kind);
     return true;
 }
 

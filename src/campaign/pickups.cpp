@@ -1,6 +1,7 @@
 // What a lord's army finds on a spawn field: resources, the travelling trader, or a dungeon
 // entrance with its reward for those who do not enter.
 #include "campaign/campaign_hooks.h"
+#include "campaign/tutorial_steps.h"
 #include "campaign/dialogs.h"
 #include "campaign/lords.h"
 #include "campaign/spawn_fields.h"
@@ -53,8 +54,9 @@ void PickUpResource(int lord, int slot, const ResourceFind& find) {
     auto& amount = LordRecord(lord)[find.slot];
     amount = state::AddSaturated(amount, 2 + state::Random(2));
     ClearSpawnSlot(slot);
-    if (state::G().tutorialOn && find.kind != SpawnKind::stone)
-        Hooks().Tutorial().ResourceFound(find.kind);
+    // The tutorial waits for wood at step 10 and for iron at step 14.
+    if (IsHuman(lord) && find.kind == SpawnKind::wood) AdvanceTutorial(10);
+    if (IsHuman(lord) && find.kind == SpawnKind::iron) AdvanceTutorial(14);
 }
 
 void MeetTrader(int lord, int slot) {

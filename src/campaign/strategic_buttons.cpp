@@ -4,6 +4,7 @@
 #include "campaign/dialogs.h"
 #include "campaign/lords.h"
 #include "campaign/turn_cycle.h"
+#include "campaign/tutorial_steps.h"
 #include "state/saved_games.h"
 
 namespace logic {
@@ -73,12 +74,21 @@ void MoveInformation() {
     Hooks().View().DrawMap(true, false);
 }
 
+// The tutorial's steps around the two screens: the button that opens one, and leaving it.
 void OpenHire() {
-    if (HumanTurn()) Hooks().Screens().OpenHireTroops();
+    if (!HumanTurn()) return;
+    AdvanceTutorial(46);
+    Hooks().Screens().OpenHireTroops();
+    AdvanceTutorial(48);
 }
 
 void OpenCastle() {
-    if (HumanTurn()) Hooks().Screens().OpenBuildings();
+    if (!HumanTurn()) return;
+    AdvanceTutorial(11);
+    AdvanceTutorial(42);
+    Hooks().Screens().OpenBuildings();
+    AdvanceTutorial(13);
+    AdvanceTutorial(45);
 }
 
 void OpenOptions() {

@@ -1,17 +1,216 @@
-// The tutorial's step counter over the run-time flags of the game state.
+// The tutorial's step machine over the run-time values TutorialOn and TutorialStep.
 #include "campaign/tutorial_steps.h"
 
+#include <cstdlib>
+
+#include "campaign/campaign_hooks.h"
+#include "campaign/lords.h"
+#include "campaign/tutorial_grants.h"
 #include "state/game_state.h"
+#include "state/map_site.h"
 
 namespace logic {
 
-bool TutorialAt(int step) {
+namespace {
+
+// The steps of the lessons whose refusals keep the player on them.
+constexpr int kDungeonLessonFrom = 16;
+constexpr int kFirstMoveStep = 28;
+constexpr int kFirstAttackStep = 36;
+constexpr int kMonstersWaitUntil = 37;
+constexpr int kBattleLessonFrom = 51;
+constexpr int kBattleOrdersStep = 55;
+constexpr int kLastIntroStep = 3;
+constexpr int kHidePanelStep = 56;
+
+// The fields the tutorial arranges on the map.
+constexpr int kWoodX = 3, kWoodY = 9;
+constexpr int kIronX = 5, kIronY = 8;
+constexpr int kDungeonX = 5, kDungeonY = 6;
+
+bool Running() {
+    return state::G().tutorialOn;
+}
+
+int Step() {
+    return state::G().tutorialStep;
+}
+
+bool RunningBetween(int from, int below) {
+    return Running() && Step() >= from && Step() < below;
+}
+
+void Show(int step) {
+    Hooks().Tutorial().ShowStep(TutorialStepView(step));
+}
+
+// The first other lord in the game with a castle on the map.
+bool EnemyCastle(int& x, int& y) {
+    const int me = TutorialLord();
+    for (int lord = 1; lord <= 4; ++lord) {
+        if (lord == me || !InGame(lord)) continue;
+        const auto& l = LordRecord(lord);
+        if (!OnMap(l[state::Lord::castleX], l[state::Lord::castleY])) continue;
+        x = l[state::Lord::castleX];
+        y = l[state::Lord::castleY];
+        return true;
+    }
+    return false;
+}
+
+// The city nearest to the army that no lord owns yet.
+bool NearestFreeCity(int& x, int& y) {
+    const auto& a = ArmyRecord(TutorialLord());
     const state::GameState& g = state::G();
-    return g.tutorialOn && g.tutorialStep == step;
+    long best = -1;
+    for (int row = 1; row <= 10; ++row) {
+        const auto& s = g.mapSite[row];
+        if (s[state::MapSite::active] <= 0 || s[state::MapSite::kind] != 1 ||
+            s[state::MapSite::owner] != 0 || !OnMap(s[state::MapSite::x], s[state::MapSite::y]))
+            continue;
+        const long d = std::labs(static_cast<long>(s[state::MapSite::x]) - a[state::Army::x]) +
+                       std::labs(static_cast<long>(s[state::MapSite::y]) - a[state::Army::y]);
+        if (best < 0 || d < best) {
+            best = d;
+            x = s[state::MapSite::x];
+            y = s[state::MapSite::y];
+        }
+    }
+    return best >= 0;
+}
+
+}  // namespace
+
+bool TutorialAt(int step) {
+    return Running() && Step() == step;
 }
 
 void AdvanceTutorial(int fromStep) {
-    if (TutorialAt(fromStep)) state::G().tutorialStep = fromStep + 1;
+    if (!TutorialAt(fromStep)) return;
+    const int step = fromStep + 1;
+    // The panel of step 41 tells how the dungeon ended, so it is read before the honor comes.
+    TutorialPanelView view = TutorialStepView(step);
+    state::G().tutorialStep = step;
+    ArrangeTutorialStep(step);
+    if (step != 41) view = TutorialStepView(step);
+    Hooks().Tutorial().ShowStep(view);
 }
+
+TutorialPanelView TutorialStepView(int step) {
+    TutorialPanelView v;
+    v.step = step;
+    const TutorialStepRow* row = FindTutorialStep(step);
+    if (row == nullptr) return v;
+    v.screen = row->screen;
+    v.title = row->title;
+    v.text = row->text;
+    v.action = row->action;
+    v.continueShown = row->continueButton != TutorialContinue::none;
+    v.extra = row->extra;
+    if (step == 41) v.text = TutorialDungeonEndText();
+    TutorialMapMark(step, v.markX, v.markY);
+    return v;
+}
+
+void StartTutorialSteps() {
+    state::G().tutorialOn = true;
+    state::G().tutorialStep = 1;
+    Show(1);
+}
+
+void EndTutorial() {
+    state::G().tutorialOn = false;
+    state::G().tutorialStep = 0;
+    Hooks().Tutorial().HideAll();
+}
+
+void TutorialContinueClick(TutorialContinue button) {
+    if (!Running()) return;
+    int step = Step();
+    if (button == TutorialContinue::strategic && step >= 0 && step < kLastIntroStep) {
+        state::G().tutorialStep = kLastIntroStep;
+        step = kLastIntroStep;
+    }
+    const TutorialStepRow* row = FindTutorialStep(step);
+    if (row == nullptr || row->continueButton != button) return;
+    if (step == kTutorialLastStep) {
+        EndTutorial();
+        return;
+    }
+    if (step == kHidePanelStep) {
+        Hooks().Tutorial().ShowStep(TutorialPanelView{});
+        return;
+    }
+    AdvanceTutorial(step);
+    // The item of step 24 is offered once its panel has moved on.
+    if (step == 24) OfferTutorialItem();
+}
+
+void TutorialExtraContinueClick() {
+    if (!Running()) return;
+    const TutorialStepRow* row = FindTutorialStep(Step());
+    if (row == nullptr || row->extra == TutorialExtra::none) return;
+    AdvanceTutorial(Step());
+}
+
+int TutorialLord() {
+    for (int lord = 1; lord <= 4; ++lord) {
+        if (IsHuman(lord) && InGame(lord)) return lord;
+    }
+    return 1;
+}
+
+bool TutorialMapMark(int step, int& x, int& y) {
+    x = y = 0;
+    switch (step) {
+        case 7: {
+            const auto& l = LordRecord(TutorialLord());
+            x = l[state::Lord::castleX];
+            y = l[state::Lord::castleY];
+            break;
+        }
+        case 8:
+        case 9:
+            EnemyCastle(x, y);
+            break;
+        case 10:
+            x = kWoodX, y = kWoodY;
+            break;
+        case 14:
+            x = kIronX, y = kIronY;
+            break;
+        case 15:
+            x = kDungeonX, y = kDungeonY;
+            break;
+        case 49:
+            NearestFreeCity(x, y);
+            break;
+        default:
+            break;
+    }
+    if (!OnMap(x, y)) x = y = 0;
+    return x != 0;
+}
+
+bool TutorialRefusesDungeonMove() {
+    return RunningBetween(kDungeonLessonFrom, kFirstMoveStep);
+}
+
+bool TutorialRefusesLeaving() {
+    return RunningBetween(kDungeonLessonFrom, kFirstAttackStep);
+}
+
+bool TutorialRefusesDuelAction() {
+    return RunningBetween(kDungeonLessonFrom, kFirstAttackStep);
+}
+
+bool TutorialRefusesBattleOrders() {
+    return RunningBetween(kBattleLessonFrom, kBattleOrdersStep);
+}
+
+bool TutorialHoldsMonsters() {
+    return RunningBetween(kDungeonLessonFrom, kMonstersWaitUntil + 1);
+}
+
 
 }  // namespace logic

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "campaign/tutorial_steps.h"
 #include "campaign/campaign_hooks.h"
 #include "campaign/dialogs.h"
 #include "campaign/lords.h"
@@ -24,8 +25,6 @@ namespace Room = state::Room;
 
 namespace {
 
-constexpr int kTutorialFirstAttack = 36;
-constexpr int kTutorialOpponentWaits = 37;
 constexpr int kTutorialNoDeath = 38;
 constexpr int kTutorialDuelStarts = 28;
 constexpr int kHeroicChance = 25;
@@ -52,12 +51,8 @@ DungeonView& View() {
     return Hooks().Dungeon();
 }
 
-int TutorialStep() {
-    return state::G().tutorialOn ? View().TutorialStep() : 0;
-}
-
 bool TutorialRefusesAction() {
-    if (!state::G().tutorialOn || TutorialStep() >= kTutorialFirstAttack) return false;
+    if (!TutorialRefusesDuelAction()) return false;
     DuelPause pause;
     UI().ShowShortNotice("Sorry, please follow the tutorial (click on \"Continue\")");
     return true;
@@ -114,7 +109,7 @@ void AddItemBonuses(int item, int h, int& attack, int& damage) {
 
 void HeroWon() {
     state::GameState& g = state::G();
-    if (state::G().tutorialOn) View().AdvanceTutorial(kTutorialNoDeath);
+    AdvanceTutorial(kTutorialNoDeath);
     Opponent()[Opp::oppActive] = 0;
     StopDuelTimers();
     g.duelShown = false;
@@ -255,7 +250,7 @@ void StartDuel(int m) {
     View().SetDuelResult("");
     DrawDuelStatus();
     View().ShowDuelPanel();
-    if (g.tutorialOn) View().AdvanceTutorial(kTutorialDuelStarts);
+    AdvanceTutorial(kTutorialDuelStarts);
 }
 
 void HeroAttack(int kind) {
@@ -392,7 +387,7 @@ void HeroRetreat() {
 
 void OpponentAttack() {
     if (!DuelActive()) return;
-    if (state::G().tutorialOn && TutorialStep() <= kTutorialOpponentWaits) return;
+    if (TutorialHoldsMonsters()) return;
     auto& hero = HeroRecord();
     const int d = state::Random(12) + 2 + hero[Hero::duelSkill];
     const int a = state::Random(12) + 2 + Opponent()[Opp::oppSkill] + 2;
@@ -409,7 +404,7 @@ void OpponentAttack() {
 void CheckDuelEnd() {
     auto& hero = HeroRecord();
     if (hero[Hero::health] < 1 && Opponent()[Opp::oppHealth] < 1) hero[Hero::health] = 1;
-    if (TutorialStep() == kTutorialNoDeath && hero[Hero::health] < 1) {
+    if (TutorialAt(kTutorialNoDeath) && hero[Hero::health] < 1) {
         DuelPause pause;
         hero[Hero::health] = 6;
         UI().ShowShortNotice(

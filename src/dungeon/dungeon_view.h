@@ -173,11 +173,6 @@ class DungeonView {
 
     // The hit cry of an opponent of the given sound family.
     virtual void PlayHitCry(int soundFamily) { (void)soundFamily; }
-
-    // Not built yet: the tutorial. Its step (0 when no tutorial runs) and its advance from a step
-    // to the next.
-    virtual int TutorialStep() { return 0; }
-    virtual void AdvanceTutorial(int fromStep) { (void)fromStep; }
 };
 
 }  // namespace logic

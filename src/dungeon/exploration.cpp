@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "campaign/tutorial_steps.h"
 #include "campaign/campaign_hooks.h"
 #include "campaign/dialogs.h"
 #include "campaign/lords.h"
@@ -22,10 +23,8 @@ namespace ItemText = state::ItemText;
 
 namespace {
 
-constexpr int kTutorialMovesFrom = 28;
-constexpr int kTutorialLeaveFrom = 36;
 constexpr int kTutorialDungeonShown = 15;
-constexpr int kTutorialDungeonLeft = 40;
+constexpr int kTutorialDungeonEnds = 40;
 // A generation call almost always succeeds; the wait window's ticks repeat it. Without a wait
 // window the rules call it until it does.
 constexpr int kGenerationCallsWithoutWindow = 1000;
@@ -35,14 +34,6 @@ constexpr const char* kTutorialRefusal = "Sorry, during the tutorial this is not
 
 DungeonView& View() {
     return Hooks().Dungeon();
-}
-
-int TutorialStep() {
-    return state::G().tutorialOn ? View().TutorialStep() : 0;
-}
-
-bool TutorialBefore(int step) {
-    return state::G().tutorialOn && TutorialStep() < step;
 }
 
 void Refuse(const char* text) {
@@ -72,7 +63,7 @@ void ArriveOnFloor() {
         g.duelShown = false;
         View().HideDuelPanel();
         DrawDungeon();
-        if (g.tutorialOn) View().AdvanceTutorial(kTutorialDungeonShown);
+        AdvanceTutorial(kTutorialDungeonShown);
         g.dungeonMayClose = false;
         View().ShowDungeonWindow();
     } else {
@@ -238,7 +229,7 @@ void MoveHero(int x, int y) {
     state::GameState& g = state::G();
     if (g.inDungeon != 1) return;
     if (DuelActive()) return Refuse(kCombatRefusal);
-    if (TutorialBefore(kTutorialMovesFrom)) return Refuse(kTutorialRefusal);
+    if (TutorialRefusesDungeonMove()) return Refuse(kTutorialRefusal);
     auto* from = HeroRoom();
     auto& hero = HeroRecord();
     if (from == nullptr || !OpenDoorBetween(hero[Hero::posX], hero[Hero::posY], x, y)) return;
@@ -297,7 +288,6 @@ void EndOfMove() {
     RecomputeItemBonuses();
     if (g.inDungeon == 0) {
         CloseDungeonScreen();
-        if (g.tutorialOn) View().AdvanceTutorial(kTutorialDungeonLeft);
         return;
     }
     DrawDungeon();
@@ -329,7 +319,7 @@ void Eat() {
 }
 
 void Leave() {
-    if (TutorialBefore(kTutorialLeaveFrom)) return Refuse(kTutorialRefusal);
+    if (TutorialRefusesLeaving()) return Refuse(kTutorialRefusal);
     if (DuelActive()) return Refuse(kCombatRefusal);
     if (state::G().inDungeon != 1) return;
     const int answer = UI().AskOffer("m1_action_exit.jpg", "Leave",
@@ -345,6 +335,8 @@ void Leave() {
 
 void DungeonOptions() {
     if (DuelActive()) return Refuse("Sorry, but during combat you can not access the option menu.");
+    // The tutorial's last dungeon step also ends when the options are opened here.
+    AdvanceTutorial(kTutorialDungeonEnds);
     Hooks().Screens().OpenOptions();
     if (state::G().inDungeon == 1) {
         DrawDungeon();
@@ -408,6 +400,8 @@ void HeroDies() {
 void CloseDungeonScreen() {
     state::G().dungeonMayClose = true;
     View().CloseDungeonWindow();
+    // However the dungeon ended, the tutorial's dungeon lesson is over.
+    AdvanceTutorial(kTutorialDungeonEnds);
 }
 
 bool DungeonCloseQuery() {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "campaign/tutorial_steps.h"
 #include "campaign/campaign_hooks.h"
 #include "campaign/dialogs.h"
 #include "campaign/lords.h"
@@ -185,7 +186,7 @@ bool AddFoundItem(int item) {
         if (SlotItem(slot) != kNoItem) continue;
         PutIntoSlot(slot, item);
         EquipIfUnarmed(slot, item);
-        if (state::G().tutorialOn) View().AdvanceTutorial(kTutorialKeepItem);
+        AdvanceTutorial(kTutorialKeepItem);
         RecomputeItemBonuses();
         DrawHeroStatus();
         return true;

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "campaign/tutorial_steps.h"
 #include "campaign/campaign_hooks.h"
 #include "campaign/lords.h"
 #include "dungeon/duel.h"
@@ -41,7 +42,7 @@ constexpr GoldBand kGoldBands[] = {
 constexpr int kGoldDrawRanges[] = {30, 60, 80, 100, 120, 129};
 
 bool TutorialDungeon() {
-    return state::G().tutorialOn && Hooks().Dungeon().TutorialStep() == kTutorialDungeonStep;
+    return TutorialAt(kTutorialDungeonStep);
 }
 
 bool MapHasSite(int kind) {

@@ -1,6 +1,7 @@
 // The found-item, preview and gold windows, and where found gold goes.
 #include "dungeon/treasure.h"
 
+#include "campaign/tutorial_steps.h"
 #include "campaign/campaign_hooks.h"
 #include "campaign/dialogs.h"
 #include "campaign/lords.h"
@@ -75,7 +76,7 @@ void ShowFoundItem(int item) {
 
 bool SellFoundItem(int item) {
     if (!state::InRange(item, 0, 500)) return true;
-    if (state::G().tutorialOn && Hooks().Dungeon().TutorialStep() == kTutorialKeepItem) {
+    if (TutorialAt(kTutorialKeepItem)) {
         UI().ShowShortNotice("Tutorial: No, please choose \"Keep for yourself\" at this time.");
         return false;
     }

@@ -31,8 +31,6 @@ class BattleBridge final : public logic::BattleView {
     void SetOrderButtons(const logic::OrderButtons& buttons) override;
     void ShowHourglasses(const std::string& picture) override;
     void HideHourglasses() override;
-    // Not built yet: the tutorial's battle steps; the defaults (no refusal, nothing to advance)
-    // stand until the tutorial reaches its battle.
 
   private:
     TFCampaign1& campaign_;

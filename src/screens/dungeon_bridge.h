@@ -56,8 +56,6 @@ class DungeonBridge final : public logic::DungeonView {
     void OpenLevelUp(const logic::LevelUpView& levelUp) override;
 
     void PlayHitCry(int soundFamily) override;
-    // Not built yet: the tutorial's dungeon steps; the defaults (step 0, nothing to advance)
-    // stand until the tutorial reaches the dungeon.
 
   private:
     GameScreens& screens_;

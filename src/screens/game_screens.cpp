@@ -31,6 +31,8 @@
 #include "screens/tfshowmap.h"
 #include "screens/tftrading.h"
 #include "screens/theme_bridge.h"
+#include "screens/tutorial_guide.h"
+#include "screens/tutorial_switch.h"
 #include "screens/tutorial_panel.h"
 #include "state/game_state.h"
 #include "state/new_game.h"
@@ -60,6 +62,8 @@ std::unique_ptr<sound::SoundSystem> MakeSound(platform::Application& app) {
 
 GameScreens::GameScreens(platform::Application& app, const StartOptions& options)
     : app_(app), options_(options), sound_(MakeSound(app)), services_{app, *sound_} {
+    // First, so that every window registers its tutorial panel with it.
+    guide_ = std::make_unique<TutorialGuide>();
     // The background window first, so that it is the application's main window.
     form1_ = std::make_unique<TForm1>(*this);
     form2_ = std::make_unique<TForm2>(*this);
@@ -83,11 +87,33 @@ GameScreens::GameScreens(platform::Application& app, const StartOptions& options
     WireCampaign();
     dialogs_ = std::make_unique<MessageDialogs>(services_);
     logic::InstallDialogs(dialogs_.get());
+    BuildChoiceTutorialPanel();
     dungeon_ = std::make_unique<DungeonBridge>(*this);
 }
 
 GameScreens::~GameScreens() {
+    logic::Hooks().SetTutorial(nullptr);
     logic::InstallDialogs(nullptr);
+}
+
+void GameScreens::RegisterTutorialPanel(logic::TutorialScreen screen, TutorialPanel* panel) {
+    tutorialPanels_.push_back(panel);
+    guide_->Register(screen, panel);
+}
+
+void GameScreens::RegisterTutorialExtra(logic::TutorialExtra extra,
+                                        const TutorialExtraPanel& panel) {
+    guide_->RegisterExtra(extra, panel);
+}
+
+// The choice dialog's panel lies over the top of the dialog.
+void GameScreens::BuildChoiceTutorialPanel() {
+    platform::Form& choice = dialogs_->Form("TFMessage7");
+    choiceTutorial_ = std::make_unique<TutorialPanel>(
+        choice, services_, 8, 8, choice.Width() - 16, 132,
+        TutorialPanelNames{"TutorialHideButton", "TutorialShowButton", "TutorialExitButton", ""});
+    choiceTutorial_->onExit = [this] { ExitTutorial(*this); };
+    RegisterTutorialPanel(logic::TutorialScreen::choice, choiceTutorial_.get());
 }
 
 void GameScreens::Run() {
@@ -98,6 +124,7 @@ void GameScreens::WireCampaign() {
     bridge_ = std::make_unique<CampaignBridge>(*this);
     battleBridge_ = std::make_unique<BattleBridge>(*campaign_);
     themeBridge_ = std::make_unique<ThemeBridge>(*this);
+    logic::Hooks().SetTutorial(guide_.get());
     TFCampaign1::Actions& a = campaign_->GetActions();
     a.moveTarget = [](int direction) { logic::MoveTargetClick(direction); };
     a.placeCastleMarkers = [] { logic::PlaceCastleMarkers(); };

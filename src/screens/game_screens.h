@@ -9,6 +9,7 @@
 
 #include "platform/application.h"
 #include "screens/message_dialogs.h"
+#include "campaign/tutorial_table.h"
 #include "screens/services.h"
 #include "sound/sound_system.h"
 
@@ -21,6 +22,8 @@ class TFAIStatusScreen;
 class TFCheats;
 class TFCredits;
 class TutorialPanel;
+class TutorialGuide;
+struct TutorialExtraPanel;
 class TFSelectMap;
 class TFShowMap;
 class TFPreviewMap;
@@ -82,12 +85,16 @@ class GameScreens {
     // The error box for file, picture and device errors.
     void ShowError(const std::string& text);
 
-    // The screens that show a tutorial panel, so that the tutorial can be switched off on all.
-    void RegisterTutorialPanel(TutorialPanel* panel) { tutorialPanels_.push_back(panel); }
+    // The screens that show a tutorial panel, so that each step finds its screen's panel and the
+    // tutorial can be switched off on all.
+    void RegisterTutorialPanel(logic::TutorialScreen screen, TutorialPanel* panel);
+    void RegisterTutorialExtra(logic::TutorialExtra extra, const TutorialExtraPanel& panel);
     const std::vector<TutorialPanel*>& TutorialPanels() const { return tutorialPanels_; }
+    TutorialGuide& Tutorial() { return *guide_; }
 
   private:
     void WireCampaign();
+    void BuildChoiceTutorialPanel();
 
     platform::Application& app_;
     StartOptions options_;
@@ -117,6 +124,8 @@ class GameScreens {
     std::unique_ptr<TFDifficulty> difficulty_;
     std::unique_ptr<TFSaveLoad> saveLoad_;
     std::vector<TutorialPanel*> tutorialPanels_;
+    std::unique_ptr<TutorialGuide> guide_;
+    std::unique_ptr<TutorialPanel> choiceTutorial_;
     // Last, so that it goes first: its wait window belongs to the message windows.
     std::unique_ptr<DungeonBridge> dungeon_;
 };

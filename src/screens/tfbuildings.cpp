@@ -2,6 +2,7 @@
 
 #include "campaign/buildings.h"
 #include "screens/game_screens.h"
+#include "screens/tutorial_switch.h"
 #include "screens/tfcampaign1.h"
 
 namespace screens {
@@ -54,6 +55,7 @@ TFBuildings::TFBuildings(GameScreens& screens)
     AddButton(*details_, s, "SpeedButton3", "Back", 210, 380, 150, 40,
               [this] { details_->Hide(); });
     details_->Hide();
+    tutorial_ = AddTutorialStrip(screens, *this, logic::TutorialScreen::castle, false);
 }
 
 void TFBuildings::Open() {

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <array>
+#include <memory>
 
 #include "platform/form.h"
+#include "screens/tutorial_panel.h"
 
 namespace screens {
 
@@ -15,6 +17,8 @@ class TFBuildings final : public platform::Form {
     explicit TFBuildings(GameScreens& screens);
     // Refreshes the building pictures, hides the detail panel and shows the screen modally.
     void Open();
+
+    TutorialPanel& Tutorial() { return *tutorial_; }
 
   private:
     void RefreshPictures();
@@ -31,6 +35,7 @@ class TFBuildings final : public platform::Form {
     std::array<platform::Label*, 3> resourceAmounts_{};
     platform::SpeedButton* build_;
     int selected_ = 0;
+    std::unique_ptr<TutorialPanel> tutorial_;
 };
 
 }  // namespace screens

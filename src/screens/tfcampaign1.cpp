@@ -2,11 +2,15 @@
 
 #include "battle/battle_clock.h"
 #include "campaign/lords.h"
+#include "campaign/tutorial_steps.h"
 #include "events/theme_display.h"
 #include "screens/battle_panel.h"
 #include "screens/campaign_help.h"
 #include "screens/game_screens.h"
 #include "screens/map_pictures.h"
+#include "screens/tutorial_extras.h"
+#include "screens/tutorial_guide.h"
+#include "screens/tutorial_switch.h"
 #include "state/game_state.h"
 #include "state/int_math.h"
 
@@ -58,6 +62,7 @@ TFCampaign1::TFCampaign1(GameScreens& screens)
     BuildStatusBar();
     BuildHelpPanels();
     battle_ = std::make_unique<BattlePanel>(*this, screens, timer6_, kBattleLeft, kBattleTop);
+    BuildTutorial();
     battleClock_.OnTimer = [] { logic::BattleClockTick(); };
     commandDelayTimer_.OnTimer = [] { logic::CommandDelayTick(); };
     flashOwn_.OnTimer = [] { logic::FlashTick(logic::BattleSideId::own); };
@@ -220,6 +225,22 @@ void TFCampaign1::BuildStatusBar() {
             AddLabel(*this, labels[i], xs[i] + 42, 580, i == 0 ? 110 : 60, 24, 16, true, false);
         AttachHelp(*resources_[i]);
     }
+}
+
+// The tutorial's strip below the status bar with its "Continue", the battle orders panel over the
+// army column, and the map fields its blinking arrow marks.
+void TFCampaign1::BuildTutorial() {
+    tutorial_ = AddTutorialStrip(screens_, *this, logic::TutorialScreen::strategic, true);
+    tutorial_->onContinue = [] {
+        logic::TutorialContinueClick(logic::TutorialContinue::strategic);
+    };
+    screens_.RegisterTutorialExtra(
+        logic::TutorialExtra::battleOrders,
+        BuildBattleOrdersPanel(*this, screens_.Svc(), platform::Rect{836, 10, 184, 552},
+                               [] { logic::TutorialExtraContinueClick(); }));
+    screens_.Tutorial().mapFieldArea = [this](int x, int y) {
+        return OnMap(x, y) ? fields_[x][y]->ScreenBounds() : map_->ScreenBounds();
+    };
 }
 
 void TFCampaign1::BuildHelpPanels() {

@@ -11,6 +11,7 @@
 #include "battle/battle_view.h"
 #include "events/event_hooks.h"
 #include "platform/form.h"
+#include "screens/tutorial_panel.h"
 
 namespace screens {
 
@@ -63,6 +64,7 @@ class TFCampaign1 final : public platform::Form {
         return side == logic::BattleSideId::own ? flashOwn_ : flashFoe_;
     }
     BattlePanel& Battle() { return *battle_; }
+    TutorialPanel& Tutorial() { return *tutorial_; }
     platform::Control* MoveTarget(int direction) { return moveTargets_[direction]; }
     platform::Picture* FieldPicture(int x, int y) { return fields_[x][y]; }
     platform::Picture* ArmyPicture(int lord) { return armies_[lord]; }
@@ -80,6 +82,7 @@ class TFCampaign1 final : public platform::Form {
     void BuildRightColumn();
     void BuildStatusBar();
     void BuildHelpPanels();
+    void BuildTutorial();
     // A button of this screen: click sound, hover help hidden, the battle refusal, then action.
     platform::SpeedButton* ActionButton(const std::string& name, const std::string& caption, int x,
                                         int y, int w, int h,
@@ -120,6 +123,7 @@ class TFCampaign1 final : public platform::Form {
     platform::Timer timer1_, timer3_, timer6_, inGameHelpTimer_;
     platform::Timer battleClock_, commandDelayTimer_, flashOwn_, flashFoe_;
     std::unique_ptr<BattlePanel> battle_;
+    std::unique_ptr<TutorialPanel> tutorial_;
     int hoverNumber_ = 0;
     int fieldsDrawn_ = 0;
 };

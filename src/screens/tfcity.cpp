@@ -4,6 +4,7 @@
 #include "campaign/city_visit.h"
 #include "campaign/lords.h"
 #include "screens/game_screens.h"
+#include "screens/tutorial_switch.h"
 
 namespace screens {
 
@@ -37,6 +38,7 @@ TFCity::TFCity(GameScreens& screens) : Form(screens.App(), "TFCity", 640, 400) {
         logic::LeaveCity(site_);
         Close();
     });
+    tutorial_ = AddTutorialStrip(screens, *this, logic::TutorialScreen::city, false);
 }
 
 int TFCity::Open(int site) {

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <array>
+#include <memory>
 
 #include "platform/form.h"
+#include "screens/tutorial_panel.h"
 
 namespace screens {
 
@@ -17,6 +19,8 @@ class TFCity final : public platform::Form {
     // to attack, else 0.
     int Open(int site);
 
+    TutorialPanel& Tutorial() { return *tutorial_; }
+
   private:
     void Refresh();
     int site_ = 0;
@@ -27,6 +31,7 @@ class TFCity final : public platform::Form {
     platform::SpeedButton* trade_ = nullptr;
     platform::SpeedButton* taxes_ = nullptr;
     platform::SpeedButton* buyItems_ = nullptr;
+    std::unique_ptr<TutorialPanel> tutorial_;
 };
 
 }  // namespace screens

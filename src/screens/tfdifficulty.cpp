@@ -1,6 +1,7 @@
 #include "screens/tfdifficulty.h"
 
 #include "screens/game_screens.h"
+#include "screens/tutorial_switch.h"
 #include "state/game_state.h"
 #include "state/new_game.h"
 
@@ -22,6 +23,7 @@ TFDifficulty::TFDifficulty(GameScreens& screens)
                                     Close();
                                 });
     }
+    tutorial_ = AddTutorialStrip(screens, *this, logic::TutorialScreen::difficulty, false);
 }
 
 void TFDifficulty::Prepare() {

@@ -3,6 +3,7 @@
 #include "campaign/hiring.h"
 #include "campaign/lords.h"
 #include "screens/game_screens.h"
+#include "screens/tutorial_switch.h"
 #include "screens/tfcampaign1.h"
 #include "state/game_state.h"
 
@@ -30,6 +31,7 @@ TFHireTroops::TFHireTroops(GameScreens& screens)
             AddLabel(*this, "LabelText" + std::to_string(kind), 210, y + 54, 520, 44, 12);
     }
     AddButton(*this, screens.Svc(), "SpeedButton5", "Back", 24, 508, 150, 38, [this] { Close(); });
+    tutorial_ = AddTutorialStrip(screens, *this, logic::TutorialScreen::hire, false);
 }
 
 void TFHireTroops::Fill() {

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <array>
+#include <memory>
 
 #include "platform/form.h"
+#include "screens/tutorial_panel.h"
 
 namespace screens {
 
@@ -15,6 +17,8 @@ class TFHireTroops final : public platform::Form {
     // Fills prices and pictures and shows the screen modally.
     void Open();
 
+    TutorialPanel& Tutorial() { return *tutorial_; }
+
   private:
     void Fill();
     GameScreens& screens_;
@@ -23,6 +27,7 @@ class TFHireTroops final : public platform::Form {
     std::array<platform::Label*, 5> names_{};
     std::array<platform::Label*, 5> descriptions_{};
     std::array<platform::Label*, 5> prices_{};
+    std::unique_ptr<TutorialPanel> tutorial_;
 };
 
 }  // namespace screens

@@ -4,6 +4,7 @@
 #include "dungeon/items.h"
 #include "dungeon/treasure.h"
 #include "screens/game_screens.h"
+#include "screens/tutorial_switch.h"
 #include "screens/item_detail_box.h"
 #include "state/game_state.h"
 
@@ -29,6 +30,7 @@ TFItemTreasure::TFItemTreasure(GameScreens& screens)
     // A found item must be sold or kept; the preview closes any way.
     OnCloseQuery = [this] { return finished_ || mode_ == Mode::preview; };
     OnClose = [] { logic::ClearScratchSlot(); };
+    tutorial_ = AddTutorialStrip(screens, *this, logic::TutorialScreen::foundItem, false);
 }
 
 TFItemTreasure::~TFItemTreasure() = default;

@@ -11,6 +11,7 @@
 #include "dungeon/dungeon_view.h"
 
 #include "platform/form.h"
+#include "screens/tutorial_panel.h"
 
 namespace screens {
 
@@ -29,6 +30,8 @@ class TFItemTreasure final : public platform::Form {
 
     std::vector<std::pair<std::string, std::string>> Describe() override;
 
+    TutorialPanel& Tutorial() { return *tutorial_; }
+
   private:
     enum class Mode { found, preview };
     void Prepare(Mode mode, const std::string& title, const logic::ItemDetailView& detail);
@@ -44,6 +47,7 @@ class TFItemTreasure final : public platform::Form {
     Mode mode_ = Mode::preview;
     int item_ = 0;
     bool finished_ = false;
+    std::unique_ptr<TutorialPanel> tutorial_;
 };
 
 }  // namespace screens

@@ -80,7 +80,7 @@ TForm2::TForm2(GameScreens& screens)
                        "Click on \"Start the tutorial\"");
     tutorial_->PlacePointer("tutorialclick_left.jpg", kColumnX + kColumnW + 4, 205);
     tutorial_->onExit = [this] { ExitTutorial(screens_); };
-    screens.RegisterTutorialPanel(tutorial_.get());
+    screens.RegisterTutorialPanel(logic::TutorialScreen::mainMenu, tutorial_.get());
 }
 
 void TForm2::LayOut() {

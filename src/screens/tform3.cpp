@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "campaign/tutorial_steps.h"
 #include "dungeon/duel.h"
 #include "dungeon/exploration.h"
 #include "dungeon/hero_access.h"
@@ -11,6 +12,9 @@
 #include "screens/dungeon_duel_panel.h"
 #include "screens/frame_box.h"
 #include "screens/game_screens.h"
+#include "screens/tutorial_extras.h"
+#include "screens/tutorial_guide.h"
+#include "screens/tutorial_switch.h"
 #include "state/game_state.h"
 
 namespace screens {
@@ -78,6 +82,7 @@ TForm3::TForm3(GameScreens& screens)
     hoverText_ = AddLabel(*hoverPanel_, "DungeonHelpText", 8, 6, 244, 58, 12);
     hoverText_->SetColor(platform::colors::kInk);
     hoverPanel_->Hide();
+    BuildTutorial();
 
     opponentTimer_.OnTimer = [] { logic::OpponentAttackTick(); };
     coolDownTimer_.OnTimer = [] { logic::CoolDownTick(); };
@@ -102,6 +107,38 @@ TForm3::TForm3(GameScreens& screens)
 }
 
 TForm3::~TForm3() = default;
+
+// The tutorial's strip with its "Continue", the two item panels over the board, and the door
+// its step into the first new room points at.
+void TForm3::BuildTutorial() {
+    tutorial_ = AddTutorialStrip(screens_, *this, logic::TutorialScreen::dungeon, true);
+    tutorial_->onContinue = [] { logic::TutorialContinueClick(logic::TutorialContinue::dungeon); };
+    const platform::Rect board{kBoardLeft, kBoardTop, kBoardW, kBoardH};
+    screens_.RegisterTutorialExtra(
+        logic::TutorialExtra::itemKinds,
+        BuildItemKindsPanel(*this, screens_.Svc(), board,
+                            [] { logic::TutorialExtraContinueClick(); }));
+    screens_.RegisterTutorialExtra(
+        logic::TutorialExtra::itemExample,
+        BuildItemExamplePanel(*this, screens_.Svc(), board, exampleItem_,
+                              [] { logic::TutorialExtraContinueClick(); }));
+    screens_.Tutorial().dungeonMoveTarget = [this] { return TutorialDoor(); };
+}
+
+// The first door shown that leads into a room not visited yet, else the first door shown.
+platform::Control* TForm3::TutorialDoor() {
+    const auto& hero = logic::HeroRecord();
+    platform::Control* shown = nullptr;
+    for (int d = 0; d < 4; ++d) {
+        FrameBox* frame = moveFrames_[static_cast<size_t>(d)];
+        if (!frame->Visible()) continue;
+        const auto* room =
+            logic::RoomAt(hero[state::Hero::posX] + kStepX[d], hero[state::Hero::posY] + kStepY[d]);
+        if (room != nullptr && (*room)[state::Room::visited] == 0) return frame;
+        if (shown == nullptr) shown = frame;
+    }
+    return shown;
+}
 
 // ---------------------------------------------------------------------------------------------
 // Building the window

@@ -10,6 +10,8 @@
 #include "dungeon/dungeon_help.h"
 #include "dungeon/dungeon_view.h"
 #include "platform/form.h"
+#include "screens/item_detail_box.h"
+#include "screens/tutorial_panel.h"
 #include "screens/frame_box.h"
 
 namespace screens {
@@ -44,6 +46,8 @@ class TForm3 final : public platform::Form {
     // The number of pictures the last DrawBoard loaded (the benchmark counts them).
     int PicturesLoadedLast() const { return picturesLoaded_; }
 
+    TutorialPanel& Tutorial() { return *tutorial_; }
+
   private:
     struct Slot {
         platform::Picture* picture = nullptr;
@@ -52,6 +56,8 @@ class TForm3 final : public platform::Form {
     };
 
     void BuildBoard();
+    void BuildTutorial();
+    platform::Control* TutorialDoor();
     void BuildStatusColumn();
     void BuildButtons();
     void ShowHover(const platform::Control& control, logic::DungeonControl help);
@@ -82,6 +88,8 @@ class TForm3 final : public platform::Form {
     platform::Timer hoverTimer_;
     bool programClose_ = false;
     int picturesLoaded_ = 0;
+    std::unique_ptr<TutorialPanel> tutorial_;
+    std::unique_ptr<ItemDetailBox> exampleItem_;  // the tutorial's example item
 };
 
 }  // namespace screens

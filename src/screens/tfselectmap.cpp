@@ -81,7 +81,7 @@ TFSelectMap::TFSelectMap(GameScreens& screens)
     tutorial_ = std::make_unique<TutorialPanel>(*this, s, 210, 552, 500, 150, "SpeedButton12",
                                                 "SpeedButton13", "SpeedButton14");
     tutorial_->onExit = [this] { ExitTutorial(screens_); };
-    screens.RegisterTutorialPanel(tutorial_.get());
+    screens.RegisterTutorialPanel(logic::TutorialScreen::scenarioList, tutorial_.get());
     page2_->Hide();
     RefreshCustomScenarios();
 }

@@ -3,6 +3,7 @@
 #include "campaign/tutorial_steps.h"
 #include "events/theme_sheet_lines.h"
 #include "screens/game_screens.h"
+#include "screens/tutorial_switch.h"
 #include "screens/scenario_list.h"
 #include "state/game_state.h"
 
@@ -59,6 +60,12 @@ TFShowMap::TFShowMap(GameScreens& screens)
         }
         Close();
     });
+    // Over the story: the sheet is as high as the smaller screen allows.
+    tutorial_ = std::make_unique<TutorialPanel>(
+        *this, s, 340, 20, 600, 300,
+        TutorialPanelNames{"TutorialHideButton", "TutorialShowButton", "TutorialExitButton", ""});
+    tutorial_->onExit = [this] { ExitTutorial(screens_); };
+    screens.RegisterTutorialPanel(logic::TutorialScreen::sheet, tutorial_.get());
 }
 
 void TFShowMap::Fill(const std::string& picture, int scenarioNumber) {

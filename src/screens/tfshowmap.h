@@ -3,9 +3,11 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 
 #include "platform/form.h"
+#include "screens/tutorial_panel.h"
 
 namespace screens {
 
@@ -20,6 +22,8 @@ class TFShowMap final : public platform::Form {
     // Shows it; true when the player started the game.
     bool Run();
     int Selected() const { return selected_; }
+
+    TutorialPanel& Tutorial() { return *tutorial_; }
 
   private:
     void Select(int lord);
@@ -37,6 +41,7 @@ class TFShowMap final : public platform::Form {
     platform::SpeedButton* start_;
     int selected_ = 1;
     bool started_ = false;
+    std::unique_ptr<TutorialPanel> tutorial_;
 };
 
 }  // namespace screens

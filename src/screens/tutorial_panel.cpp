@@ -1,36 +1,72 @@
+// The tutorial panel of a screen, its buttons and its blinking pointer.
 #include "screens/tutorial_panel.h"
+
+#include <algorithm>
 
 namespace screens {
 
 namespace {
 constexpr int kBlinkMs = 500;
+constexpr int kPointerW = 80, kPointerH = 60;
+}  // namespace
+
+TutorialPanel::TutorialPanel(platform::Control& parent, Services& services, int x, int y, int w,
+                             int h, const TutorialPanelNames& names)
+    : blink_(services.app, kBlinkMs, false) {
+    Build(parent, services, x, y, w, h, names);
+}
+
+TutorialPanel::TutorialPanel(platform::Form& window, Services& services, int stripHeight,
+                             const TutorialPanelNames& names)
+    : window_(&window),
+      baseHeight_(window.Height()),
+      stripHeight_(stripHeight),
+      blink_(services.app, kBlinkMs, false) {
+    Build(window, services, 8, window.Height() + 4, window.Width() - 16, stripHeight - 8, names);
+    Grow(false);
 }
 
 TutorialPanel::TutorialPanel(platform::Control& parent, Services& services, int x, int y, int w,
                              int h, const std::string& hideName, const std::string& showName,
                              const std::string& exitName)
-    : blink_(services.app, kBlinkMs, false) {
+    : TutorialPanel(parent, services, x, y, w, h, TutorialPanelNames{hideName, showName, exitName, ""}) {
+}
+
+void TutorialPanel::Build(platform::Control& parent, Services& services, int x, int y, int w,
+                          int h, const TutorialPanelNames& names) {
+    parent_ = &parent;
     panel_ = parent.Add<platform::Panel>("TutorialPanel");
     panel_->SetBounds(x, y, w, h);
     panel_->SetColor(platform::Color::Rgb(60, 46, 26));
-    title_ = AddLabel(*panel_, "TutorialTitle", 10, 8, w - 20, 24, 16, true, false);
+    title_ = AddLabel(*panel_, "TutorialTitle", 10, 6, w - 20, 22, 15, true, false);
     title_->SetColor(platform::colors::kGold);
-    text_ = AddLabel(*panel_, "TutorialText", 10, 36, w - 20, h - 90, 13);
-    action_ = AddLabel(*panel_, "TutorialAction", 10, h - 52, w - 20, 20, 13, true, false);
+    text_ = AddLabel(*panel_, "TutorialText", 10, 30, w - 20, h - 64, 13);
+    action_ = AddLabel(*panel_, "TutorialAction", 10, h - 30, w - 290, 22, 13, true, false);
     action_->SetColor(platform::Color::Rgb(255, 220, 140));
-    AddButton(*panel_, services, hideName, "Hide", w - 190, h - 30, 80, 24, [this] {
-        panel_->Hide();
-        show_->Show();
-    });
-    AddButton(*panel_, services, exitName, "Exit", w - 100, h - 30, 80, 24, [this] {
+    int right = w - 90;
+    AddButton(*panel_, services, names.exit, "Exit", right, h - 30, 80, 24, [this] {
         if (onExit) onExit();
     });
-    show_ = AddButton(parent, services, showName, "Show tutorial", x, y, 130, 26, [this] {
+    right -= 90;
+    AddButton(*panel_, services, names.hide, "Hide", right, h - 30, 80, 24, [this] {
+        panel_->Hide();
+        show_->Show();
+        show_->BringToFront();
+    });
+    if (!names.next.empty()) {
+        right -= 100;
+        next_ = AddButton(*panel_, services, names.next, "Continue", right, h - 30, 90, 24, [this] {
+            if (onContinue) onContinue();
+        });
+        next_->Hide();
+    }
+    show_ = AddButton(parent, services, names.show, "Show tutorial", x, y, 130, 26, [this] {
         show_->Hide();
         panel_->Show();
+        panel_->BringToFront();
     });
     show_->Hide();
-    pointer_ = AddPicture(parent, "TutorialPointer", 0, 0, 60, 60);
+    pointer_ = AddPicture(parent, "TutorialPointer", 0, 0, kPointerW, kPointerH);
     pointer_->Hide();
     blink_.OnTimer = [this] { pointer_->SetVisible(!pointer_->Visible()); };
     panel_->Hide();
@@ -38,12 +74,32 @@ TutorialPanel::TutorialPanel(platform::Control& parent, Services& services, int 
 
 void TutorialPanel::SetStep(const std::string& title, const std::string& text,
                             const std::string& action) {
+    titleText_ = title;
     title_->SetCaption(title);
     text_->SetCaption(text);
     action_->SetCaption(action);
 }
 
+void TutorialPanel::SetContinueVisible(bool visible) {
+    if (next_ != nullptr) next_->SetVisible(visible);
+}
+
+// A strip panel lies in the strip while the window is grown, and waits hidden inside the window
+// otherwise.
+void TutorialPanel::Grow(bool grown) {
+    if (window_ == nullptr) return;
+    const int height = grown ? baseHeight_ + stripHeight_ : baseHeight_;
+    const int top = grown ? baseHeight_ + 4 : 4;
+    panel_->SetTop(top);
+    show_->SetTop(top);
+    if (window_->Height() == height) return;
+    window_->SetHeight(height);
+    if (window_->Visible()) window_->Centre();
+}
+
 void TutorialPanel::Activate() {
+    active_ = true;
+    Grow(true);
     show_->Hide();
     panel_->Show();
     panel_->BringToFront();
@@ -51,19 +107,53 @@ void TutorialPanel::Activate() {
         pointer_->Show();
         pointer_->BringToFront();
         blink_.SetEnabled(true);
+    } else {
+        pointer_->Hide();
+        blink_.SetEnabled(false);
     }
 }
 
+void TutorialPanel::ActivatePointerOnly() {
+    Activate();
+    panel_->Hide();
+    Grow(false);
+}
+
 void TutorialPanel::Deactivate() {
+    active_ = false;
     panel_->Hide();
     show_->Hide();
     pointer_->Hide();
     blink_.SetEnabled(false);
+    Grow(false);
 }
 
 void TutorialPanel::PlacePointer(const std::string& picture, int x, int y) {
     pointer_->LoadPicture(picture);
     pointer_->SetPosition(x, y);
+}
+
+void TutorialPanel::PointAt(const platform::Control& target, bool click) {
+    PointAtArea(target.ScreenBounds(), click);
+}
+
+// The hand stands right of the area pointing left; where there is no room on the right, it
+// stands left of it pointing right.
+void TutorialPanel::PointAtArea(const platform::Rect& screenArea, bool click) {
+    const platform::Rect origin = parent_->ScreenBounds();
+    const int x = screenArea.x - origin.x, y = screenArea.y - origin.y;
+    const int top = std::clamp(y + screenArea.h / 2 - kPointerH / 2, 0,
+                               std::max(0, parent_->Height() - kPointerH));
+    const bool roomRight = x + screenArea.w + kPointerW <= parent_->Width();
+    const std::string side = roomRight ? "_left.jpg" : "_right.jpg";
+    const std::string picture = std::string(click ? "tutorialclick" : "tutorialview") + side;
+    PlacePointer(picture, roomRight ? x + screenArea.w : x - kPointerW, top);
+}
+
+void TutorialPanel::RemovePointer() {
+    pointer_->Clear();
+    pointer_->Hide();
+    blink_.SetEnabled(false);
 }
 
 }  // namespace screens

@@ -1,6 +1,6 @@
 // A screen's tutorial panel: the step's title, text and action line, a "Hide" button that folds
 // it into a small "Show tutorial" button, an "Exit" button that ends the tutorial after asking,
-// and a pointer picture that blinks while the tutorial is on.
+// an optional "Continue" button, and a pointer picture that blinks while the tutorial is on.
 #pragma once
 
 #include <functional>
@@ -11,34 +11,70 @@
 
 namespace screens {
 
+// The names a screen gives the panel's buttons (empty: the panel has no such button).
+struct TutorialPanelNames {
+    std::string hide, show, exit, next;
+};
+
 class TutorialPanel {
   public:
-    // hideName, showName and exitName are the screen's own names of the three buttons.
+    // A panel at a fixed place of its parent.
+    TutorialPanel(platform::Control& parent, Services& services, int x, int y, int w, int h,
+                  const TutorialPanelNames& names);
+    // A panel in a strip below the window's own controls: the window grows by the strip while
+    // the panel is active and shrinks back afterwards.
+    TutorialPanel(platform::Form& window, Services& services, int stripHeight,
+                  const TutorialPanelNames& names);
+    // The older form of the constructor, for the screens whose panel has no "Continue".
     TutorialPanel(platform::Control& parent, Services& services, int x, int y, int w, int h,
                   const std::string& hideName, const std::string& showName,
                   const std::string& exitName);
 
     void SetStep(const std::string& title, const std::string& text, const std::string& action);
-    // Shows the panel and starts the pointer blinking.
+    void SetContinueVisible(bool visible);
+    // Shows the panel and starts the pointer blinking (when a pointer is placed).
     void Activate();
+    // Only the pointer blinks; the panel stays hidden.
+    void ActivatePointerOnly();
     // Hides panel, small button and pointer, and stops the blinking.
     void Deactivate();
     void PlacePointer(const std::string& picture, int x, int y);
+    // Points at a control of the same window: the "click" or the "look" hand beside it.
+    void PointAt(const platform::Control& target, bool click);
+    void PointAtArea(const platform::Rect& screenArea, bool click);
+    void RemovePointer();
 
-    // Called by "Exit" (the owner asks the question and ends the tutorial).
+    // "Exit" (the owner asks the question and ends the tutorial) and "Continue".
     std::function<void()> onExit;
+    std::function<void()> onContinue;
 
     platform::Panel* PanelControl() { return panel_; }
     platform::SpeedButton* ShowButton() { return show_; }
+    platform::SpeedButton* ContinueButton() { return next_; }
+    platform::Picture* Pointer() { return pointer_; }
+    bool Active() const { return active_; }
+    bool Blinking() const { return blink_.Enabled(); }
+    const std::string& Title() const { return titleText_; }
 
   private:
-    platform::Panel* panel_;
-    platform::Label* title_;
-    platform::Label* text_;
-    platform::Label* action_;
-    platform::SpeedButton* show_;
-    platform::Picture* pointer_;
+    void Build(platform::Control& parent, Services& services, int x, int y, int w, int h,
+               const TutorialPanelNames& names);
+    void Grow(bool grown);
+
+    platform::Control* parent_ = nullptr;
+    platform::Form* window_ = nullptr;  // the window that grows by the strip, if any
+    int baseHeight_ = 0;
+    int stripHeight_ = 0;
+    platform::Panel* panel_ = nullptr;
+    platform::Label* title_ = nullptr;
+    platform::Label* text_ = nullptr;
+    platform::Label* action_ = nullptr;
+    platform::SpeedButton* show_ = nullptr;
+    platform::SpeedButton* next_ = nullptr;
+    platform::Picture* pointer_ = nullptr;
     platform::Timer blink_;
+    std::string titleText_;
+    bool active_ = false;
 };
 
 }  // namespace screens

@@ -2,14 +2,29 @@
 #include "screens/tutorial_switch.h"
 
 #include "campaign/dialogs.h"
+#include "campaign/tutorial_steps.h"
 #include "screens/game_flow.h"
 #include "screens/game_screens.h"
 #include "screens/tform2.h"
-#include "screens/tfselectmap.h"
 #include "screens/tutorial_panel.h"
 #include "state/game_state.h"
 
 namespace screens {
+
+namespace {
+constexpr int kStripHeight = 140;
+}
+
+std::unique_ptr<TutorialPanel> AddTutorialStrip(GameScreens& screens, platform::Form& window,
+                                                logic::TutorialScreen screen, bool withContinue) {
+    auto panel = std::make_unique<TutorialPanel>(
+        window, screens.Svc(), kStripHeight,
+        TutorialPanelNames{"TutorialHideButton", "TutorialShowButton", "TutorialExitButton",
+                           withContinue ? "TutorialContinueButton" : ""});
+    panel->onExit = [&screens] { ExitTutorial(screens); };
+    screens.RegisterTutorialPanel(screen, panel.get());
+    return panel;
+}
 
 void TutorialOnAtMenu(GameScreens& screens) {
     state::G().tutorialOn = true;
@@ -18,8 +33,8 @@ void TutorialOnAtMenu(GameScreens& screens) {
 }
 
 void EndTutorial(GameScreens& screens) {
-    state::G().tutorialOn = false;
-    state::G().tutorialStep = 0;
+    logic::EndTutorial();
+    // Every panel, also of a screen whose panel the steps never reached.
     for (TutorialPanel* panel : screens.TutorialPanels())
         panel->Deactivate();
 }
@@ -33,15 +48,7 @@ void ExitTutorial(GameScreens& screens) {
 }
 
 void StartTutorial(GameScreens& screens) {
-    state::G().tutorialOn = true;
-    state::G().tutorialStep = 1;
-    screens.MainMenu().Tutorial().Deactivate();
-    TutorialPanel& list = screens.SelectMap().Tutorial();
-    list.SetStep("Tutorial: #1",
-                 "Welcome to your first game! Only a few scenarios can be played at first; each "
-                 "scenario you win unlocks the next one.",
-                 "Click on \"Desert Of Darkness\"");
-    list.Activate();
+    logic::StartTutorialSteps();
     NewGameFlow(screens);
 }
 

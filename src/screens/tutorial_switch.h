@@ -1,9 +1,24 @@
 // Switching the tutorial on and off across the screens that show a tutorial panel.
 #pragma once
 
+#include <memory>
+
+#include "campaign/tutorial_table.h"
+
+namespace platform {
+class Form;
+}
+
 namespace screens {
 
 class GameScreens;
+class TutorialPanel;
+
+// A window's tutorial panel in a strip below its controls (the window grows while it shows),
+// registered for its screen, with "Exit" asking before it ends the tutorial. withContinue adds
+// the tutorial "Continue" button.
+std::unique_ptr<TutorialPanel> AddTutorialStrip(GameScreens& screens, platform::Form& window,
+                                                logic::TutorialScreen screen, bool withContinue);
 
 // The first starts of the program switch the tutorial on at the main menu (its panel only).
 void TutorialOnAtMenu(GameScreens& screens);

@@ -183,11 +183,32 @@ TEST_F(BattleTest, OrdersAreRefusedBeforeTheTutorialReachesTheBattle) {
     Troops(1, 40);
     Troops(2, 40);
     StartFieldBattle();
-    panel.tutorialBeforeOrders = true;
-    logic::GiveOrder(logic::kSetAttack);
-    EXPECT_EQ(dialogs.Last().text, "Sorry, please follow the tutorial (click on \"Continue\")");
-    EXPECT_EQ(Foe()[BS::soldiers], 40);
-    EXPECT_FALSE(state::G().battleClock.clockOn);
+    state::GameState& g = state::G();
+    g.tutorialOn = true;
+    // The battle lesson refuses orders from its first panel until the orders panel.
+    for (int step : {51, 54}) {
+        g.tutorialStep = step;
+        const size_t shown = dialogs.Shown().size();
+        logic::GiveOrder(logic::kSetAttack);
+        ASSERT_EQ(dialogs.Shown().size(), shown + 1) << "step " << step;
+        EXPECT_EQ(dialogs.Last().text,
+                  "Sorry, please follow the tutorial (click on \"Continue\")");
+        EXPECT_EQ(Foe()[BS::soldiers], 40);
+        EXPECT_FALSE(g.battleClock.clockOn);
+    }
+    // Before the lesson (a battle the tutorial does not teach) and from the orders panel on,
+    // orders are given.
+    for (int step : {12, 55}) {
+        g.tutorialStep = step;
+        const size_t shown = dialogs.Shown().size();
+        logic::GiveOrder(logic::kSetAttack);
+        EXPECT_EQ(dialogs.Shown().size(), shown) << "step " << step;
+        EXPECT_TRUE(g.battleClock.delayActive) << "step " << step;  // the order was given
+        for (int t = 0; t <= logic::kCommandDelayTicks; ++t)
+            logic::CommandDelayTick();
+        ASSERT_FALSE(g.battleClock.delayActive);
+    }
+    g.tutorialOn = false;
 }
 
 }  // namespace

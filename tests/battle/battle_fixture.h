@@ -20,7 +20,6 @@ class PanelRecorder final : public logic::BattleView {
     logic::OrderButtons buttons;
     std::string vessel[2];
     std::string coat[2];
-    bool tutorialBeforeOrders = false;
 
     bool Has(const std::string& call) const;
     int Count(const std::string& call) const;
@@ -36,7 +35,6 @@ class PanelRecorder final : public logic::BattleView {
     void ShowHourglasses(const std::string& picture) override { Add("Hourglass " + picture); }
     void HideHourglasses() override { Add("HideHourglasses"); }
     void SetOrderButtons(const logic::OrderButtons& b) override { buttons = b; }
-    bool TutorialBeforeBattleOrders() override { return tutorialBeforeOrders; }
 
   private:
     void Add(const std::string& call);

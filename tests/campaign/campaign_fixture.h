@@ -86,11 +86,8 @@ class Recorder final : public logic::MapView,
     void HumanHeroLevelUp(int lord) override {
         calls.push_back("HumanHeroLevelUp " + std::to_string(lord));
     }
-    void ResourceFound(int kind) override {
-        calls.push_back("TutorialResourceFound " + std::to_string(kind));
-    }
-    void UnitHired(int kind) override {
-        calls.push_back("TutorialUnitHired " + std::to_string(kind));
+    void ShowStep(const logic::TutorialPanelView& view) override {
+        calls.push_back("TutorialStep " + std::to_string(view.step));
     }
 };
 

@@ -160,17 +160,26 @@ TEST_F(SpawnFieldsTest, ResourcesGiveTwoOrThree) {
     EXPECT_TRUE(hooks.Has("Play event.wav"));
     EXPECT_TRUE(hooks.Has("DrawSpawnField 4"));
 
-    EXPECT_FALSE(hooks.Has("TutorialResourceFound 1"));
+    EXPECT_FALSE(hooks.Has("TutorialStep 11"));
 
-    // The tutorial hears of wood and iron, not of stone.
+    // The tutorial waits for wood at step 10 and for iron at step 14; stone, and iron at the wood
+    // step, move nothing.
     g.tutorialOn = true;
-    for (int kind : {1, 2, 5}) {
+    g.tutorialStep = 10;
+    for (int kind : {5, 2}) {
         PutSite(4, kind, 1, 1);
         logic::PickUpField();
+        EXPECT_EQ(g.tutorialStep, 10) << "kind " << kind;
     }
-    EXPECT_TRUE(hooks.Has("TutorialResourceFound 1"));
-    EXPECT_TRUE(hooks.Has("TutorialResourceFound 2"));
-    EXPECT_FALSE(hooks.Has("TutorialResourceFound 5"));
+    PutSite(4, 1, 1, 1);
+    logic::PickUpField();
+    EXPECT_EQ(g.tutorialStep, 11);
+    EXPECT_TRUE(hooks.Has("TutorialStep 11"));
+    g.tutorialStep = 14;
+    PutSite(4, 2, 1, 1);
+    logic::PickUpField();
+    EXPECT_EQ(g.tutorialStep, 15);
+    g.tutorialOn = false;
 
     // A computer lord picks up silently.
     const size_t shown = dialogs.Shown().size();

@@ -30,7 +30,6 @@ class RecordingView final : public logic::DungeonView {
     logic::GoldFindView gold;
     logic::LevelUpView levelUp;
     std::string result;  // the duel's result line
-    int tutorialStep = 0;
 
     int Count(const std::string& call) const;
     bool Has(const std::string& call) const { return Count(call) > 0; }
@@ -56,7 +55,6 @@ class RecordingView final : public logic::DungeonView {
                         const std::string& weaponButton) override;
     void OpenGoldTreasure(const logic::GoldFindView& g) override;
     void OpenLevelUp(const logic::LevelUpView& l) override;
-    int TutorialStep() override { return tutorialStep; }
 };
 
 class DungeonTest : public ::testing::Test {

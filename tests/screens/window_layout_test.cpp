@@ -12,6 +12,7 @@
 #include "platform/canvas.h"
 #include "platform/form.h"
 #include "screens/game_screens.h"
+#include "screens/tutorial_panel.h"
 #include "state/game_state.h"
 #include "support/headless_app.h"
 
@@ -66,13 +67,10 @@ void CheckControl(const platform::Control& parent, platform::Canvas& canvas,
     }
 }
 
-void CheckEveryWindow(int width, int height) {
-    testsupport::HeadlessApp h(true, width, height);
-    state::G() = state::GameState{};
-    screens::GameScreens screens(h.App(), screens::StartOptions{true, 7});
+void CheckForms(testsupport::HeadlessApp& h, const std::string& when, std::set<std::string>& seen,
+                std::vector<std::string>& faults) {
     platform::Canvas& canvas = h.App().GetCanvas();
-    std::set<std::string> seen;
-    std::vector<std::string> faults;
+    std::vector<std::string> found;
     for (platform::Form* form : h.App().Forms()) {
         const std::string name = form->ClassName();
         seen.insert(name);
@@ -80,8 +78,26 @@ void CheckEveryWindow(int width, int height) {
         if (form->Width() > canvas.Width() || form->Height() > canvas.Height()) {
             faults.push_back(name + " is larger than the screen");
         }
-        CheckControl(*form, canvas, faults);
+        CheckControl(*form, canvas, found);
     }
+    for (const auto& f : found)
+        faults.push_back(when + f);
+}
+
+void CheckEveryWindow(int width, int height) {
+    testsupport::HeadlessApp h(true, width, height);
+    state::G() = state::GameState{};
+    screens::GameScreens screens(h.App(), screens::StartOptions{true, 7});
+    std::set<std::string> seen;
+    std::vector<std::string> faults;
+    CheckForms(h, "", seen, faults);
+    // Every tutorial panel shown at once with its "Continue": the windows that grow by a strip
+    // must still fit, and the panels must not cover a button.
+    for (screens::TutorialPanel* panel : screens.TutorialPanels()) {
+        panel->SetContinueVisible(true);
+        panel->Activate();
+    }
+    CheckForms(h, "with the tutorial: ", seen, faults);
     for (const std::string& name : kWindows) {
         if (!seen.count(name)) faults.push_back(name + " was not made");
     }

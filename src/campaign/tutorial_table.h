@@ -1,0 +1,77 @@
+// The tutorial's steps as data: on which screen each step shows its panel, the panel's title,
+// text and action line, and whether the step waits for a tutorial "Continue" button.
+#pragma once
+
+#include <string>
+
+namespace logic {
+
+inline constexpr int kTutorialLastStep = 57;
+
+// The screens that show a tutorial panel.
+enum class TutorialScreen {
+    none,  // no panel (the step waits for something that happens without one)
+    mainMenu,
+    scenarioList,
+    sheet,
+    difficulty,
+    strategic,
+    castle,
+    hire,
+    city,
+    choice,
+    dungeon,
+    foundItem,
+};
+
+// A panel of its own beside the screen's panel, with its own "Continue".
+enum class TutorialExtra { none, itemKinds, itemExample, battleOrders };
+
+// Which "Continue" moves a step on.
+enum class TutorialContinue { none, strategic, dungeon };
+
+struct TutorialStepRow {
+    int step;
+    TutorialScreen screen;
+    const char* title;
+    const char* text;
+    const char* action;
+    TutorialContinue continueButton;
+    TutorialExtra extra;
+};
+
+// The row of a step from 1 to 57; nullptr outside.
+const TutorialStepRow* FindTutorialStep(int step);
+
+// The three texts of the panel after the first dungeon.
+inline constexpr const char* kTutorialDungeonDone =
+    "Wonderful! You completed your first dungeon! Now we should build the barracks, hire some "
+    "soldiers and attack something - shall we?";
+inline constexpr const char* kTutorialHeroDied =
+    "Do not worry, you will soon get better. This tutorial has added 2 honor points so we can "
+    "build barracks, hire soldiers and attack something.";
+inline constexpr const char* kTutorialDungeonLeft =
+    "You left the dungeon? Well, this way you will not get any honor points. This tutorial has "
+    "added you 2 honor points anyway so we can build barracks.";
+
+// The texts of the extra panels.
+struct TutorialItemKind {
+    const char* heading;
+    const char* explanation;
+};
+inline constexpr const char* kTutorialItemKindsIntro =
+    "The way items work in this game requires a bit of explanation. There are three kinds of "
+    "items in the game:";
+extern const TutorialItemKind kTutorialItemKinds[3];
+inline constexpr const char* kTutorialItemExampleIntro =
+    "If you find an item, it will look similiar to this:";
+inline constexpr const char* kTutorialItemExampleAgain =
+    "Maybe you want to take a look at this again?";
+extern const char* const kTutorialItemExampleLines[7];
+struct TutorialOrderLine {
+    const char* heading;
+    const char* explanation;
+};
+extern const TutorialOrderLine kTutorialOrderLines[4];
+
+}  // namespace logic

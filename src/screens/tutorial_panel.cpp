@@ -43,19 +43,17 @@ void TutorialPanel::Build(platform::Control& parent, Services& services, int x, 
     text_ = AddLabel(*panel_, "TutorialText", 10, 30, w - 20, h - 64, 13);
     action_ = AddLabel(*panel_, "TutorialAction", 10, h - 30, w - 290, 22, 13, true, false);
     action_->SetColor(platform::Color::Rgb(255, 220, 140));
-    int right = w - 90;
-    AddButton(*panel_, services, names.exit, "Exit", right, h - 30, 80, 24, [this] {
-        if (onExit) onExit();
-    });
-    right -= 90;
-    AddButton(*panel_, services, names.hide, "Hide", right, h - 30, 80, 24, [this] {
+    // Created in the order the panel reads: "Hide", "Exit", then "Continue" left of them.
+    AddButton(*panel_, services, names.hide, "Hide", w - 180, h - 30, 80, 24, [this] {
         panel_->Hide();
         show_->Show();
         show_->BringToFront();
     });
+    AddButton(*panel_, services, names.exit, "Exit", w - 90, h - 30, 80, 24, [this] {
+        if (onExit) onExit();
+    });
     if (!names.next.empty()) {
-        right -= 100;
-        next_ = AddButton(*panel_, services, names.next, "Continue", right, h - 30, 90, 24, [this] {
+        next_ = AddButton(*panel_, services, names.next, "Continue", w - 280, h - 30, 90, 24, [this] {
             if (onContinue) onContinue();
         });
         next_->Hide();

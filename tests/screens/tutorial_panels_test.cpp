@@ -1,0 +1,76 @@
+// The tutorial's panels on the screens: each step shows its screen's panel with a blinking
+// pointer at a control of that screen, and ending the tutorial stops every panel's blinking.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "campaign/tutorial_steps.h"
+#include "screens/game_screens.h"
+#include "screens/tfcampaign1.h"
+#include "screens/dungeon_bridge.h"
+#include "screens/tform2.h"
+#include "screens/tform3.h"
+#include "screens/tfselectmap.h"
+#include "screens/tutorial_guide.h"
+#include "screens/tutorial_panel.h"
+#include "screens/tutorial_switch.h"
+#include "state/game_state.h"
+#include "support/headless_app.h"
+
+namespace {
+
+TEST(TutorialPanels, EachStepShowsItsScreensPanelAndTheEndStopsEveryBlink) {
+    if (!std::filesystem::exists(std::filesystem::path(MARCHHOLT_TEST_DATA_DIR) /
+                                 "background_1440.jpg")) {
+        GTEST_SKIP() << "the generated game data is not there";
+    }
+    testsupport::HeadlessApp h(true);
+    state::G() = state::GameState{};
+    screens::GameScreens screens(h.App(), screens::StartOptions{true, 7});
+    screens::TutorialPanel& list = screens.SelectMap().Tutorial();
+    screens::TutorialPanel& strategic = screens.Campaign().Tutorial();
+    screens::TutorialPanel& dungeon = screens.Dungeon().Window().Tutorial();
+
+    logic::StartTutorialSteps();
+    EXPECT_TRUE(list.Active());
+    EXPECT_TRUE(list.Blinking());
+    EXPECT_EQ(list.Title(), "Tutorial: #1");
+    EXPECT_FALSE(strategic.Active());
+
+    // A strategic step: the list's panel goes, the strategic one comes with its "Continue",
+    // and the strategic window grows by the panel's strip.
+    const int height = screens.Campaign().Height();
+    state::G().tutorialStep = 2;
+    logic::AdvanceTutorial(2);
+    EXPECT_FALSE(list.Active());
+    EXPECT_FALSE(list.Blinking());
+    EXPECT_TRUE(strategic.Active());
+    EXPECT_TRUE(strategic.ContinueButton()->Visible());
+    EXPECT_GT(screens.Campaign().Height(), height);
+    // The pointer of step 3 stands beside the hero's picture.
+    const platform::Rect hero = screens.Campaign().Find("Image76")->Bounds();
+    const platform::Rect hand = strategic.Pointer()->Bounds();
+    EXPECT_EQ(hand.x, hero.x + hero.w);
+    EXPECT_LT(hand.y, hero.y + hero.h);
+    EXPECT_GT(hand.y + hand.h, hero.y);
+
+    // A step that waits for an action shows no "Continue".
+    state::G().tutorialStep = 9;
+    logic::AdvanceTutorial(9);
+    EXPECT_FALSE(strategic.ContinueButton()->Visible());
+
+    // A dungeon step, then the end: every panel stops, also those never reached.
+    state::G().tutorialStep = 15;
+    logic::AdvanceTutorial(15);
+    EXPECT_TRUE(dungeon.Active());
+    EXPECT_FALSE(strategic.Active());
+    screens::EndTutorial(screens);
+    EXPECT_FALSE(state::G().tutorialOn);
+    for (screens::TutorialPanel* panel : screens.TutorialPanels()) {
+        EXPECT_FALSE(panel->Active());
+        EXPECT_FALSE(panel->Blinking());
+    }
+    EXPECT_EQ(screens.Campaign().Height(), height);
+}
+
+}  // namespace

@@ -4,10 +4,10 @@
 #include "battle/battle_clock.h"
 #include "battle/conquered_city.h"
 #include "battle/lord_duel.h"
-#include "campaign/tutorial_steps.h"
 #include "campaign/campaign_hooks.h"
 #include "campaign/dialogs.h"
 #include "campaign/lords.h"
+#include "campaign/tutorial_steps.h"
 
 namespace logic {
 

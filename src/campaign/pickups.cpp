@@ -1,11 +1,11 @@
 // What a lord's army finds on a spawn field: resources, the travelling trader, or a dungeon
 // entrance with its reward for those who do not enter.
 #include "campaign/campaign_hooks.h"
-#include "campaign/tutorial_steps.h"
 #include "campaign/dialogs.h"
 #include "campaign/lords.h"
 #include "campaign/spawn_fields.h"
 #include "campaign/trading.h"
+#include "campaign/tutorial_steps.h"
 #include "dungeon/exploration.h"
 #include "state/int_math.h"
 #include "state/random.h"

@@ -42,7 +42,8 @@ constexpr int kBattleSoldiers = 2, kBattleArchers = 1;
 void PlaceField(int step, int slot, int kind) {
     int x = 0, y = 0;
     if (!TutorialMapMark(step, x, y)) return;
-    while (const int other = SpawnFieldAt(x, y)) ClearSpawnSlot(other);
+    while (const int other = SpawnFieldAt(x, y))
+        ClearSpawnSlot(other);
     auto& s = state::G().spawnField[slot];
     s[SpawnField::present] = 1;
     s[SpawnField::kind] = kind;

@@ -212,5 +212,4 @@ bool TutorialHoldsMonsters() {
     return RunningBetween(kDungeonLessonFrom, kMonstersWaitUntil + 1);
 }
 
-
 }  // namespace logic

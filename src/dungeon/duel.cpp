@@ -4,10 +4,10 @@
 
 #include <algorithm>
 
-#include "campaign/tutorial_steps.h"
 #include "campaign/campaign_hooks.h"
 #include "campaign/dialogs.h"
 #include "campaign/lords.h"
+#include "campaign/tutorial_steps.h"
 #include "dungeon/exploration.h"
 #include "dungeon/hero_access.h"
 #include "dungeon/items.h"

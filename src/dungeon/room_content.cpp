@@ -3,9 +3,9 @@
 
 #include <cstdlib>
 
-#include "campaign/tutorial_steps.h"
 #include "campaign/campaign_hooks.h"
 #include "campaign/lords.h"
+#include "campaign/tutorial_steps.h"
 #include "dungeon/duel.h"
 #include "dungeon/exploration.h"
 #include "dungeon/hero_access.h"

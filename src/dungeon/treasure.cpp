@@ -1,10 +1,10 @@
 // The found-item, preview and gold windows, and where found gold goes.
 #include "dungeon/treasure.h"
 
-#include "campaign/tutorial_steps.h"
 #include "campaign/campaign_hooks.h"
 #include "campaign/dialogs.h"
 #include "campaign/lords.h"
+#include "campaign/tutorial_steps.h"
 #include "dungeon/exploration.h"
 #include "dungeon/hero_access.h"
 #include "dungeon/items.h"

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "campaign/tutorial_table.h"
 #include "platform/application.h"
 #include "screens/message_dialogs.h"
-#include "campaign/tutorial_table.h"
 #include "screens/services.h"
 #include "sound/sound_system.h"
 

@@ -2,8 +2,8 @@
 
 #include "campaign/buildings.h"
 #include "screens/game_screens.h"
-#include "screens/tutorial_switch.h"
 #include "screens/tfcampaign1.h"
+#include "screens/tutorial_switch.h"
 
 namespace screens {
 

@@ -3,8 +3,8 @@
 #include "campaign/hiring.h"
 #include "campaign/lords.h"
 #include "screens/game_screens.h"
-#include "screens/tutorial_switch.h"
 #include "screens/tfcampaign1.h"
+#include "screens/tutorial_switch.h"
 #include "state/game_state.h"
 
 namespace screens {

@@ -4,8 +4,8 @@
 #include "dungeon/items.h"
 #include "dungeon/treasure.h"
 #include "screens/game_screens.h"
-#include "screens/tutorial_switch.h"
 #include "screens/item_detail_box.h"
+#include "screens/tutorial_switch.h"
 #include "state/game_state.h"
 
 namespace screens {

@@ -114,10 +114,10 @@ void TForm3::BuildTutorial() {
     tutorial_ = AddTutorialStrip(screens_, *this, logic::TutorialScreen::dungeon, true);
     tutorial_->onContinue = [] { logic::TutorialContinueClick(logic::TutorialContinue::dungeon); };
     const platform::Rect board{kBoardLeft, kBoardTop, kBoardW, kBoardH};
-    screens_.RegisterTutorialExtra(
-        logic::TutorialExtra::itemKinds,
-        BuildItemKindsPanel(*this, screens_.Svc(), board,
-                            [] { logic::TutorialExtraContinueClick(); }));
+    screens_.RegisterTutorialExtra(logic::TutorialExtra::itemKinds,
+                                   BuildItemKindsPanel(*this, screens_.Svc(), board, [] {
+                                       logic::TutorialExtraContinueClick();
+                                   }));
     screens_.RegisterTutorialExtra(
         logic::TutorialExtra::itemExample,
         BuildItemExamplePanel(*this, screens_.Svc(), board, exampleItem_,

@@ -10,9 +10,9 @@
 #include "dungeon/dungeon_help.h"
 #include "dungeon/dungeon_view.h"
 #include "platform/form.h"
+#include "screens/frame_box.h"
 #include "screens/item_detail_box.h"
 #include "screens/tutorial_panel.h"
-#include "screens/frame_box.h"
 
 namespace screens {
 

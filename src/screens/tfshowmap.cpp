@@ -3,8 +3,8 @@
 #include "campaign/tutorial_steps.h"
 #include "events/theme_sheet_lines.h"
 #include "screens/game_screens.h"
-#include "screens/tutorial_switch.h"
 #include "screens/scenario_list.h"
+#include "screens/tutorial_switch.h"
 #include "state/game_state.h"
 
 namespace screens {

@@ -82,8 +82,8 @@ TutorialExtraPanel BuildBattleOrdersPanel(platform::Control& parent, Services& s
                                           const platform::Rect& area,
                                           std::function<void()> onContinue) {
     platform::Panel* panel = NewPanel(parent, "TutorialBattleOrders", area);
-    auto* title = AddLabel(*panel, "TutorialBattleOrdersTitle", 12, 8, area.w - 24, 24, 15, true,
-                           false);
+    auto* title =
+        AddLabel(*panel, "TutorialBattleOrdersTitle", 12, 8, area.w - 24, 24, 15, true, false);
     title->SetCaption("Tutorial: #54");
     title->SetColor(platform::colors::kGold);
     int y = 40;

@@ -106,7 +106,8 @@ void TutorialGuide::Point(TutorialPanel& panel, const logic::TutorialPanelView& 
     if (target == nullptr) return;
     const std::string name = target->control;
     if (name == "@mark") {
-        if (view.markX != 0 && mapFieldArea) panel.PointAtArea(mapFieldArea(view.markX, view.markY), target->click);
+        if (view.markX != 0 && mapFieldArea)
+            panel.PointAtArea(mapFieldArea(view.markX, view.markY), target->click);
         return;
     }
     platform::Control* control = nullptr;
@@ -122,9 +123,8 @@ void TutorialGuide::Point(TutorialPanel& panel, const logic::TutorialPanelView& 
 
 void TutorialGuide::ShowStep(const logic::TutorialPanelView& view) {
     for (auto& [screen, panel] : panels_) {
-        const bool mine =
-            screen == view.screen ||
-            (screen == TutorialScreen::choice && view.screen == TutorialScreen::city);
+        const bool mine = screen == view.screen ||
+                          (screen == TutorialScreen::choice && view.screen == TutorialScreen::city);
         if (mine) {
             panel->SetStep(view.title, view.text, view.action);
             panel->SetContinueVisible(view.continueShown);

@@ -29,11 +29,11 @@ TutorialPanel::TutorialPanel(platform::Form& window, Services& services, int str
 TutorialPanel::TutorialPanel(platform::Control& parent, Services& services, int x, int y, int w,
                              int h, const std::string& hideName, const std::string& showName,
                              const std::string& exitName)
-    : TutorialPanel(parent, services, x, y, w, h, TutorialPanelNames{hideName, showName, exitName, ""}) {
-}
+    : TutorialPanel(parent, services, x, y, w, h,
+                    TutorialPanelNames{hideName, showName, exitName, ""}) {}
 
-void TutorialPanel::Build(platform::Control& parent, Services& services, int x, int y, int w,
-                          int h, const TutorialPanelNames& names) {
+void TutorialPanel::Build(platform::Control& parent, Services& services, int x, int y, int w, int h,
+                          const TutorialPanelNames& names) {
     parent_ = &parent;
     panel_ = parent.Add<platform::Panel>("TutorialPanel");
     panel_->SetBounds(x, y, w, h);
@@ -53,9 +53,10 @@ void TutorialPanel::Build(platform::Control& parent, Services& services, int x, 
         if (onExit) onExit();
     });
     if (!names.next.empty()) {
-        next_ = AddButton(*panel_, services, names.next, "Continue", w - 280, h - 30, 90, 24, [this] {
-            if (onContinue) onContinue();
-        });
+        next_ =
+            AddButton(*panel_, services, names.next, "Continue", w - 280, h - 30, 90, 24, [this] {
+                if (onContinue) onContinue();
+            });
         next_->Hide();
     }
     show_ = AddButton(parent, services, names.show, "Show tutorial", x, y, 130, 26, [this] {

@@ -191,8 +191,7 @@ TEST_F(BattleTest, OrdersAreRefusedBeforeTheTutorialReachesTheBattle) {
         const size_t shown = dialogs.Shown().size();
         logic::GiveOrder(logic::kSetAttack);
         ASSERT_EQ(dialogs.Shown().size(), shown + 1) << "step " << step;
-        EXPECT_EQ(dialogs.Last().text,
-                  "Sorry, please follow the tutorial (click on \"Continue\")");
+        EXPECT_EQ(dialogs.Last().text, "Sorry, please follow the tutorial (click on \"Continue\")");
         EXPECT_EQ(Foe()[BS::soldiers], 40);
         EXPECT_FALSE(g.battleClock.clockOn);
     }

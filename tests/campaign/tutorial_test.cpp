@@ -225,11 +225,11 @@ TEST_F(TutorialTest, TheRefusalsHoldOnlyInTheirLessons) {
     };
     const Case cases[] = {
         {10, false, false, false, false, false},  // a dungeon before the lesson is a dungeon
-        {16, true, true, true, false, true},      {27, true, true, true, false, true},
-        {28, false, true, true, false, true},     {35, false, true, true, false, true},
-        {36, false, false, false, false, true},   {37, false, false, false, false, true},
-        {38, false, false, false, false, false},  {50, false, false, false, false, false},
-        {51, false, false, false, true, false},   {54, false, false, false, true, false},
+        {16, true, true, true, false, true},     {27, true, true, true, false, true},
+        {28, false, true, true, false, true},    {35, false, true, true, false, true},
+        {36, false, false, false, false, true},  {37, false, false, false, false, true},
+        {38, false, false, false, false, false}, {50, false, false, false, false, false},
+        {51, false, false, false, true, false},  {54, false, false, false, true, false},
         {55, false, false, false, false, false},
     };
     for (const Case& c : cases) {

@@ -5,9 +5,9 @@
 #include <filesystem>
 
 #include "campaign/tutorial_steps.h"
+#include "screens/dungeon_bridge.h"
 #include "screens/game_screens.h"
 #include "screens/tfcampaign1.h"
-#include "screens/dungeon_bridge.h"
 #include "screens/tform2.h"
 #include "screens/tform3.h"
 #include "screens/tfselectmap.h"

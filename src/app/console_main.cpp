@@ -22,7 +22,7 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: marchholt-console [--seed N] [SCRIPT]\n"
+    "usage: marchholt-console [--seed N] [--desktop WxH] [SCRIPT]\n"
     "       marchholt-console --autoplay SCENARIO --rounds N [--seed S]\n"
     "\n"
     "Runs Marchholt without a window and feeds it a script, one command a line, from SCRIPT\n"
@@ -31,6 +31,8 @@ constexpr const char* kUsage =
     "2 for a malformed script.\n"
     "\n"
     "  --seed N     seed the random generator with N instead of the clock\n"
+    "  --desktop WxH  the size of the pretend desktop (default 1440x900); below 1440 wide the\n"
+    "               game draws on its 1024x768 canvas\n"
     "  --autoplay SCENARIO  play a new game of SCENARIO with every lord a computer lord and\n"
     "               print one line per round; --rounds N rounds at most (default 100)\n"
     "  --help       print this help and exit\n";
@@ -41,6 +43,7 @@ int main(int argc, char** argv) {
     std::string scriptPath, autoplay;
     long long seed = -1;
     int rounds = 100;
+    int desktopW = 1440, desktopH = 900;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc) {
             seed = std::atoll(argv[++i]);
@@ -49,6 +52,12 @@ int main(int argc, char** argv) {
             return 0;
         } else if (std::strcmp(argv[i], "--autoplay") == 0 && i + 1 < argc) {
             autoplay = argv[++i];
+        } else if (std::strcmp(argv[i], "--desktop") == 0 && i + 1 < argc) {
+            if (std::sscanf(argv[++i], "%dx%d", &desktopW, &desktopH) != 2 || desktopW < 640 ||
+                desktopH < 480 || desktopW > 16384 || desktopH > 16384) {
+                std::fprintf(stderr, "marchholt-console: --desktop wants WxH, e.g. 1024x768\n");
+                return 2;
+            }
         } else if (std::strcmp(argv[i], "--rounds") == 0 && i + 1 < argc) {
             rounds = std::atoi(argv[++i]);
         } else if (argv[i][0] == '-' && argv[i][1] != '\0') {
@@ -89,6 +98,8 @@ int main(int argc, char** argv) {
     platform::UseFiles(platform::Files::FromEnvironment(argv[0]));
     platform::AppOptions options;
     options.headless = true;
+    options.desktopWidth = desktopW;
+    options.desktopHeight = desktopH;
     platform::Application application(options);
     if (!application.Init(error)) {
         std::fprintf(stderr, "marchholt-console: %s\n", error.c_str());

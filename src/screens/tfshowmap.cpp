@@ -62,7 +62,7 @@ TFShowMap::TFShowMap(GameScreens& screens)
     });
     // Over the story: the sheet is as high as the smaller screen allows.
     tutorial_ = std::make_unique<TutorialPanel>(
-        *this, s, 340, 20, 600, 300,
+        *this, s, 340, 20, 600, 190,
         TutorialPanelNames{"TutorialHideButton", "TutorialShowButton", "TutorialExitButton", ""});
     tutorial_->onExit = [this] { ExitTutorial(screens_); };
     screens.RegisterTutorialPanel(logic::TutorialScreen::sheet, tutorial_.get());

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "state/game_state.h"
+
 namespace screens {
 
 namespace {
@@ -40,8 +42,9 @@ void TutorialPanel::Build(platform::Control& parent, Services& services, int x, 
     panel_->SetColor(platform::Color::Rgb(60, 46, 26));
     title_ = AddLabel(*panel_, "TutorialTitle", 10, 6, w - 20, 22, 15, true, false);
     title_->SetColor(platform::colors::kGold);
-    text_ = AddLabel(*panel_, "TutorialText", 10, 30, w - 20, h - 64, 13);
-    action_ = AddLabel(*panel_, "TutorialAction", 10, h - 30, w - 290, 22, 13, true, false);
+    // The text, then the action line on a row of its own above the buttons.
+    text_ = AddLabel(*panel_, "TutorialText", 10, 30, w - 20, h - 88, 13);
+    action_ = AddLabel(*panel_, "TutorialAction", 10, h - 54, w - 20, 22, 13, true, false);
     action_->SetColor(platform::Color::Rgb(255, 220, 140));
     // Created in the order the panel reads: "Hide", "Exit", then "Continue" left of them.
     AddButton(*panel_, services, names.hide, "Hide", w - 180, h - 30, 80, 24, [this] {
@@ -124,7 +127,9 @@ void TutorialPanel::Deactivate() {
     show_->Hide();
     pointer_->Hide();
     blink_.SetEnabled(false);
-    Grow(false);
+    // While the tutorial runs the window keeps its strip, so that it does not jump from step to
+    // step.
+    if (!state::G().tutorialOn) Grow(false);
 }
 
 void TutorialPanel::PlacePointer(const std::string& picture, int x, int y) {

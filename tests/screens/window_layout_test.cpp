@@ -9,9 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "campaign/tutorial_steps.h"
 #include "platform/canvas.h"
 #include "platform/form.h"
 #include "screens/game_screens.h"
+#include "screens/tutorial_guide.h"
 #include "screens/tutorial_panel.h"
 #include "state/game_state.h"
 #include "support/headless_app.h"
@@ -98,6 +100,20 @@ void CheckEveryWindow(int width, int height) {
         panel->Activate();
     }
     CheckForms(h, "with the tutorial: ", seen, faults);
+    // Every step's title, text and action line fit the panel of the step's screen.
+    platform::Canvas& canvas = h.App().GetCanvas();
+    for (int step = 1; step <= logic::kTutorialLastStep; ++step) {
+        const logic::TutorialPanelView view = logic::TutorialStepView(step);
+        screens::TutorialPanel* panel = screens.Tutorial().PanelOf(view.screen);
+        if (panel == nullptr) continue;
+        panel->SetStep(view.title, view.text, view.action);
+        for (const auto& child : panel->PanelControl()->Children()) {
+            if (!child->CaptionFits(canvas)) {
+                faults.push_back("step " + std::to_string(step) + ": " + Where(*child) +
+                                 " caption does not fit: \"" + child->Caption() + "\"");
+            }
+        }
+    }
     for (const std::string& name : kWindows) {
         if (!seen.count(name)) faults.push_back(name + " was not made");
     }

@@ -19,7 +19,7 @@ constexpr PointerRow kPointers[] = {
     {1, {"SpeedButton1", true}},       // "Desert Of Darkness"
     {2, {"SpeedButton1", true}},       // "Start the game"
     {3, {"Image76", false}},           // the hero and his level
-    {4, {"SpeedButton1", false}},      // the action buttons
+    {4, {"SpeedButton2", false}},      // the action buttons (beside the row)
     {5, {"Label2", false}},            // the gold
     {6, {"Image31", false}},           // the troops
     {7, {"@mark", false}},             // the own castle

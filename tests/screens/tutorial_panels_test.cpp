@@ -73,4 +73,44 @@ TEST(TutorialPanels, EachStepShowsItsScreensPanelAndTheEndStopsEveryBlink) {
     EXPECT_EQ(screens.Campaign().Height(), height);
 }
 
+// The hand of every step stands beside the control the step names, on both canvas sizes.
+void CheckPointers(int width, int height) {
+    testsupport::HeadlessApp h(true, width, height);
+    state::G() = state::GameState{};
+    screens::GameScreens screens(h.App(), screens::StartOptions{true, 7});
+    state::G().tutorialOn = true;
+    for (int step = 1; step <= logic::kTutorialLastStep; ++step) {
+        const screens::TutorialPointerTarget* target = screens::FindTutorialPointer(step);
+        if (target == nullptr) continue;
+        const std::string name = target->control;
+        if (name == "@mark" || name == "@move") continue;  // map fields and doors of a game
+        state::G().tutorialStep = step;
+        const logic::TutorialPanelView view = logic::TutorialStepView(step);
+        screens::TutorialPanel* panel = screens.Tutorial().PanelOf(view.screen);
+        ASSERT_NE(panel, nullptr) << "step " << step;
+        screens.Tutorial().ShowStep(view);
+        platform::Control* control = name == "@continue"
+                                         ? panel->ContinueButton()
+                                         : panel->PanelControl()->Parent()->Find(name);
+        ASSERT_NE(control, nullptr) << "step " << step << ": " << name;
+        const platform::Rect c = control->ScreenBounds();
+        const platform::Rect p = panel->Pointer()->ScreenBounds();
+        EXPECT_FALSE(panel->Pointer()->FileName().empty()) << "step " << step;
+        EXPECT_TRUE(p.x == c.x + c.w || p.x + p.w == c.x)
+            << width << "x" << height << " step " << step << ": " << name;
+        EXPECT_TRUE(p.y < c.y + c.h && c.y < p.y + p.h)
+            << width << "x" << height << " step " << step << ": " << name;
+    }
+    state::G().tutorialOn = false;
+}
+
+TEST(TutorialPanels, EveryPointerStandsBesideTheControlItsStepNames) {
+    if (!std::filesystem::exists(std::filesystem::path(MARCHHOLT_TEST_DATA_DIR) /
+                                 "background_1440.jpg")) {
+        GTEST_SKIP() << "the generated game data is not there";
+    }
+    CheckPointers(1440, 900);
+    CheckPointers(1024, 768);
+}
+
 }  // namespace

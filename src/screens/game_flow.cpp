@@ -40,6 +40,7 @@ void NewGameFlow(GameScreens& screens) {
     screens.SelectMap().ShowModal();
     // 3. Nothing chosen: back to the main menu.
     if (g.modSetting[1] <= 0) {
+        TutorialBackAtMenu(screens);
         screens.MainMenu().Show();
         return;
     }
@@ -68,6 +69,7 @@ void NewGameFlow(GameScreens& screens) {
     campaign.Hide();
     if (!g.gameOver) PlayGame(screens);
     // 10. Back to the main menu.
+    TutorialBackAtMenu(screens);
     screens.MainMenu().Show();
 }
 

@@ -32,6 +32,12 @@ void TutorialOnAtMenu(GameScreens& screens) {
     screens.MainMenu().Tutorial().Activate();
 }
 
+void TutorialBackAtMenu(GameScreens& screens) {
+    if (!state::G().tutorialOn) return;
+    EndTutorial(screens);
+    TutorialOnAtMenu(screens);
+}
+
 void EndTutorial(GameScreens& screens) {
     logic::EndTutorial();
     // Every panel, also of a screen whose panel the steps never reached.

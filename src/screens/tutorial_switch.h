@@ -22,6 +22,10 @@ std::unique_ptr<TutorialPanel> AddTutorialStrip(GameScreens& screens, platform::
 
 // The first starts of the program switch the tutorial on at the main menu (its panel only).
 void TutorialOnAtMenu(GameScreens& screens);
+// A tutorial game that ended or never began leaves the tutorial as a first start has it: on, at
+// step 0, with the main menu's panel (so that it can be started again or exited). Nothing when
+// the tutorial is off.
+void TutorialBackAtMenu(GameScreens& screens);
 // Clears the tutorial and hides every tutorial panel.
 void EndTutorial(GameScreens& screens);
 // "Exit" on a tutorial panel: asks, and ends the tutorial on Yes.

@@ -145,9 +145,11 @@ int RunAutoplay(const AutoplayOptions& options, std::FILE* out) {
     bool wasIn[logic::kLords + 1] = {};
     for (int p = 1; p <= logic::kLords; ++p)
         wasIn[p] = watch.tookPart[p] = logic::InGame(p);
-    logic::PrepareFirstRound();
-    // A new game applies the theme's start values with the theme's introduction.
+    // A new game applies the theme's start values with the theme's introduction, while the
+    // human waits for the first turn. Here the first lord is a computer lord that acts inside
+    // the first round's preparation, so the values come before it.
     logic::ApplyThemeStartValues(size.theme);
+    logic::PrepareFirstRound();
     int round = 1, winner = 0, endRound = 0;
     std::string broken;
     while (round <= options.rounds && broken.empty()) {

@@ -6,12 +6,14 @@
 #include <string>
 
 #include "app/autoplay_invariants.h"
+#include "app/autoplay_report.h"
 #include "battle/battle_rules.h"
 #include "campaign/campaign_hooks.h"
 #include "campaign/computer_goals.h"
 #include "campaign/dialogs.h"
 #include "campaign/lords.h"
 #include "campaign/turn_cycle.h"
+#include "events/theme_rules.h"
 #include "state/game_state.h"
 #include "state/new_game.h"
 #include "state/random.h"
@@ -107,12 +109,30 @@ bool StartGame(const AutoplayOptions& options, std::FILE* out) {
     return true;
 }
 
+// "result: lord P won in round R", or what every lord left in the game holds after the last
+// round.
+std::string ResultLine(int winner, int endRound, int rounds) {
+    if (winner != 0)
+        return "result: lord " + std::to_string(winner) + " won in round " +
+               std::to_string(endRound);
+    std::string line = "result: no end after " + std::to_string(rounds) + " rounds";
+    for (int p = 1; p <= logic::kLords; ++p) {
+        if (!logic::InGame(p)) continue;
+        line += "; lord " + std::to_string(p) + " holds " + std::to_string(CastlesHeld(p)) +
+                " castles, " + std::to_string(CitiesHeld(p)) + " cities";
+    }
+    return line;
+}
+
 }  // namespace
 
 int RunAutoplay(const AutoplayOptions& options, std::FILE* out) {
     if (!StartGame(options, out)) return 1;
     state::GameState& g = state::G();
+    const ScenarioSize size = MeasureScenario();
+    const bool hasMainPlace = HasMainThemePlace();
     InvariantWatch watch;
+    ThemeWatch themeWatch;
     // Nobody watches: notices pass, offers and questions are declined, a choice takes its first
     // option.
     logic::FixedAnswerDialogs dialogs({logic::kOfferSecond, logic::kAnswerNo, 1});
@@ -120,10 +140,15 @@ int RunAutoplay(const AutoplayOptions& options, std::FILE* out) {
     logic::Hooks().Clear();
     logic::InstallBattleRules();
     logic::Hooks().SetScreens(&watch);
+    logic::Hooks().SetSites(&themeWatch);
 
     bool wasIn[logic::kLords + 1] = {};
     for (int p = 1; p <= logic::kLords; ++p)
         wasIn[p] = watch.tookPart[p] = logic::InGame(p);
+    // A new game applies the theme's start values with the theme's introduction, while the
+    // human waits for the first turn. Here the first lord is a computer lord that acts inside
+    // the first round's preparation, so the values come before it.
+    logic::ApplyThemeStartValues(size.theme);
     logic::PrepareFirstRound();
     int round = 1, winner = 0, endRound = 0;
     std::string broken;
@@ -159,8 +184,11 @@ int RunAutoplay(const AutoplayOptions& options, std::FILE* out) {
     logic::Hooks().Clear();
     logic::InstallDialogs(nullptr);
 
+    const std::string report =
+        SizeLine(options.scenario, size) + "\n" + ThemeLines(size.theme, hasMainPlace, themeWatch);
     if (!broken.empty()) {
         std::fprintf(out, "invariant broken in round %d: %s\n", round, broken.c_str());
+        std::fprintf(out, "%s\nresult: invariant broken in round %d\n", report.c_str(), round);
         return 1;
     }
     if (winner != 0) {
@@ -175,6 +203,8 @@ int RunAutoplay(const AutoplayOptions& options, std::FILE* out) {
         }
         std::fprintf(out, "%s\n", held.c_str());
     }
+    std::fprintf(out, "%s\n%s\n", report.c_str(),
+                 ResultLine(winner, endRound, options.rounds).c_str());
     return 0;
 }
 

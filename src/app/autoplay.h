@@ -13,7 +13,8 @@ struct AutoplayOptions {
 };
 
 // Plays the scenario with every taking-part lord a computer lord for the given rounds or until
-// one lord is left, printing one line per round and a summary to out. Returns 0 when it ran to
+// one lord is left, printing one line per round, a summary, the scenario's size, the use of its
+// theme places and a result line to out. Returns 0 when it ran to
 // its end with every invariant holding, 1 otherwise.
 int RunAutoplay(const AutoplayOptions& options, std::FILE* out);
 

@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 
+#include "campaign/buildings.h"
 #include "scenario_source.h"
 #include "state/item_table.h"
 #include "state/lord.h"
@@ -171,6 +172,27 @@ TEST_F(ScenarioContent, MapsArePlayable) {
     for (int theme = 1; theme <= 19; ++theme)
         all.insert(theme);
     EXPECT_EQ(themes, all);
+}
+
+// In the keeps theme a computer lord without walls builds nothing but walls and values every
+// city far above the dungeons, its only source of honor; so its lords must start with the honor
+// the walls cost, or they never build anything.
+TEST_F(ScenarioContent, KeepsLordsCanPayTheHonorOfTheirWalls) {
+    const int wallsHonor = logic::ComputerBuildingCost(2)[1];
+    ASSERT_GT(wallsHonor, 0);
+    int keepScenarios = 0;
+    for (const Expected& e : kScenarios) {
+        if (e.theme != 5) continue;
+        SCOPED_TRACE(e.name);
+        ++keepScenarios;
+        const auto g = Load(e.name);
+        for (int p = 1; p <= 4; ++p) {
+            if (g->lord[p][Lord::inGame] > 0) {
+                EXPECT_GE(g->lord[p][Lord::honor], wallsHonor) << "lord " << p;
+            }
+        }
+    }
+    EXPECT_EQ(keepScenarios, 1);
 }
 
 TEST_F(ScenarioContent, MonstersAndItemsCoverTheLevels) {

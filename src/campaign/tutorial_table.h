@@ -54,6 +54,11 @@ inline constexpr const char* kTutorialDungeonLeft =
     "You left the dungeon? Well, this way you will not get any honor points. This tutorial has "
     "added you 2 honor points anyway so we can build barracks.";
 
+// The difficulty screen's panel while the new game of the tutorial waits for a level.
+inline constexpr const char* kTutorialDifficultyTitle = "Tutorial #2:";
+inline constexpr const char* kTutorialDifficultyText =
+    "Choose how hard the game shall be. \"Very easy\" is a good start.";
+
 // The texts of the extra panels.
 struct TutorialItemKind {
     const char* heading;

@@ -131,10 +131,12 @@ void TutorialGuide::ShowStep(const logic::TutorialPanelView& view) {
             Point(*panel, view);
             panel->Activate();
         } else if (screen == TutorialScreen::difficulty && view.step == kDifficultyStep) {
+            panel->SetStep(logic::kTutorialDifficultyTitle, logic::kTutorialDifficultyText, "");
+            panel->SetContinueVisible(false);
             panel->RemovePointer();
             if (platform::Control* c = WindowOf(*panel)->Find(kDifficultyTarget))
                 panel->PointAt(*c, true);
-            panel->ActivatePointerOnly();
+            panel->Activate();
         } else {
             panel->Deactivate();
         }

@@ -70,7 +70,15 @@ void TutorialPanel::Build(platform::Control& parent, Services& services, int x, 
     show_->Hide();
     pointer_ = AddPicture(parent, "TutorialPointer", 0, 0, kPointerW, kPointerH);
     pointer_->Hide();
-    blink_.OnTimer = [this] { pointer_->SetVisible(!pointer_->Visible()); };
+    // The blinking stops itself once the tutorial is off.
+    blink_.OnTimer = [this] {
+        if (!state::G().tutorialOn) {
+            blink_.SetEnabled(false);
+            pointer_->Hide();
+            return;
+        }
+        pointer_->SetVisible(!pointer_->Visible());
+    };
     panel_->Hide();
 }
 
@@ -113,12 +121,6 @@ void TutorialPanel::Activate() {
         pointer_->Hide();
         blink_.SetEnabled(false);
     }
-}
-
-void TutorialPanel::ActivatePointerOnly() {
-    Activate();
-    panel_->Hide();
-    Grow(false);
 }
 
 void TutorialPanel::Deactivate() {

@@ -34,8 +34,6 @@ class TutorialPanel {
     void SetContinueVisible(bool visible);
     // Shows the panel and starts the pointer blinking (when a pointer is placed).
     void Activate();
-    // Only the pointer blinks; the panel stays hidden.
-    void ActivatePointerOnly();
     // Hides panel, small button and pointer, and stops the blinking.
     void Deactivate();
     void PlacePointer(const std::string& picture, int x, int y);

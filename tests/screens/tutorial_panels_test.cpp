@@ -71,6 +71,16 @@ TEST(TutorialPanels, EachStepShowsItsScreensPanelAndTheEndStopsEveryBlink) {
         EXPECT_FALSE(panel->Blinking());
     }
     EXPECT_EQ(screens.Campaign().Height(), height);
+
+    // A blink after the tutorial went off (without the panels hearing of it) stops the blinking.
+    logic::StartTutorialSteps();
+    ASSERT_TRUE(list.Blinking());
+    state::G().tutorialOn = false;
+    const std::int64_t until = h.Clock().NowMs() + 1200;
+    while (h.App().AdvanceVirtualTime(until)) {
+    }
+    EXPECT_FALSE(list.Blinking());
+    EXPECT_FALSE(list.Pointer()->Visible());
 }
 
 // The hand of every step stands beside the control the step names, on both canvas sizes.

@@ -7,12 +7,21 @@
 #include <set>
 #include <string>
 
+#include "app/autoplay_invariants.h"
+#include "battle/battle_rules.h"
 #include "campaign/buildings.h"
+#include "campaign/campaign_hooks.h"
+#include "campaign/fixed_answer_dialogs.h"
+#include "campaign/lords.h"
+#include "campaign/turn_cycle.h"
+#include "events/theme_rules.h"
 #include "scenario_source.h"
 #include "state/item_table.h"
 #include "state/lord.h"
 #include "state/map_site.h"
 #include "state/monster_table.h"
+#include "state/new_game.h"
+#include "state/random.h"
 #include "state/records.h"
 #include "state/scenario_files.h"
 #include "state/scenario_settings.h"
@@ -317,6 +326,48 @@ TEST(ScenarioRecords, FieldsAndLordsSitWhereTheMapFileSays) {
     EXPECT_EQ(RecordText(bytes, 14420 - 1), "8");                    // lord 3's castleX
     EXPECT_EQ(RecordText(bytes, 13200 + 1000 + 400 + 3 - 1), "17");  // the theme
     EXPECT_EQ(RecordText(bytes, 14703), "Isles");
+}
+
+}  // namespace
+
+namespace {
+
+// Every shipped scenario starts a new game with each lord that takes part as the player: the
+// player's lord is human and in the game, every other taking-part lord is a computer lord, and
+// after the first round's preparation (the computer lords before the player have acted) every
+// condition of the tables holds.
+TEST_F(ScenarioContent, EveryTakingPartLordCanStartANewGame) {
+    logic::FixedAnswerDialogs dialogs({logic::kOfferSecond, logic::kAnswerNo, 1});
+    logic::InstallDialogs(&dialogs);
+    logic::Hooks().Clear();
+    logic::InstallBattleRules();
+    for (const Expected& e : kScenarios) {
+        const auto loaded = Load(e.name);
+        int players = 0;
+        for (int p = 1; p <= 4; ++p) {
+            if (loaded->lord[p][Lord::inGame] <= 0) continue;
+            ++players;
+            GameState& g = G();
+            g = *loaded;
+            state::ScenarioSetup(g);
+            bool tookPart[5] = {};
+            for (int q = 1; q <= 4; ++q) {
+                g.lord[q][Lord::controller] =
+                    q == p ? logic::kHumanController : logic::kComputerController;
+                tookPart[q] = g.lord[q][Lord::inGame] > 0;
+            }
+            state::SetDifficulty(1, g);
+            state::SeedRandom(static_cast<unsigned>(p));
+            logic::ApplyThemeStartValues(g.mapSetting[MapSetting::theme]);
+            logic::PrepareFirstRound();
+            EXPECT_TRUE(logic::IsHuman(p) && logic::InGame(p)) << e.name << " lord " << p;
+            EXPECT_EQ(app::BrokenInvariant(tookPart), "") << e.name << " lord " << p;
+            EXPECT_TRUE(logic::InGame(g.currentLord)) << e.name << " lord " << p;
+        }
+        EXPECT_EQ(players, e.lords) << e.name;
+    }
+    logic::Hooks().Clear();
+    logic::InstallDialogs(nullptr);
 }
 
 }  // namespace

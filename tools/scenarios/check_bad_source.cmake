@@ -29,7 +29,7 @@ expect_failure(monster_level monsters.json "\"level\": 1," "\"level\": 11," "mon
 
 # A scenario that cannot be played: castles apart, theme places missing or useless, sites off
 # the walkable land.
-expect_failure_in(${ROOT}/arenaofkings castles_apart map.txt "~~..~~~~..~~" "~~~~~~~~~~~~"
+expect_failure_in(${ROOT}/arenaofkings castles_apart map.txt "~.~~~~~~~~.~" "~~~~~~~~~~~~"
   "map.txt:[0-9]+:[0-9]+: the castle of lord 3 cannot be reached by land from the castle of lord 1")
 expect_failure_in(${ROOT}/gateofhell no_gate scenario.json "\"kind\": \"theme\"" "\"kind\": \"shrine\""
   "scenario.json:5:1: theme 12 needs its event place")

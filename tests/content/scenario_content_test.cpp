@@ -38,7 +38,7 @@ const Expected kScenarios[] = {
     {"thecurse", 16, 4, {-1, -2, -3}},
     {"fallenangel", 17, 4, {-1}},
     {"swordofnaragul", 18, 4, {}},
-    {"gladiator", 19, 4, {-1}},
+    {"gladiator", 19, 3, {-1}},
     {"showdown", 2, 2, {-1, -2, -3}},
     {"showdown2", 7, 4, {-1}},
     // One scenario for each theme the list does not reach, offered in the custom box.

@@ -47,7 +47,7 @@ const Expected kScenarios[] = {
     {"thekeeps", 5, 4, {}},
     {"cauldrons", 6, 3, {-1, -2, -3}},
     {"dragonbreeders", 8, 2, {-1}},
-    {"graveyards", 9, 4, {-1, -2, -3}},
+    {"graveyards", 9, 3, {-1, -2, -3}},
     {"ringofkings", 10, 3, {-1}},
     {"demonpact", 11, 4, {}},
     {"gateofhell", 12, 4, {-1}},

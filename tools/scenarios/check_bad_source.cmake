@@ -37,7 +37,7 @@ expect_failure_in(${ROOT}/gateofhell useless_place scenario.json "\"kind\": \"so
   "\"kind\": \"theme2\"" "scenario.json:[0-9]+:1: site F: theme 12 has no event for a second place")
 expect_failure_in(${ROOT}/cauldrons two_cauldrons scenario.json "\"kind\": \"theme3\""
   "\"kind\": \"shrine\"" "scenario.json:5:1: theme 6 needs at least 2 further event places")
-expect_failure_in(${ROOT}/graveyards lonely_graveyard map.txt "1.BA....~~.2" "1.B..A..~~.2"
+expect_failure_in(${ROOT}/graveyards lonely_graveyard map.txt "~~BA~~~~DC~~" "~~B~A~~~DC~~"
   "map.txt:[0-9]+:3: site B must stand next to a city")
 expect_failure_in(${ROOT}/cauldrons site_on_mountain scenario.json "\"kind\": \"soulstone\""
   "\"kind\": \"soulstone\", \"slots\": {\"4\": 6}"

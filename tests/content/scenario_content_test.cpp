@@ -50,7 +50,7 @@ const Expected kScenarios[] = {
     {"graveyards", 9, 3, {-1, -2, -3}},
     {"ringofkings", 10, 3, {-1}},
     {"demonpact", 11, 4, {}},
-    {"gateofhell", 12, 4, {-1}},
+    {"gateofhell", 12, 3, {-1}},
     {"princess", 13, 3, {-1}},
     {"frontline", 14, 2, {-1}},
 };

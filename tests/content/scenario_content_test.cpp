@@ -47,7 +47,7 @@ const Expected kScenarios[] = {
     {"thecurse", 16, 4, {-1, -2, -3}},
     {"fallenangel", 17, 4, {-1}},
     {"swordofnaragul", 18, 4, {}},
-    {"gladiator", 19, 4, {-1}},
+    {"gladiator", 19, 3, {-1}},
     {"showdown", 2, 2, {-1, -2, -3}},
     {"showdown2", 7, 4, {-1}},
     // One scenario for each theme the list does not reach, offered in the custom box.
@@ -56,10 +56,10 @@ const Expected kScenarios[] = {
     {"thekeeps", 5, 4, {}},
     {"cauldrons", 6, 3, {-1, -2, -3}},
     {"dragonbreeders", 8, 2, {-1}},
-    {"graveyards", 9, 4, {-1, -2, -3}},
+    {"graveyards", 9, 3, {-1, -2, -3}},
     {"ringofkings", 10, 3, {-1}},
     {"demonpact", 11, 4, {}},
-    {"gateofhell", 12, 4, {-1}},
+    {"gateofhell", 12, 3, {-1}},
     {"princess", 13, 3, {-1}},
     {"frontline", 14, 2, {-1}},
 };

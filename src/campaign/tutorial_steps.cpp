@@ -88,11 +88,11 @@ bool TutorialAt(int step) {
 void AdvanceTutorial(int fromStep) {
     if (!TutorialAt(fromStep)) return;
     const int step = fromStep + 1;
-    // The panel of step 41 tells how the dungeon ended, so it is read before the honor comes.
-    TutorialPanelView view = TutorialStepView(step);
     state::G().tutorialStep = step;
+    // The panel is read before the step's grants: step 41 tells how the dungeon ended, which
+    // its honor would hide.
+    const TutorialPanelView view = TutorialStepView(step);
     ArrangeTutorialStep(step);
-    if (step != 41) view = TutorialStepView(step);
     Hooks().Tutorial().ShowStep(view);
 }
 

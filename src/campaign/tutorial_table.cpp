@@ -220,7 +220,7 @@ constexpr std::array<TutorialStepRow, kTutorialLastStep> kSteps = {{
 
 }  // namespace
 
-const TutorialItemKind kTutorialItemKinds[3] = {
+const TutorialHeadedText kTutorialItemKinds[3] = {
     {"#1: Slash/Smash weapons",
      "Swords, axes and hammers. Equipped, they make \"Smash\" deal three times the damage against "
      "most monsters, but \"Thrust\" hits less often and less hard."},
@@ -242,7 +242,7 @@ const char* const kTutorialItemExampleLines[7] = {
     "Item level: made for heroes of about this level.",
 };
 
-const TutorialOrderLine kTutorialOrderLines[4] = {
+const TutorialHeadedText kTutorialOrderLines[4] = {
     {"Attack order",
      "Standard attack. Melee and range units attack, fast melee units protect vs. flanking "
      "attacks."},

@@ -59,24 +59,20 @@ inline constexpr const char* kTutorialDifficultyTitle = "Tutorial #2:";
 inline constexpr const char* kTutorialDifficultyText =
     "Choose how hard the game shall be. \"Very easy\" is a good start.";
 
-// The texts of the extra panels.
-struct TutorialItemKind {
+// The texts of the extra panels: lines of a heading and its explanation.
+struct TutorialHeadedText {
     const char* heading;
     const char* explanation;
 };
 inline constexpr const char* kTutorialItemKindsIntro =
     "The way items work in this game requires a bit of explanation. There are three kinds of "
     "items in the game:";
-extern const TutorialItemKind kTutorialItemKinds[3];
+extern const TutorialHeadedText kTutorialItemKinds[3];
 inline constexpr const char* kTutorialItemExampleIntro =
     "If you find an item, it will look similiar to this:";
 inline constexpr const char* kTutorialItemExampleAgain =
     "Maybe you want to take a look at this again?";
 extern const char* const kTutorialItemExampleLines[7];
-struct TutorialOrderLine {
-    const char* heading;
-    const char* explanation;
-};
-extern const TutorialOrderLine kTutorialOrderLines[4];
+extern const TutorialHeadedText kTutorialOrderLines[4];
 
 }  // namespace logic

@@ -109,11 +109,8 @@ void GameScreens::RegisterTutorialExtra(logic::TutorialExtra extra,
 // The choice dialog's panel lies over the top of the dialog.
 void GameScreens::BuildChoiceTutorialPanel() {
     platform::Form& choice = dialogs_->Form("TFMessage7");
-    choiceTutorial_ = std::make_unique<TutorialPanel>(
-        choice, services_, 8, 8, choice.Width() - 16, 132,
-        TutorialPanelNames{"TutorialHideButton", "TutorialShowButton", "TutorialExitButton", ""});
-    choiceTutorial_->onExit = [this] { ExitTutorial(*this); };
-    RegisterTutorialPanel(logic::TutorialScreen::choice, choiceTutorial_.get());
+    choiceTutorial_ = AddTutorialPanel(*this, choice, logic::TutorialScreen::choice,
+                                       platform::Rect{8, 8, choice.Width() - 16, 132});
 }
 
 void GameScreens::Run() {

@@ -72,15 +72,14 @@ TForm2::TForm2(GameScreens& screens)
     quitPanel_->SetBounds(0, 0, 580, 56);
     AddButton(*quitPanel_, s, "SpeedButton2", "Quit", 140, 8, kColumnW, 40, [this] { Close(); });
 
-    tutorial_ = std::make_unique<TutorialPanel>(*this, s, 120, 510, 580, 176, "SpeedButton5",
-                                                "SpeedButton8", "SpeedButton4");
+    tutorial_ = AddTutorialPanel(
+        screens, *this, logic::TutorialScreen::mainMenu, platform::Rect{120, 510, 580, 176},
+        TutorialPanelNames{"SpeedButton5", "SpeedButton8", "SpeedButton4", ""});
     tutorial_->SetStep("Tutorial: Welcome",
                        "Welcome to Marchholt! You are new here, so the tutorial is switched on. It "
                        "leads you through your first game step by step.",
                        "Click on \"Start the tutorial\"");
     tutorial_->PlacePointer("tutorialclick_left.jpg", kColumnX + kColumnW + 4, 205);
-    tutorial_->onExit = [this] { ExitTutorial(screens_); };
-    screens.RegisterTutorialPanel(logic::TutorialScreen::mainMenu, tutorial_.get());
 }
 
 void TForm2::LayOut() {

@@ -78,10 +78,9 @@ TFSelectMap::TFSelectMap(GameScreens& screens)
         }
         Close();
     });
-    tutorial_ = std::make_unique<TutorialPanel>(*this, s, 210, 552, 500, 150, "SpeedButton12",
-                                                "SpeedButton13", "SpeedButton14");
-    tutorial_->onExit = [this] { ExitTutorial(screens_); };
-    screens.RegisterTutorialPanel(logic::TutorialScreen::scenarioList, tutorial_.get());
+    tutorial_ = AddTutorialPanel(
+        screens, *this, logic::TutorialScreen::scenarioList, platform::Rect{210, 552, 500, 150},
+        TutorialPanelNames{"SpeedButton12", "SpeedButton13", "SpeedButton14", ""});
     page2_->Hide();
     RefreshCustomScenarios();
 }

@@ -61,11 +61,8 @@ TFShowMap::TFShowMap(GameScreens& screens)
         Close();
     });
     // Over the story: the sheet is as high as the smaller screen allows.
-    tutorial_ = std::make_unique<TutorialPanel>(
-        *this, s, 340, 20, 600, 190,
-        TutorialPanelNames{"TutorialHideButton", "TutorialShowButton", "TutorialExitButton", ""});
-    tutorial_->onExit = [this] { ExitTutorial(screens_); };
-    screens.RegisterTutorialPanel(logic::TutorialScreen::sheet, tutorial_.get());
+    tutorial_ = AddTutorialPanel(screens, *this, logic::TutorialScreen::sheet,
+                                 platform::Rect{340, 20, 600, 190});
 }
 
 void TFShowMap::Fill(const std::string& picture, int scenarioNumber) {

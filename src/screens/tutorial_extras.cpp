@@ -34,6 +34,29 @@ void ContinueButton(platform::Panel& panel, Services& services, const std::strin
               std::move(onContinue));
 }
 
+// Lines of a heading and its explanation, one below the other from `top` on: controls named
+// prefix + n and prefix + "Text" + n.
+struct HeadedLayout {
+    int top, indent, textHeight, textSize, step;
+};
+
+template <std::size_t N>
+void HeadedTexts(platform::Panel& panel, const std::string& prefix,
+                 const logic::TutorialHeadedText (&lines)[N], const HeadedLayout& at) {
+    const int width = panel.Width();
+    int y = at.top;
+    for (std::size_t i = 0; i < N; ++i) {
+        const std::string n = std::to_string(i + 1);
+        auto* heading = AddLabel(panel, prefix + n, 12, y, width - 24, 22, 14, true, false);
+        heading->SetCaption(lines[i].heading);
+        heading->SetColor(kHeadingColor);
+        auto* text = AddLabel(panel, prefix + "Text" + n, 12 + at.indent, y + 22,
+                              width - 24 - at.indent, at.textHeight, at.textSize);
+        text->SetCaption(lines[i].explanation);
+        y += at.step;
+    }
+}
+
 }  // namespace
 
 TutorialExtraPanel BuildItemKindsPanel(platform::Control& parent, Services& services,
@@ -41,18 +64,7 @@ TutorialExtraPanel BuildItemKindsPanel(platform::Control& parent, Services& serv
                                        std::function<void()> onContinue) {
     platform::Panel* panel = NewPanel(parent, "TutorialItemKinds", area);
     TutorialExtraPanel extra{panel, Heading(*panel, "TutorialItemKindsHeading", area.w), {}};
-    int y = 56;
-    for (int i = 0; i < 3; ++i) {
-        const logic::TutorialItemKind& kind = logic::kTutorialItemKinds[i];
-        auto* title = AddLabel(*panel, "TutorialItemKind" + std::to_string(i + 1), 12, y,
-                               area.w - 24, 22, 14, true, false);
-        title->SetCaption(kind.heading);
-        title->SetColor(kHeadingColor);
-        auto* text = AddLabel(*panel, "TutorialItemKindText" + std::to_string(i + 1), 24, y + 22,
-                              area.w - 36, 52, 13);
-        text->SetCaption(kind.explanation);
-        y += 84;
-    }
+    HeadedTexts(*panel, "TutorialItemKind", logic::kTutorialItemKinds, {56, 12, 52, 13, 84});
     ContinueButton(*panel, services, "TutorialItemKindsContinue", area, std::move(onContinue));
     return extra;
 }
@@ -86,18 +98,7 @@ TutorialExtraPanel BuildBattleOrdersPanel(platform::Control& parent, Services& s
         AddLabel(*panel, "TutorialBattleOrdersTitle", 12, 8, area.w - 24, 24, 15, true, false);
     title->SetCaption("Tutorial: #54");
     title->SetColor(platform::colors::kGold);
-    int y = 40;
-    for (int i = 0; i < 4; ++i) {
-        const logic::TutorialOrderLine& order = logic::kTutorialOrderLines[i];
-        auto* heading = AddLabel(*panel, "TutorialOrder" + std::to_string(i + 1), 12, y,
-                                 area.w - 24, 22, 14, true, false);
-        heading->SetCaption(order.heading);
-        heading->SetColor(kHeadingColor);
-        auto* text = AddLabel(*panel, "TutorialOrderText" + std::to_string(i + 1), 12, y + 22,
-                              area.w - 24, 86, 12);
-        text->SetCaption(order.explanation);
-        y += 112;
-    }
+    HeadedTexts(*panel, "TutorialOrder", logic::kTutorialOrderLines, {40, 0, 86, 12, 112});
     ContinueButton(*panel, services, "TutorialBattleOrdersContinue", area, std::move(onContinue));
     return TutorialExtraPanel{panel, nullptr, {}};
 }

@@ -28,12 +28,6 @@ TutorialPanel::TutorialPanel(platform::Form& window, Services& services, int str
     Grow(false);
 }
 
-TutorialPanel::TutorialPanel(platform::Control& parent, Services& services, int x, int y, int w,
-                             int h, const std::string& hideName, const std::string& showName,
-                             const std::string& exitName)
-    : TutorialPanel(parent, services, x, y, w, h,
-                    TutorialPanelNames{hideName, showName, exitName, ""}) {}
-
 void TutorialPanel::Build(platform::Control& parent, Services& services, int x, int y, int w, int h,
                           const TutorialPanelNames& names) {
     parent_ = &parent;

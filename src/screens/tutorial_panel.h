@@ -25,10 +25,6 @@ class TutorialPanel {
     // the panel is active and shrinks back afterwards.
     TutorialPanel(platform::Form& window, Services& services, int stripHeight,
                   const TutorialPanelNames& names);
-    // The older form of the constructor, for the screens whose panel has no "Continue".
-    TutorialPanel(platform::Control& parent, Services& services, int x, int y, int w, int h,
-                  const std::string& hideName, const std::string& showName,
-                  const std::string& exitName);
 
     void SetStep(const std::string& title, const std::string& text, const std::string& action);
     void SetContinueVisible(bool visible);

@@ -17,10 +17,20 @@ constexpr int kStripHeight = 140;
 
 std::unique_ptr<TutorialPanel> AddTutorialStrip(GameScreens& screens, platform::Form& window,
                                                 logic::TutorialScreen screen, bool withContinue) {
-    auto panel = std::make_unique<TutorialPanel>(
-        window, screens.Svc(), kStripHeight,
-        TutorialPanelNames{"TutorialHideButton", "TutorialShowButton", "TutorialExitButton",
-                           withContinue ? "TutorialContinueButton" : ""});
+    TutorialPanelNames names = kTutorialButtonNames;
+    if (withContinue) names.next = "TutorialContinueButton";
+    auto panel = std::make_unique<TutorialPanel>(window, screens.Svc(), kStripHeight, names);
+    panel->onExit = [&screens] { ExitTutorial(screens); };
+    screens.RegisterTutorialPanel(screen, panel.get());
+    return panel;
+}
+
+std::unique_ptr<TutorialPanel> AddTutorialPanel(GameScreens& screens, platform::Control& parent,
+                                                logic::TutorialScreen screen,
+                                                const platform::Rect& area,
+                                                const TutorialPanelNames& names) {
+    auto panel = std::make_unique<TutorialPanel>(parent, screens.Svc(), area.x, area.y, area.w,
+                                                 area.h, names);
     panel->onExit = [&screens] { ExitTutorial(screens); };
     screens.RegisterTutorialPanel(screen, panel.get());
     return panel;

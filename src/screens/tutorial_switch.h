@@ -4,21 +4,25 @@
 #include <memory>
 
 #include "campaign/tutorial_table.h"
-
-namespace platform {
-class Form;
-}
+#include "screens/tutorial_panel.h"
 
 namespace screens {
 
 class GameScreens;
-class TutorialPanel;
+
+// The names most screens give their tutorial panel's buttons.
+inline const TutorialPanelNames kTutorialButtonNames{"TutorialHideButton", "TutorialShowButton",
+                                                     "TutorialExitButton", ""};
 
 // A window's tutorial panel in a strip below its controls (the window grows while it shows),
 // registered for its screen, with "Exit" asking before it ends the tutorial. withContinue adds
 // the tutorial "Continue" button.
 std::unique_ptr<TutorialPanel> AddTutorialStrip(GameScreens& screens, platform::Form& window,
                                                 logic::TutorialScreen screen, bool withContinue);
+// A tutorial panel at a fixed place over a screen's controls, registered the same way.
+std::unique_ptr<TutorialPanel> AddTutorialPanel(
+    GameScreens& screens, platform::Control& parent, logic::TutorialScreen screen,
+    const platform::Rect& area, const TutorialPanelNames& names = kTutorialButtonNames);
 
 // The first starts of the program switch the tutorial on at the main menu (its panel only).
 void TutorialOnAtMenu(GameScreens& screens);

@@ -168,6 +168,8 @@ void ConsoleRunner::Run(const ScriptCommand& cmd) {
             return;
         }
         if (!result.empty()) Print("call " + a[0] + " = " + result);
+        // An operation is an action like a click: the windows on screen show its result.
+        app_.RefreshViews();
     } else if (v == "expect-shown") {
         platform::Form* f = app_.LastShown();
         bool found = false;

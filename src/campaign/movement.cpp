@@ -263,20 +263,21 @@ void MoveArmy(int x, int y) {
     if (!g.battleStarted) Hooks().Sites().VisitSite();
     if (!g.battleStarted) PickUpField();
     if (!g.battleStarted) {
-        if (a[Army::movesLeft] < 1 && s.human && g.inDungeon == 0 && !g.enteringDungeon)
+        // A game loaded in a dungeon entered on this step goes on from the loaded turn instead.
+        if (a[Army::movesLeft] < 1 && s.human && g.inDungeon == 0 && !g.enteringDungeon &&
+            g.currentLord == s.c)
             Hooks().Timers().EnableTimer3();
         if (s.human) Hooks().View().DrawMap(true, true);
     }
 }
 
 void MoveTargetClick(int direction) {
-    static constexpr int kDx[4] = {0, 1, 0, -1};
-    static constexpr int kDy[4] = {-1, 0, 1, 0};
     if (direction < 0 || direction > 3 || !HumanMayAct()) return;
     const auto& a = ArmyRecord(state::G().currentLord);
     // An army off the map has no neighbouring field to step onto.
     if (!OnMap(a[Army::x], a[Army::y])) return;
-    MoveArmy(a[Army::x] + kDx[direction], a[Army::y] + kDy[direction]);
+    const DirectionStep step = kDirectionSteps[direction];
+    MoveArmy(a[Army::x] + step.dx, a[Army::y] + step.dy);
 }
 
 }  // namespace logic

@@ -12,6 +12,13 @@ inline constexpr const char* kOutOfRange =
 // Shown instead of a battle until the battle engine is installed (see Battles::Available).
 inline constexpr const char* kBattlesNotAvailable = "Battles are not available yet.";
 
+// The step to the neighbour in a direction: 0 north, 1 east, 2 south, 3 west (the move targets
+// and the dungeon's move frames count directions this way).
+struct DirectionStep {
+    int dx, dy;
+};
+inline constexpr DirectionStep kDirectionSteps[4] = {{0, -1}, {1, 0}, {0, 1}, {-1, 0}};
+
 // Steps between two fields when each round may move one column and one row at once but counts
 // one for each coordinate moved; at most 11 rounds. Equals |dx| + |dy| on the map.
 int StepDistance(int x1, int y1, int x2, int y2);

@@ -97,8 +97,12 @@ void OpenOptions() {
 
 void WindowActivated() {
     const state::GameState& g = state::G();
-    // A game loaded inside a dungeon continues there: the dungeon window shows again.
-    if (g.inDungeon == 1 && !g.gameOver) Hooks().Screens().ReopenDungeon();
+    if (g.inDungeon != 1 || g.gameOver) return;
+    // A game loaded inside a dungeon continues there: the dungeon window shows again. Once it
+    // has closed (left, cleared or the hero died) the step that led into the dungeon ends as
+    // after any dungeon, and the turn goes on.
+    Hooks().Screens().ReopenDungeon();
+    ResumeTurn();
 }
 
 bool CloseQuery() {

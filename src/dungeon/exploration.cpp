@@ -195,6 +195,10 @@ void DrawDungeon() {
 }
 
 void DrawHeroStatus() {
+    View().DrawHeroStatus(DescribeHeroStatus());
+}
+
+HeroStatusView DescribeHeroStatus() {
     state::GameState& g = state::G();
     const int lord = HeroLord();
     const auto& hero = HeroRecord();
@@ -222,7 +226,7 @@ void DrawHeroStatus() {
     }
     for (int slot = 1; slot <= kBackpackSlots; ++slot)
         s.backpack[slot] = GearView(slot);
-    View().DrawHeroStatus(s);
+    return s;
 }
 
 void MoveHero(int x, int y) {

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "dungeon/dungeon_view.h"
+
 namespace logic {
 
 inline constexpr int kRationsOnEntry = 6;
@@ -18,6 +20,8 @@ bool GenerationTick(int elapsedMs);
 // Board and status column.
 void DrawDungeon();
 void DrawHeroStatus();
+// What the status column shows for the hero in the dungeon now.
+HeroStatusView DescribeHeroStatus();
 
 // The hero walks to room (x, y), a neighbour behind an open door of the hero's room.
 void MoveHero(int x, int y);

@@ -217,6 +217,8 @@ int Application::RunModal(Form& form) {
     if (std::find(modalStack_.begin(), modalStack_.end(), &form) != modalStack_.end()) {
         return mrNone;  // already running modally: a second loop on it would never end
     }
+    const bool errorBox = &form == errorBox_.get();
+    if (!errorBox) RefreshViews();
     form.modal_ = true;
     form.modalResult_ = mrNone;
     modalStack_.push_back(&form);
@@ -227,7 +229,17 @@ int Application::RunModal(Form& form) {
     form.modal_ = false;
     if (form.Visible()) form.Hide();  // quitting
     if (Tracing()) TraceEvent("closed " + form.ClassName());
-    return quitting_ ? mrNone : form.modalResult_;
+    if (quitting_) return mrNone;
+    if (!errorBox) RefreshViews();
+    return form.modalResult_;
+}
+
+void Application::RefreshViews() {
+    // A refresh that opens a window (an error box) must not refresh again from inside.
+    if (!refreshViewsHook_ || inRefreshViewsHook_ || quitting_) return;
+    inRefreshViewsHook_ = true;
+    refreshViewsHook_();
+    inRefreshViewsHook_ = false;
 }
 
 void Application::ControlDestroyed(Control* control) {

@@ -78,6 +78,11 @@ class Application {
     // The console's and tests' hook: called when the loop would wait for input. It returns
     // false when it has nothing more to do, which ends the program.
     void SetIdleHook(std::function<bool()> hook) { idleHook_ = std::move(hook); }
+    // Called whenever a modal window is about to open and after one has closed (the error box
+    // aside), so that the windows behind it show what the game holds now.
+    void SetRefreshViewsHook(std::function<void()> hook) { refreshViewsHook_ = std::move(hook); }
+    // Runs that hook now (after an action that opened no window).
+    void RefreshViews();
 
     Clock& GetClock() { return *clock_; }
     VirtualClock* GetVirtualClock();  // null for the monotonic clock
@@ -187,6 +192,8 @@ class Application {
     std::deque<std::function<void()>> posted_;
 
     std::function<bool()> idleHook_;
+    std::function<void()> refreshViewsHook_;
+    bool inRefreshViewsHook_ = false;
     std::function<void(const std::string&)> traceSink_;
     bool quitting_ = false;
     bool dirty_ = true;  // the whole canvas

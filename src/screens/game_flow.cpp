@@ -91,7 +91,7 @@ void LoadGameFlow(GameScreens& screens) {
     // 3. Nothing was loaded: stay in the main menu. Else the map of the loaded game.
     if (g.inDungeon == -1) return;
     screens.MainMenu().Hide();
-    screens.Campaign().DrawMap(false, false);
+    screens.Campaign().DrawMap(logic::HumanMayAct(), false);
     logic::ResumeTurn();
     PlayGame(screens);
     screens.MainMenu().Show();
@@ -107,7 +107,8 @@ void SaveLoadFromOptions(GameScreens& screens) {
     screens.SaveLoad().ShowModal();
     state::GameState& g = state::G();
     if (g.inDungeon == 1) logic::DrawDungeon();
-    if (screens.Campaign().Visible()) screens.Campaign().DrawMap(false, false);
+    // The map as the turn stands: the move targets around the army while the human may step.
+    if (screens.Campaign().Visible()) screens.Campaign().DrawMap(logic::HumanMayAct(), false);
     // Without a load the human's turn goes on with its moves, and this does nothing.
     logic::ResumeTurn();
     // A game loaded inside a dungeon from the strategic window's options continues there: the

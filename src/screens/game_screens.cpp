@@ -34,6 +34,7 @@
 #include "screens/tutorial_guide.h"
 #include "screens/tutorial_panel.h"
 #include "screens/tutorial_switch.h"
+#include "screens/view_refresh.h"
 #include "state/game_state.h"
 #include "state/new_game.h"
 #include "state/progress_file.h"
@@ -89,9 +90,11 @@ GameScreens::GameScreens(platform::Application& app, const StartOptions& options
     logic::InstallDialogs(dialogs_.get());
     BuildChoiceTutorialPanel();
     dungeon_ = std::make_unique<DungeonBridge>(*this);
+    app_.SetRefreshViewsHook([this] { RefreshShownViews(*this); });
 }
 
 GameScreens::~GameScreens() {
+    app_.SetRefreshViewsHook(nullptr);
     logic::Hooks().SetTutorial(nullptr);
     logic::InstallDialogs(nullptr);
 }

@@ -2,6 +2,8 @@
 
 #include "battle/battle_clock.h"
 #include "campaign/lords.h"
+#include "campaign/movement.h"
+#include "campaign/turn_cycle.h"
 #include "campaign/tutorial_steps.h"
 #include "events/theme_display.h"
 #include "screens/battle_panel.h"
@@ -27,8 +29,6 @@ constexpr int kBattleClockMs = 400, kCommandDelayMs = 400, kFlashMs = 250;
 constexpr int kBattleLeft = kMapLeft + 20, kBattleTop = kMapTop + 40;
 
 // The fields next to the army, in the order of the move targets: north, east, south, west.
-constexpr int kStepX[4] = {0, 1, 0, -1};
-constexpr int kStepY[4] = {-1, 0, 1, 0};
 constexpr const char* kMoveTargetNames[4] = {"MoveFieldN", "MoveFieldE", "MoveFieldS",
                                              "MoveFieldW"};
 
@@ -409,7 +409,7 @@ void TFCampaign1::MoveTargets(int ax, int ay) {
     // An army off the map (a damaged file) has no neighbours to step onto.
     if (!OnMap(ax, ay)) return;
     for (int d = 0; d < 4; ++d) {
-        const int x = ax + kStepX[d], y = ay + kStepY[d];
+        const int x = ax + logic::kDirectionSteps[d].dx, y = ay + logic::kDirectionSteps[d].dy;
         if (!OnMap(x, y)) continue;  // never beyond the edge of the map
         if (g.field[x][y][state::Field::walkable] <= 0) continue;
         moveTargets_[d]->SetPosition((x - 1) * kTile, (y - 1) * kTile);
@@ -480,8 +480,10 @@ void TFCampaign1::DrawAllSpawnFields() {
 
 void TFCampaign1::DrawStatusBar() {
     const state::GameState& g = state::G();
-    const int c = logic::ShownLord();
-    if (g.lord[c][state::Lord::controller] != 1) return;
+    // The bar is the human's: in a computer lord's turn it keeps showing the human's values.
+    int c = logic::ShownLord();
+    if (g.lord[c][state::Lord::controller] != 1) c = logic::HumanLord();
+    if (c == 0) return;
     const state::Record& lord = g.lord[c];
     const bool scout = lord[state::Lord::Built(7)] == 1;
     image4_->LoadPicture(scout ? "m1_action_searchroom.jpg" : "icon_move.jpg");

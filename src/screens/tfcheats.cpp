@@ -3,6 +3,7 @@
 #include "campaign/lords.h"
 #include "screens/game_screens.h"
 #include "screens/tfaistatusscreen.h"
+#include "screens/tfcampaign1.h"
 #include "state/game_state.h"
 #include "state/int_math.h"
 
@@ -57,7 +58,7 @@ TFCheats::TFCheats(GameScreens& screens)
 
 void TFCheats::Done() {
     screens_.Dialogs().ShowShortNotice("Done.", "Continue");
-    // The status bar is redrawn here once the strategic map exists.
+    screens_.Campaign().DrawStatusBar();
 }
 
 }  // namespace screens

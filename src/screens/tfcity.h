@@ -20,9 +20,11 @@ class TFCity final : public platform::Form {
     int Open(int site);
 
     TutorialPanel& Tutorial() { return *tutorial_; }
+    // Shows the city's standing and garrison again; the city shown is Site().
+    void Refresh();
+    int Site() const { return site_; }
 
   private:
-    void Refresh();
     int site_ = 0;
     platform::Label* title_ = nullptr;
     platform::Label* soldiers_ = nullptr;

@@ -1,0 +1,30 @@
+// Makes the windows on screen show what the tables hold now.
+#include "screens/view_refresh.h"
+
+#include "battle/battle_engine.h"
+#include "dungeon/exploration.h"
+#include "screens/battle_panel.h"
+#include "screens/dungeon_bridge.h"
+#include "screens/game_screens.h"
+#include "screens/tfcampaign1.h"
+#include "screens/tfcity.h"
+#include "screens/tform3.h"
+#include "state/game_state.h"
+
+namespace screens {
+
+void RefreshShownViews(GameScreens& screens) {
+    const state::GameState& g = state::G();
+    TFCampaign1& campaign = screens.Campaign();
+    if (campaign.Visible()) {
+        if (campaign.Battle().Shown()) {
+            logic::RefreshBattleDisplay();  // the panel and the status bar with the battle's troops
+        } else {
+            campaign.DrawStatusBar();
+        }
+    }
+    if (screens.Dungeon().Window().Visible() && g.inDungeon == 1) logic::DrawHeroStatus();
+    if (screens.City().Visible()) screens.City().Refresh();
+}
+
+}  // namespace screens

@@ -6,6 +6,7 @@
 #include "app/console_dungeon.h"
 #include "app/console_events.h"
 #include "app/console_themes.h"
+#include "app/explorer_checks.h"
 #include "app/script_registry.h"
 #include "campaign/buildings.h"
 #include "campaign/castle_markers.h"
@@ -18,7 +19,6 @@
 #include "campaign/turn_cycle.h"
 #include "campaign/turn_hints.h"
 #include "screens/game_screens.h"
-#include "screens/shown_values.h"
 #include "screens/tfcampaign1.h"
 #include "screens/tutorial_switch.h"
 #include "state/game_state.h"
@@ -66,7 +66,7 @@ void RegisterValues(ScriptRegistry& registry) {
         });
 }
 
-void RegisterState(ScriptRegistry& registry, screens::GameScreens& screens) {
+void RegisterState(ScriptRegistry& registry) {
     registry.AddCall("ResetGameState", Plain([] { state::ResetGameState(); }));
     registry.AddCall("ReadProgress", [](const CallArgs&, std::string&, std::string& error) {
         return state::ReadProgress(error);
@@ -91,15 +91,6 @@ void RegisterState(ScriptRegistry& registry, screens::GameScreens& screens) {
         return state::LoadGame(slot, error);
     });
     registry.seed = [](unsigned seed) { state::SeedRandom(seed); };
-    // Fails, naming each one, when a window on screen shows a value the tables do not hold.
-    registry.AddCall("CheckShownValues",
-                     [&screens](const CallArgs&, std::string& result, std::string& error) {
-                         const std::vector<std::string> faults = screens::ShownValueFaults(screens);
-                         for (const std::string& fault : faults)
-                             error += (error.empty() ? "" : "; ") + fault;
-                         result = "agree";
-                         return faults.empty();
-                     });
 }
 
 void RegisterSound(ScriptRegistry& registry, screens::GameScreens& screens) {
@@ -255,7 +246,7 @@ void RegisterCampaign(ScriptRegistry& registry, screens::GameScreens& screens) {
 
 void RegisterConsoleBindings(ScriptRegistry& registry, screens::GameScreens& screens) {
     RegisterValues(registry);
-    RegisterState(registry, screens);
+    RegisterState(registry);
     RegisterSound(registry, screens);
     RegisterDialogs(registry);
     RegisterScenario(registry);
@@ -266,6 +257,7 @@ void RegisterConsoleBindings(ScriptRegistry& registry, screens::GameScreens& scr
     RegisterEvents(registry);
     RegisterCities(registry);
     RegisterThemes(registry);
+    RegisterExplorerChecks(registry, screens);
     registry.AddCall("ExitTutorial", Plain([&screens] { screens::ExitTutorial(screens); }));
     registry.AddCall("StartTutorial", Plain([&screens] { screens::StartTutorial(screens); }));
     registry.AddCall("EndTutorial", Plain([&screens] { screens::EndTutorial(screens); }));

@@ -6,6 +6,7 @@
 // (see app/autoplay.h); exit status 0 when every invariant held.
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -13,6 +14,7 @@
 
 #include "app/autoplay.h"
 #include "app/console_runner.h"
+#include "app/explorer.h"
 #include "app/game.h"
 #include "app/script.h"
 #include "app/script_registry.h"
@@ -24,6 +26,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: marchholt-console [--seed N] [--desktop WxH] [SCRIPT]\n"
     "       marchholt-console --autoplay SCENARIO --rounds N [--seed S]\n"
+    "       marchholt-console --explore SCENARIO --actions N [--seed S] [--tutorial]\n"
     "\n"
     "Runs Marchholt without a window and feeds it a script, one command a line, from SCRIPT\n"
     "or standard input; prints the transcript. Exit status 0 when the script ran to its end\n"
@@ -35,12 +38,19 @@ constexpr const char* kUsage =
     "               game draws on its 1024x768 canvas\n"
     "  --autoplay SCENARIO  play a new game of SCENARIO with every lord a computer lord and\n"
     "               print one line per round; --rounds N rounds at most (default 100)\n"
+    "  --explore SCENARIO  random play through the real windows: a new game of SCENARIO, then\n"
+    "               --actions N things a player could do (default 1000), each followed by\n"
+    "               checks of the tables, the screens, the saves and the way out; prints a\n"
+    "               summary, or the failure with a script that replays it (exit status 1)\n"
+    "  --tutorial   with --explore: leave the tutorial on\n"
     "  --help       print this help and exit\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string scriptPath, autoplay;
+    std::string scriptPath, autoplay, explore;
+    int actions = 1000;
+    bool tutorial = false;
     long long seed = -1;
     int rounds = 100;
     int desktopW = 1440, desktopH = 900;
@@ -52,6 +62,20 @@ int main(int argc, char** argv) {
             return 0;
         } else if (std::strcmp(argv[i], "--autoplay") == 0 && i + 1 < argc) {
             autoplay = argv[++i];
+        } else if (std::strcmp(argv[i], "--explore") == 0 && i + 1 < argc) {
+            explore = argv[++i];
+        } else if (std::strcmp(argv[i], "--actions") == 0 && i + 1 < argc) {
+            char* end = nullptr;
+            const long n = std::strtol(argv[++i], &end, 10);
+            if (*end != '\0' || n < 1 || n > 10000000) {
+                std::fprintf(stderr,
+                             "marchholt-console: --actions wants a number from 1 to "
+                             "10000000\n");
+                return 2;
+            }
+            actions = static_cast<int>(n);
+        } else if (std::strcmp(argv[i], "--tutorial") == 0) {
+            tutorial = true;
         } else if (std::strcmp(argv[i], "--desktop") == 0 && i + 1 < argc) {
             if (std::sscanf(argv[++i], "%dx%d", &desktopW, &desktopH) != 2 || desktopW < 640 ||
                 desktopH < 480 || desktopW > 16384 || desktopH > 16384) {
@@ -66,6 +90,17 @@ int main(int argc, char** argv) {
         } else {
             scriptPath = argv[i];
         }
+    }
+    if (!explore.empty()) {
+        app::ExploreOptions options;
+        options.scenario = explore;
+        options.actions = actions;
+        options.seed = seed >= 0 ? static_cast<unsigned>(seed) : 1u;
+        options.tutorial = tutorial;
+        options.desktopWidth = desktopW;
+        options.desktopHeight = desktopH;
+        options.program = std::filesystem::canonical("/proc/self/exe").string();
+        return app::RunExplorer(options, stdout);
     }
     if (!autoplay.empty()) {
         platform::UseFiles(platform::Files::FromEnvironment(argv[0]));

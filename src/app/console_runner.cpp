@@ -30,9 +30,30 @@ bool ConsoleRunner::OnIdle() {
         waitUntil_ = -1;
     }
     if (next_ >= script_.size()) return false;
-    const ScriptCommand& cmd = script_[next_++];
+    // A copy: a command that opens a window runs the next ones inside it, and those may add to
+    // the script.
+    const ScriptCommand cmd = script_[next_++];
     Run(cmd);
     return !quit_;
+}
+
+Control* ConsoleRunner::Find(const std::string& name) {
+    platform::Form* form = app_.InputForm();
+    if (!form) return nullptr;
+    Control* byName = form->Name() == name ? form : form->Find(name);
+    if (byName && byName->Showing()) return byName;
+    // The visible button whose caption reads so.
+    std::function<Control*(Control&)> walk = [&](Control& c) -> Control* {
+        for (auto& child : c.Children()) {
+            if (!child->Visible()) continue;
+            const bool button = dynamic_cast<platform::SpeedButton*>(child.get()) ||
+                                dynamic_cast<platform::RadioButton*>(child.get());
+            if (button && platform::DisplayCaption(child->Caption()) == name) return child.get();
+            if (Control* inner = walk(*child)) return inner;
+        }
+        return nullptr;
+    };
+    return walk(*form);
 }
 
 Control* ConsoleRunner::Target(const ScriptCommand& cmd, const std::string& name) {
@@ -42,25 +63,7 @@ Control* ConsoleRunner::Target(const ScriptCommand& cmd, const std::string& name
         return nullptr;
     }
     Control* byName = form->Name() == name ? form : form->Find(name);
-    Control* found = nullptr;
-    if (byName && byName->Showing()) {
-        found = byName;
-    } else {
-        // The visible button whose caption reads so.
-        std::function<Control*(Control&)> walk = [&](Control& c) -> Control* {
-            for (auto& child : c.Children()) {
-                if (!child->Visible()) continue;
-                const bool button = dynamic_cast<platform::SpeedButton*>(child.get()) ||
-                                    dynamic_cast<platform::RadioButton*>(child.get());
-                if (button && platform::DisplayCaption(child->Caption()) == name) {
-                    return child.get();
-                }
-                if (Control* inner = walk(*child)) return inner;
-            }
-            return nullptr;
-        };
-        found = walk(*form);
-    }
+    Control* found = Find(name);
     if (!found) {
         if (byName) {
             Fail(cmd, name + " is hidden");

@@ -24,6 +24,12 @@ class ConsoleRunner {
 
     // The application's idle hook. False when the script is done.
     bool OnIdle();
+    // A command to run after the others (the explorer writes its script as it plays).
+    void Append(ScriptCommand command) { script_.push_back(std::move(command)); }
+    // Whether a command is still to run or a wait still to pass.
+    bool Busy() const { return next_ < script_.size() || waitUntil_ >= 0; }
+    // The control a command names on the form that takes input, as `click NAME` finds it.
+    platform::Control* Find(const std::string& name);
 
     bool Failed() const { return failed_; }
 

@@ -218,11 +218,11 @@ int Application::RunModal(Form& form) {
         return mrNone;  // already running modally: a second loop on it would never end
     }
     const bool errorBox = &form == errorBox_.get();
-    if (!errorBox) RefreshViews();
     form.modal_ = true;
     form.modalResult_ = mrNone;
     modalStack_.push_back(&form);
     form.Show();
+    if (!errorBox) RefreshViews();
     RunUntil([&form] { return !form.Visible(); });
     modalStack_.erase(std::remove(modalStack_.begin(), modalStack_.end(), &form),
                       modalStack_.end());
@@ -373,7 +373,9 @@ bool Application::Step(const std::function<bool()>& done) {
         if (!posted_.empty()) return true;
     }
     if (options_.headless) {
-        if (idleHook_ && idleHook_()) return !quitting_;
+        // A copy: the hook may install another one while it runs.
+        const std::function<bool()> hook = idleHook_;
+        if (hook && hook()) return !quitting_;
         // Nobody will ever give input: end instead of waiting forever.
         Quit();
         return false;

@@ -78,8 +78,8 @@ class Application {
     // The console's and tests' hook: called when the loop would wait for input. It returns
     // false when it has nothing more to do, which ends the program.
     void SetIdleHook(std::function<bool()> hook) { idleHook_ = std::move(hook); }
-    // Called whenever a modal window is about to open and after one has closed (the error box
-    // aside), so that the windows behind it show what the game holds now.
+    // Called whenever a modal window has opened and after one has closed (the error box aside),
+    // so that the windows on screen show what the game holds now.
     void SetRefreshViewsHook(std::function<void()> hook) { refreshViewsHook_ = std::move(hook); }
     // Runs that hook now (after an action that opened no window).
     void RefreshViews();

@@ -120,6 +120,12 @@ void SaveLoadFromOptions(GameScreens& screens) {
 void ExitToMainMenu(GameScreens& screens) {
     state::GameState& g = state::G();
     MessageDialogs& dialogs = screens.Dialogs();
+    // From the main menu's options no game is being played: there is nothing to quit or to
+    // save (an autosave of the tables left behind could not be loaded).
+    if (!screens.Campaign().Visible()) {
+        screens.OptionsScreen().Close();
+        return;
+    }
     if (screens.Dungeon().Window().Visible()) {
         dialogs.ShowShortNotice(
             "First please exit a dungeon using the LEAVE button at the left bottom part of the "

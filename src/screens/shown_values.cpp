@@ -85,10 +85,12 @@ void CompareStatusBar(GameScreens& screens, std::vector<std::string>& faults) {
 }
 
 // While the human may step, the fields around its army are drawn highlighted and the move
-// targets onto walkable neighbours are shown.
+// targets onto walkable neighbours are shown, once the map is in front again (the map is
+// redrawn when an action's last window has closed).
 void CompareMoveTargets(GameScreens& screens, std::vector<std::string>& faults) {
     TFCampaign1& map = screens.Campaign();
     if (!map.Visible() || map.Battle().Shown() || !logic::HumanMayAct()) return;
+    if (screens.App().InputForm() != &map) return;
     const state::GameState& g = state::G();
     const int lord = g.currentLord;
     const int ax = g.army[lord][state::Army::x], ay = g.army[lord][state::Army::y];

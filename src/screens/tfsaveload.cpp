@@ -4,6 +4,7 @@
 #include "campaign/lords.h"
 #include "dungeon/duel.h"
 #include "screens/game_screens.h"
+#include "screens/tfcampaign1.h"
 #include "state/game_state.h"
 #include "state/saved_games.h"
 
@@ -46,7 +47,10 @@ void TFSaveLoad::FillSaveScreen() {
     for (int slot = 1; slot <= 6; ++slot)
         loadButtons_[slot]->SetEnabled(state::SlotExists(slot));
     const int lord = logic::ShownLord();
-    const bool running = g.lord[lord][state::Lord::inGame] >= 1;
+    // From the main menu no game is being played: the tables still hold the game that was left
+    // (or nothing), and a save of them could not be loaded or would hold a finished game.
+    const bool running = screens_.Campaign().Visible() && !g.gameOver && g.inDungeon >= 0 &&
+                         g.lord[lord][state::Lord::inGame] >= 1;
     for (int slot = 1; slot <= 5; ++slot)
         saveButtons_[slot]->SetEnabled(running);
 }

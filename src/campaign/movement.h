@@ -9,8 +9,6 @@ namespace logic {
 
 inline constexpr const char* kOutOfRange =
     "This field is out of your castle range. Build a keep for more range!";
-// Shown instead of a battle until the battle engine is installed (see Battles::Available).
-inline constexpr const char* kBattlesNotAvailable = "Battles are not available yet.";
 
 // Steps between two fields when each round may move one column and one row at once but counts
 // one for each coordinate moved; at most 11 rounds. Equals |dx| + |dy| on the map.

@@ -291,6 +291,28 @@ TEST(GeneratedData, HealthVesselsHoldABlueLiquid) {
     }
 }
 
+// The windows stand in the middle of the background: a picture there (a castle) would peek out
+// half covered from behind them. Red is the colour of the castles' roofs and the compass rose.
+TEST(GeneratedData, BackgroundsShowNothingWhereTheWindowsStand) {
+    REQUIRE_DATA(dir);
+    const auto files = FilesIn(dir);
+    for (const std::string name : {"background_1440.jpg", "background_1024.jpg"}) {
+        ASSERT_TRUE(files.count(name)) << name;
+        const auto [w, h] = JpegSize(files.at(name));
+        const std::vector<std::uint8_t> pixels = JpegPixels(files.at(name));
+        ASSERT_EQ(pixels.size(), static_cast<std::size_t>(w) * h * 3) << name;
+        int red = 0;
+        for (int y = h / 10; y < h - h / 10; ++y) {
+            for (int x = w / 10; x < w - w / 10; ++x) {
+                const std::size_t i = (static_cast<std::size_t>(y) * w + x) * 3;
+                const int r = pixels[i], g = pixels[i + 1], b = pixels[i + 2];
+                if (r > g + 60 && r > b + 60) ++red;
+            }
+        }
+        EXPECT_LT(red, 20) << name;
+    }
+}
+
 TEST(GeneratedData, EffectsAreDistinctPcmWaves) {
     REQUIRE_DATA(dir);
     const auto files = FilesIn(dir);

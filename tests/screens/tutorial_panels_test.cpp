@@ -13,6 +13,7 @@
 #include "screens/tform2.h"
 #include "screens/tform3.h"
 #include "screens/tfselectmap.h"
+#include "screens/tfshowmap.h"
 #include "screens/tutorial_guide.h"
 #include "screens/tutorial_panel.h"
 #include "screens/tutorial_switch.h"
@@ -127,6 +128,35 @@ TEST(TutorialPanels, AShownWindowKeepsItsBoundsWhenTheTutorialEnds) {
     EXPECT_EQ(bounds(), grown);
     castle.Hide();
     screens::EndTutorial(screens);
+}
+
+// On the scenario sheet the panel stands over the scenario's picture: the title, the story, the
+// theme lines, the faction rows and the buttons stay readable.
+TEST(TutorialPanels, TheSheetsPanelHidesNothingThePlayerReads) {
+    if (!std::filesystem::exists(std::filesystem::path(MARCHHOLT_TEST_DATA_DIR) /
+                                 "background_1440.jpg")) {
+        GTEST_SKIP() << "the generated game data is not there";
+    }
+    testsupport::HeadlessApp h(true);
+    state::G() = state::GameState{};
+    screens::GameScreens screens(h.App(), screens::StartOptions{true, 7});
+    platform::Form& sheet = screens.Sheet();
+    screens::TutorialPanel* panel = screens.Tutorial().PanelOf(logic::TutorialScreen::sheet);
+    ASSERT_NE(panel, nullptr);
+    const platform::Rect p = panel->PanelControl()->Bounds();
+    int checked = 0;
+    for (const auto& child : sheet.Children()) {
+        const std::string kind = child->Kind();
+        if (kind != "Label" && kind != "Edit" && kind != "RadioButton" && kind != "SpeedButton")
+            continue;
+        if (child.get() == panel->ShowButton()) continue;
+        const platform::Rect c = child->Bounds();
+        const bool overlap =
+            p.x < c.x + c.w && c.x < p.x + p.w && p.y < c.y + c.h && c.y < p.y + p.h;
+        EXPECT_FALSE(overlap) << child->Name();
+        ++checked;
+    }
+    EXPECT_GT(checked, 20);
 }
 
 // The hand of every step stands beside the control the step names, on both canvas sizes.

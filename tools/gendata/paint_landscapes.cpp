@@ -94,8 +94,6 @@ void ListedLandscape(Canvas& c, int which) {
     Frame(c);
 }
 
-// A painted map of the realm for the big backgrounds: sea, coast, a few castles and a compass.
-
 // A small skeleton warrior standing on `base`, s units high.
 void SkeletonGuard(Canvas& c, float x, float base, float s) {
     const float u = s / 10.0f;

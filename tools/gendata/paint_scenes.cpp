@@ -168,7 +168,9 @@ void GameOver(Canvas& c, bool won, bool marriage) {
     Frame(c);
 }
 
-void Realm(Canvas& c) {
+// A painted map of the realm for the big backgrounds: sea, coast and, where the corner stays
+// free of windows, a compass.
+void Realm(Canvas& c, bool compass) {
     Parchment(c, 0.45f);
     const float w = c.W();
     const float h = c.H();
@@ -185,21 +187,21 @@ void Realm(Canvas& c) {
             p = Mix(p, pal::kGrass, 0.25f);
         }
     });
-    const Pt castles[] = {{30, 30}, {58, 22}, {40, 46}, {62, 44}};
-    for (int i = 0; i < 4; ++i)
-        DrawCastle(c, castles[i].x, castles[i].y, 8, LordColour(i + 1));
-    // Compass rose.
-    const float cx = w - 12, cy = h - 12;
+    c.Outline(Rect(1, 1, w - 1, h - 1, 1), 1.0f, kInk, 0.9f);
+    // Nothing is drawn where the windows stand, so that no half-covered picture peeks out from
+    // behind one: the compass rose keeps to the bottom right corner, on the large screen only
+    // (on the small one the strategic window reaches into the corner).
+    if (!compass) return;
+    const float cx = w - 6, cy = h - 6;
     for (int i = 0; i < 8; ++i) {
         const float a = static_cast<float>(i) * kPi / 4;
-        const float r = i % 2 ? 4.0f : 8.0f;
+        const float r = i % 2 ? 2.4f : 4.8f;
         c.Draw(Poly({{cx, cy},
                      {cx + r * std::cos(a - 0.2f) * 0.4f, cy + r * std::sin(a - 0.2f) * 0.4f},
                      {cx + r * std::cos(a), cy + r * std::sin(a)}}),
                i % 2 ? pal::kParchmentDark : pal::kBlood, 0.3f);
     }
-    c.Outline(Circle(cx, cy, 5), 0.4f, kInk, 0.8f);
-    c.Outline(Rect(1, 1, w - 1, h - 1, 1), 1.0f, kInk, 0.9f);
+    c.Outline(Circle(cx, cy, 3), 0.3f, kInk, 0.8f);
 }
 
 void MenuSide(Canvas& c, int which) {
@@ -242,8 +244,8 @@ void AddScenePainters(PainterTable& t) {
     t["m2_victory"] = Wide([](Canvas& c) { GameOver(c, true, false); });
     t["m1_victory"] = Wide([](Canvas& c) { GameOver(c, true, true); });
     t["m2_defeat"] = Wide([](Canvas& c) { GameOver(c, false, false); });
-    t["background_1440"] = {1440, 900, Realm};
-    t["background_1024"] = {1024, 768, Realm};
+    t["background_1440"] = {1440, 900, [](Canvas& c) { Realm(c, true); }};
+    t["background_1024"] = {1024, 768, [](Canvas& c) { Realm(c, false); }};
     t["parchment"] = {800, 600, [](Canvas& c) { Parchment(c, 0.3f); }};
     t["menu_side1"] = {130, 265, [](Canvas& c) { MenuSide(c, 1); }};
     t["menu_side2"] = {130, 265, [](Canvas& c) { MenuSide(c, 2); }};

@@ -8,7 +8,6 @@ namespace logic {
 
 class BattleRules final : public Battles {
   public:
-    bool Available() override { return true; }
     void StartBattle(int humanLord, int otherLord) override;
     void AutoBattle() override;
     void PauseBattle() override;

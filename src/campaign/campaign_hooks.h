@@ -111,13 +111,10 @@ class Sounds {
     virtual void PlayReward(int n) { (void)n; }
 };
 
-// The army battles. Not built yet: the battle engine does not exist, so Available() is false
-// and a step that would start a battle (a field battle, or an attack on a defended castle)
-// is refused before any move is spent, with the notice kBattlesNotAvailable.
+// The army battles.
 class Battles {
   public:
     virtual ~Battles() = default;
-    virtual bool Available() { return false; }
     // The interactive battle between the human lord and the other lord (shown on the map).
     virtual void StartBattle(int humanLord, int otherLord) {
         (void)humanLord;

@@ -5,7 +5,6 @@
 #include "campaign/dialogs.h"
 #include "campaign/guild_shop.h"
 #include "campaign/lords.h"
-#include "campaign/movement.h"
 #include "campaign/trading.h"
 #include "campaign/tutorial_steps.h"
 
@@ -93,10 +92,6 @@ bool AttackCity(int site) {
     int c = 0;
     const auto* s = VisitedCity(site, c);
     if (!s || StandingOf(*s, c) == Standing::friendly) return false;
-    if (!Hooks().Battle().Available()) {
-        UI().ShowShortNotice(kBattlesNotAvailable, "Continue");
-        return false;
-    }
     state::GameState& g = state::G();
     // Row 0 may still hold the troops of an earlier event battle: nothing of it may remain.
     g.army.ClearRows(Army::kScratchRow, Army::kScratchRow);

@@ -170,14 +170,6 @@ void MeetArmy(const Step& s) {
     }
 }
 
-// Would this step start a battle (a defended castle or a field army, both sides with troops)?
-bool WouldStartBattle(const Step& s, int walkable) {
-    if (walkable <= 0 || s.o == 0 || s.o == s.c) return false;
-    if (ArmyEmpty(s.c) || ArmyEmpty(s.o)) return false;
-    if (CastleAt(s.o, s.x, s.y)) return ArmyAt(s.o, s.x, s.y) && !NoSiegeAgainstWalls(s);
-    return ArmyAt(s.o, s.x, s.y);
-}
-
 // Cases 3 to 9 on a walkable field.
 void Resolve(const Step& s) {
     if (s.o == 0 || s.o == s.c) {
@@ -244,12 +236,6 @@ void MoveArmy(int x, int y) {
         return;
     }
     const int walkable = (*field)[Field::walkable];
-    // Until the battle engine exists a battle step is refused before anything is spent. This
-    // check comes ahead of the moves on purpose; it goes once Battles::Available() is true.
-    if (!Hooks().Battle().Available() && WouldStartBattle(s, walkable)) {
-        if (s.human || IsHuman(s.o)) UI().ShowShortNotice(kBattlesNotAvailable, "Continue");
-        return;
-    }
     // 2. The moves are spent.
     a[Army::movesLeft] = state::AddSaturated(a[Army::movesLeft], -4);
     g.battleStarted = false;

@@ -9,8 +9,6 @@ namespace logic {
 
 inline constexpr const char* kOutOfRange =
     "This field is out of your castle range. Build a keep for more range!";
-// Shown instead of a battle until the battle engine is installed (see Battles::Available).
-inline constexpr const char* kBattlesNotAvailable = "Battles are not available yet.";
 
 // The step to the neighbour in a direction: 0 north, 1 east, 2 south, 3 west (the move targets
 // and the dungeon's move frames count directions this way).

@@ -275,7 +275,7 @@ void RunSpirit() {
         kBook, "Caged spirit",
         "There is a small flask on a gallery. Inside you notice a tiny figure shimmering golden. "
         "Its a caged spirit! \"Please free me,\" it whispers. You can hear its voice in your head.",
-        "Accept (+1 honor)", "Reject (-1 honor)");
+        "Accept (+1 honor)", "Reject (-1 honor)", true, Honor() >= 1);
     if (answer == 1) {
         ChangeHonor(1);
         Notice("Honor!", "You gain one honor point...");
@@ -283,7 +283,6 @@ void RunSpirit() {
                "\"I bless you my friend,\" the creature whispers before it "
                "disappears.");
     } else if (answer == 2 && Honor() >= 1) {
-        // The reject button cannot be pressed below 1 honor.
         ChangeHonor(-1);
         Notice("Lost honor!", "You lose one honor point...");
         Notice("Caged spirit",

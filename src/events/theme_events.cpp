@@ -112,7 +112,7 @@ bool StartSetPieceDuel(int lord, SetPiece opponent) {
 void StartEventBattle(int count, int kind, int troopClass, int battleKind, int site) {
     state::GameState& g = state::G();
     const int lord = CurrentLordChecked();
-    if (lord == 0 || !state::InRange(site, 1, 10) || !Hooks().Battle().Available()) return;
+    if (lord == 0 || !state::InRange(site, 1, 10)) return;
     auto& event = g.army[Army::kScratchRow];
     g.army.ClearRows(Army::kScratchRow, Army::kScratchRow);
     event[Army::specialCount] = count;

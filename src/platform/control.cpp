@@ -510,14 +510,16 @@ bool RadioButton::CaptionFits(Canvas& canvas) const {
                            false, false);
 }
 
+// An empty box with a light frame; the checked one is marked by a lit square inside it.
 void RadioButton::Paint(Canvas& canvas, const Rect& screen) {
     const int box = std::min(16, screen.h);
+    const Color frame = Enabled() ? colors::kParchment : colors::kGrey;
     Rect mark{screen.x, screen.y + (screen.h - box) / 2, box, box};
-    canvas.Fill(mark, colors::kParchment);
-    canvas.Frame(mark, Enabled() ? colors::kInk : colors::kGrey, 1);
+    canvas.Fill(mark, colors::kPanel);
+    canvas.Frame(mark, frame, 2);
     if (checked_) {
         canvas.Fill(Rect{mark.x + 4, mark.y + 4, box - 8, box - 8},
-                    Enabled() ? colors::kInk : colors::kGrey);
+                    Enabled() ? colors::kGold : colors::kGrey);
     }
     Rect text{screen.x + box + 6, screen.y, screen.w - box - 6, screen.h};
     canvas.DrawText(DisplayCaption(caption_), text, 14, false,

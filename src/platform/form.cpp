@@ -40,6 +40,10 @@ void Form::Centre() {
 }
 
 void Form::Show() {
+    if (!Visible()) {
+        for (const auto& hook : openingHooks_)
+            hook();
+    }
     if (!placed_) Centre();
     if (Visible()) {
         app_.RaiseForm(this);

@@ -57,6 +57,9 @@ class Form : public Control {
     std::function<void()> OnClose;
     std::function<void()> OnShow;
     std::function<void()> OnActivate;
+    // Runs each time the form opens, before it is placed and shown: a form whose layout changes
+    // does it here, so that a shown form keeps its place and size under the pointer.
+    void AddOpeningHook(std::function<void()> hook) { openingHooks_.push_back(std::move(hook)); }
     // Enter and Escape, when a form wants them; return true when handled. Escape that is not
     // handled becomes a close request.
     std::function<bool(bool enter)> OnEnterEscape;
@@ -80,6 +83,7 @@ class Form : public Control {
     bool closing_ = false;
     int modalResult_ = mrNone;
     Control* defaultButton_ = nullptr;
+    std::vector<std::function<void()>> openingHooks_;
 };
 
 // A window timer. It fires on the user-interface thread, also while a modal form is open.

@@ -2,6 +2,7 @@
 #include "screens/custom_scenarios.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <set>
 
 #include "platform/text_case.h"
@@ -24,6 +25,13 @@ std::string ModuleTitle(const platform::Files& files, const std::string& baseNam
     if (!files.Read(baseName + kModuleExtension, bytes, error)) return {};
     if (state::RecordReader::CountIn(bytes) < state::kModuleRecords) return {};
     return std::string(state::RecordText(bytes, kTitleRecord));
+}
+
+bool IsShippedScenario(const platform::Files& files, const std::string& baseName) {
+    const auto path = files.Find(baseName + kModuleExtension);
+    if (!path || files.DataDir().empty()) return false;
+    std::error_code error;
+    return std::filesystem::equivalent(path->parent_path(), files.DataDir(), error);
 }
 
 std::vector<CustomScenario> FindCustomScenarios(const platform::Files& files) {

@@ -19,6 +19,10 @@ struct CustomScenario {
 // repeated).
 std::vector<CustomScenario> FindCustomScenarios(const platform::Files& files);
 
+// True when the module file a base name reaches lies in the data folder: a scenario shipped
+// with the game, not one of the player's own (the user folder is looked in first).
+bool IsShippedScenario(const platform::Files& files, const std::string& baseName);
+
 // The title text of a module file, or "" when it cannot be read or is too short.
 std::string ModuleTitle(const platform::Files& files, const std::string& baseName);
 

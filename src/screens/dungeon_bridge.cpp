@@ -86,6 +86,12 @@ void DungeonBridge::StopTimer(logic::DuelTimer timer) {
 bool DungeonBridge::TimerRunning(logic::DuelTimer timer) {
     return form3_->DuelTimer(timer).Enabled();
 }
+bool DungeonBridge::AnyDuelTimerRunning() {
+    for (int i = 0; i < logic::kDuelTimerCount; ++i) {
+        if (TimerRunning(static_cast<logic::DuelTimer>(i))) return true;
+    }
+    return false;
+}
 
 void DungeonBridge::OpenFoundItem(int item, const logic::ItemDetailView& detail, int value) {
     treasure_->OpenFound(item, detail, value);

@@ -46,6 +46,8 @@ class DungeonBridge final : public logic::DungeonView {
     void StartTimer(logic::DuelTimer timer) override;
     void StopTimer(logic::DuelTimer timer) override;
     bool TimerRunning(logic::DuelTimer timer) override;
+    // True while any of the four duel timers runs.
+    bool AnyDuelTimerRunning();
 
     void OpenFoundItem(int item, const logic::ItemDetailView& detail, int value) override;
     void OpenPreview(int item, const logic::ItemDetailView& detail) override;

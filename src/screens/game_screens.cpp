@@ -46,14 +46,15 @@ namespace screens {
 
 namespace {
 
-std::unique_ptr<sound::SoundSystem> MakeSound(platform::Application& app) {
+// clockRunning: true while the battle clock or a duel timer runs; a music error waits for it.
+std::unique_ptr<sound::SoundSystem> MakeSound(platform::Application& app,
+                                              std::function<bool()> clockRunning) {
     sound::SoundSwitches switches{[] { return state::G().soundOn; },
                                   [] { return state::G().musicOn; }};
     sound::MusicHooks hooks;
     platform::Application* a = &app;
     hooks.reportError = [a](const std::string& text) { a->ReportError(text, "music:" + text); };
-    // A music error waits until the battle clock stops. Not built yet: the duel clock.
-    hooks.clockRunning = [] { return state::G().battleClock.clockOn; };
+    hooks.clockRunning = std::move(clockRunning);
     hooks.post = [a](std::function<void()> job) { a->Post(std::move(job)); };
     return std::make_unique<sound::SoundSystem>(
         app.Audio(), switches, [](int n) { return state::Random(n); }, hooks);
@@ -62,7 +63,14 @@ std::unique_ptr<sound::SoundSystem> MakeSound(platform::Application& app) {
 }  // namespace
 
 GameScreens::GameScreens(platform::Application& app, const StartOptions& options)
-    : app_(app), options_(options), sound_(MakeSound(app)), services_{app, *sound_} {
+    : app_(app),
+      options_(options),
+      sound_(MakeSound(app,
+                       [this] {
+                           return state::G().battleClock.clockOn ||
+                                  (dungeon_ && dungeon_->AnyDuelTimerRunning());
+                       })),
+      services_{app, *sound_} {
     // First, so that every window registers its tutorial panel with it.
     guide_ = std::make_unique<TutorialGuide>();
     // The background window first, so that it is the application's main window.

@@ -197,6 +197,8 @@ void TFCampaign1::BuildRightColumn() {
     // uses them.
     specialTroop_ = AddPicture(*this, "Image67", 850, 332, 64, 64);
     specialTroop_->Hide();
+    specialCount_ = AddLabel(*this, "Label67", 924, 352, 80, 28, 20, true, false);
+    specialCount_->Hide();
     const char* pictures2[2] = {"Image69", "Image646"};
     const char* labels2[2] = {"Label30", "Label76"};
     for (int i = 0; i < 2; ++i) {
@@ -514,12 +516,15 @@ void TFCampaign1::SetupThemeBoxes(const logic::ThemeBoxes& boxes) {
         if (each[i]->visible) themePictures_[i]->LoadPicture(each[i]->picture);
     }
     specialTroop_->SetVisible(!boxes.armyPicture.empty());
+    specialCount_->SetVisible(!boxes.armyPicture.empty());
     if (!boxes.armyPicture.empty()) specialTroop_->LoadPicture(boxes.armyPicture);
 }
 
+// The troop box's number is the special stack's count, shown beside its army panel picture too.
 void TFCampaign1::SetThemeNumbers(int counter, int troop) {
     themeLabels_[0]->SetCaption(std::to_string(counter));
     themeLabels_[1]->SetCaption(std::to_string(troop));
+    specialCount_->SetCaption(std::to_string(troop));
 }
 
 void TFCampaign1::ShowComputerMovePanel(int lord) {

@@ -72,6 +72,7 @@ class TFCampaign1 final : public platform::Form {
     platform::Picture* ThemePicture(int box) { return themePictures_[box]; }
     platform::Label* ThemeLabel(int box) { return themeLabels_[box]; }
     platform::Picture* SpecialTroopPicture() { return specialTroop_; }
+    platform::Label* SpecialTroopCount() { return specialCount_; }
     platform::Picture* CastleMarker(int lord) { return castles_[lord]; }
     // The number of field pictures loaded by the last DrawMap (the benchmark counts them).
     int FieldsDrawnLast() const { return fieldsDrawn_; }
@@ -118,6 +119,7 @@ class TFCampaign1 final : public platform::Form {
     std::array<platform::Picture*, 2> themePictures_{};  // Image69, Image646
     std::array<platform::Label*, 2> themeLabels_{};      // Label30, Label76
     platform::Picture* specialTroop_ = nullptr;
+    platform::Label* specialCount_ = nullptr;
     platform::Panel* hoverPanel_ = nullptr;
     platform::Label* hoverText_ = nullptr;
     platform::Timer timer1_, timer3_, timer6_, inGameHelpTimer_;

@@ -150,13 +150,15 @@ void TFSelectMap::PlayCustom() {
         return;
     }
     const std::string name = customName_->Text();
-    const std::string picture =
-        platform::CurrentFiles().Exists(name + ".jpg") ? name + ".jpg" : "m1_action_help.jpg";
-    LoadAndShowSheet(name, kCustomScenarioNumber, picture);
+    const platform::Files& files = platform::CurrentFiles();
+    const std::string picture = files.Exists(name + ".jpg") ? name + ".jpg" : "m1_action_help.jpg";
+    // A scenario shipped with the game presents its own theme; it still plays as the custom
+    // scenario's number.
+    LoadAndShowSheet(name, kCustomScenarioNumber, picture, IsShippedScenario(files, name));
 }
 
 void TFSelectMap::LoadAndShowSheet(const std::string& baseName, int number,
-                                   const std::string& picture) {
+                                   const std::string& picture, bool sheetShowsMapTheme) {
     state::GameState& g = state::G();
     const state::LoadResult result = state::LoadScenario(
         baseName, [](state::GameState& gs) { state::ScenarioSetup(gs); }, g);
@@ -171,7 +173,8 @@ void TFSelectMap::LoadAndShowSheet(const std::string& baseName, int number,
     g.modSetting[1] = 0;
     const int scenarioNumber = number == 0 ? g.mapSetting[3] : number;
     TFShowMap& sheet = screens_.Sheet();
-    sheet.Fill(picture.empty() ? g.modText[6] + ".jpg" : picture, scenarioNumber);
+    sheet.Fill(picture.empty() ? g.modText[6] + ".jpg" : picture,
+               sheetShowsMapTheme ? g.mapSetting[3] : scenarioNumber);
     if (sheet.Run()) {
         g.modSetting[1] = 1;
         g.playedScenario = scenarioNumber;

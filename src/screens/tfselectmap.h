@@ -27,8 +27,10 @@ class TFSelectMap final : public platform::Form {
   private:
     void ChooseScenario(int index);
     void PlayCustom();
-    // Loads base name, fills the sheet and shows it; number 0 takes the map's theme.
-    void LoadAndShowSheet(const std::string& baseName, int number, const std::string& picture);
+    // Loads base name, fills the sheet and shows it; number 0 takes the map's theme. The sheet
+    // presents the theme of the number, or the map's theme when sheetShowsMapTheme is set.
+    void LoadAndShowSheet(const std::string& baseName, int number, const std::string& picture,
+                          bool sheetShowsMapTheme = false);
     void TogglePage();
     // Puts the titles of the custom box's scenarios on its buttons.
     void RefreshCustomScenarios();

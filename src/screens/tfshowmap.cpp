@@ -11,13 +11,15 @@ namespace screens {
 
 namespace {
 constexpr const char* kColours[4] = {"Blue", "Green", "Red", "Cyan"};
-}
+constexpr platform::Rect kPictureArea{20, 20, 300, 300};
+}  // namespace
 
 TFShowMap::TFShowMap(GameScreens& screens)
     : Form(screens.App(), "TFShowMap", 960, 700), screens_(screens) {
     SetCaption(kDialogCaption);
     Services& s = screens.Svc();
-    picture_ = AddPicture(*this, "Image1", 20, 20, 300, 300);
+    picture_ =
+        AddPicture(*this, "Image1", kPictureArea.x, kPictureArea.y, kPictureArea.w, kPictureArea.h);
     title_ = AddLabel(*this, "Label1", 340, 20, 600, 36, 22, true, false);
     title_->SetColor(platform::colors::kGold);
     story_ = AddLabel(*this, "Label2", 340, 64, 600, 150, 13);
@@ -60,9 +62,9 @@ TFShowMap::TFShowMap(GameScreens& screens)
         }
         Close();
     });
-    // Over the story: the sheet is as high as the smaller screen allows.
-    tutorial_ = AddTutorialPanel(screens, *this, logic::TutorialScreen::sheet,
-                                 platform::Rect{340, 20, 600, 190});
+    // Over the scenario's picture, so that the title, story, theme lines and faction rows stay
+    // readable (the sheet is as high as the smaller screen allows).
+    tutorial_ = AddTutorialPanel(screens, *this, logic::TutorialScreen::sheet, kPictureArea);
 }
 
 void TFShowMap::Fill(const std::string& picture, int scenarioNumber) {

@@ -25,7 +25,8 @@ TutorialPanel::TutorialPanel(platform::Form& window, Services& services, int str
       stripHeight_(stripHeight),
       blink_(services.app, kBlinkMs, false) {
     Build(window, services, 8, window.Height() + 4, window.Width() - 16, stripHeight - 8, names);
-    Grow(false);
+    LayOut(false);
+    window.AddOpeningHook([this] { LayOut(active_ || state::G().tutorialOn); });
 }
 
 void TutorialPanel::Build(platform::Control& parent, Services& services, int x, int y, int w, int h,
@@ -88,17 +89,27 @@ void TutorialPanel::SetContinueVisible(bool visible) {
     if (next_ != nullptr) next_->SetVisible(visible);
 }
 
+// Windows must not move under the pointer: a shown window keeps its layout until it opens
+// again. Only a shown window without the strip that is to show its panel grows at once, as the
+// panel needs the room.
+void TutorialPanel::Grow(bool grown) {
+    if (window_ == nullptr || grown == grown_) return;
+    if (!window_->Visible()) {
+        LayOut(grown);
+    } else if (grown && active_) {
+        LayOut(true);
+        window_->Centre();
+    }
+}
+
 // A strip panel lies in the strip while the window is grown, and waits hidden inside the window
 // otherwise.
-void TutorialPanel::Grow(bool grown) {
-    if (window_ == nullptr) return;
-    const int height = grown ? baseHeight_ + stripHeight_ : baseHeight_;
+void TutorialPanel::LayOut(bool grown) {
+    grown_ = grown;
     const int top = grown ? baseHeight_ + 4 : 4;
     panel_->SetTop(top);
     show_->SetTop(top);
-    if (window_->Height() == height) return;
-    window_->SetHeight(height);
-    if (window_->Visible()) window_->Centre();
+    window_->SetHeight(grown ? baseHeight_ + stripHeight_ : baseHeight_);
 }
 
 void TutorialPanel::Activate() {

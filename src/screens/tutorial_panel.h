@@ -21,8 +21,9 @@ class TutorialPanel {
     // A panel at a fixed place of its parent.
     TutorialPanel(platform::Control& parent, Services& services, int x, int y, int w, int h,
                   const TutorialPanelNames& names);
-    // A panel in a strip below the window's own controls: the window grows by the strip while
-    // the panel is active and shrinks back afterwards.
+    // A panel in a strip below the window's own controls: the window has the strip while the
+    // tutorial runs or the panel is active, and is without it otherwise. A shown window keeps
+    // its place and size; the strip comes or goes when the window next opens.
     TutorialPanel(platform::Form& window, Services& services, int stripHeight,
                   const TutorialPanelNames& names);
 
@@ -53,12 +54,16 @@ class TutorialPanel {
   private:
     void Build(platform::Control& parent, Services& services, int x, int y, int w, int h,
                const TutorialPanelNames& names);
+    // The strip the window should have now; laid out at once while the window is hidden.
     void Grow(bool grown);
+    // Lays the window out with or without the strip.
+    void LayOut(bool grown);
 
     platform::Control* parent_ = nullptr;
     platform::Form* window_ = nullptr;  // the window that grows by the strip, if any
     int baseHeight_ = 0;
     int stripHeight_ = 0;
+    bool grown_ = false;
     platform::Panel* panel_ = nullptr;
     platform::Label* title_ = nullptr;
     platform::Label* text_ = nullptr;

@@ -200,13 +200,18 @@ std::vector<AssetGroup> BuildGroups() {
           "prev_blood_y.jpg", "prev_bow_demon_y.jpg", "prev_dragon_y.jpg", "prev_village1_y.jpg",
           "prev_magicring_y.jpg", "prev_lordofthepit_y.jpg"}});
 
-    // The scenario pictures are the map base names + ".jpg"; b3_sm marks a scenario or a
+    // The scenario pictures are the map base names + ".jpg" (the theme scenarios' sheets show
+    // their module base names + ".jpg", the same names); b3_sm marks a scenario or a
     // difficulty as available.
-    groups.push_back({"scenarios",
-                      "scenario list, preview, sheet and difficulty screen",
-                      {"desertofdarkness.jpg", "thecrusades.jpg", "thecurse.jpg", "fallenangel.jpg",
-                       "swordofnaragul.jpg", "gladiator.jpg", "showdown.jpg", "showdown2.jpg",
-                       "b3_sm.jpg", "b3_sm_g.jpg"}});
+    groups.push_back(
+        {"scenarios",
+         "scenario list, preview, sheet and difficulty screen",
+         {"desertofdarkness.jpg", "thecrusades.jpg",  "thecurse.jpg",    "fallenangel.jpg",
+          "swordofnaragul.jpg",   "gladiator.jpg",    "showdown.jpg",    "showdown2.jpg",
+          "darkmines.jpg",        "arenaofkings.jpg", "thekeeps.jpg",    "cauldrons.jpg",
+          "dragonbreeders.jpg",   "graveyards.jpg",   "ringofkings.jpg", "demonpact.jpg",
+          "gateofhell.jpg",       "princess.jpg",     "frontline.jpg",   "b3_sm.jpg",
+          "b3_sm_g.jpg"}});
 
     groups.push_back(
         {"gameover", "game-over screen", {"m2_defeat.jpg", "m2_victory.jpg", "m1_victory.jpg"}});

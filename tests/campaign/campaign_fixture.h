@@ -27,7 +27,6 @@ class Recorder final : public logic::MapView,
   public:
     std::vector<std::string> calls;
     bool battleShown = false;
-    bool battlesAvailable = false;
     logic::TradeOffer lastOffer{};
     // What the player does on the trading screen, and the city screen's answer (kCityAttack or 0).
     std::function<void(logic::TradeOffer&)> trade;
@@ -70,7 +69,6 @@ class Recorder final : public logic::MapView,
     void PlayPayment() override { calls.push_back("PlayPayment"); }
     void PlayReward(int n) override { calls.push_back("PlayReward " + std::to_string(n)); }
 
-    bool Available() override { return battlesAvailable; }
     void StartBattle(int humanLord, int otherLord) override;
     void AutoBattle() override { calls.push_back("AutoBattle"); }
     void PauseBattle() override { calls.push_back("PauseBattle"); }

@@ -161,7 +161,6 @@ TEST_F(CityVisitTest, TheGuildShopNeedsAGuildhouseAndAnOwnCity) {
 
 TEST_F(CityVisitTest, AttackPutsOnlyTheGarrisonIntoArmyRowZero) {
     state::GameState& g = state::G();
-    hooks.battlesAvailable = true;
     auto& scratch = g.army[0];
     scratch[Army::specialCount] = 16;  // left from an event battle
     scratch[Army::specialType] = 7;

@@ -583,7 +583,6 @@ TEST_F(ComputerLordTest, CityVisitsTaxTradeAndConquerOnlyAfterARealWin) {
 // A battle that ends with the lord's retreat takes nothing.
 class RetreatingBattle final : public logic::Battles {
   public:
-    bool Available() override { return true; }
     void AutoBattle() override {
         state::G().army[2][Army::x] = 12;
         state::G().army[2][Army::y] = 1;

@@ -279,17 +279,9 @@ TEST_F(MovementTest, ArmiesInTheFieldChaseRefuseOrWaitForTheBattle) {
     EXPECT_EQ(g.army[1][Army::y], 3);
     EXPECT_EQ(g.army[1][Army::movesLeft], 0);
 
-    // A battle is refused, before any moves are spent, until battles exist.
+    // With an army the battle starts.
     TurnOf(1);
     PlaceArmy(1, 2, 2, 4);
-    logic::MoveArmy(3, 2);
-    EXPECT_EQ(dialogs.Last().text, "Battles are not available yet.");
-    EXPECT_EQ(g.army[1][Army::movesLeft], 4);
-    EXPECT_EQ(g.army[1][Army::x], 2);
-    EXPECT_FALSE(g.battleStarted);
-
-    // With the battle engine installed the battle starts.
-    hooks.battlesAvailable = true;
     hooks.calls.clear();
     logic::MoveArmy(3, 2);
     EXPECT_TRUE(g.battleStarted);

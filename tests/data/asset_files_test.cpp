@@ -246,6 +246,73 @@ TEST(GeneratedData, PicturesHaveTheSizesTheScreensUse) {
     EXPECT_EQ(bmp.size(), 54u + 36u * 108u);
 }
 
+// The decoded pixels of a JPEG file, three bytes (red, green, blue) a pixel; empty on failure.
+std::vector<std::uint8_t> JpegPixels(const fs::path& path) {
+    const std::vector<std::uint8_t> bytes = ReadAll(path);
+    jpeg_decompress_struct info;
+    jpeg_error_mgr err;
+    info.err = jpeg_std_error(&err);
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
+    std::vector<std::uint8_t> pixels;
+    if (jpeg_read_header(&info, TRUE) == JPEG_HEADER_OK) {
+        info.out_color_space = JCS_RGB;
+        jpeg_start_decompress(&info);
+        const std::size_t row = static_cast<std::size_t>(info.output_width) * 3;
+        pixels.resize(row * info.output_height);
+        while (info.output_scanline < info.output_height) {
+            JSAMPROW line = pixels.data() + row * info.output_scanline;
+            jpeg_read_scanlines(&info, &line, 1);
+        }
+        jpeg_finish_decompress(&info);
+    }
+    jpeg_destroy_decompress(&info);
+    return pixels;
+}
+
+// The tutorial calls the health gauge the blue vessel: in every filled health picture, the
+// strongly coloured pixels are blue rather than red.
+TEST(GeneratedData, HealthVesselsHoldABlueLiquid) {
+    REQUIRE_DATA(dir);
+    const auto files = FilesIn(dir);
+    for (int n = 1; n <= 9; ++n) {
+        const std::string name = "health" + std::to_string(n) + ".jpg";
+        ASSERT_TRUE(files.count(name)) << name;
+        const std::vector<std::uint8_t> pixels = JpegPixels(files.at(name));
+        ASSERT_FALSE(pixels.empty()) << name;
+        int blue = 0, red = 0;
+        for (std::size_t i = 0; i + 2 < pixels.size(); i += 3) {
+            const int r = pixels[i], g = pixels[i + 1], b = pixels[i + 2];
+            if (b > r + 60 && b > g + 30) ++blue;
+            if (r > b + 60 && r > g + 60) ++red;
+        }
+        EXPECT_GT(blue, 10 * red) << name;
+        EXPECT_GT(blue, 40 * n) << name;  // the liquid rises with n
+    }
+}
+
+// The windows stand in the middle of the background: a picture there (a castle) would peek out
+// half covered from behind them. Red is the colour of the castles' roofs and the compass rose.
+TEST(GeneratedData, BackgroundsShowNothingWhereTheWindowsStand) {
+    REQUIRE_DATA(dir);
+    const auto files = FilesIn(dir);
+    for (const std::string name : {"background_1440.jpg", "background_1024.jpg"}) {
+        ASSERT_TRUE(files.count(name)) << name;
+        const auto [w, h] = JpegSize(files.at(name));
+        const std::vector<std::uint8_t> pixels = JpegPixels(files.at(name));
+        ASSERT_EQ(pixels.size(), static_cast<std::size_t>(w) * h * 3) << name;
+        int red = 0;
+        for (int y = h / 10; y < h - h / 10; ++y) {
+            for (int x = w / 10; x < w - w / 10; ++x) {
+                const std::size_t i = (static_cast<std::size_t>(y) * w + x) * 3;
+                const int r = pixels[i], g = pixels[i + 1], b = pixels[i + 2];
+                if (r > g + 60 && r > b + 60) ++red;
+            }
+        }
+        EXPECT_LT(red, 20) << name;
+    }
+}
+
 TEST(GeneratedData, EffectsAreDistinctPcmWaves) {
     REQUIRE_DATA(dir);
     const auto files = FilesIn(dir);

@@ -9,6 +9,7 @@
 #include "audio.h"
 #include "canvas.h"
 #include "catalog.h"
+#include "motifs.h"
 #include "noise.h"
 #include "state/asset_names.h"
 #include "synth.h"
@@ -110,6 +111,28 @@ TEST(GeneratorCanvas, ShapesCoverTheirInsideOnly) {
     const float edge = img.At(15, 10).r;  // the pixel the rim passes through is partly covered
     EXPECT_GT(edge, 0.0f);
     EXPECT_LT(edge, 1.0f);
+}
+
+// Long hair falls beside the neck, never under the chin: there it would read as a beard.
+TEST(GeneratorPeople, LongHairLeavesTheChinBare) {
+    using namespace gendata;
+    Image img(100, 100, {0, 0, 0});
+    Canvas c(img, 100);
+    Person p;
+    p.longHair = true;
+    p.hair = {0, 1, 0};  // pure green, found nowhere else in the figure
+    DrawPerson(c, p);
+    auto green = [&img](float x, float y) {
+        const Rgb& px = img.At(static_cast<int>(x), static_cast<int>(y));
+        return px.g > 0.5f && px.r < 0.3f && px.b < 0.3f;
+    };
+    // Under the chin (the head reaches 13 units below its centre), down to the shoulders.
+    for (float y = p.headY + 14; y < p.headY + 18; y += 1)
+        EXPECT_FALSE(green(p.cx, y)) << y;
+    // Beside the neck it falls onto the shoulders, and it frames the top of the head.
+    EXPECT_TRUE(green(p.cx - 11, p.headY + 20));
+    EXPECT_TRUE(green(p.cx + 11, p.headY + 20));
+    EXPECT_TRUE(green(p.cx, p.headY - 13.5f));
 }
 
 TEST(GeneratorImage, ResizeAveragesAndCropClamps) {

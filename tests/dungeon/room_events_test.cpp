@@ -33,6 +33,13 @@ class RoomEventTest : public DungeonTest {
         logic::RunRoomEvent(e);
     }
     state::RecordOf<100>& EventRoom() { return state::G().room[2][3]; }
+    // The last choice window shown.
+    const testsupport::ShownDialog& LastChoice() const {
+        for (auto it = dialogs.Shown().rbegin(); it != dialogs.Shown().rend(); ++it) {
+            if (it->kind == "TFMessage7") return *it;
+        }
+        return dialogs.Last();
+    }
 };
 
 TEST_F(RoomEventTest, RiskyChoicesClearTheEventTurningBackKeepsIt) {
@@ -185,13 +192,19 @@ TEST_F(RoomEventTest, CorpseAndSpiritTradeHonorForTheItem) {
     EXPECT_EQ(g.lord[1][Lord::honor], 1);
     EXPECT_TRUE(logic::CarriesItem(1, 3));
 
+    // "Reject" may be pressed at 1 honor and is disabled below it.
+    const std::vector<std::string> spiritButtons{"Accept (+1 honor)", "Reject (-1 honor)", "Leave"};
     dialogs.Answer(2);
     Enter(7);
+    EXPECT_EQ(LastChoice().buttons, spiritButtons);
     EXPECT_EQ(g.lord[1][Lord::honor], 0);
     EXPECT_TRUE(dialogs.ShownText("You lose one honor point..."));
     const int carried = logic::SlotItem(2);
     dialogs.Answer(2);  // rejecting cannot be chosen at 0 honor
     Enter(7);
+    EXPECT_EQ(
+        LastChoice().buttons,
+        (std::vector<std::string>{"Accept (+1 honor)", "Reject (-1 honor) (disabled)", "Leave"}));
     EXPECT_EQ(g.lord[1][Lord::honor], 0);
     EXPECT_EQ(logic::SlotItem(3), logic::kNoItem);
     EXPECT_EQ(logic::SlotItem(2), carried);

@@ -102,7 +102,6 @@ TEST_F(ThemeTest, CrusadersAreHiredForHonorAndGoldAndTakeOverTheSpecialStack) {
 
 TEST_F(ThemeTest, EventBattlesFieldTheThemeArmyAndTheFollowUpsRewardTheWinner) {
     auto& g = state::G();
-    hooks.battlesAvailable = true;
     struct Case {
         int theme, choice, count, kind, troopClass, picture;
     };

@@ -2,6 +2,7 @@
 
 #include "platform/application.h"
 #include "platform/canvas.h"
+#include "platform/control.h"
 #include "platform/image.h"
 #include "support/headless_app.h"
 
@@ -176,6 +177,55 @@ TEST(Forms, OnlyTheEditBoxWithTheKeyboardShowsTheCaret) {
     EXPECT_GT(carets[1].second, 0);
     EXPECT_GT(carets[2].first, 0);
     EXPECT_EQ(carets[2].second, 0);
+}
+
+// The mean of red, green and blue over the middle of a radio button's box (the box is drawn
+// at the left of the control, centred in its height).
+int MiddleOfBox(const platform::Image& shot, const platform::RadioButton& radio) {
+    const platform::Rect r = radio.ScreenBounds();
+    const int box = 16, top = r.y + (r.h - box) / 2;
+    int sum = 0, n = 0;
+    for (int y = top + 6; y < top + box - 6; ++y) {
+        for (int x = r.x + 6; x < r.x + box - 6; ++x) {
+            const std::uint32_t p = shot.PixelAt(x, y);
+            sum += static_cast<int>(((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF)) / 3;
+            ++n;
+        }
+    }
+    return sum / n;
+}
+
+// The selected radio button is the marked one: a lit square in its box, where the others show
+// an empty box on the form's colour.
+TEST(Forms, TheCheckedRadioButtonIsTheMarkedOne) {
+    HeadlessApp h;
+    Form main(h.App(), "Main", 300, 200);
+    auto* first = main.Add<platform::RadioButton>("RadioButton1");
+    first->SetBounds(10, 10, 200, 32);
+    first->SetCaption("Play this faction");
+    auto* second = main.Add<platform::RadioButton>("RadioButton2");
+    second->SetBounds(10, 60, 200, 32);
+    second->SetCaption("Play this faction");
+    second->SetChecked(true);
+    std::vector<std::pair<int, int>> middles;
+    auto look = [&] {
+        h.App().DrawCanvas();
+        auto shot = h.App().GetCanvas().Snapshot();
+        middles.emplace_back(MiddleOfBox(*shot, *first), MiddleOfBox(*shot, *second));
+    };
+    h.Then(look);
+    h.Then([&] { h.App().ClickControl(*first); });
+    h.Then(look);
+    h.Then([&] { main.Close(); });
+    h.App().Run(main);
+    ASSERT_EQ(middles.size(), 2u);
+    const platform::Color back = main.BackColor();
+    const int empty = (back.r + back.g + back.b) / 3;
+    EXPECT_TRUE(second->Checked() == false && first->Checked());
+    EXPECT_EQ(middles[0].first, empty);
+    EXPECT_GT(middles[0].second, empty + 100);
+    EXPECT_GT(middles[1].first, empty + 100);
+    EXPECT_EQ(middles[1].second, empty);
 }
 
 TEST(Forms, ShownFormsAreTracedWithTheirButtons) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "events/theme_display.h"
 #include "screens/game_screens.h"
 #include "screens/tfcampaign1.h"
 #include "state/game_state.h"
@@ -41,6 +42,26 @@ struct MapFixture {
     }
     bool Shown(int direction) { return map.MoveTarget(direction)->Visible(); }
 };
+
+// The special troop picture of the army panel comes with its count, like the four troop rows
+// above it (the captive princess's skeletons have no theme box to show it).
+TEST(CampaignMap, TheArmyPanelsSpecialTroopShowsItsCount) {
+    MapFixture f;
+    f.g.mapSetting[3] = 13;
+    f.g.army[1][state::Army::specialCount] = 0;
+    logic::SetupThemeDisplay();
+    EXPECT_TRUE(f.map.SpecialTroopPicture()->Visible());
+    EXPECT_EQ(f.map.SpecialTroopPicture()->FileName(), "m1_skeleton.jpg");
+    EXPECT_TRUE(f.map.SpecialTroopCount()->Visible());
+    EXPECT_EQ(f.map.SpecialTroopCount()->Caption(), "0");
+    f.g.army[1][state::Army::specialCount] = 24;
+    logic::UpdateThemeDisplay();
+    EXPECT_EQ(f.map.SpecialTroopCount()->Caption(), "24");
+    f.g.mapSetting[3] = 1;  // no special troop picture, no count
+    logic::SetupThemeDisplay();
+    EXPECT_FALSE(f.map.SpecialTroopPicture()->Visible());
+    EXPECT_FALSE(f.map.SpecialTroopCount()->Visible());
+}
 
 TEST(CampaignMap, MoveTargetsStayOnTheMapAndOnWalkableFields) {
     MapFixture f;

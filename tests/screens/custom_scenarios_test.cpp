@@ -1,12 +1,14 @@
 // The custom scenario box's list: shipped theme scenarios, then the player's own module files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <memory>
 
 #include "platform/files.h"
 #include "screens/custom_scenarios.h"
 #include "screens/scenario_list.h"
+#include "state/asset_names.h"
 #include "state/scenario_files.h"
 #include "state/scenario_settings.h"
 #include "state/temp_folders.h"
@@ -50,6 +52,28 @@ TEST_F(CustomScenarios, ShippedThemeScenariosFirstThenTheUserFolderByName) {
         {"alpha", "alpha"},        {"zeta", "Zeta Islands"},
     };
     EXPECT_EQ(got, want);
+}
+
+TEST_F(CustomScenarios, OnlyAModuleFoundInTheDataFolderIsShipped) {
+    WriteDataFile("princess.mod", Module("The Captive Princess"));
+    WriteDataFile("frontline.mod", Module("The Front Line"));
+    WriteUserFile("FrontLine.mod", Module("My front"));  // the user's copy is what loads
+    WriteUserFile("isle.mod", Module("The Isle"));
+    const platform::Files& files = platform::CurrentFiles();
+    EXPECT_TRUE(screens::IsShippedScenario(files, "princess"));
+    EXPECT_TRUE(screens::IsShippedScenario(files, "PRINCESS"));
+    EXPECT_FALSE(screens::IsShippedScenario(files, "frontline"));
+    EXPECT_FALSE(screens::IsShippedScenario(files, "isle"));
+    EXPECT_FALSE(screens::IsShippedScenario(files, "missing"));
+}
+
+// The sheet shows a theme scenario's picture by its base name, so the generator must draw one.
+TEST(ThemeScenarioPictures, EveryShippedThemeScenarioHasItsSheetPicture) {
+    const std::vector<std::string>& names = state::AllAssetNames();
+    for (const char* base : screens::kThemeScenarios) {
+        EXPECT_NE(std::find(names.begin(), names.end(), std::string(base) + ".jpg"), names.end())
+            << base;
+    }
 }
 
 TEST_F(CustomScenarios, TitleIsTheModulesFirstText) {

@@ -2,15 +2,18 @@
 // pointer at a control of that screen, and ending the tutorial stops every panel's blinking.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 
 #include "campaign/tutorial_steps.h"
 #include "screens/dungeon_bridge.h"
 #include "screens/game_screens.h"
+#include "screens/tfbuildings.h"
 #include "screens/tfcampaign1.h"
 #include "screens/tform2.h"
 #include "screens/tform3.h"
 #include "screens/tfselectmap.h"
+#include "screens/tfshowmap.h"
 #include "screens/tutorial_guide.h"
 #include "screens/tutorial_panel.h"
 #include "screens/tutorial_switch.h"
@@ -81,6 +84,79 @@ TEST(TutorialPanels, EachStepShowsItsScreensPanelAndTheEndStopsEveryBlink) {
     }
     EXPECT_FALSE(list.Blinking());
     EXPECT_FALSE(list.Pointer()->Visible());
+}
+
+// Windows do not move under the pointer: a window shown when the tutorial ends keeps its place
+// and size, and loses its panel's strip only when it next opens.
+TEST(TutorialPanels, AShownWindowKeepsItsBoundsWhenTheTutorialEnds) {
+    if (!std::filesystem::exists(std::filesystem::path(MARCHHOLT_TEST_DATA_DIR) /
+                                 "background_1440.jpg")) {
+        GTEST_SKIP() << "the generated game data is not there";
+    }
+    testsupport::HeadlessApp h(true);
+    state::G() = state::GameState{};
+    screens::GameScreens screens(h.App(), screens::StartOptions{true, 7});
+    platform::Form& castle = screens.Buildings();
+    auto bounds = [&castle] {
+        const platform::Rect r = castle.Bounds();
+        return std::array<int, 4>{r.x, r.y, r.w, r.h};
+    };
+    castle.Show();
+    const std::array<int, 4> plain = bounds();
+    castle.Hide();
+
+    logic::StartTutorialSteps();
+    state::G().tutorialStep = 11;
+    logic::AdvanceTutorial(11);  // step 12, on the castle screen
+    ASSERT_TRUE(screens.Buildings().Tutorial().Active());
+    castle.Show();
+    const std::array<int, 4> grown = bounds();
+    EXPECT_GT(grown[3], plain[3]);
+
+    screens::EndTutorial(screens);
+    EXPECT_FALSE(screens.Buildings().Tutorial().Active());
+    EXPECT_EQ(bounds(), grown);
+    castle.Hide();
+    castle.Show();
+    EXPECT_EQ(bounds(), plain);
+    castle.Hide();
+
+    // While the tutorial runs, a window opens with the strip even when another screen's panel
+    // is the step's, so that it does not change from step to step.
+    logic::StartTutorialSteps();
+    castle.Show();
+    EXPECT_EQ(bounds(), grown);
+    castle.Hide();
+    screens::EndTutorial(screens);
+}
+
+// On the scenario sheet the panel stands over the scenario's picture: the title, the story, the
+// theme lines, the faction rows and the buttons stay readable.
+TEST(TutorialPanels, TheSheetsPanelHidesNothingThePlayerReads) {
+    if (!std::filesystem::exists(std::filesystem::path(MARCHHOLT_TEST_DATA_DIR) /
+                                 "background_1440.jpg")) {
+        GTEST_SKIP() << "the generated game data is not there";
+    }
+    testsupport::HeadlessApp h(true);
+    state::G() = state::GameState{};
+    screens::GameScreens screens(h.App(), screens::StartOptions{true, 7});
+    platform::Form& sheet = screens.Sheet();
+    screens::TutorialPanel* panel = screens.Tutorial().PanelOf(logic::TutorialScreen::sheet);
+    ASSERT_NE(panel, nullptr);
+    const platform::Rect p = panel->PanelControl()->Bounds();
+    int checked = 0;
+    for (const auto& child : sheet.Children()) {
+        const std::string kind = child->Kind();
+        if (kind != "Label" && kind != "Edit" && kind != "RadioButton" && kind != "SpeedButton")
+            continue;
+        if (child.get() == panel->ShowButton()) continue;
+        const platform::Rect c = child->Bounds();
+        const bool overlap =
+            p.x < c.x + c.w && c.x < p.x + p.w && p.y < c.y + c.h && c.y < p.y + p.h;
+        EXPECT_FALSE(overlap) << child->Name();
+        ++checked;
+    }
+    EXPECT_GT(checked, 20);
 }
 
 // The hand of every step stands beside the control the step names, on both canvas sizes.

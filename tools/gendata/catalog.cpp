@@ -96,6 +96,7 @@ const PainterTable& Painters() {
         AddItemPainters(t);
         AddRoomPainters(t);
         AddScenePainters(t);
+        AddLandscapePainters(t);
         return t;
     }();
     return table;

@@ -31,6 +31,7 @@ void AddCreaturePainters(PainterTable& table);
 void AddItemPainters(PainterTable& table);
 void AddRoomPainters(PainterTable& table);
 void AddScenePainters(PainterTable& table);
+void AddLandscapePainters(PainterTable& table);
 
 const PainterTable& Painters();
 

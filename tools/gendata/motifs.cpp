@@ -229,9 +229,16 @@ void DrawPerson(Canvas& c, const Person& p) {
     }
     c.Draw(Rect(X(-24), Y(bottom - 14), X(24), Y(bottom - 9)), pal::kWoodDark, ink * 0.6f);
     c.Draw(Rect(X(-3), Y(bottom - 15), X(3), Y(bottom - 8), 1 * s), pal::kGold, ink * 0.5f);
+    // Long hair falls behind the head onto the shoulders, beside the neck and never under the
+    // chin (where it would read as a beard).
+    if (p.longHair) {
+        c.Draw(Union(Ellipse(X(0), Y(-1), 13.5f * s, 14 * s),
+                     Union(Rect(X(-14.5f), Y(-2), X(-6.5f), Y(26), 4 * s),
+                           Rect(X(6.5f), Y(-2), X(14.5f), Y(26), 4 * s))),
+               p.hair, ink);
+    }
     // Neck and head.
     c.Draw(Rect(X(-5), Y(8), X(5), Y(19)), p.skin * 0.9f, ink * 0.8f);
-    if (p.longHair) c.Draw(Ellipse(X(0), Y(4), 14 * s, 18 * s), p.hair, ink);
     if (p.pointedEars) {
         c.Draw(Poly({{X(-10), Y(-2)}, {X(-18), Y(-10)}, {X(-10), Y(4)}}), p.skin, ink * 0.8f);
         c.Draw(Poly({{X(10), Y(-2)}, {X(18), Y(-10)}, {X(10), Y(4)}}), p.skin, ink * 0.8f);
@@ -270,6 +277,12 @@ void DrawPerson(Canvas& c, const Person& p) {
                p.beardColour, ink * 0.8f);
         c.Outline(Curve({X(-4), Y(9)}, {X(0), Y(8)}, {X(4), Y(9)}, 0.01f, 0.01f), 0.6f * s, kInk,
                   0.7f);
+    } else if (p.lady) {
+        c.Fill(Ellipse(X(0), Y(8.2f), 2.6f * s, 1.1f * s), pal::kBlood * 1.2f, 0.85f);
+        for (float side : {-1.0f, 1.0f}) {
+            c.Outline(Segment(X(side * 4.6f), Y(-1), X(side * 6.4f), Y(-2.4f), 0.01f), 0.5f * s,
+                      kInk, 0.8f);
+        }
     } else {
         c.Outline(Curve({X(-3), Y(8)}, {X(0), Y(9)}, {X(3), Y(8)}, 0.01f, 0.01f), 0.6f * s, kInk,
                   0.7f);

@@ -49,6 +49,7 @@ struct Person {
     } head = Head::Bare;
     bool beard = false;
     Rgb beardColour = pal::kWoodDark;
+    bool lady = false;  // red lips and lashes
     bool armour = false;
     bool cape = false;
     Rgb capeColour = pal::kBlood;

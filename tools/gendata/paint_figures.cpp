@@ -149,6 +149,7 @@ void AddFigurePainters(PainterTable& t) {
 
     Person princess;
     princess.longHair = true;
+    princess.lady = true;
     princess.hair = {0.55f, 0.3f, 0.14f};
     princess.head = Person::Head::Crown;
     princess.tunic = {0.82f, 0.5f, 0.62f};

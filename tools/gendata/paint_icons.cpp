@@ -298,9 +298,13 @@ void AddIconPainters(PainterTable& t) {
         t["hourglass_" + std::to_string(q * 25) + "of100_sm"] = {
             30, 40, [q](Canvas& c) { Hourglass(c, q); }, true};
     }
+    // The health vessel holds a blue liquid (the tutorial calls it the blue vessel).
+    const Rgb healthBlue{0.14f, 0.3f, 0.78f};
     for (int n = 0; n <= 9; ++n) {
         t["health" + std::to_string(n)] = {
-            40, 100, [n](Canvas& c) { Gauge(c, static_cast<float>(n) / 9.0f, pal::kBlood); }, true};
+            40, 100,
+            [n, healthBlue](Canvas& c) { Gauge(c, static_cast<float>(n) / 9.0f, healthBlue); },
+            true};
     }
     for (int n = 1; n <= 10; ++n) {
         const std::string key = std::string("xp") + (n < 10 ? "0" : "") + std::to_string(n);

@@ -1,87 +1,16 @@
-// Scenes: the notices of the map and battles, the scenario landscapes, the game-over pictures
-// and the window backgrounds.
+// Scenes: the notices of the map and battles, the game-over pictures and the window
+// backgrounds.
 #include <cmath>
 
 #include "catalog.h"
 #include "motifs.h"
+#include "scenery.h"
 
 namespace gendata {
 
 namespace {
 
 constexpr float kPi = 3.14159265f;
-const Rgb kDay{0.52f, 0.66f, 0.82f};
-const Rgb kHaze{0.88f, 0.86f, 0.76f};
-
-void Frame(Canvas& c) {
-    c.Outline(Rect(1.5f, 1.5f, c.W() - 1.5f, c.H() - 1.5f, 2), 3, kInk, 0.9f);
-}
-
-void Mountains(Canvas& c, float base, float height, Rgb colour, int count, std::uint32_t seed) {
-    Rng rng(seed);
-    std::vector<Pt> ridge = {{-5, base + 5}};
-    for (int i = 0; i <= count * 2; ++i) {
-        const float x = -5 + static_cast<float>(i) * (c.W() + 10) / static_cast<float>(count * 2);
-        const float y =
-            base - (i % 2 ? height * rng.Range(0.6f, 1.0f) : height * rng.Range(0.1f, 0.35f));
-        ridge.push_back({x, y});
-    }
-    ridge.push_back({c.W() + 5, base + 5});
-    Shape m = Poly(ridge);
-    c.Draw(m, colour, 0.8f);
-    c.Hatch(m, 2.0f, 65, 0.4f, kInk, 0.3f, 0.55f);
-}
-
-void Hills(Canvas& c, float base, Rgb colour, std::uint32_t seed) {
-    Rng rng(seed);
-    for (int i = 0; i < 3; ++i) {
-        const float x = rng.Range(0, c.W());
-        c.Draw(Ellipse(x, base + 6, rng.Range(25, 45), rng.Range(8, 14)),
-               colour * (0.9f + 0.1f * static_cast<float>(i)), 0.8f);
-    }
-}
-
-void Moon(Canvas& c, float x, float y, float r) {
-    c.Glow(Circle(x, y, r), r * 2.5f, {0.9f, 0.9f, 0.8f}, 0.4f);
-    c.Draw(Circle(x, y, r), {0.95f, 0.93f, 0.82f}, 0.6f);
-}
-
-void Stars(Canvas& c, float below, std::uint32_t seed) {
-    Rng rng(seed);
-    for (int i = 0; i < 40; ++i)
-        c.Fill(Circle(rng.Range(2, c.W() - 2), rng.Range(2, below), rng.Range(0.3f, 0.7f)),
-               pal::kWhite, 0.8f);
-}
-
-void Tent(Canvas& c, float x, float base, float s, Rgb cloth, Rgb flag) {
-    c.Draw(Poly({{x - s, base}, {x, base - s * 1.2f}, {x + s, base}}), cloth, 0.8f);
-    c.Fill(Poly({{x - s * 0.2f, base}, {x, base - s * 0.7f}, {x + s * 0.2f, base}}), pal::kBlack,
-           0.8f);
-    DrawBanner(c, x, base - s * 1.2f, s * 0.8f, flag);
-}
-
-void Tombstone(Canvas& c, float x, float base, float s) {
-    c.Draw(Union(Rect(x - s, base - s * 1.6f, x + s, base), Circle(x, base - s * 1.6f, s)),
-           pal::kStone * 0.8f, 0.8f);
-    c.Outline(Segment(x, base - s * 2.1f, x, base - s * 0.8f, 0.1f), 0.6f, kInk, 0.6f);
-    c.Outline(Segment(x - s * 0.5f, base - s * 1.6f, x + s * 0.5f, base - s * 1.6f, 0.1f), 0.6f,
-              kInk, 0.6f);
-}
-
-void Soldier(Canvas& c, float x, float headY, float s, Rgb colour, bool flipSword) {
-    Person p;
-    p.cx = x;
-    p.headY = headY;
-    p.scale = s;
-    p.standing = true;
-    p.armour = true;
-    p.head = Person::Head::Helm;
-    p.tunic = colour;
-    p.shield = true;
-    p.shieldColour = colour;
-    p.weapon = flipSword ? Person::Weapon::Spear : Person::Weapon::Sword;
-    DrawPerson(c, p);
-}
 
 void CastleScene(Canvas& c) {
     Parchment(c);
@@ -151,51 +80,6 @@ void DungeonEntrance(Canvas& c) {
     Frame(c);
 }
 
-void Village(Canvas& c) {
-    Parchment(c);
-    Sky(c, kDay, kHaze, 55);
-    Hills(c, 58, pal::kGrass * 0.9f, 9);
-    Ground(c, pal::kGrass, 60);
-    const Rgb roofs[] = {pal::kBlood * 0.9f, pal::kWood, {0.55f, 0.45f, 0.3f}};
-    for (int i = 0; i < 5; ++i) {
-        const float x = 14 + static_cast<float>(i) * 18;
-        const float base = 84 - static_cast<float>(i % 2) * 12;
-        const float s = i % 2 ? 8.0f : 10.0f;
-        c.Draw(Rect(x - s, base - s * 1.3f, x + s, base), pal::kParchment, 0.8f);
-        c.Outline(Segment(x - s, base - s * 0.6f, x + s, base - s * 0.6f, 0.1f), 0.6f,
-                  pal::kWoodDark, 0.7f);
-        c.Draw(Poly({{x - s * 1.3f, base - s * 1.2f},
-                     {x, base - s * 2.6f},
-                     {x + s * 1.3f, base - s * 1.2f}}),
-               roofs[i % 3], 0.8f);
-        c.Draw(Rect(x - 2, base - 6, x + 2, base), pal::kWoodDark, 0.5f);
-    }
-    c.Draw(Rect(46, 30, 54, 56), pal::kStone, 0.8f);
-    c.Draw(Poly({{44, 30}, {50, 16}, {56, 30}}), pal::kBlood * 0.8f, 0.8f);
-    Frame(c);
-}
-
-void Arena(Canvas& c) {
-    Parchment(c);
-    Sky(c, {0.55f, 0.65f, 0.8f}, {0.95f, 0.88f, 0.7f}, 50);
-    Ground(c, pal::kSand, 70);
-    Shape wall = Intersect(Ellipse(50, 80, 48, 50), Rect(0, 30, 100, 80));
-    c.Draw(wall, pal::kSand * 0.9f, 1.2f);
-    for (int row = 0; row < 3; ++row) {
-        for (int i = 0; i < 9; ++i) {
-            const float x = 10 + static_cast<float>(i) * 10;
-            const float y = 40 + static_cast<float>(row) * 11;
-            c.Draw(Union(Rect(x - 3, y, x + 3, y + 8), Circle(x, y, 3)), pal::kBlack * 2, 0.5f);
-        }
-    }
-    c.Fill(Ellipse(50, 86, 40, 10), pal::kSand, 1.0f);
-    Soldier(c, 38, 68, 0.2f, pal::kBlood, false);
-    Soldier(c, 62, 68, 0.2f, LordColour(1), true);
-    for (int i = 0; i < 5; ++i)
-        DrawBanner(c, 10 + static_cast<float>(i) * 20, 36, 10, i % 2 ? pal::kBlood : pal::kGold);
-    Frame(c);
-}
-
 void Trap(Canvas& c) {
     DungeonWall(c, 50, 40);
     c.Fill(Rect(0, 70, 100, 100), pal::kStoneDark * 0.8f, 0.9f);
@@ -257,6 +141,7 @@ void GameOver(Canvas& c, bool won, bool marriage) {
             bride.scale = 0.3f;
             bride.standing = true;
             bride.longHair = true;
+            bride.lady = true;
             bride.head = Person::Head::Crown;
             bride.tunic = {0.82f, 0.5f, 0.62f};
             DrawPerson(c, bride);
@@ -283,94 +168,9 @@ void GameOver(Canvas& c, bool won, bool marriage) {
     Frame(c);
 }
 
-// The eight scenario landscapes.
-void Landscape(Canvas& c, int which) {
-    Parchment(c);
-    switch (which) {
-        case 0: {  // Desert of darkness: dunes under a dark dusk, a lone black keep
-            Sky(c, {0.22f, 0.16f, 0.25f}, {0.8f, 0.45f, 0.3f}, 52);
-            for (int i = 0; i < 3; ++i)
-                c.Draw(Ellipse(20 + static_cast<float>(i) * 32, 64 + static_cast<float>(i % 2) * 6,
-                               34, 12),
-                       pal::kSand * (0.75f + 0.1f * static_cast<float>(i)), 0.6f);
-            Ground(c, pal::kSand * 0.8f, 68);
-            DrawCastle(c, 70, 62, 26, pal::kBlack, pal::kStoneDark);
-            break;
-        }
-        case 1: {  // The crusade: green hills, white tents with red crosses
-            Sky(c, kDay, kHaze, 52);
-            Hills(c, 55, pal::kGrass, 11);
-            Ground(c, pal::kGrass, 58);
-            for (int i = 0; i < 4; ++i)
-                Tent(c, 16 + static_cast<float>(i) * 22, 80 - static_cast<float>(i % 2) * 6, 9,
-                     pal::kWhite, pal::kBlood);
-            break;
-        }
-        case 2: {  // The curse: a graveyard before a village under a pale moon
-            Sky(c, pal::kNight * 0.9f, {0.45f, 0.45f, 0.55f}, 58, false);
-            Stars(c, 45, 12);
-            Moon(c, 76, 18, 7);
-            Ground(c, pal::kNight * 1.2f, 60);
-            for (int i = 0; i < 4; ++i) {
-                const float x = 10 + static_cast<float>(i) * 10;
-                c.Draw(Rect(x - 3, 52, x + 3, 60), pal::kStoneDark, 0.5f);
-                c.Draw(Poly({{x - 4, 52}, {x, 46}, {x + 4, 52}}), pal::kBlood * 0.5f, 0.5f);
-            }
-            for (int i = 0; i < 6; ++i)
-                Tombstone(c, 44 + static_cast<float>(i) * 9, 84 - static_cast<float>(i % 2) * 5, 3);
-            break;
-        }
-        case 3: {  // The fallen angel: red sky, black peaks, a glowing rift
-            Sky(c, {0.35f, 0.05f, 0.05f}, {0.9f, 0.4f, 0.15f}, 60);
-            Mountains(c, 70, 36, pal::kBlack * 2, 4, 21);
-            Ground(c, pal::kBlack * 2.5f, 72);
-            c.Glow(Ellipse(50, 40, 4, 16), 18, pal::kFire, 0.7f);
-            c.Fill(Ellipse(50, 40, 3, 14), {1.0f, 0.85f, 0.4f});
-            for (int side = -1; side <= 1; side += 2)
-                c.Draw(Poly({{50, 30},
-                             {50 + static_cast<float>(side) * 22, 18},
-                             {50 + static_cast<float>(side) * 16, 34}}),
-                       pal::kBlack * 1.5f, 0.6f);
-            break;
-        }
-        case 4: {  // The sword of Nara'gul: a blade in a rock among mountains
-            Sky(c, {0.45f, 0.5f, 0.65f}, {0.8f, 0.82f, 0.85f}, 55);
-            Mountains(c, 62, 30, Mix(pal::kStone, pal::kWhite, 0.1f), 3, 31);
-            Ground(c, pal::kGrassDark, 64);
-            c.Draw(Poly({{36, 86}, {42, 72}, {58, 70}, {66, 86}}), pal::kStone, 0.8f);
-            c.Glow(Segment(51, 74, 51, 40, 1), 10, pal::kPurple, 0.6f);
-            DrawSword(c, 51, 38, 51, 76, 4, Mix(pal::kSteel, pal::kPurple, 0.3f));
-            break;
-        }
-        case 5: {  // Gladiator: the arena
-            Arena(c);
-            return;
-        }
-        case 6: {  // Showdown: two castles across a river
-            Sky(c, kDay, kHaze, 50);
-            Ground(c, pal::kGrass, 52);
-            c.Fill(Poly({{44, 52}, {56, 52}, {64, 100}, {36, 100}}), pal::kSea, 1.0f);
-            c.Outline(Poly({{44, 52}, {56, 52}, {64, 100}, {36, 100}}), 0.8f, kInk, 0.7f);
-            DrawCastle(c, 20, 72, 30, LordColour(1));
-            DrawCastle(c, 80, 72, 30, LordColour(3));
-            break;
-        }
-        default: {  // Showdown 2: a coast with the sea to the east and four banners
-            Sky(c, kDay, kHaze, 48);
-            Ground(c, pal::kGrass, 50);
-            c.Fill(Poly({{70, 50}, {100, 50}, {100, 100}, {58, 100}, {66, 80}}), pal::kSea);
-            c.Outline(Poly({{70, 50}, {66, 80}, {58, 100}}), 1.0f, kInk, 0.8f);
-            for (int i = 1; i <= 4; ++i)
-                DrawBanner(c, 10 + static_cast<float>(i) * 11, 80 - static_cast<float>(i % 2) * 8,
-                           18, LordColour(i));
-            break;
-        }
-    }
-    Frame(c);
-}
-
-// A painted map of the realm for the big backgrounds: sea, coast, a few castles and a compass.
-void Realm(Canvas& c) {
+// A painted map of the realm for the big backgrounds: sea, coast and, where the corner stays
+// free of windows, a compass.
+void Realm(Canvas& c, bool compass) {
     Parchment(c, 0.45f);
     const float w = c.W();
     const float h = c.H();
@@ -387,21 +187,21 @@ void Realm(Canvas& c) {
             p = Mix(p, pal::kGrass, 0.25f);
         }
     });
-    const Pt castles[] = {{30, 30}, {58, 22}, {40, 46}, {62, 44}};
-    for (int i = 0; i < 4; ++i)
-        DrawCastle(c, castles[i].x, castles[i].y, 8, LordColour(i + 1));
-    // Compass rose.
-    const float cx = w - 12, cy = h - 12;
+    c.Outline(Rect(1, 1, w - 1, h - 1, 1), 1.0f, kInk, 0.9f);
+    // Nothing is drawn where the windows stand, so that no half-covered picture peeks out from
+    // behind one: the compass rose keeps to the bottom right corner, on the large screen only
+    // (on the small one the strategic window reaches into the corner).
+    if (!compass) return;
+    const float cx = w - 6, cy = h - 6;
     for (int i = 0; i < 8; ++i) {
         const float a = static_cast<float>(i) * kPi / 4;
-        const float r = i % 2 ? 4.0f : 8.0f;
+        const float r = i % 2 ? 2.4f : 4.8f;
         c.Draw(Poly({{cx, cy},
                      {cx + r * std::cos(a - 0.2f) * 0.4f, cy + r * std::sin(a - 0.2f) * 0.4f},
                      {cx + r * std::cos(a), cy + r * std::sin(a)}}),
                i % 2 ? pal::kParchmentDark : pal::kBlood, 0.3f);
     }
-    c.Outline(Circle(cx, cy, 5), 0.4f, kInk, 0.8f);
-    c.Outline(Rect(1, 1, w - 1, h - 1, 1), 1.0f, kInk, 0.9f);
+    c.Outline(Circle(cx, cy, 3), 0.3f, kInk, 0.8f);
 }
 
 void MenuSide(Canvas& c, int which) {
@@ -430,22 +230,6 @@ void MenuSide(Canvas& c, int which) {
     Frame(c);
 }
 
-// A 4:3 picture painted on the square 100 x 100 layout of the scenes: the square is painted
-// at full width and its middle three quarters kept.
-Painter Wide(std::function<void(Canvas&)> f) {
-    return {320, 240, [f](Canvas& c) {
-                Image& img = c.Img();
-                Image square(img.Width(), img.Width());
-                Canvas s(square, 100);
-                s.seed = c.seed;
-                f(s);
-                img.Paste(
-                    square.Crop(0, (img.Width() - img.Height()) / 2, img.Width(), img.Height()), 0,
-                    0);
-                Frame(c);
-            }};
-}
-
 }  // namespace
 
 void AddScenePainters(PainterTable& t) {
@@ -453,19 +237,15 @@ void AddScenePainters(PainterTable& t) {
     t["battlepic"] = {200, 200, Battle};
     t["night"] = {200, 200, Night};
     t["enterthedungeon"] = {200, 200, DungeonEntrance};
-    t["m1_village1"] = {200, 200, Village};
-    t["m1_arena"] = {200, 200, Arena};
+    t["m1_village1"] = {200, 200, VillageScene};
+    t["m1_arena"] = {200, 200, ArenaScene};
     t["m1_traps_poisondarts"] = {200, 200, Trap};
     t["m2_cannon"] = {100, 100, Cannon};
     t["m2_victory"] = Wide([](Canvas& c) { GameOver(c, true, false); });
     t["m1_victory"] = Wide([](Canvas& c) { GameOver(c, true, true); });
     t["m2_defeat"] = Wide([](Canvas& c) { GameOver(c, false, false); });
-    const char* scenarios[] = {"desertofdarkness", "thecrusades", "thecurse", "fallenangel",
-                               "swordofnaragul",   "gladiator",   "showdown", "showdown2"};
-    for (int i = 0; i < 8; ++i)
-        t[scenarios[i]] = Wide([i](Canvas& c) { Landscape(c, i); });
-    t["background_1440"] = {1440, 900, Realm};
-    t["background_1024"] = {1024, 768, Realm};
+    t["background_1440"] = {1440, 900, [](Canvas& c) { Realm(c, true); }};
+    t["background_1024"] = {1024, 768, [](Canvas& c) { Realm(c, false); }};
     t["parchment"] = {800, 600, [](Canvas& c) { Parchment(c, 0.3f); }};
     t["menu_side1"] = {130, 265, [](Canvas& c) { MenuSide(c, 1); }};
     t["menu_side2"] = {130, 265, [](Canvas& c) { MenuSide(c, 2); }};

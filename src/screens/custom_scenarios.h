@@ -19,7 +19,8 @@ struct CustomScenario {
 // repeated).
 std::vector<CustomScenario> FindCustomScenarios(const platform::Files& files);
 
-// The title text of a module file, or "" when it cannot be read or is too short.
+// The title text of a module file, or "" when it cannot be read or is not a module's size.
+// Only the title's record is read.
 std::string ModuleTitle(const platform::Files& files, const std::string& baseName);
 
 }  // namespace screens

@@ -17,28 +17,30 @@ namespace app {
 namespace {
 
 ScriptRegistry::Call NoArgs(std::function<void()> fn) {
-    return [fn = std::move(fn)](const CallArgs&, std::string&, std::string&) {
+    return Takes({}, [fn = std::move(fn)](const CallArgs&, std::string&, std::string&) {
         fn();
         return true;
-    };
+    });
 }
 
 ScriptRegistry::Call OneInt(std::function<void(int)> fn) {
-    return [fn = std::move(fn)](const CallArgs& a, std::string&, std::string& error) {
-        int n = 0;
-        if (!IntArg(a, 0, n, error)) return false;
-        fn(n);
-        return true;
-    };
+    return Takes({kNumber},
+                 [fn = std::move(fn)](const CallArgs& a, std::string&, std::string& error) {
+                     int n = 0;
+                     if (!IntArg(a, 0, n, error)) return false;
+                     fn(n);
+                     return true;
+                 });
 }
 
 ScriptRegistry::Call TwoInts(std::function<void(int, int)> fn) {
-    return [fn = std::move(fn)](const CallArgs& a, std::string&, std::string& error) {
-        int x = 0, y = 0;
-        if (!IntArg(a, 0, x, error) || !IntArg(a, 1, y, error)) return false;
-        fn(x, y);
-        return true;
-    };
+    return Takes({kNumber, kNumber},
+                 [fn = std::move(fn)](const CallArgs& a, std::string&, std::string& error) {
+                     int x = 0, y = 0;
+                     if (!IntArg(a, 0, x, error) || !IntArg(a, 1, y, error)) return false;
+                     fn(x, y);
+                     return true;
+                 });
 }
 
 logic::BattleSideId SideArg(int n) {
@@ -67,7 +69,7 @@ void RegisterBattle(ScriptRegistry& registry) {
     registry.AddCall("BattleClockTick", NoArgs([] { logic::BattleClockTick(); }));
     registry.AddCall("CommandDelayTick", NoArgs([] { logic::CommandDelayTick(); }));
     registry.AddCall("FlashTick", OneInt([](int side) { logic::FlashTick(SideArg(side)); }));
-    registry.AddCall("BattleVessel",
+    registry.AddCall("BattleVessel", {kNumber, kNumber},
                      [](const CallArgs& a, std::string& result, std::string& error) {
                          int start = 0, current = 0;
                          if (!IntArg(a, 0, start, error) || !IntArg(a, 1, current, error))

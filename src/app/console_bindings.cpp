@@ -45,10 +45,10 @@ bool StringArg(const CallArgs& args, size_t index, std::string& out, std::string
 
 // An operation with no arguments and no result.
 ScriptRegistry::Call Plain(std::function<void()> fn) {
-    return [fn = std::move(fn)](const CallArgs&, std::string&, std::string&) {
+    return Takes({}, [fn = std::move(fn)](const CallArgs&, std::string&, std::string&) {
         fn();
         return true;
-    };
+    });
 }
 
 void RegisterValues(ScriptRegistry& registry) {
@@ -61,146 +61,171 @@ void RegisterValues(ScriptRegistry& registry) {
         },
         [](const std::string& expr, const std::string& value, std::string& error) {
             state::Ref ref;
-            if (!state::ResolveValue(expr, ref, error)) return false;
-            return ref.SetText(value, error);
+            if (!state::ResolveValue(expr, ref, error)) return SetResult::failed;
+            // A resolved value refuses only a number that is not a 32-bit integer.
+            return ref.SetText(value, error) ? SetResult::stored : SetResult::refused;
         });
 }
 
 void RegisterState(ScriptRegistry& registry) {
     registry.AddCall("ResetGameState", Plain([] { state::ResetGameState(); }));
-    registry.AddCall("ReadProgress", [](const CallArgs&, std::string&, std::string& error) {
+    registry.AddCall("ReadProgress", {}, [](const CallArgs&, std::string&, std::string& error) {
         return state::ReadProgress(error);
     });
-    registry.AddCall("WriteProgress", [](const CallArgs&, std::string&, std::string& error) {
+    registry.AddCall("WriteProgress", {}, [](const CallArgs&, std::string&, std::string& error) {
         return state::WriteProgress(error);
     });
-    registry.AddCall("Random", [](const CallArgs& a, std::string& result, std::string& error) {
-        int n = 0;
-        if (!IntArg(a, 0, n, error)) return false;
-        result = std::to_string(state::Random(n));
-        return true;
-    });
-    registry.AddCall("SaveGame", [](const CallArgs& a, std::string&, std::string& error) {
-        int slot = 0;
-        if (!IntArg(a, 0, slot, error)) return false;
-        return state::SaveGame(slot, error);
-    });
-    registry.AddCall("LoadGame", [](const CallArgs& a, std::string&, std::string& error) {
-        int slot = 0;
-        if (!IntArg(a, 0, slot, error)) return false;
-        return state::LoadGame(slot, error);
-    });
+    registry.AddCall("Random", {kNumber},
+                     [](const CallArgs& a, std::string& result, std::string& error) {
+                         int n = 0;
+                         if (!IntArg(a, 0, n, error)) return false;
+                         result = std::to_string(state::Random(n));
+                         return true;
+                     });
+    registry.AddCall("SaveGame", {kNumber},
+                     [](const CallArgs& a, std::string&, std::string& error) {
+                         int slot = 0;
+                         if (!IntArg(a, 0, slot, error)) return false;
+                         return state::SaveGame(slot, error);
+                     });
+    registry.AddCall("LoadGame", {kNumber},
+                     [](const CallArgs& a, std::string&, std::string& error) {
+                         int slot = 0;
+                         if (!IntArg(a, 0, slot, error)) return false;
+                         return state::LoadGame(slot, error);
+                     });
     registry.seed = [](unsigned seed) { state::SeedRandom(seed); };
 }
 
 void RegisterSound(ScriptRegistry& registry, screens::GameScreens& screens) {
     sound::SoundSystem* sound = &screens.Sound();
-    registry.AddCall("PlayTrack", [sound](const CallArgs& a, std::string&, std::string& error) {
-        int slot = 0;
-        std::string file;
-        if (!IntArg(a, 0, slot, error) || !StringArg(a, 1, file, error)) return false;
-        sound->Channels().PlayTrack(slot, file);
-        return true;
-    });
-    registry.AddCall("StartTrack", [sound](const CallArgs& a, std::string&, std::string& error) {
-        int slot = 0;
-        if (!IntArg(a, 0, slot, error)) return false;
-        sound->Channels().StartTrack(slot);
-        return true;
-    });
-    registry.AddCall("StopTrack", [sound](const CallArgs& a, std::string&, std::string& error) {
-        int slot = 0;
-        if (!IntArg(a, 0, slot, error)) return false;
-        sound->Channels().StopTrack(slot);
-        return true;
-    });
+    registry.AddCall("PlayTrack", {kNumber, kWord},
+                     [sound](const CallArgs& a, std::string&, std::string& error) {
+                         int slot = 0;
+                         std::string file;
+                         if (!IntArg(a, 0, slot, error) || !StringArg(a, 1, file, error))
+                             return false;
+                         sound->Channels().PlayTrack(slot, file);
+                         return true;
+                     });
+    registry.AddCall("StartTrack", {kNumber},
+                     [sound](const CallArgs& a, std::string&, std::string& error) {
+                         int slot = 0;
+                         if (!IntArg(a, 0, slot, error)) return false;
+                         sound->Channels().StartTrack(slot);
+                         return true;
+                     });
+    registry.AddCall("StopTrack", {kNumber},
+                     [sound](const CallArgs& a, std::string&, std::string& error) {
+                         int slot = 0;
+                         if (!IntArg(a, 0, slot, error)) return false;
+                         sound->Channels().StopTrack(slot);
+                         return true;
+                     });
     registry.AddCall("NextMusic", Plain([sound] { sound->Music().NextMusic(); }));
     registry.AddCall("PlayClick", Plain([sound] { sound->Effects().PlayClick(); }));
     registry.AddCall("PlayPayment", Plain([sound] { sound->Effects().PlayPayment(); }));
-    registry.AddCall("PlayHitCry", [sound](const CallArgs& a, std::string&, std::string& error) {
-        int family = 0;
-        if (!IntArg(a, 0, family, error)) return false;
-        sound->Effects().PlayHitCry(family);
-        return true;
-    });
+    registry.AddCall("PlayHitCry", {kNumber},
+                     [sound](const CallArgs& a, std::string&, std::string& error) {
+                         int family = 0;
+                         if (!IntArg(a, 0, family, error)) return false;
+                         sound->Effects().PlayHitCry(family);
+                         return true;
+                     });
 }
 
 void RegisterDialogs(ScriptRegistry& registry) {
-    registry.AddCall("ShowNotice", [](const CallArgs& a, std::string&, std::string&) {
-        logic::UI().ShowNotice(a.size() > 0 ? a[0] : "", a.size() > 1 ? a[1] : "",
-                               a.size() > 2 ? a[2] : "", a.size() > 3 ? a[3] : "Continue");
-        return true;
-    });
-    registry.AddCall("ShowBossNotice", [](const CallArgs& a, std::string&, std::string&) {
-        logic::UI().ShowBossNotice(a.size() > 0 ? a[0] : "", a.size() > 1 ? a[1] : "",
-                                   a.size() > 2 ? a[2] : "");
-        return true;
-    });
-    registry.AddCall("ShowShortNotice", [](const CallArgs& a, std::string&, std::string&) {
-        logic::UI().ShowShortNotice(a.size() > 0 ? a[0] : "", a.size() > 1 ? a[1] : "Continue");
-        return true;
-    });
-    registry.AddCall("ShowHelp", [](const CallArgs& a, std::string&, std::string&) {
-        logic::UI().ShowHelp(a.size() > 0 ? a[0] : "", a.size() > 1 ? a[1] : "",
-                             a.size() > 2 ? a[2] : "");
-        return true;
-    });
-    registry.AddCall("AskOffer", [](const CallArgs& a, std::string& result, std::string& error) {
-        int enabled = 1;
-        if (a.size() > 5 && !IntArg(a, 5, enabled, error)) return false;
-        result = std::to_string(logic::UI().AskOffer(
-            a.size() > 0 ? a[0] : "", a.size() > 1 ? a[1] : "", a.size() > 2 ? a[2] : "",
-            a.size() > 3 ? a[3] : "", a.size() > 4 ? a[4] : "", enabled != 0));
-        return true;
-    });
-    registry.AddCall("AskYesNo", [](const CallArgs& a, std::string& result, std::string&) {
-        result = std::to_string(logic::UI().AskYesNo(
-            a.size() > 0 ? a[0] : "", a.size() > 1 ? a[1] : "Yes", a.size() > 2 ? a[2] : "No"));
-        return true;
-    });
-    registry.AddCall("AskChoice", [](const CallArgs& a, std::string& result, std::string& error) {
-        int enabled = 1;
-        if (a.size() > 5 && !IntArg(a, 5, enabled, error)) return false;
-        result = std::to_string(logic::UI().AskChoice(
-            a.size() > 0 ? a[0] : "", a.size() > 1 ? a[1] : "", a.size() > 2 ? a[2] : "",
-            a.size() > 3 ? a[3] : "", a.size() > 4 ? a[4] : "", enabled != 0));
-        return true;
-    });
-    registry.AddCall("ShowGameOver", [](const CallArgs& a, std::string&, std::string&) {
-        logic::UI().ShowGameOver(a.size() > 0 ? a[0] : "", a.size() > 1 ? a[1] : "",
-                                 a.size() > 2 ? a[2] : "");
-        return true;
-    });
+    registry.AddCall("ShowNotice", {kWord, kWord, kWord, kWord}, 0,
+                     [](const CallArgs& a, std::string&, std::string&) {
+                         logic::UI().ShowNotice(a.size() > 0 ? a[0] : "", a.size() > 1 ? a[1] : "",
+                                                a.size() > 2 ? a[2] : "",
+                                                a.size() > 3 ? a[3] : "Continue");
+                         return true;
+                     });
+    registry.AddCall("ShowBossNotice", {kWord, kWord, kWord}, 0,
+                     [](const CallArgs& a, std::string&, std::string&) {
+                         logic::UI().ShowBossNotice(a.size() > 0 ? a[0] : "",
+                                                    a.size() > 1 ? a[1] : "",
+                                                    a.size() > 2 ? a[2] : "");
+                         return true;
+                     });
+    registry.AddCall(
+        "ShowShortNotice", {kWord, kWord}, 0, [](const CallArgs& a, std::string&, std::string&) {
+            logic::UI().ShowShortNotice(a.size() > 0 ? a[0] : "", a.size() > 1 ? a[1] : "Continue");
+            return true;
+        });
+    registry.AddCall("ShowHelp", {kWord, kWord, kWord}, 0,
+                     [](const CallArgs& a, std::string&, std::string&) {
+                         logic::UI().ShowHelp(a.size() > 0 ? a[0] : "", a.size() > 1 ? a[1] : "",
+                                              a.size() > 2 ? a[2] : "");
+                         return true;
+                     });
+    registry.AddCall(
+        "AskOffer", {kWord, kWord, kWord, kWord, kWord, kNumber}, 0,
+        [](const CallArgs& a, std::string& result, std::string& error) {
+            int enabled = 1;
+            if (a.size() > 5 && !IntArg(a, 5, enabled, error)) return false;
+            result = std::to_string(logic::UI().AskOffer(
+                a.size() > 0 ? a[0] : "", a.size() > 1 ? a[1] : "", a.size() > 2 ? a[2] : "",
+                a.size() > 3 ? a[3] : "", a.size() > 4 ? a[4] : "", enabled != 0));
+            return true;
+        });
+    registry.AddCall(
+        "AskYesNo", {kWord, kWord, kWord}, 0,
+        [](const CallArgs& a, std::string& result, std::string&) {
+            result = std::to_string(logic::UI().AskYesNo(
+                a.size() > 0 ? a[0] : "", a.size() > 1 ? a[1] : "Yes", a.size() > 2 ? a[2] : "No"));
+            return true;
+        });
+    registry.AddCall(
+        "AskChoice", {kWord, kWord, kWord, kWord, kWord, kNumber}, 0,
+        [](const CallArgs& a, std::string& result, std::string& error) {
+            int enabled = 1;
+            if (a.size() > 5 && !IntArg(a, 5, enabled, error)) return false;
+            result = std::to_string(logic::UI().AskChoice(
+                a.size() > 0 ? a[0] : "", a.size() > 1 ? a[1] : "", a.size() > 2 ? a[2] : "",
+                a.size() > 3 ? a[3] : "", a.size() > 4 ? a[4] : "", enabled != 0));
+            return true;
+        });
+    registry.AddCall("ShowGameOver", {kWord, kWord, kWord}, 0,
+                     [](const CallArgs& a, std::string&, std::string&) {
+                         logic::UI().ShowGameOver(a.size() > 0 ? a[0] : "",
+                                                  a.size() > 1 ? a[1] : "",
+                                                  a.size() > 2 ? a[2] : "");
+                         return true;
+                     });
 }
 
 // An operation on one whole-number argument.
 ScriptRegistry::Call WithInt(std::function<void(int)> fn) {
-    return [fn = std::move(fn)](const CallArgs& a, std::string&, std::string& error) {
-        int n = 0;
-        if (!IntArg(a, 0, n, error)) return false;
-        fn(n);
-        return true;
-    };
+    return Takes({kNumber},
+                 [fn = std::move(fn)](const CallArgs& a, std::string&, std::string& error) {
+                     int n = 0;
+                     if (!IntArg(a, 0, n, error)) return false;
+                     fn(n);
+                     return true;
+                 });
 }
 
 // An operation on two whole-number arguments.
 ScriptRegistry::Call WithInts(std::function<void(int, int)> fn) {
-    return [fn = std::move(fn)](const CallArgs& a, std::string&, std::string& error) {
-        int x = 0, y = 0;
-        if (!IntArg(a, 0, x, error) || !IntArg(a, 1, y, error)) return false;
-        fn(x, y);
-        return true;
-    };
+    return Takes({kNumber, kNumber},
+                 [fn = std::move(fn)](const CallArgs& a, std::string&, std::string& error) {
+                     int x = 0, y = 0;
+                     if (!IntArg(a, 0, x, error) || !IntArg(a, 1, y, error)) return false;
+                     fn(x, y);
+                     return true;
+                 });
 }
 
 ScriptRegistry::Call LoadCall(state::LoadResult (*load)(const std::string&, state::GameState&)) {
-    return [load](const CallArgs& a, std::string&, std::string& error) {
+    return Takes({kWord}, [load](const CallArgs& a, std::string&, std::string& error) {
         std::string name;
         if (!StringArg(a, 0, name, error)) return false;
         const state::LoadResult r = load(name, state::G());
         if (!r.Ok()) error = r.message.empty() ? state::kScenarioNotFoundText : r.message;
         return r.Ok();
-    };
+    });
 }
 
 void RegisterScenario(ScriptRegistry& registry) {
@@ -208,14 +233,15 @@ void RegisterScenario(ScriptRegistry& registry) {
     registry.AddCall("LoadMap", LoadCall(&state::LoadMap));
     registry.AddCall("LoadMonsters", LoadCall(&state::LoadMonsters));
     registry.AddCall("LoadItems", LoadCall(&state::LoadItems));
-    registry.AddCall("LoadScenario", [](const CallArgs& a, std::string&, std::string& error) {
-        std::string name;
-        if (!StringArg(a, 0, name, error)) return false;
-        const state::LoadResult r =
-            state::LoadScenario(name, [](state::GameState& g) { state::ScenarioSetup(g); });
-        if (!r.Ok()) error = r.message.empty() ? state::kScenarioNotFoundText : r.message;
-        return r.Ok();
-    });
+    registry.AddCall(
+        "LoadScenario", {kWord}, [](const CallArgs& a, std::string&, std::string& error) {
+            std::string name;
+            if (!StringArg(a, 0, name, error)) return false;
+            const state::LoadResult r =
+                state::LoadScenario(name, [](state::GameState& g) { state::ScenarioSetup(g); });
+            if (!r.Ok()) error = r.message.empty() ? state::kScenarioNotFoundText : r.message;
+            return r.Ok();
+        });
     registry.AddCall("ScenarioSetup", Plain([] { state::ScenarioSetup(); }));
     registry.AddCall("SetDifficulty", WithInt([](int v) { state::SetDifficulty(v); }));
 }

@@ -25,12 +25,13 @@ void RegisterCities(ScriptRegistry& r) {
     r.AddCall("CollectTaxes", Ints<1>(&logic::CollectTaxes));
     r.AddCall("OpenTrading", Ints<1>([](int site) { logic::OpenTrading(site); }));
     r.AddCall("BuyHeroItems", Ints<1>(&logic::BuyHeroItems));
-    r.AddCall("CityTitle", [](const CallArgs& a, std::string& result, std::string& error) {
-        int site = 0, lord = 0;
-        if (!IntArg(a, 0, site, error) || !IntArg(a, 1, lord, error)) return false;
-        result = logic::DescribeCity(site, lord).title;
-        return true;
-    });
+    r.AddCall("CityTitle", {kNumber, kNumber},
+              [](const CallArgs& a, std::string& result, std::string& error) {
+                  int site = 0, lord = 0;
+                  if (!IntArg(a, 0, site, error) || !IntArg(a, 1, lord, error)) return false;
+                  result = logic::DescribeCity(site, lord).title;
+                  return true;
+              });
 
     // The guild shop.
     r.AddCall("OpenGuildShop", Ints<0>(&logic::OpenGuildShop));

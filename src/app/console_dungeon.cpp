@@ -22,12 +22,13 @@ void RegisterDungeon(ScriptRegistry& r) {
     // Floors and rooms.
     r.AddCall("GenerateFloor", Ints<0>(&logic::GenerateFloor));
     r.AddCall("RandomRoomKind", Ints<0>(&logic::RandomRoomKind));
-    r.AddCall("RoomPicture", [](const CallArgs& a, std::string& result, std::string& error) {
-        int kind = 0;
-        if (!IntArg(a, 0, kind, error)) return false;
-        result = logic::RoomPicture(kind) + " / " + logic::RoomName(kind);
-        return true;
-    });
+    r.AddCall("RoomPicture", {kNumber},
+              [](const CallArgs& a, std::string& result, std::string& error) {
+                  int kind = 0;
+                  if (!IntArg(a, 0, kind, error)) return false;
+                  result = logic::RoomPicture(kind) + " / " + logic::RoomName(kind);
+                  return true;
+              });
     r.AddCall("PopulateRoom", Ints<2>(&logic::PopulateRoom));
     r.AddCall("PickRoomEvent", Ints<0>(&logic::PickRoomEvent));
     r.AddCall("RandomItemOfHeroLevel", Ints<0>(&logic::RandomItemOfHeroLevel));
@@ -47,7 +48,7 @@ void RegisterDungeon(ScriptRegistry& r) {
     r.AddCall("Leave", Ints<0>(&logic::Leave));
     r.AddCall("DungeonOptions", Ints<0>(&logic::DungeonOptions));
     r.AddCall("BossRoom", Ints<0>(&logic::BossRoom));
-    r.AddCall("ClearDungeon", [](const CallArgs& a, std::string&, std::string&) {
+    r.AddCall("ClearDungeon", {kWord}, 0, [](const CallArgs& a, std::string&, std::string&) {
         logic::ClearDungeon(a.empty() ? "" : a[0]);
         return true;
     });

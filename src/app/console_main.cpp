@@ -1,9 +1,11 @@
 // marchholt-console [--seed N] [SCRIPT]: the real program on the headless backend, driven by a
 // script from SCRIPT or standard input. Exit status 0 when the script ran to its end with no
 // failed expect, 1 when an expect failed or a command could not be carried out, 2 for a
-// malformed script.
+// malformed script (found before it runs, or at a call or set it cannot mean, where it stops)
+// or an option out of range.
 // marchholt-console --autoplay SCENARIO --rounds N [--seed S]: a game of computer lords alone
 // (see app/autoplay.h); exit status 0 when every invariant held.
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -33,11 +35,12 @@ constexpr const char* kUsage =
     "with no failed expect, 1 when an expect failed or a command could not be carried out,\n"
     "2 for a malformed script.\n"
     "\n"
-    "  --seed N     seed the random generator with N instead of the clock\n"
+    "  --seed N     seed the random generator with N (0 to 4294967295) instead of the clock\n"
     "  --desktop WxH  the size of the pretend desktop (default 1440x900); below 1440 wide the\n"
     "               game draws on its 1024x768 canvas\n"
     "  --autoplay SCENARIO  play a new game of SCENARIO with every lord a computer lord and\n"
-    "               print one line per round; --rounds N rounds at most (default 100)\n"
+    "               print one line per round; --rounds N rounds at most (1 to 1000000,\n"
+    "               default 100)\n"
     "  --explore SCENARIO  random play through the real windows: a new game of SCENARIO, then\n"
     "               --actions N things a player could do (default 1000), each followed by\n"
     "               checks of the tables, the screens, the saves and the way out; prints a\n"
@@ -45,18 +48,32 @@ constexpr const char* kUsage =
     "  --tutorial   with --explore: leave the tutorial on\n"
     "  --help       print this help and exit\n";
 
+// The most rounds --autoplay plays, and the most actions of --explore.
+constexpr std::int64_t kMostRounds = 1'000'000;
+constexpr std::int64_t kMostActions = 10'000'000;
+
+// The number of an option, or a message and false when it is not a whole number in range.
+bool OptionNumber(const char* option, const char* text, std::int64_t least, std::int64_t most,
+                  std::int64_t& value) {
+    if (app::ParseWholeNumber(text, least, most, value)) return true;
+    std::fprintf(stderr,
+                 "marchholt-console: %s wants a whole number from %lld to %lld, not \"%s\"\n",
+                 option, static_cast<long long>(least), static_cast<long long>(most), text);
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     std::string scriptPath, autoplay, explore;
-    int actions = 1000;
+    std::int64_t actions = 1000;
     bool tutorial = false;
-    long long seed = -1;
-    int rounds = 100;
+    std::int64_t seed = -1;
+    std::int64_t rounds = 100;
     int desktopW = 1440, desktopH = 900;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc) {
-            seed = std::atoll(argv[++i]);
+            if (!OptionNumber("--seed", argv[++i], 0, app::kLargestSeed, seed)) return 2;
         } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::fputs(kUsage, stdout);
             return 0;
@@ -65,15 +82,7 @@ int main(int argc, char** argv) {
         } else if (std::strcmp(argv[i], "--explore") == 0 && i + 1 < argc) {
             explore = argv[++i];
         } else if (std::strcmp(argv[i], "--actions") == 0 && i + 1 < argc) {
-            char* end = nullptr;
-            const long n = std::strtol(argv[++i], &end, 10);
-            if (*end != '\0' || n < 1 || n > 10000000) {
-                std::fprintf(stderr,
-                             "marchholt-console: --actions wants a number from 1 to "
-                             "10000000\n");
-                return 2;
-            }
-            actions = static_cast<int>(n);
+            if (!OptionNumber("--actions", argv[++i], 1, kMostActions, actions)) return 2;
         } else if (std::strcmp(argv[i], "--tutorial") == 0) {
             tutorial = true;
         } else if (std::strcmp(argv[i], "--desktop") == 0 && i + 1 < argc) {
@@ -83,7 +92,7 @@ int main(int argc, char** argv) {
                 return 2;
             }
         } else if (std::strcmp(argv[i], "--rounds") == 0 && i + 1 < argc) {
-            rounds = std::atoi(argv[++i]);
+            if (!OptionNumber("--rounds", argv[++i], 1, kMostRounds, rounds)) return 2;
         } else if (argv[i][0] == '-' && argv[i][1] != '\0') {
             std::fprintf(stderr, "%s", kUsage);
             return 2;
@@ -94,7 +103,7 @@ int main(int argc, char** argv) {
     if (!explore.empty()) {
         app::ExploreOptions options;
         options.scenario = explore;
-        options.actions = actions;
+        options.actions = static_cast<int>(actions);
         options.seed = seed >= 0 ? static_cast<unsigned>(seed) : 1u;
         options.tutorial = tutorial;
         options.desktopWidth = desktopW;
@@ -106,7 +115,7 @@ int main(int argc, char** argv) {
         platform::UseFiles(platform::Files::FromEnvironment(argv[0]));
         app::AutoplayOptions options;
         options.scenario = autoplay;
-        options.rounds = rounds;
+        options.rounds = static_cast<int>(rounds);
         options.seed = seed >= 0 ? static_cast<unsigned>(seed) : 1u;
         const int status = app::RunAutoplay(options, stdout);
         std::fflush(stdout);
@@ -152,6 +161,10 @@ int main(int argc, char** argv) {
     game.seed = static_cast<unsigned>(seed);
     const int status = app::RunMarchholt(application, game);
     std::fflush(stdout);
+    if (runner.Refused()) {
+        std::fprintf(stderr, "marchholt-console: %s\n", runner.Refusal().c_str());
+        return 2;
+    }
     if (status != 0) return status;
     return runner.Failed() ? 1 : 0;
 }

@@ -23,6 +23,12 @@ void ConsoleRunner::Fail(const ScriptCommand& cmd, const std::string& why) {
     Print("FAIL line " + std::to_string(cmd.line) + ": " + why);
 }
 
+void ConsoleRunner::Refuse(const ScriptCommand& cmd, const std::string& why) {
+    refusal_ = "line " + std::to_string(cmd.line) + ": " + why;
+    quit_ = true;
+    app_.Quit();
+}
+
 bool ConsoleRunner::OnIdle() {
     if (quit_) return false;
     if (waitUntil_ >= 0) {
@@ -140,7 +146,7 @@ void ConsoleRunner::Run(const ScriptCommand& cmd) {
     } else if (v == "close") {
         app_.RequestClose();
     } else if (v == "wait") {
-        waitUntil_ = app_.GetClock().NowMs() + std::stoll(a[0]);
+        waitUntil_ = app_.GetClock().NowMs() + cmd.number;
     } else if (v == "get") {
         std::string value, error;
         if (!registry_.Get(a[0], value, error)) {
@@ -150,7 +156,16 @@ void ConsoleRunner::Run(const ScriptCommand& cmd) {
         Print("get " + a[0] + " = " + value);
     } else if (v == "set") {
         std::string error;
-        if (!registry_.Set(a[0], a[1], error)) Fail(cmd, error);
+        switch (registry_.Set(a[0], a[1], error)) {
+            case SetResult::stored:
+                break;
+            case SetResult::failed:
+                Fail(cmd, error);
+                break;
+            case SetResult::refused:
+                Refuse(cmd, "set " + a[0] + ": " + error);
+                break;
+        }
     } else if (v == "expect") {
         std::string value, error;
         if (!registry_.Get(a[0], value, error)) {
@@ -166,7 +181,11 @@ void ConsoleRunner::Run(const ScriptCommand& cmd) {
         }
         std::string result, error;
         CallArgs args(a.begin() + 1, a.end());
-        if (!(*call)(args, result, error)) {
+        if (!call->Accepts(args, error)) {
+            Refuse(cmd, "call " + a[0] + ": " + error);
+            return;
+        }
+        if (!call->run(args, result, error)) {
             Fail(cmd, a[0] + ": " + error);
             return;
         }
@@ -192,7 +211,7 @@ void ConsoleRunner::Run(const ScriptCommand& cmd) {
         std::string error;
         if (!app_.Screenshot(a[0], error)) Fail(cmd, error);
     } else if (v == "seed") {
-        if (registry_.seed) registry_.seed(static_cast<unsigned>(std::stoll(a[0])));
+        if (registry_.seed) registry_.seed(static_cast<unsigned>(cmd.number));
     } else if (v == "quit") {
         quit_ = true;
         app_.Quit();

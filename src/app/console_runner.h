@@ -32,10 +32,15 @@ class ConsoleRunner {
     platform::Control* Find(const std::string& name);
 
     bool Failed() const { return failed_; }
+    // A command the script cannot mean: a call with the wrong arguments, a value a slot cannot
+    // hold. The script stops there; Refusal() says which line and why ("line N: ...").
+    bool Refused() const { return !refusal_.empty(); }
+    const std::string& Refusal() const { return refusal_; }
 
   private:
     void Run(const ScriptCommand& cmd);
     void Fail(const ScriptCommand& cmd, const std::string& why);
+    void Refuse(const ScriptCommand& cmd, const std::string& why);
     void Print(const std::string& text);
     platform::Control* Target(const ScriptCommand& cmd, const std::string& name);
     void ShowForm();
@@ -47,6 +52,7 @@ class ConsoleRunner {
     size_t next_ = 0;
     std::int64_t waitUntil_ = -1;
     bool failed_ = false;
+    std::string refusal_;
     bool quit_ = false;
 };
 

@@ -274,7 +274,7 @@ bool Explorer::Check(const std::string& name) {
     const ScriptRegistry::Call* call = registry_.FindCall(name);
     if (call == nullptr) return true;
     std::string result, error;
-    if ((*call)({}, result, error)) return true;
+    if (call->run({}, result, error)) return true;
     return Fail(name + ": " + error, name);
 }
 

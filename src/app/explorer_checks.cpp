@@ -97,7 +97,7 @@ std::string GoOnFault(platform::Application& app, const ScriptRegistry& registry
     return "the copy of the game ended without reaching the main menu";
 }
 
-ScriptRegistry::Call Check(std::function<std::string()> fault) {
+ScriptRegistry::Operation Check(std::function<std::string()> fault) {
     return [fault = std::move(fault)](const CallArgs&, std::string& result, std::string& error) {
         error = fault();
         result = "held";
@@ -108,17 +108,17 @@ ScriptRegistry::Call Check(std::function<std::string()> fault) {
 }  // namespace
 
 void RegisterExplorerChecks(ScriptRegistry& registry, screens::GameScreens& screens) {
-    registry.AddCall("CheckShownValues", Check([&screens] {
+    registry.AddCall("CheckShownValues", {}, Check([&screens] {
                          std::string faults;
                          for (const std::string& f : screens::ShownValueFaults(screens))
                              faults += (faults.empty() ? "" : "; ") + f;
                          return faults;
                      }));
-    registry.AddCall("CheckTables", Check([&screens] {
+    registry.AddCall("CheckTables", {}, Check([&screens] {
                          return GameRunning(screens) ? TablesFault() : std::string();
                      }));
-    registry.AddCall("CheckSlots", Check([] { return SlotsFault(); }));
-    registry.AddCall("CheckGoOn", Check([&screens, &registry] {
+    registry.AddCall("CheckSlots", {}, Check([] { return SlotsFault(); }));
+    registry.AddCall("CheckGoOn", {}, Check([&screens, &registry] {
                          return GameRunning(screens) ? GoOnFault(screens.App(), registry)
                                                      : std::string();
                      }));

@@ -1,5 +1,6 @@
 #include "app/script.h"
 
+#include <charconv>
 #include <map>
 #include <sstream>
 
@@ -23,12 +24,36 @@ const std::map<std::string, Arity>& Verbs() {
     return verbs;
 }
 
-bool IsInteger(const std::string& s) {
-    if (s.empty()) return false;
-    size_t i = (s[0] == '-') ? 1 : 0;
+bool IsWholeNumber(const std::string& s) {
+    std::size_t i = (!s.empty() && s[0] == '-') ? 1 : 0;
     if (i == s.size()) return false;
     for (; i < s.size(); ++i) {
         if (s[i] < '0' || s[i] > '9') return false;
+    }
+    return true;
+}
+
+// The number of a wait or seed command, or the reason it is refused.
+bool CheckedNumber(const ScriptCommand& cmd, std::int64_t& value, std::string& why) {
+    const std::string& text = cmd.args[0];
+    if (!IsWholeNumber(text)) {
+        why = cmd.verb + " needs a whole number";
+        return false;
+    }
+    if (cmd.verb == "wait") {
+        if (text[0] == '-') {
+            why = "time cannot run backwards";
+            return false;
+        }
+        if (!ParseWholeNumber(text, 0, kLongestWaitMs, value)) {
+            why = "wait is at most " + std::to_string(kLongestWaitMs) + " ms (a day)";
+            return false;
+        }
+        return true;
+    }
+    if (!ParseWholeNumber(text, 0, kLargestSeed, value)) {
+        why = "seed needs a number from 0 to " + std::to_string(kLargestSeed);
+        return false;
     }
     return true;
 }
@@ -103,16 +128,25 @@ bool ParseScript(const std::string& text, std::vector<ScriptCommand>& out, std::
                 "line " + std::to_string(number) + ": wrong number of arguments for " + cmd.verb;
             return false;
         }
-        if ((cmd.verb == "wait" || cmd.verb == "seed") && !IsInteger(cmd.args[0])) {
-            error = "line " + std::to_string(number) + ": " + cmd.verb + " needs a whole number";
-            return false;
-        }
-        if (cmd.verb == "wait" && cmd.args[0][0] == '-') {
-            error = "line " + std::to_string(number) + ": time cannot run backwards";
-            return false;
+        if (cmd.verb == "wait" || cmd.verb == "seed") {
+            if (!CheckedNumber(cmd, cmd.number, why)) {
+                error = "line " + std::to_string(number) + ": " + why;
+                return false;
+            }
         }
         out.push_back(std::move(cmd));
     }
+    return true;
+}
+
+bool ParseWholeNumber(std::string_view text, std::int64_t least, std::int64_t most,
+                      std::int64_t& value) {
+    const char* end = text.data() + text.size();
+    std::int64_t parsed = 0;
+    auto [stop, status] = std::from_chars(text.data(), end, parsed);
+    if (text.empty() || status != std::errc() || stop != end || parsed < least || parsed > most)
+        return false;
+    value = parsed;
     return true;
 }
 

@@ -1,20 +1,35 @@
 // Console scripts: one command a line, '#' starts a comment, double quotes group words.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace app {
+
+// The longest wait a script may ask for: a day of virtual time.
+inline constexpr std::int64_t kLongestWaitMs = 86'400'000;
+// What seeds the random generator: any unsigned 32-bit number.
+inline constexpr std::int64_t kLargestSeed = 4'294'967'295;
 
 struct ScriptCommand {
     int line = 0;
     std::string verb;
     std::vector<std::string> args;
+    std::int64_t number = 0;  // wait and seed: their number, checked by the parser
 };
 
 // Parses a whole script. False with "line N: reason" in error for a malformed script (an
-// unknown command, a wrong number of arguments, an open quote).
+// unknown command, a wrong number of arguments, an open quote, a wait that is not a whole
+// number of 0 to kLongestWaitMs milliseconds, a seed that is not a whole number of 0 to
+// kLargestSeed).
 bool ParseScript(const std::string& text, std::vector<ScriptCommand>& out, std::string& error);
+
+// A whole decimal number (an optional minus sign, then digits only) from least to most; false
+// for anything else, however many digits it has.
+bool ParseWholeNumber(std::string_view text, std::int64_t least, std::int64_t most,
+                      std::int64_t& value);
 
 // Splits one line into words; quotes group, \" and \\ escape inside quotes.
 bool SplitWords(const std::string& line, std::vector<std::string>& words, std::string& error);

@@ -38,7 +38,8 @@ void ThemeBattleWon(int site);
 // monster of that duel counts for the boss condition.
 void ThemeFind(int lord, bool afterWonDuel);
 
-// The roll range of a find: 100 for a human, by difficulty for a computer lord.
+// The roll range of a find: 100 for a human, by difficulty for a computer lord; 0 for a number
+// that is no lord.
 int FindRollRange(int lord);
 
 // The gift of the demons for the current lord after a pillaged town (human lords only).

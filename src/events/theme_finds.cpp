@@ -119,6 +119,7 @@ int DemonItem(int level) {
 }  // namespace
 
 int FindRollRange(int lord) {
+    if (!ValidLord(lord)) return 0;
     if (IsHuman(lord)) return kHumanRange;
     const int d = LordRecord(lord)[Lord::difficulty];
     constexpr int last = static_cast<int>(std::size(kComputerRange)) - 1;

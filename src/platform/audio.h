@@ -66,13 +66,17 @@ class WaveOut {
     virtual bool ErrorText(int result, std::string& text) const = 0;
 };
 
+// The largest sound effect file read: many times any effect of the game.
+inline constexpr std::uintmax_t kSoundFileLimit = 64u << 20;
+
 class AudioDevice {
   public:
     virtual ~AudioDevice() = default;
     // True when sound actually reaches a device (false: silent backend or no device).
     virtual bool Audible() const = 0;
     // Plays a wave file found by bare name without waiting; a new effect cuts the one playing.
-    // A file that is missing or not a wave file plays nothing and reports nothing.
+    // A file that is missing, not a wave file or larger than kSoundFileLimit plays nothing and
+    // reports nothing.
     virtual void PlaySoundAsync(const std::string& fileName) = 0;
     // A new wave-out player on this device.
     virtual std::unique_ptr<WaveOut> CreateWaveOut() = 0;

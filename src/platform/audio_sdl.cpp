@@ -207,7 +207,8 @@ class SdlAudio final : public AudioDevice {
     void PlaySoundAsync(const std::string& fileName) override {
         std::vector<std::uint8_t> bytes;
         std::string error;
-        if (!CurrentFiles().Read(fileName, bytes, error)) return;
+        if (CurrentFiles().Read(fileName, kSoundFileLimit, bytes, error) != Files::ReadResult::read)
+            return;
         SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
         SDL_AudioSpec fileSpec;
         Uint8* buf = nullptr;

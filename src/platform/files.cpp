@@ -1,13 +1,13 @@
 #include "platform/files.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <system_error>
 
 #include "platform/text_case.h"
@@ -66,6 +66,80 @@ bool WriteTemporary(const fs::path& target, const std::vector<std::uint8_t>& dat
         return false;
     }
     return true;
+}
+
+// A file open for reading, closed when it goes out of scope.
+class OpenForReading {
+  public:
+    explicit OpenForReading(const fs::path& path)
+        : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
+    ~OpenForReading() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    OpenForReading(const OpenForReading&) = delete;
+    OpenForReading& operator=(const OpenForReading&) = delete;
+    int Descriptor() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
+// Up to count bytes from offset; fewer where the file ends. False (errno set) on a read error.
+bool ReadAt(int fd, std::uintmax_t offset, std::size_t count, std::vector<std::uint8_t>& out) {
+    out.resize(count);
+    std::size_t got = 0;
+    while (got < count) {
+        const ssize_t n =
+            ::pread(fd, out.data() + got, count - got, static_cast<off_t>(offset + got));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            out.clear();
+            return false;
+        }
+        if (n == 0) break;
+        got += static_cast<std::size_t>(n);
+    }
+    out.resize(got);
+    return true;
+}
+
+// One file of a set being replaced: its temporary file, its target and, while the set is being
+// renamed, the target's previous version kept under a name of its own.
+struct Replacement {
+    fs::path temporary;
+    fs::path target;
+    fs::path previous;  // empty: there was no previous file to keep
+    bool placed = false;
+};
+
+// Keeps the target's current file as a second name beside it (a hard link, or a copy where the
+// file system has none), so it can be put back after the target is replaced.
+bool KeepPrevious(Replacement& r, std::string& error) {
+    struct stat st {};
+    if (::lstat(r.target.c_str(), &st) != 0) {
+        if (errno == ENOENT) return true;
+        error = IoErrorText("write", r.target.filename().string(), errno);
+        return false;
+    }
+    // A folder is never replaced by a file: the rename reports it, with nothing to keep.
+    if (S_ISDIR(st.st_mode)) return true;
+    const fs::path previous = r.temporary.string() + ".old";
+    if (::link(r.target.c_str(), previous.c_str()) != 0) {
+        std::error_code ec;
+        if (!fs::copy_file(r.target, previous, ec)) {
+            if (ec != std::errc::file_exists) ::unlink(previous.c_str());
+            error = IoErrorText("write", r.target.filename().string(), ec.value());
+            return false;
+        }
+    }
+    r.previous = previous;
+    return true;
+}
+
+// Puts a replaced target's previous version back, or removes the target where it had none.
+bool PutBack(const Replacement& r) {
+    if (r.previous.empty()) return ::unlink(r.target.c_str()) == 0 || errno == ENOENT;
+    return ::rename(r.previous.c_str(), r.target.c_str()) == 0;
 }
 
 Files& Storage() {
@@ -145,31 +219,63 @@ std::vector<std::string> Files::UserFilesEnding(const std::string& suffix) const
     return names;
 }
 
-bool Files::Read(const std::string& name, std::vector<std::uint8_t>& out,
-                 std::string& error) const {
+Files::ReadResult Files::Read(const std::string& name, std::uintmax_t limit,
+                              std::vector<std::uint8_t>& out, std::string& error) const {
+    out.clear();
     auto path = Find(name);
     if (!path) {
         error = IoErrorText("open", name, ENOENT);
-        return false;
+        return ReadResult::failed;
     }
-    std::ifstream in(*path, std::ios::binary);
-    if (!in) {
+    const OpenForReading file(*path);
+    if (file.Descriptor() < 0) {
         error = IoErrorText("open", name, errno);
-        return false;
+        return ReadResult::failed;
     }
-    in.seekg(0, std::ios::end);
-    std::streamoff size = in.tellg();
-    in.seekg(0, std::ios::beg);
-    if (size < 0) {
-        error = IoErrorText("read", name, EIO);
-        return false;
+    struct stat st {};
+    if (::fstat(file.Descriptor(), &st) != 0) {
+        error = IoErrorText("read", name, errno);
+        return ReadResult::failed;
     }
-    out.resize(static_cast<size_t>(size));
-    if (size > 0 && !in.read(reinterpret_cast<char*>(out.data()), size)) {
-        error = IoErrorText("read", name, EIO);
-        return false;
+    const auto size = static_cast<std::uintmax_t>(st.st_size);
+    if (size > limit) {
+        error = IoErrorText("read", name, EFBIG);
+        return ReadResult::tooLarge;
     }
-    return true;
+    if (!ReadAt(file.Descriptor(), 0, static_cast<std::size_t>(size), out)) {
+        error = IoErrorText("read", name, errno);
+        return ReadResult::failed;
+    }
+    return ReadResult::read;
+}
+
+Files::ReadResult Files::ReadPart(const std::string& name, std::uintmax_t offset, std::size_t count,
+                                  std::vector<std::uint8_t>& out, std::string& error) const {
+    out.clear();
+    auto path = Find(name);
+    if (!path) {
+        error = IoErrorText("open", name, ENOENT);
+        return ReadResult::failed;
+    }
+    const OpenForReading file(*path);
+    if (file.Descriptor() < 0) {
+        error = IoErrorText("open", name, errno);
+        return ReadResult::failed;
+    }
+    if (!ReadAt(file.Descriptor(), offset, count, out)) {
+        error = IoErrorText("read", name, errno);
+        return ReadResult::failed;
+    }
+    return ReadResult::read;
+}
+
+std::optional<std::uintmax_t> Files::Size(const std::string& name) const {
+    auto path = Find(name);
+    if (!path) return std::nullopt;
+    std::error_code ec;
+    const std::uintmax_t size = fs::file_size(*path, ec);
+    if (ec) return std::nullopt;
+    return size;
 }
 
 std::optional<fs::path> Files::UserTarget(const std::string& name) const {
@@ -180,47 +286,61 @@ std::optional<fs::path> Files::UserTarget(const std::string& name) const {
 
 bool Files::Write(const std::string& name, const std::vector<std::uint8_t>& data,
                   std::string& error) const {
-    return WriteAll({PendingFile{name, data}}, error);
+    return WriteAll({PendingFile{name, data}}, error) == WriteResult::written;
 }
 
-bool Files::WriteAll(const std::vector<PendingFile>& files, std::string& error) const {
+Files::WriteResult Files::WriteAll(const std::vector<PendingFile>& files,
+                                   std::string& error) const {
     std::error_code ec;
     fs::create_directories(userDir_, ec);
-    std::vector<std::pair<fs::path, fs::path>> pending;  // temporary, target
-    auto discard = [&pending] {
-        for (auto& [tmp, target] : pending)
-            ::unlink(tmp.c_str());
+    std::vector<Replacement> set;
+    auto discardTemporaries = [&set] {
+        for (const Replacement& r : set) {
+            if (!r.placed) ::unlink(r.temporary.c_str());
+        }
     };
     for (const auto& file : files) {
         auto target = UserTarget(file.name);
         if (!target) {
             error = IoErrorText("create", file.name, EINVAL);
-            discard();
-            return false;
+            discardTemporaries();
+            return WriteResult::unchanged;
         }
-        // A target that could not be replaced (a folder of that name) is found before any file
-        // of the set changes.
-        if (std::filesystem::is_directory(*target, ec)) {
-            error = IoErrorText("write", file.name, EISDIR);
-            discard();
-            return false;
+        fs::path temporary;
+        if (!WriteTemporary(*target, file.data, temporary, error)) {
+            discardTemporaries();
+            return WriteResult::unchanged;
         }
-        fs::path tmp;
-        if (!WriteTemporary(*target, file.data, tmp, error)) {
-            discard();
-            return false;
-        }
-        pending.emplace_back(tmp, *target);
+        set.push_back({temporary, *target, {}, false});
     }
-    for (size_t i = 0; i < pending.size(); ++i) {
-        if (::rename(pending[i].first.c_str(), pending[i].second.c_str()) != 0) {
-            error = IoErrorText("write", pending[i].second.filename().string(), errno);
-            for (size_t j = i; j < pending.size(); ++j)
-                ::unlink(pending[j].first.c_str());
-            return false;
+    for (std::size_t i = 0; i < set.size(); ++i) {
+        Replacement& r = set[i];
+        if (KeepPrevious(r, error)) {
+            if (::rename(r.temporary.c_str(), r.target.c_str()) == 0) {
+                r.placed = true;
+                continue;
+            }
+            error = IoErrorText("write", r.target.filename().string(), errno);
+            if (!r.previous.empty()) ::unlink(r.previous.c_str());
         }
+        // The files renamed so far get their previous versions back, last first.
+        WriteResult result = WriteResult::unchanged;
+        for (std::size_t j = i; j-- > 0;) {
+            if (PutBack(set[j])) continue;
+            result = WriteResult::mixed;
+            const std::string name = set[j].target.filename().string();
+            error += set[j].previous.empty()
+                         ? " The new \"" + name + "\" could not be removed again."
+                         : " The previous \"" + name + "\" is kept as \"" +
+                               set[j].previous.filename().string() + "\".";
+        }
+        discardTemporaries();
+        return result;
     }
-    return true;
+    for (const Replacement& r : set) {
+        if (!r.previous.empty()) ::unlink(r.previous.c_str());
+    }
+    return WriteResult::written;
 }
 
 Files& CurrentFiles() {

@@ -4,10 +4,12 @@
 // only read. The user folder holds what the player makes (saved games, progress, settings,
 // custom scenarios). The game names files by bare name only; a bare name is looked up in the
 // user folder first, then in the data folder, ignoring case. A name with a path separator or
-// ".." is refused. Every write goes through a temporary file that is flushed and renamed over
-// the target, so a failed write leaves the previous file as it was.
+// ".." is refused. Every reader names the largest file its format can be, and a larger file is
+// refused before any of it is read. Every write goes through a temporary file that is flushed
+// and renamed over the target, so a failed write leaves the previous file as it was.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -43,8 +45,24 @@ class Files {
     // sorted; only names a bare-name lookup can reach.
     std::vector<std::string> UserFilesEnding(const std::string& suffix) const;
 
-    // Reads a whole file found by Find. On failure returns false and sets error.
-    bool Read(const std::string& name, std::vector<std::uint8_t>& out, std::string& error) const;
+    // What became of a read.
+    enum class ReadResult {
+        read,
+        failed,    // missing or unreadable; error says why
+        tooLarge,  // larger than the reader's limit: nothing was read (error: "File too large")
+    };
+
+    // Reads a whole file found by Find, if it is at most `limit` bytes long; the size is checked
+    // before any byte is read, so the limit bounds the memory a read takes.
+    ReadResult Read(const std::string& name, std::uintmax_t limit, std::vector<std::uint8_t>& out,
+                    std::string& error) const;
+
+    // Up to `count` bytes from `offset` of a file found by Find (fewer where the file ends).
+    ReadResult ReadPart(const std::string& name, std::uintmax_t offset, std::size_t count,
+                        std::vector<std::uint8_t>& out, std::string& error) const;
+
+    // The size of a file found by Find; nothing when there is none.
+    std::optional<std::uintmax_t> Size(const std::string& name) const;
 
     // Writes a file into the user folder through a temporary file (flushed, then renamed).
     // An existing file of the same name but other case is replaced, not duplicated.
@@ -53,11 +71,20 @@ class Files {
 
     // Several files that must change together: every file is written to its temporary file
     // first; only when all are complete are they renamed over their targets, in the order given.
+    // Each target's previous version is kept until the last rename has succeeded: if a rename
+    // fails, the files already renamed get their previous versions back (or are removed where
+    // there was none), so the set is replaced whole or not at all.
     struct PendingFile {
         std::string name;
         std::vector<std::uint8_t> data;
     };
-    bool WriteAll(const std::vector<PendingFile>& files, std::string& error) const;
+    enum class WriteResult {
+        written,
+        unchanged,  // failed; every target is as it was; error says why
+        mixed,      // failed, and a previous version could not be put back: error names where
+                    // it is kept
+    };
+    WriteResult WriteAll(const std::vector<PendingFile>& files, std::string& error) const;
 
     // Where a bare name is written in the user folder (the existing spelling if one exists).
     std::optional<std::filesystem::path> UserTarget(const std::string& name) const;

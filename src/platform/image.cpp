@@ -178,9 +178,15 @@ ImagePtr LoadImageFile(const std::string& fileName, std::string& error) {
     }
     std::vector<std::uint8_t> bytes;
     std::string readError;
-    if (!files.Read(fileName, bytes, readError)) {
-        error = "Cannot load the picture \"" + fileName + "\": " + readError;
-        return nullptr;
+    switch (files.Read(fileName, kPictureFileLimit, bytes, readError)) {
+        case Files::ReadResult::read:
+            break;
+        case Files::ReadResult::tooLarge:
+            error = "Cannot load the picture \"" + fileName + "\": The file is too large.";
+            return nullptr;
+        case Files::ReadResult::failed:
+            error = "Cannot load the picture \"" + fileName + "\": " + readError;
+            return nullptr;
     }
     std::string decodeError;
     ImagePtr image = DecodeImage(bytes, decodeError);

@@ -39,7 +39,12 @@ using ImagePtr = std::shared_ptr<Image>;
 // or truncated file yields null and an error text, never a crash.
 ImagePtr DecodeImage(const std::vector<std::uint8_t>& bytes, std::string& error);
 
-// Loads a picture by bare file name (see Files). Null with an error text when it fails.
+// The largest picture file read: far beyond any picture of the game, yet a bound on the memory
+// a damaged or hostile file can take.
+inline constexpr std::uintmax_t kPictureFileLimit = 64u << 20;
+
+// Loads a picture by bare file name (see Files). Null with an error text when it fails; a file
+// larger than kPictureFileLimit is refused before it is read.
 ImagePtr LoadImageFile(const std::string& fileName, std::string& error);
 
 // Writes an image as PNG (screenshots). False with an error text on failure.

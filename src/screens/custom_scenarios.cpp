@@ -8,7 +8,7 @@
 #include "platform/text_case.h"
 #include "screens/scenario_list.h"
 #include "state/records.h"
-#include "state/scenario_layout.h"
+#include "state/scenario_files.h"
 #include "state/scenario_settings.h"
 
 namespace screens {
@@ -20,11 +20,16 @@ constexpr std::size_t kTitleRecord = 100 + state::ModText::title - 1;
 }  // namespace
 
 std::string ModuleTitle(const platform::Files& files, const std::string& baseName) {
-    std::vector<std::uint8_t> bytes;
+    // Only the title's record is read, and only from a file of a module's size.
+    const std::string file = baseName + kModuleExtension;
+    if (files.Size(file) != state::kModuleFileSize) return {};
+    std::vector<std::uint8_t> record;
     std::string error;
-    if (!files.Read(baseName + kModuleExtension, bytes, error)) return {};
-    if (state::RecordReader::CountIn(bytes) < state::kModuleRecords) return {};
-    return std::string(state::RecordText(bytes, kTitleRecord));
+    if (files.ReadPart(file, kTitleRecord * state::kRecordSize, state::kRecordSize, record,
+                       error) != platform::Files::ReadResult::read ||
+        record.size() != state::kRecordSize)
+        return {};
+    return std::string(state::RecordText(record, 0));
 }
 
 bool IsShippedScenario(const platform::Files& files, const std::string& baseName) {

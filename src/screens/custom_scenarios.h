@@ -23,7 +23,8 @@ std::vector<CustomScenario> FindCustomScenarios(const platform::Files& files);
 // with the game, not one of the player's own (the user folder is looked in first).
 bool IsShippedScenario(const platform::Files& files, const std::string& baseName);
 
-// The title text of a module file, or "" when it cannot be read or is too short.
+// The title text of a module file, or "" when it cannot be read or is not a module's size.
+// Only the title's record is read.
 std::string ModuleTitle(const platform::Files& files, const std::string& baseName);
 
 }  // namespace screens

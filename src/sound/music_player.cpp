@@ -1,6 +1,8 @@
 #include "sound/music_player.h"
 
 #include <cerrno>
+#include <filesystem>
+#include <system_error>
 
 #include "platform/files.h"
 
@@ -118,6 +120,11 @@ bool MusicChannels::PlayTrack(int slot, const std::string& fileName) {
     StopTrack(slot);
 
     const auto path = platform::CurrentFiles().Find(fileName);
+    std::error_code sizeError;
+    if (path && std::filesystem::file_size(*path, sizeError) > kMusicFileLimit && !sizeError) {
+        errors_.Report(fileName, platform::IoErrorText("open", fileName, EFBIG));
+        return false;
+    }
     auto track = std::make_unique<MusicTrack>();
     if (!path || !track->OpenFile(*path)) {
         const int error = path ? errno : ENOENT;

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,6 +31,9 @@ class MusicChannels {
   public:
     static constexpr int kSlots = 6;
     static constexpr int kMusicSlot = 2;
+    // The largest music file opened: many times the longest track of the game. The decoder
+    // streams, but a larger file is refused before the decoder searches it.
+    static constexpr std::uintmax_t kMusicFileLimit = 256u << 20;
 
     MusicChannels(platform::AudioDevice& device, MusicHooks hooks);
     ~MusicChannels();
@@ -37,8 +41,9 @@ class MusicChannels {
     MusicChannels& operator=(const MusicChannels&) = delete;
 
     // Empties the slot, then opens the file by bare name, its decoder and a player in the
-    // decoder's format. A missing file is reported; a file that is not Ogg Vorbis stays open
-    // in the slot and plays nothing. False when nothing can play.
+    // decoder's format. A missing file, or one larger than kMusicFileLimit, is reported; a file
+    // that is not Ogg Vorbis stays open in the slot and plays nothing. False when nothing can
+    // play.
     bool PlayTrack(int slot, const std::string& fileName);
     // Starts a loaded slot playing.
     void StartTrack(int slot);

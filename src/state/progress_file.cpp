@@ -17,7 +17,9 @@ constexpr std::size_t kProgressValues = 6;
 bool ReadProgress(std::string& error, GameState& g) {
     std::vector<std::uint8_t> data;
     std::string readError;
-    if (!platform::CurrentFiles().Read(kProgressFile, data, readError)) data.clear();
+    if (platform::CurrentFiles().Read(kProgressFile, kProgressValues * 4, data, readError) !=
+        platform::Files::ReadResult::read)
+        data.clear();
     const std::size_t count = data.size() / 4;
     auto value = [&](std::size_t index) { return index < count ? IntAt(data, index) : 0; };
 

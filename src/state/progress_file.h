@@ -13,7 +13,8 @@ inline constexpr const char* kProgressFile = "GeneralData.int";
 
 // Reads the six values; a switch is on exactly when its stored value is 1. A missing, unreadable
 // or short file turns all three switches on, keeps what it held of the first three values (0
-// for the rest) and is written anew at once. Returns false with the error text only when that
+// for the rest) and is written anew at once; a file longer than six values is not read at all
+// and counts as unreadable. Returns false with the error text only when that
 // rewrite fails; the values are set either way.
 bool ReadProgress(std::string& error, GameState& g = G());
 

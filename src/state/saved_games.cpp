@@ -1,6 +1,8 @@
 #include "state/saved_games.h"
 
+#include <array>
 #include <cstdint>
+#include <iterator>
 #include <memory>
 #include <vector>
 
@@ -23,11 +25,54 @@ bool ValidSlot(int slot) {
 }
 
 constexpr const char* kGameKept = " The current game was kept.";
+constexpr const char* kSlotKept = " The slot was left as it was.";
 
-// A file of the wrong length is not read at all: the player learns which file it was.
+Bytes EncodeInts(const GameState& g) {
+    Bytes ints;
+    ints.reserve(kSavedInts * 4);
+    WalkSavedInts(g, [&ints](const Int& value) { AppendInt(ints, value); });
+    return ints;
+}
+
+void DecodeInts(const Bytes& ints, GameState& g) {
+    std::size_t next = 0;
+    WalkSavedInts(g, [&](Int& value) { value = IntAt(ints, next++); });
+}
+
+Bytes EncodeTexts(const GameState& g) {
+    RecordWriter texts(kSavedTexts);
+    WalkSavedTexts(g, [&texts](const std::string& text) { texts.Text(text); });
+    return texts.Take();
+}
+
+void DecodeTexts(const Bytes& texts, GameState& g) {
+    RecordReader reader(texts);
+    WalkSavedTexts(g, [&reader](std::string& text) { text = reader.Text(); });
+}
+
+// The files of a slot, each with its exact size. A save replaces all of them or none; a load
+// reads and checks all of them before any is decoded.
+struct SlotFile {
+    const char* extension;
+    std::size_t size;
+    Bytes (*encode)(const GameState&);
+    void (*decode)(const Bytes&, GameState&);
+};
+
+constexpr std::size_t kIntFileSize = kSavedInts * 4;
+constexpr std::size_t kTextFileSize = kSavedTexts * kRecordSize;
+
+constexpr SlotFile kSlotFiles[] = {
+    {".int", kIntFileSize, EncodeInts, DecodeInts},
+    {".str", kTextFileSize, EncodeTexts, DecodeTexts},
+};
+constexpr std::size_t kSlotFileCount = std::size(kSlotFiles);
+
+// A file of the wrong size is not read at all: the player learns which file it was.
 bool ReadExactly(const std::string& file, std::size_t size, Bytes& data, std::string& error) {
-    if (!platform::CurrentFiles().Read(file, data, error)) return false;
-    if (data.size() != size) {
+    const auto read = platform::CurrentFiles().Read(file, size, data, error);
+    if (read == platform::Files::ReadResult::failed) return false;
+    if (read == platform::Files::ReadResult::tooLarge || data.size() != size) {
         error = "The file \"" + file +
                 "\" is damaged or is not a saved game of Marchholt, so it was not loaded." +
                 kGameKept;
@@ -36,13 +81,11 @@ bool ReadExactly(const std::string& file, std::size_t size, Bytes& data, std::st
     return true;
 }
 
-// ResetGameState, then every saved value from the two files (whose lengths are checked).
-void Decode(const Bytes& ints, const Bytes& texts, GameState& g) {
+// ResetGameState, then every saved value from the slot's files (whose sizes are checked).
+void Decode(const std::array<Bytes, kSlotFileCount>& files, GameState& g) {
     ResetGameState(g);
-    std::size_t next = 0;
-    WalkSavedInts(g, [&](Int& value) { value = IntAt(ints, next++); });
-    RecordReader reader(texts);
-    WalkSavedTexts(g, [&reader](std::string& text) { text = reader.Text(); });
+    for (std::size_t i = 0; i < kSlotFileCount; ++i)
+        kSlotFiles[i].decode(files[i], g);
 }
 
 }  // namespace
@@ -54,7 +97,8 @@ std::string SlotBaseName(int slot) {
 }
 
 bool SlotExists(int slot) {
-    return ValidSlot(slot) && platform::CurrentFiles().Exists(SlotBaseName(slot) + ".int");
+    return ValidSlot(slot) &&
+           platform::CurrentFiles().Exists(SlotBaseName(slot) + kSlotFiles[0].extension);
 }
 
 bool SaveGame(int slot, std::string& error, const GameState& g) {
@@ -62,15 +106,13 @@ bool SaveGame(int slot, std::string& error, const GameState& g) {
         error = "There is no saved-game slot " + std::to_string(slot) + ".";
         return false;
     }
-    Bytes ints;
-    ints.reserve(kSavedInts * 4);
-    WalkSavedInts(g, [&ints](const Int& value) { AppendInt(ints, value); });
-    RecordWriter texts(kSavedTexts);
-    WalkSavedTexts(g, [&texts](const std::string& text) { texts.Text(text); });
-
     const std::string base = SlotBaseName(slot);
-    return platform::CurrentFiles().WriteAll(
-        {{base + ".int", std::move(ints)}, {base + ".str", texts.Take()}}, error);
+    std::vector<platform::Files::PendingFile> files;
+    for (const SlotFile& file : kSlotFiles)
+        files.push_back({base + file.extension, file.encode(g)});
+    const auto written = platform::CurrentFiles().WriteAll(files, error);
+    if (written == platform::Files::WriteResult::unchanged) error += kSlotKept;
+    return written == platform::Files::WriteResult::written;
 }
 
 bool LoadGame(int slot, std::string& error, GameState& g) {
@@ -79,21 +121,23 @@ bool LoadGame(int slot, std::string& error, GameState& g) {
         return false;
     }
     const std::string base = SlotBaseName(slot);
-    // Both files are read and their sizes checked before the running game changes.
-    Bytes ints, texts;
-    if (!ReadExactly(base + ".int", kSavedInts * 4, ints, error)) return false;
-    if (!ReadExactly(base + ".str", kSavedTexts * kRecordSize, texts, error)) return false;
+    // Every file is read and its size checked before the running game changes.
+    std::array<Bytes, kSlotFileCount> files;
+    for (std::size_t i = 0; i < kSlotFileCount; ++i) {
+        const SlotFile& file = kSlotFiles[i];
+        if (!ReadExactly(base + file.extension, file.size, files[i], error)) return false;
+    }
 
     // A trial copy first: a file the game could not go on from never reaches the running game.
     auto trial = std::make_unique<GameState>();
-    Decode(ints, texts, *trial);
+    Decode(files, *trial);
     const std::string fault = SavedGameFault(*trial);
     if (!fault.empty()) {
-        error =
-            "The saved game \"" + base + ".int\" could not be loaded: " + fault + "." + kGameKept;
+        error = "The saved game \"" + base + kSlotFiles[0].extension +
+                "\" could not be loaded: " + fault + "." + kGameKept;
         return false;
     }
-    Decode(ints, texts, g);
+    Decode(files, g);
     // The special item row is not part of the file.
     FillSpecialItemRow(g);
     return true;
@@ -103,7 +147,9 @@ SlotDescriptions ReadDescriptions() {
     SlotDescriptions descriptions;
     Bytes data;
     std::string error;
-    if (!platform::CurrentFiles().Read(kDescriptionsFile, data, error)) return descriptions;
+    if (platform::CurrentFiles().Read(kDescriptionsFile, descriptions.size() * kRecordSize, data,
+                                      error) != platform::Files::ReadResult::read)
+        return descriptions;
     const std::size_t records = RecordReader::CountIn(data);
     for (std::size_t i = 0; i < descriptions.size() && i < records; ++i) {
         descriptions[i] = std::string(RecordText(data, i));

@@ -2,9 +2,10 @@
 // ("Autosavegame"), each a ".int" file of 32-bit integers and a ".str" file of 256-byte string
 // records, plus the descriptions of slots 1 to 5 in "Savegamedata.str".
 //
-// A save replaces a slot's two files together or not at all; a load reads and checks both files
-// completely before the running game is touched. Failures come back as false and the text of
-// the error; no dialogs are shown here.
+// A save replaces a slot's files together or not at all; a load reads and checks all of them
+// completely before the running game is touched. A file larger than its exact size is refused
+// before it is read. Failures come back as false and the text of the error; no dialogs are
+// shown here.
 #pragma once
 
 #include <array>
@@ -24,15 +25,18 @@ std::string SlotBaseName(int slot);
 // Whether the slot's integer file can be opened (the slot holds a game).
 bool SlotExists(int slot);
 
+// Writes every file of the slot, or none: when one cannot be replaced, those already replaced
+// get their previous versions back, and error is the system's message followed by "The slot was
+// left as it was."
 bool SaveGame(int slot, std::string& error, const GameState& g = G());
 
-// ResetGameState, then every saved table from the slot, once both files have their exact length
+// ResetGameState, then every saved table from the slot, once all files have their exact length
 // and the tables they hold can be played on (SavedGameFault). On failure the running game is
 // kept exactly as it was, and error says in the player's words which file is wrong and why.
 bool LoadGame(int slot, std::string& error, GameState& g = G());
 
-// The descriptions of slots 1 to 5 (index 0 for slot 1). A missing file reads as five empty
-// descriptions, and so do the records a short file lacks.
+// The descriptions of slots 1 to 5 (index 0 for slot 1). A missing file, or one longer than five
+// records, reads as five empty descriptions, and so do the records a short file lacks.
 using SlotDescriptions = std::array<std::string, 5>;
 SlotDescriptions ReadDescriptions();
 bool WriteDescriptions(const SlotDescriptions& descriptions, std::string& error);

@@ -1,6 +1,7 @@
 #include "state/scenario_files.h"
 
 #include <cerrno>
+#include <optional>
 #include <tuple>
 
 #include "platform/files.h"
@@ -13,12 +14,12 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// Reads a whole scenario file and checks that it holds at least `records` records.
+// Reads a whole scenario file of exactly `records` records; a larger file is refused unread. A
+// missing, short or oversized file is an input/output error.
 LoadResult ReadScenarioFile(const std::string& file, std::size_t records, Bytes& data) {
     std::string error;
-    if (!platform::CurrentFiles().Read(file, data, error)) {
-        return {LoadStatus::ioError, error};
-    }
+    const auto read = platform::CurrentFiles().Read(file, records * kRecordSize, data, error);
+    if (read != platform::Files::ReadResult::read) return {LoadStatus::ioError, error};
     if (RecordReader::CountIn(data) < records) {
         return {LoadStatus::ioError, platform::IoErrorText("read", file, EIO)};
     }
@@ -65,12 +66,18 @@ bool WriteFile(const std::string& file, const Bytes& data, std::string& error) {
 
 LoadResult LoadModule(const std::string& name, GameState& g) {
     const std::string file = name + ".mod";
-    if (!platform::CurrentFiles().Exists(file)) {
-        return {LoadStatus::notFound, kScenarioNotFoundText};
-    }
+    const std::optional<std::uintmax_t> size = platform::CurrentFiles().Size(file);
+    if (!size) return {LoadStatus::notFound, kScenarioNotFoundText};
+    // A module has one size; a file of any other is not one, whatever else it may be.
+    if (*size != kModuleFileSize) return {LoadStatus::ioError, NotAScenarioText(file)};
     LoadResult result = LoadDataFile(file, kModuleRecords, kModuleWalk, g);
     if (result.Ok()) g.modSetting[ModSetting::started] = 1;
     return result;
+}
+
+std::string NotAScenarioText(const std::string& file) {
+    return "The file \"" + file +
+           "\" is damaged or is not a scenario of Marchholt, so it was not loaded.";
 }
 
 LoadResult LoadMap(const std::string& name, GameState& g) {

@@ -3,7 +3,8 @@
 //
 // The readers never leave a table half-filled: a file is read whole and its record count
 // checked before any table is touched, so a missing or short file leaves the tables as they
-// were. They show no dialogs; a failure comes back as a status and the text to show.
+// were. A file larger than its format is refused before any of it is read. They show no
+// dialogs; a failure comes back as a status and the text to show.
 #pragma once
 
 #include <cstdint>
@@ -12,15 +13,24 @@
 #include <vector>
 
 #include "state/game_state.h"
+#include "state/records.h"
+#include "state/scenario_layout.h"
 
 namespace state {
 
 inline constexpr const char* kScenarioNotFoundText = "Sorry, this scenario could not be found.";
 
+// The size of every module file: kModuleRecords records.
+inline constexpr std::size_t kModuleFileSize = kModuleRecords * kRecordSize;
+
+// What the player is told of a module file of the wrong size (an empty file, say).
+std::string NotAScenarioText(const std::string& file);
+
 enum class LoadStatus {
     loaded,
     notFound,  // the module file does not exist: show kScenarioNotFoundText
-    ioError,   // a file is missing, unreadable or short: show message
+    ioError,   // a file is missing, unreadable, short or too large, or the module file is not
+               // one: show message
 };
 
 struct LoadResult {
@@ -29,7 +39,8 @@ struct LoadResult {
     bool Ok() const { return status == LoadStatus::loaded; }
 };
 
-// name is the base name; the extension is added here.
+// name is the base name; the extension is added here. A module file of any size but
+// kModuleFileSize is refused unread with NotAScenarioText.
 LoadResult LoadModule(const std::string& name, GameState& g = G());
 LoadResult LoadMap(const std::string& name, GameState& g = G());
 LoadResult LoadMonsters(const std::string& name, GameState& g = G());

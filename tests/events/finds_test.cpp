@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "campaign/campaign_hooks.h"
 #include "events/theme_events.h"
 #include "events/theme_fixture.h"
@@ -30,6 +32,9 @@ TEST_F(ThemeTest, FindRollsByDifficultyWithCorruptLevelsClamped) {
     }
     Lord(1)[L::difficulty] = 1;
     EXPECT_EQ(logic::FindRollRange(1), 100);
+    // A number that is no lord (the console passes any) has no range and reads no table.
+    for (int notALord : {0, -1, 5, 99999, INT32_MIN, INT32_MAX})
+        EXPECT_EQ(logic::FindRollRange(notALord), 0) << notALord;
 }
 
 TEST_F(ThemeTest, DragonEggsAreFoundOnARollUpToTenUntilTheFifth) {

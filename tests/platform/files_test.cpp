@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
 #include "platform/files.h"
+#include "support/child_peak.h"
+#include "support/immutable_file.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -65,16 +68,18 @@ TEST(Files, AFailedWriteOfAPairLeavesThePreviousFilesIntact) {
     Files files(data.Path(), user.Path());
     std::string error;
     // The second file cannot be written (its name is refused), so neither may change.
-    EXPECT_FALSE(files.WriteAll(
-        {{"Savegame02.int", Bytes("new ints")}, {"bad/name.str", Bytes("x")}}, error));
+    EXPECT_EQ(files.WriteAll({{"Savegame02.int", Bytes("new ints")}, {"bad/name.str", Bytes("x")}},
+                             error),
+              Files::WriteResult::unchanged);
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(user.ReadFile("Savegame02.int"), Bytes("old ints"));
     EXPECT_EQ(user.ReadFile("Savegame02.str"), Bytes("old strings"));
-    // A target that cannot be replaced (a folder of that name) fails before the other file of
-    // the pair changes.
+    // A target that cannot be replaced (a folder of that name): the other file of the pair,
+    // already renamed, gets its previous version back.
     std::filesystem::create_directory(user / "Blocked.str");
-    EXPECT_FALSE(files.WriteAll(
-        {{"Savegame02.int", Bytes("new ints")}, {"Blocked.str", Bytes("x")}}, error));
+    EXPECT_EQ(
+        files.WriteAll({{"Savegame02.int", Bytes("new ints")}, {"Blocked.str", Bytes("x")}}, error),
+        Files::WriteResult::unchanged);
     EXPECT_EQ(user.ReadFile("Savegame02.int"), Bytes("old ints"));
     int entries = 0;
     for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(user.Path()))
@@ -82,12 +87,91 @@ TEST(Files, AFailedWriteOfAPairLeavesThePreviousFilesIntact) {
     EXPECT_EQ(entries, 3);
 }
 
+// Every target of a set gets its previous version back when a later one cannot be replaced,
+// and a target that had none is removed again; nothing else is left in the folder.
+TEST(Files, ASetIsReplacedWholeOrNotAtAll) {
+    TempDir data, user;
+    user.WriteText("Savegame03.int", "old ints");
+    Files files(data.Path(), user.Path());
+    auto entries = [&user] {
+        std::vector<std::string> names;
+        for (auto& e : std::filesystem::directory_iterator(user.Path()))
+            names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+    std::string error;
+
+    // A folder with a file in it where the last file goes: its rename fails.
+    std::filesystem::create_directory(user / "Savegame03.str");
+    user.WriteText("Savegame03.str/keep", "x");
+    EXPECT_EQ(files.WriteAll({{"Savegame03.int", Bytes("new ints")},
+                              {"Savegame03.new", Bytes("new file")},
+                              {"Savegame03.str", Bytes("new strings")}},
+                             error),
+              Files::WriteResult::unchanged);
+    EXPECT_EQ(error, "I/O error: cannot write \"Savegame03.str\" (Is a directory).");
+    EXPECT_EQ(user.ReadFile("Savegame03.int"), Bytes("old ints"));
+    EXPECT_EQ(entries(), (std::vector<std::string>{"Savegame03.int", "Savegame03.str"}));
+
+    // A file that cannot be replaced even by root; the system may not allow marking one.
+    std::filesystem::remove_all(user / "Savegame03.str");
+    user.WriteText("Savegame03.str", "old strings");
+    testsupport::ImmutableFile locked(user / "Savegame03.str");
+    if (locked.Marked()) {
+        EXPECT_EQ(files.WriteAll({{"Savegame03.int", Bytes("new ints")},
+                                  {"Savegame03.new", Bytes("new file")},
+                                  {"Savegame03.str", Bytes("new strings")}},
+                                 error),
+                  Files::WriteResult::unchanged);
+        EXPECT_EQ(error, "I/O error: cannot write \"Savegame03.str\" (Operation not permitted).");
+        EXPECT_EQ(user.ReadFile("Savegame03.int"), Bytes("old ints"));
+        EXPECT_EQ(user.ReadFile("Savegame03.str"), Bytes("old strings"));
+        EXPECT_EQ(entries(), (std::vector<std::string>{"Savegame03.int", "Savegame03.str"}));
+    }
+}
+
+// The size is checked before a byte is read: a gigabyte costs nothing, measured from outside.
+TEST(Files, AFileLargerThanTheReadersLimitIsRefusedUnread) {
+    TempDir data, user;
+    testsupport::MakeSparseFile(user / "Huge.int", std::uintmax_t{1} << 30);
+    user.WriteText("Small.int", "0123456789");
+    Files files(data.Path(), user.Path());
+    EXPECT_EQ(files.Size("huge.int"), std::uintmax_t{1} << 30);
+    EXPECT_EQ(files.Size("missing.int"), std::nullopt);
+
+    const testsupport::ChildRun run = testsupport::RunInChild([&files] {
+        std::vector<std::uint8_t> out;
+        std::string error;
+        if (files.Read("Huge.int", 1 << 20, out, error) != Files::ReadResult::tooLarge) return 1;
+        if (error != "I/O error: cannot read \"Huge.int\" (File too large).") return 2;
+        if (!out.empty()) return 3;
+        // A part is read from where it lies, up to the end of the file.
+        if (files.ReadPart("Huge.int", (std::uintmax_t{1} << 30) - 2, 256, out, error) !=
+                Files::ReadResult::read ||
+            out != std::vector<std::uint8_t>{0, 0})
+            return 4;
+        return 0;
+    });
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_LT(run.ExtraMiB(), testsupport::kSmallMiB);
+
+    std::vector<std::uint8_t> out;
+    std::string error;
+    EXPECT_EQ(files.Read("Small.int", 10, out, error), Files::ReadResult::read);
+    EXPECT_EQ(out, Bytes("0123456789"));
+    EXPECT_EQ(files.Read("Small.int", 9, out, error), Files::ReadResult::tooLarge);
+    EXPECT_EQ(files.ReadPart("Small.int", 8, 5, out, error), Files::ReadResult::read);
+    EXPECT_EQ(out, Bytes("89"));
+}
+
 TEST(Files, ReadingAMissingFileSaysWhichFile) {
     TempDir data, user;
     Files files(data.Path(), user.Path());
     std::vector<std::uint8_t> out;
     std::string error;
-    EXPECT_FALSE(files.Read("GeneralData.int", out, error));
+    EXPECT_EQ(files.Read("GeneralData.int", 24, out, error), Files::ReadResult::failed);
     EXPECT_NE(error.find("GeneralData.int"), std::string::npos);
 }
 

@@ -3,7 +3,9 @@
 #include "platform/application.h"
 #include "platform/canvas.h"
 #include "platform/image.h"
+#include "support/child_peak.h"
 #include "support/headless_app.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -42,6 +44,24 @@ TEST(Images, DamagedFilesAreRefusedWithoutCrashing) {
     garbage[1] = 0xD8;
     EXPECT_FALSE(platform::DecodeImage(garbage, error));
     EXPECT_FALSE(platform::DecodeImage({'h', 'e', 'l', 'l', 'o'}, error));
+}
+
+// A picture file larger than any picture may be is refused before it is read.
+TEST(Images, AnOversizedPictureFileIsRefusedUnread) {
+    testsupport::TempGameFolders folders;
+    testsupport::MakeSparseFile(folders.User() / "huge.jpg", std::uintmax_t{1} << 30);
+    testsupport::MakeSparseFile(folders.User() / "over.bmp", platform::kPictureFileLimit + 1);
+    const testsupport::ChildRun run = testsupport::RunInChild([] {
+        std::string error;
+        if (platform::LoadImageFile("huge.jpg", error)) return 1;
+        if (error != "Cannot load the picture \"huge.jpg\": The file is too large.") return 2;
+        if (platform::LoadImageFile("over.bmp", error)) return 3;
+        if (error != "Cannot load the picture \"over.bmp\": The file is too large.") return 4;
+        return 0;
+    });
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_LT(run.ExtraMiB(), testsupport::kSmallMiB);
 }
 
 TEST(Images, APictureThatCannotBeLoadedLeavesTheControlEmptyAndReportsOnce) {

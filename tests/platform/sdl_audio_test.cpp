@@ -9,7 +9,9 @@
 
 #include "platform/application.h"
 #include "platform/audio_silent.h"
+#include "support/child_peak.h"
 #include "support/headless_app.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -61,6 +63,25 @@ TEST(SdlAudio, EffectsAndEveryPlayerShareOneDeviceAndBuffersComeBack) {
     device.reset();
     second.reset();
     unsetenv("SDL_AUDIODRIVER");
+}
+
+// A sound file larger than any effect may be plays nothing and is not read: a gigabyte costs no
+// memory (measured from outside).
+TEST(SdlAudio, AnOversizedSoundFileIsNotRead) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    HeadlessApp h;
+    testsupport::MakeSparseFile(h.Data() / "huge.wav", std::uintmax_t{1} << 30);
+    const testsupport::ChildRun run = testsupport::RunInChild([&h] {
+        std::string error;
+        auto device = platform::MakeSdlAudio(h.App(), error);
+        if (!device) return 1;
+        device->PlaySoundAsync("huge.wav");
+        return 0;
+    });
+    unsetenv("SDL_AUDIODRIVER");
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_LT(run.ExtraMiB(), testsupport::kSmallMiB);
 }
 
 }  // namespace

@@ -287,6 +287,20 @@ TEST(MusicSequencer, MissingFileIsShownOnceAndTheSequenceMovesOn) {
               "such file or directory).\"");
 }
 
+// A music file larger than any track may be is refused before the decoder searches it, and
+// shown like a file that cannot be opened.
+TEST(MusicSequencer, AnOversizedMusicFileIsShownAndNotOpened) {
+    MusicRig rig;
+    rig.Ogg("Intro.ogg");
+    testsupport::MakeSparseFile(rig.folders.Data() / "Background.ogg",
+                                MusicChannels::kMusicFileLimit + 1);
+    rig.music->NextMusic();
+    rig.music->NextMusic();  // Background.ogg is too large
+    EXPECT_EQ(rig.shown, std::vector<std::string>{
+                             "I/O error: cannot open \"Background.ogg\" (File too large)."});
+    EXPECT_EQ(rig.channels->State(kSlot), SlotState::Empty);
+}
+
 TEST(MusicSequencer, NoAudioDeviceIsShownOnceAndTheGameGoesOnSilently) {
     MusicRig rig;
     rig.AllTracks();

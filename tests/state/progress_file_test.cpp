@@ -4,6 +4,7 @@
 #include "state/int_file.h"
 #include "state/progress_file.h"
 #include "state/temp_folders.h"
+#include "support/child_peak.h"
 
 namespace {
 
@@ -71,6 +72,29 @@ TEST_F(ProgressFile, AShortOrMissingFileTurnsTheSwitchesOnAndIsRewritten) {
     ASSERT_TRUE(ReadProgress(error)) << error;
     EXPECT_EQ(G().startCount, 0);
     EXPECT_TRUE(G().soundOn);
+    EXPECT_EQ(ReadUserFile("GeneralData.int"), Ints({0, 0, 0, 1, 1, 1}));
+}
+
+// Longer than its six values, the file is not read at all (a gigabyte costs nothing, measured
+// from outside): it counts as unreadable and is written anew.
+TEST_F(ProgressFile, ALongerFileIsRefusedUnreadAndRewritten) {
+    Bytes seven = Ints({7, 5, 2, 0, 0, 0, 1});
+    WriteUserFile("GeneralData.int", seven);
+    std::string error;
+    ASSERT_TRUE(ReadProgress(error)) << error;
+    EXPECT_EQ(G().scenariosUnlocked, 0);
+    EXPECT_TRUE(G().soundOn && G().musicOn && G().hintsOn);
+    EXPECT_EQ(ReadUserFile("GeneralData.int"), Ints({0, 0, 0, 1, 1, 1}));
+
+    testsupport::MakeSparseFile(UserFile("GeneralData.int"), std::uintmax_t{1} << 30);
+    G().soundOn = false;
+    const testsupport::ChildRun run = testsupport::RunInChild([] {
+        std::string error;
+        return ReadProgress(error) && G().soundOn ? 0 : 1;
+    });
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_LT(run.ExtraMiB(), testsupport::kSmallMiB);
     EXPECT_EQ(ReadUserFile("GeneralData.int"), Ints({0, 0, 0, 1, 1, 1}));
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 
@@ -8,6 +9,8 @@
 #include "state/records.h"
 #include "state/saved_games.h"
 #include "state/temp_folders.h"
+#include "support/child_peak.h"
+#include "support/immutable_file.h"
 
 namespace {
 
@@ -141,6 +144,92 @@ TEST_F(SavedGames, ATruncatedOrMissingFileKeepsTheRunningGame) {
     EXPECT_EQ(G().currentLord, 4);
     ASSERT_TRUE(LoadGame(3, error)) << error;
     EXPECT_EQ(G().currentLord, 3);
+}
+
+// A save over a slot whose second file cannot be replaced leaves the first as it was (the
+// previous game) and says so; a new slot gains no file at all.
+TEST_F(SavedGames, ASlotIsReplacedWholeOrNotAtAll) {
+    FillGame(G());
+    std::string error;
+    ASSERT_TRUE(SaveGame(1, error)) << error;
+    const Bytes ints = ReadUserFile("Savegame01.int");
+    const Bytes texts = ReadUserFile("Savegame01.str");
+    auto userFiles = [this] {
+        std::vector<std::string> names;
+        for (auto& e : std::filesystem::directory_iterator(user_))
+            names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+    G().lord[2][Lord::gold] = 9999;  // the game saved next differs from the one in the slot
+
+    // A folder (with a file in it) stands where the ".str" file goes.
+    std::filesystem::remove(UserFile("Savegame01.str"));
+    std::filesystem::create_directory(UserFile("Savegame01.str"));
+    WriteUserFile("Savegame01.str/keep", {1});
+    std::filesystem::create_directory(UserFile("Savegame02.str"));
+    EXPECT_FALSE(SaveGame(1, error));
+    EXPECT_EQ(error,
+              "I/O error: cannot write \"Savegame01.str\" (Is a directory). The slot was left as "
+              "it was.");
+    EXPECT_EQ(ReadUserFile("Savegame01.int"), ints);
+    EXPECT_FALSE(SaveGame(2, error));
+    EXPECT_EQ(error,
+              "I/O error: cannot write \"Savegame02.str\" (Is a directory). The slot was left as "
+              "it was.");
+    EXPECT_FALSE(SlotExists(2));
+    EXPECT_EQ(userFiles(),
+              (std::vector<std::string>{"Savegame01.int", "Savegame01.str", "Savegame02.str"}));
+
+    // A ".str" file that cannot be replaced even by root, where the system allows marking one.
+    std::filesystem::remove_all(UserFile("Savegame01.str"));
+    WriteUserFile("Savegame01.str", texts);
+    testsupport::ImmutableFile locked(UserFile("Savegame01.str"));
+    if (locked.Marked()) {
+        EXPECT_FALSE(SaveGame(1, error));
+        EXPECT_EQ(error,
+                  "I/O error: cannot write \"Savegame01.str\" (Operation not permitted). The slot "
+                  "was left as it was.");
+        EXPECT_EQ(ReadUserFile("Savegame01.int"), ints);
+        EXPECT_EQ(ReadUserFile("Savegame01.str"), texts);
+        ASSERT_TRUE(LoadGame(1, error)) << error;
+        EXPECT_EQ(G().lord[2][Lord::gold], 4321);
+    }
+}
+
+// Slot files and the descriptions file larger than their exact sizes are refused before a byte
+// of them is read: gigabytes cost neither the memory nor the time (measured from outside).
+TEST_F(SavedGames, OversizedFilesAreRefusedUnread) {
+    FillGame(G());
+    std::string error;
+    ASSERT_TRUE(SaveGame(1, error)) << error;
+    ASSERT_TRUE(SaveGame(2, error)) << error;
+    ASSERT_TRUE(WriteDescriptions({"one", "two", "", "", ""}, error)) << error;
+    constexpr std::uintmax_t kGigabyte = std::uintmax_t{1} << 30;
+    testsupport::MakeSparseFile(UserFile("Savegame01.int"), kGigabyte);
+    testsupport::MakeSparseFile(UserFile("Savegame02.str"), kGigabyte);
+    testsupport::MakeSparseFile(UserFile("Savegamedata.str"), kGigabyte);
+    G().currentLord = 4;
+
+    const testsupport::ChildRun run = testsupport::RunInChild([] {
+        std::string error;
+        if (LoadGame(1, error)) return 1;
+        if (error !=
+            "The file \"Savegame01.int\" is damaged or is not a saved game of "
+            "Marchholt, so it was not loaded. The current game was kept.")
+            return 2;
+        if (LoadGame(2, error)) return 3;
+        if (error !=
+            "The file \"Savegame02.str\" is damaged or is not a saved game of "
+            "Marchholt, so it was not loaded. The current game was kept.")
+            return 4;
+        if (G().currentLord != 4) return 5;
+        if (ReadDescriptions() != SlotDescriptions{}) return 6;
+        return 0;
+    });
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_LT(run.ExtraMiB(), testsupport::kSmallMiB);
 }
 
 TEST_F(SavedGames, AFailedSaveIsReported) {

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 
 #include "state/records.h"
 #include "state/scenario_files.h"
 #include "state/temp_folders.h"
+#include "support/child_peak.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -158,6 +161,62 @@ TEST_F(ScenarioFiles, MissingOrShortFilesLeaveTheTablesAsTheyWere) {
     EXPECT_FALSE(setupRan);
     EXPECT_EQ(g.lord[3][Lord::castleX], 3);
     EXPECT_EQ(g.monsterTable[1][1], 4);
+}
+
+// A module of any size but its own, an empty one say, is not a scenario of this game; the
+// player is told so, not of a disk fault.
+TEST_F(ScenarioFiles, AModuleOfTheWrongSizeIsNotAScenario) {
+    const Bytes module = EncodeModule(*source_);
+    WriteUserFile("empty.mod", {});
+    WriteUserFile("Short.mod", Bytes(module.begin(), module.end() - 256));
+    Bytes longer = module;
+    longer.push_back(0);
+    WriteUserFile("Longer.mod", longer);
+    G().modSetting[5] = -5;
+    for (const std::string name : {"empty", "Short", "Longer"}) {
+        const LoadResult result = LoadScenario(name);
+        EXPECT_EQ(result.status, LoadStatus::ioError) << name;
+        EXPECT_EQ(result.message, "The file \"" + name +
+                                      ".mod\" is damaged or is not a scenario of Marchholt, so "
+                                      "it was not loaded.");
+        EXPECT_EQ(G().modSetting[5], -5);
+    }
+}
+
+// Files larger than their format are refused before a byte of them is read: gigabytes cost
+// neither the memory nor the time (measured from outside), and the tables stay as they were.
+TEST_F(ScenarioFiles, OversizedFilesAreRefusedUnread) {
+    ASSERT_TRUE(LoadScenario("Vale").Ok());
+    const Bytes map = EncodeMap(*source_);
+    Bytes longer = map;
+    longer.push_back(0);
+    WriteUserFile("Longer.map", longer);
+    EXPECT_EQ(LoadMap("Longer").message, "I/O error: cannot read \"Longer.map\" (File too large).");
+    constexpr std::uintmax_t kGigabyte = std::uintmax_t{1} << 30;
+    testsupport::MakeSparseFile(UserFile("Huge.mod"), 3 * kGigabyte);
+    for (const char* file : {"Huge.map", "Huge.mon", "Huge.itm"})
+        testsupport::MakeSparseFile(UserFile(file), kGigabyte);
+    G().field[1][1][1] = -5;
+
+    const testsupport::ChildRun run = testsupport::RunInChild([] {
+        const std::pair<LoadResult, std::string> results[] = {
+            {LoadModule("Huge"),
+             "The file \"Huge.mod\" is damaged or is not a scenario of "
+             "Marchholt, so it was not loaded."},
+            {LoadMap("Huge"), "I/O error: cannot read \"Huge.map\" (File too large)."},
+            {LoadMonsters("Huge"), "I/O error: cannot read \"Huge.mon\" (File too large)."},
+            {LoadItems("Huge"), "I/O error: cannot read \"Huge.itm\" (File too large)."},
+        };
+        int failed = 0;
+        for (const auto& [result, message] : results) {
+            ++failed;
+            if (result.status != LoadStatus::ioError || result.message != message) return failed;
+        }
+        return G().field[1][1][1] == -5 && G().itemText[1][1] == "Sword" ? 0 : 9;
+    });
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_LT(run.ExtraMiB(), testsupport::kSmallMiB);
 }
 
 TEST_F(ScenarioFiles, ARecordThatIsNoNumberReadsAsZero) {

@@ -40,6 +40,11 @@ std::vector<unsigned char> TempDir::ReadFile(const std::string& name) const {
     return std::vector<unsigned char>(std::istreambuf_iterator<char>(in), {});
 }
 
+void MakeSparseFile(const std::filesystem::path& path, std::uintmax_t size) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc).flush();
+    std::filesystem::resize_file(path, size);
+}
+
 TempGameFolders::TempGameFolders() : data_(dir_ / "data"), user_(dir_ / "user") {
     std::filesystem::create_directories(data_);
     std::filesystem::create_directories(user_);

@@ -2,6 +2,7 @@
 // folders.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -23,6 +24,9 @@ class TempDir {
   private:
     std::filesystem::path path_;
 };
+
+// A file of `size` bytes that takes no disk space: a sparse file of zeros.
+void MakeSparseFile(const std::filesystem::path& path, std::uintmax_t size);
 
 // A fresh data folder and user folder (inside one temporary folder) that the game's files point
 // at for the life of the object; afterwards the game's files point at the default folders again.

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# The console refuses what it cannot hold: numbers that do not fit, a wait longer than a day, a
+# call with the wrong arguments and options out of range each end the run with exit status 2 and
+# a message naming the line, never with a crash or a hang.
+# usage: refused_input.sh CONSOLE
+set -u
+console="$1"
+export XDG_DATA_HOME="$(mktemp -d)"
+scratch="$(mktemp -d)"
+trap 'rm -rf "$XDG_DATA_HOME" "$scratch"' EXIT
+failures=0
+
+# expect STATUS MESSAGE SCRIPT [OPTION...]: runs SCRIPT (text) with the options and compares the
+# exit status and the last line the console wrote to standard error.
+expect() {
+  local want_status="$1" want_message="$2" script="$3"
+  shift 3
+  printf '%s\n' "$script" >"$scratch/script.mhs"
+  timeout 120 "$console" "$@" "$scratch/script.mhs" >"$scratch/out" 2>"$scratch/err"
+  local status=$?
+  local message
+  message="$(tail -n 1 "$scratch/err")"
+  if [ "$status" != "$want_status" ] || [ "$message" != "$want_message" ]; then
+    echo "FAILED: $* ${script//$'\n'/; }"
+    echo "  exit $status, wanted $want_status"
+    echo "  said:   $message"
+    echo "  wanted: $want_message"
+    failures=$((failures + 1))
+  fi
+}
+
+line1="marchholt-console: line 1:"
+expect 2 "$line1 wait is at most 86400000 ms (a day)" "wait 99999999999999999999999"
+expect 2 "$line1 wait is at most 86400000 ms (a day)" "wait 9223372036854775807"
+expect 2 "marchholt-console: line 2: wait is at most 86400000 ms (a day)" \
+  $'wait 1000\nwait 9223372036854775000'
+expect 2 "$line1 seed needs a number from 0 to 4294967295" "seed 99999999999999999999999"
+expect 2 "marchholt-console: line 2: call FindRollRange: takes 1 argument, not 2" \
+  $'wait 1000\ncall FindRollRange 1 2\nquit'
+expect 2 "$line1 call FindRollRange: argument 1 is not a 32-bit whole number: 99999999999" \
+  $'call FindRollRange 99999999999\nquit'
+expect 2 "$line1 call SaveGame: takes 1 argument, not 0" $'call SaveGame\nquit'
+expect 2 "$line1 set Lord[1].gold: \"2147483648\" is not a 32-bit integer" \
+  $'set Lord[1].gold 2147483648\nquit'
+expect 2 "$line1 set Lord[1].gold: \"-2147483649\" is not a 32-bit integer" \
+  $'set Lord[1].gold -2147483649\nquit'
+# Every 32-bit value is taken.
+expect 0 "" $'set Lord[1].gold -2147483648\nexpect Lord[1].gold -2147483648
+set Lord[1].gold 2147483647\nexpect Lord[1].gold 2147483647\nquit'
+
+expect 2 "marchholt-console: --rounds wants a whole number from 1 to 1000000, not \"-5\"" \
+  "quit" --autoplay darkmines --rounds -5
+expect 2 "marchholt-console: --rounds wants a whole number from 1 to 1000000, not \"abc\"" \
+  "quit" --autoplay darkmines --rounds abc
+expect 2 "marchholt-console: --seed wants a whole number from 0 to 4294967295, not \"99999999999999999999999\"" \
+  "quit" --seed 99999999999999999999999
+expect 2 "marchholt-console: --seed wants a whole number from 0 to 4294967295, not \"-1\"" \
+  "quit" --autoplay darkmines --seed -1
+
+[ "$failures" -eq 0 ]

@@ -164,6 +164,7 @@ ScriptCommand Command(const std::string& verb, std::vector<std::string> args = {
     ScriptCommand c;
     c.verb = verb;
     c.args = std::move(args);
+    if (verb == "wait") c.number = std::stoll(c.args.front());  // as the parser reads it
     return c;
 }
 
@@ -220,6 +221,11 @@ class Explorer {
     bool InCopy() const;
     std::vector<ScriptCommand> StartCommands();
     std::vector<ScriptCommand> RandomAction();
+    // Now and then the action is a save into a random slot or a load of one, from the options
+    // or from the main menu, through the real windows; GoalCommand gives its next command, or
+    // nothing once the goal is reached or cannot be followed.
+    void MaybeStartGoal();
+    std::vector<ScriptCommand> GoalCommand();
     std::string NameFor(Control& c);
     void Do(std::vector<ScriptCommand> commands);
     double Uniform() { return std::uniform_real_distribution<double>(0, 1)(random_); }
@@ -246,6 +252,9 @@ class Explorer {
     int saves_ = 0, loads_ = 0;
     std::set<std::string> windowsVisited_, allForms_;
     std::set<std::string> clicked_, clickableSeen_;
+    enum class Goal { none, save, load, loadFromMenu } goal_ = Goal::none;
+    int goalSlot_ = 1, goalSteps_ = 0;
+    bool goalClicked_ = false;
 };
 
 void Explorer::Heard(const std::string& line) {
@@ -283,7 +292,10 @@ bool Explorer::CheckAfterAction() {
     if (!Check("CheckTables") || !Check("CheckShownValues")) return false;
     if (savedSinceCheck_ && !Check("CheckSlots")) return false;
     savedSinceCheck_ = false;
-    if (loadedSinceCheck_ || ++sinceGoOn_ >= options_.goOnEvery) {
+    // The way out starts from a window that takes input; behind the wait window of a dungeon
+    // being made it waits for the next action.
+    const bool waiting = app_.InputForm()->ClassName() == "TFMessage6";
+    if (!waiting && (loadedSinceCheck_ || ++sinceGoOn_ >= options_.goOnEvery)) {
         loadedSinceCheck_ = false;
         sinceGoOn_ = 0;
         if (!Check("CheckGoOn")) return false;
@@ -358,6 +370,67 @@ std::vector<ScriptCommand> Explorer::StartCommands() {
         if (!n.empty()) return {Command("click", {n})};
     }
     return {Command("wait", {"100"})};
+}
+
+void Explorer::MaybeStartGoal() {
+    const std::string form = app_.InputForm()->ClassName();
+    if (form != "TFCampaign1" && form != "TForm3") return;
+    if (Uniform() >= 0.05) return;
+    const double roll = Uniform();
+    goal_ = roll < 0.45 ? Goal::save : roll < 0.8 ? Goal::load : Goal::loadFromMenu;
+    goalSlot_ = std::uniform_int_distribution<int>(1, 6)(random_);
+    if (goal_ == Goal::save) goalSlot_ = std::min(goalSlot_, 5);
+    goalSteps_ = 0;
+    goalClicked_ = false;
+}
+
+std::vector<ScriptCommand> Explorer::GoalCommand() {
+    platform::Form* form = app_.InputForm();
+    const std::string name = form->ClassName();
+    std::string text;
+    for (const auto& [key, value] : form->Describe()) {
+        if (key == "text") text = value;
+    }
+    const auto click = [](const std::string& control) {
+        return std::vector<ScriptCommand>{Command("click", {control})};
+    };
+    const auto slotButton = [this](bool save) {
+        if (goalSlot_ == 6) return std::string("SpeedButton12");
+        return "SpeedButton" + std::to_string(goalSlot_ * 2 - (save ? 1 : 0));
+    };
+    if (++goalSteps_ > 12) return {};
+    if (goalClicked_) {
+        // After the slot's button: its question, then the notice that ends the goal.
+        if (name == "TFMessage5") return click("Yes");
+        if (text == "Game saved." || text == "Game loaded.") {
+            goal_ = Goal::none;
+            return click("Continue");
+        }
+        return {};
+    }
+    if (name == "TFCampaign1")
+        return click(goal_ == Goal::loadFromMenu || logic::HumanMayAct() ? "SpeedButton6" : "");
+    if (name == "TForm3")
+        return goal_ == Goal::loadFromMenu ? std::vector<ScriptCommand>{} : click("OptionsButton");
+    if (name == "TFOptions")
+        return click(goal_ == Goal::loadFromMenu ? "Exit to main menu" : "Save/Load game");
+    if (name == "TFMessage5" && text.rfind("Do you really want to QUIT", 0) == 0)
+        return click("Yes");
+    if (name == "TFMessage5" && text == "Do you want to save your current game (Auto-save)?")
+        return click(Uniform() < 0.5 ? "Yes" : "No");
+    if (name == "TForm2") return click("Load a game");
+    if (name == "TFSaveLoad") {
+        const std::string button = slotButton(goal_ == Goal::save);
+        Control* c = form->Find(button);
+        if (c == nullptr || !c->Enabled()) return {};
+        goalClicked_ = true;
+        std::vector<ScriptCommand> out;
+        if (goal_ == Goal::save)
+            out.push_back(Command("type", {"Edit" + std::to_string(goalSlot_), "Explorer"}));
+        out.push_back(Command("click", {button}));
+        return out;
+    }
+    return {};
 }
 
 std::vector<ScriptCommand> Explorer::RandomAction() {
@@ -464,6 +537,18 @@ bool Explorer::OnIdle() {
         return false;
     }
     ++actionsDone_;
+    if (goal_ == Goal::none) MaybeStartGoal();
+    if (goal_ != Goal::none) {
+        std::vector<ScriptCommand> commands = GoalCommand();
+        // An empty name: the goal cannot be followed from here.
+        if (!commands.empty() && commands.front().args.front().empty()) commands.clear();
+        if (!commands.empty()) {
+            Do(std::move(commands));
+            runner_.OnIdle();
+            return true;
+        }
+        goal_ = Goal::none;
+    }
     Do(RandomAction());
     runner_.OnIdle();
     return true;

@@ -59,6 +59,7 @@ ScriptCommand WayOut::Wait(int ms) const {
     ScriptCommand c;
     c.verb = "wait";
     c.args = {std::to_string(ms)};
+    c.number = ms;
     return c;
 }
 

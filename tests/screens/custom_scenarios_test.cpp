@@ -77,34 +77,35 @@ TEST(ThemeScenarioPictures, EveryShippedThemeScenarioHasItsSheetPicture) {
         EXPECT_NE(std::find(names.begin(), names.end(), std::string(base) + ".jpg"), names.end())
             << base;
     }
+}
 
-    // The list reads a module's title record alone: a 3 GB file beside the others costs neither the
-    // memory nor the time of reading it (measured from outside), and like an empty one it is
-    // offered by its base name.
-    TEST_F(CustomScenarios, OnlyTheTitleIsReadEvenBesideAHugeModule) {
-        WriteUserFile("isle.mod", Module("The Isle"));
-        WriteUserFile("empty.mod", {});
-        testsupport::MakeSparseFile(user_ / "huge.mod", std::uintmax_t{3} << 30);
-        const testsupport::ChildRun run = testsupport::RunInChild([] {
-            const auto list = screens::FindCustomScenarios(platform::CurrentFiles());
-            std::vector<std::pair<std::string, std::string>> got;
-            for (const auto& s : list) {
-                if (s.baseName == "empty" || s.baseName == "huge" || s.baseName == "isle")
-                    got.push_back({s.baseName, s.title});
-            }
-            const std::vector<std::pair<std::string, std::string>> want = {
-                {"empty", "empty"}, {"huge", "huge"}, {"isle", "The Isle"}};
-            return got == want ? 0 : 1;
-        });
-        ASSERT_TRUE(run.exited);
-        EXPECT_EQ(run.status, 0);
-        EXPECT_LT(run.ExtraMiB(), testsupport::kSmallMiB);
-    }
+// The list reads a module's title record alone: a 3 GB file beside the others costs neither the
+// memory nor the time of reading it (measured from outside), and like an empty one it is
+// offered by its base name.
+TEST_F(CustomScenarios, OnlyTheTitleIsReadEvenBesideAHugeModule) {
+    WriteUserFile("isle.mod", Module("The Isle"));
+    WriteUserFile("empty.mod", {});
+    testsupport::MakeSparseFile(user_ / "huge.mod", std::uintmax_t{3} << 30);
+    const testsupport::ChildRun run = testsupport::RunInChild([] {
+        const auto list = screens::FindCustomScenarios(platform::CurrentFiles());
+        std::vector<std::pair<std::string, std::string>> got;
+        for (const auto& s : list) {
+            if (s.baseName == "empty" || s.baseName == "huge" || s.baseName == "isle")
+                got.push_back({s.baseName, s.title});
+        }
+        const std::vector<std::pair<std::string, std::string>> want = {
+            {"empty", "empty"}, {"huge", "huge"}, {"isle", "The Isle"}};
+        return got == want ? 0 : 1;
+    });
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_LT(run.ExtraMiB(), testsupport::kSmallMiB);
+}
 
-    TEST_F(CustomScenarios, TitleIsTheModulesFirstText) {
-        WriteUserFile("isle.mod", Module("The Isle"));
-        EXPECT_EQ(screens::ModuleTitle(platform::CurrentFiles(), "isle"), "The Isle");
-        EXPECT_EQ(screens::ModuleTitle(platform::CurrentFiles(), "missing"), "");
-    }
+TEST_F(CustomScenarios, TitleIsTheModulesFirstText) {
+    WriteUserFile("isle.mod", Module("The Isle"));
+    EXPECT_EQ(screens::ModuleTitle(platform::CurrentFiles(), "isle"), "The Isle");
+    EXPECT_EQ(screens::ModuleTitle(platform::CurrentFiles(), "missing"), "");
+}
 
 }  // namespace

@@ -142,6 +142,94 @@ std::string RowFault(const GameState& g, const ValueRange& row) {
 
 }  // namespace
 
+int RecordsOf(Holder holder) {
+    switch (holder) {
+        case Holder::lord:
+        case Holder::army:
+        case Holder::hero:
+        case Holder::heroSkill:
+            return 4;
+        case Holder::heroGear:
+            return 16;
+        case Holder::field:
+            return Field::kColumns * Field::kRows;
+        case Holder::room:
+            return Room::kColumns * Room::kRows;
+        case Holder::mapSite:
+            return 10;
+        case Holder::spawnField:
+            return SpawnField::kUsedRows;
+        case Holder::monster:
+            return kLastMonster;
+        case Holder::item:
+            return kLastItem;
+        case Holder::troopType:
+            return 100;
+        case Holder::battleOrdersOwn:
+        case Holder::battleOrdersFoe:
+            return 3;
+        case Holder::aiPlanA:
+        case Holder::aiPlanB:
+            return AIPlan::kEntries;
+        default:
+            return 1;
+    }
+}
+
+Int* StoredValue(GameState& g, Holder holder, int record, int slot) {
+    if (!InRange(record, 1, RecordsOf(holder)) || !InRange(slot, 1, SlotsOf(holder)))
+        return nullptr;
+    const int r = record;
+    switch (holder) {
+        case Holder::lord:
+            return &g.lord[r][slot];
+        case Holder::army:
+            return &g.army[r][slot];
+        case Holder::hero:
+            return &g.hero[r][slot];
+        case Holder::heroSkill:
+            return &g.heroSkill[r][slot];
+        case Holder::heroGear:
+            return g.heroGear.Find((r - 1) / 4 + 1, (r - 1) % 4 + 1, slot);
+        case Holder::field:
+            return g.field.Find((r - 1) / Field::kRows + 1, (r - 1) % Field::kRows + 1, slot);
+        case Holder::room:
+            return g.room.Find((r - 1) / Room::kRows + 1, (r - 1) % Room::kRows + 1, slot);
+        case Holder::mapSite:
+            return &g.mapSite[r][slot];
+        case Holder::spawnField:
+            return &g.spawnField[r][slot];
+        case Holder::monster:
+            return &g.monsterTable[r][slot];
+        case Holder::item:
+            return &g.itemTable[r][slot];
+        case Holder::troopType:
+            return &g.troopType[r][slot];
+        case Holder::battleOrdersOwn:
+            return &g.battleOrdersOwn[r][slot];
+        case Holder::battleOrdersFoe:
+            return &g.battleOrdersFoe[r][slot];
+        case Holder::aiPlanA:
+            return &g.aiPlanA[r][slot];
+        case Holder::aiPlanB:
+            return &g.aiPlanB[r][slot];
+        case Holder::opponent:
+            return &g.opponent[slot];
+        case Holder::mapSetting:
+            return &g.mapSetting[slot];
+        case Holder::modSetting:
+            return &g.modSetting[slot];
+        case Holder::game: {
+            Int* values[] = {&g.currentLord, &g.dungeonLord, &g.dungeonTurn, &g.inDungeon,
+                             &g.playedScenario};
+            return values[slot - 1];
+        }
+        case Holder::progress:
+            return nullptr;
+    }
+    return nullptr;
+}
+
 std::string LordName(int lord) {
     static constexpr const char* kColours[4] = {"blue", "green", "red", "cyan"};
     return std::string("the ") + kColours[lord - 1] + " lord";

@@ -16,6 +16,12 @@ std::string RangeFault(const GameState& g, FileKind file);
 // Whether one of the progress file's values lies in its range.
 bool ProgressValueInRange(int value, Int stored);
 
+// The number of records of a holder in file order, and the value of one of them (records from
+// 1: lords 1 to 4, the backpack slots of lord 1 then 2 ..., fields by column then row, rows of
+// the other tables); nullptr for a record or slot the holder does not have.
+int RecordsOf(Holder holder);
+Int* StoredValue(GameState& g, Holder holder, int record, int slot);
+
 // "the blue lord" .. "the cyan lord".
 std::string LordName(int lord);
 

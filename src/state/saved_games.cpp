@@ -62,15 +62,20 @@ bool SaveGame(int slot, std::string& error, const GameState& g) {
         error = "There is no saved-game slot " + std::to_string(slot) + ".";
         return false;
     }
-    Bytes ints;
-    ints.reserve(kSavedInts * 4);
-    WalkSavedInts(g, [&ints](const Int& value) { AppendInt(ints, value); });
-    RecordWriter texts(kSavedTexts);
-    WalkSavedTexts(g, [&texts](const std::string& text) { texts.Text(text); });
-
+    SavedGameFiles files = EncodeSavedGame(g);
     const std::string base = SlotBaseName(slot);
     return platform::CurrentFiles().WriteAll(
-        {{base + ".int", std::move(ints)}, {base + ".str", texts.Take()}}, error);
+        {{base + ".int", std::move(files.ints)}, {base + ".str", std::move(files.texts)}}, error);
+}
+
+SavedGameFiles EncodeSavedGame(const GameState& g) {
+    SavedGameFiles files;
+    files.ints.reserve(kSavedInts * 4);
+    WalkSavedInts(g, [&files](const Int& value) { AppendInt(files.ints, value); });
+    RecordWriter texts(kSavedTexts);
+    WalkSavedTexts(g, [&texts](const std::string& text) { texts.Text(text); });
+    files.texts = texts.Take();
+    return files;
 }
 
 bool LoadGame(int slot, std::string& error, GameState& g) {
@@ -80,10 +85,20 @@ bool LoadGame(int slot, std::string& error, GameState& g) {
     }
     const std::string base = SlotBaseName(slot);
     // Both files are read and their sizes checked before the running game changes.
-    Bytes ints, texts;
-    if (!ReadExactly(base + ".int", kSavedInts * 4, ints, error)) return false;
-    if (!ReadExactly(base + ".str", kSavedTexts * kRecordSize, texts, error)) return false;
+    SavedGameFiles files;
+    if (!ReadExactly(base + ".int", kSavedInts * 4, files.ints, error)) return false;
+    if (!ReadExactly(base + ".str", kSavedTexts * kRecordSize, files.texts, error)) return false;
+    return LoadSavedGame(base, files, error, g);
+}
 
+bool LoadSavedGame(const std::string& base, const SavedGameFiles& files, std::string& error,
+                   GameState& g) {
+    const Bytes& ints = files.ints;
+    const Bytes& texts = files.texts;
+    if (ints.size() != kSavedInts * 4 || texts.size() != kSavedTexts * kRecordSize) {
+        error = "The saved game \"" + base + ".int\" is damaged, so it was not loaded." + kGameKept;
+        return false;
+    }
     // A trial copy first: a file the game could not go on from never reaches the running game.
     auto trial = std::make_unique<GameState>();
     Decode(ints, texts, *trial);

@@ -6,6 +6,7 @@
 #include "campaign/campaign_fixture.h"
 #include "campaign/city_round.h"
 #include "campaign/city_visit.h"
+#include "campaign/computer_economy.h"
 #include "campaign/computer_goals.h"
 #include "campaign/guild_shop.h"
 #include "campaign/hiring.h"
@@ -82,6 +83,14 @@ TEST_F(PlaySaturation, SumsStopAtTheEdgeOfTheirRange) {
     EXPECT_TRUE(logic::HireUnit(1));
     EXPECT_EQ(g.army[1][Army::soldiers], state::kTroopLimit);
     EXPECT_EQ(g.lord[1][Lord::gold], 600);
+
+    // A computer lord hiring onto a stack near the limit: the save it leaves stays readable.
+    g.lord[3][Lord::barracks] = 1;
+    g.lord[3][Lord::gold] = 1'000'000;
+    g.army[3][Army::soldiers] = state::kTroopLimit - 10;
+    logic::ComputerHire(3, 100'000, 0);
+    EXPECT_EQ(g.army[3][Army::soldiers], state::kTroopLimit);
+    EXPECT_LT(g.lord[3][Lord::gold], 1'000'000);
 
     // A hero's experience at the top of its range.
     g.dungeonLord = 1;

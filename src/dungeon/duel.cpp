@@ -397,7 +397,7 @@ void OpponentAttack() {
         Hooks().Sound().Play(sound::Effect::Alert);
         hero[Hero::health] =
             state::AddWithin(hero[Hero::health], -std::int64_t{Opponent()[Opp::oppDamage]},
-                             -state::kHealthLimit, 2 * state::kHealthLimit);
+                             state::kLowestHeroHealth, state::kHighestHeroHealth);
         View().SetHeroPicture(HeroPicture(CurrentLordChecked(), "_red.jpg"));
         View().StartTimer(DuelTimer::HeroFlash);
     }

@@ -61,8 +61,8 @@ void DrinkPotion(int slot, int item) {
     auto& hero = HeroRecord();
     const int strength = std::clamp(ItemField(item, ItemTable::healStrength), 1, 4);
     const int healing = strength == 4 ? hero[Hero::baseMaxHealth] : kPotionHealing[strength - 1];
-    hero[Hero::health] = state::AddWithin(hero[Hero::health], healing, -state::kHealthLimit,
-                                          2 * state::kHealthLimit);
+    hero[Hero::health] = state::AddWithin(hero[Hero::health], healing, state::kLowestHeroHealth,
+                                          state::kHighestHeroHealth);
     RecomputeItemBonuses();
     EmptySlot(slot);
     DrawHeroStatus();

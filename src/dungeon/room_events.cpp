@@ -112,7 +112,7 @@ void Injury() {
     const int base = hero[Hero::baseMaxHealth];
     hero[Hero::health] =
         state::AddWithin(hero[Hero::health], -std::int64_t{state::Random(base / 2) + base / 4},
-                         -state::kHealthLimit, 2 * state::kHealthLimit);
+                         state::kLowestHeroHealth, state::kHighestHeroHealth);
     Hooks().Sound().Play(sound::Effect::Alert);
     Hooks().Dungeon().SetHeroPicture(HeroPicture(CurrentLordChecked(), "_red.jpg"));
     Hooks().Dungeon().StartTimer(DuelTimer::HeroFlash);

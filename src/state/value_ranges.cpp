@@ -100,7 +100,7 @@ constexpr ValueRange kRanges[] = {
     {H::hero, Hero::goldCarried, "gold", kIntMin, kIntMax, S::lordsInGame},
     {H::hero, Hero::rations, "rations", -kCountLimit, kCountLimit, S::lordsInGame},
     {H::hero, Hero::floorCount, "floors", 0, kCountLimit, S::lordsInGame},
-    {H::hero, Hero::health, "health", -kHealthLimit, 2 * kHealthLimit, S::lordsInGame},
+    {H::hero, Hero::health, "health", kLowestHeroHealth, kHighestHeroHealth, S::lordsInGame},
     {H::hero, Hero::duelSkill, "duel skill", 0, kCountLimit, S::lordsInGame},
     {H::hero, Hero::duelDamage, "duel damage", 0, kCountLimit, S::lordsInGame},
     {H::hero, Hero::baseMaxHealth, "base health", 0, kHealthLimit, S::lordsInGame},

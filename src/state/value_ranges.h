@@ -20,6 +20,10 @@ inline constexpr Int kTroopValueLimit = 1'000;
 inline constexpr Int kCountLimit = 1'000'000;
 // A hero's or an opponent's health, and each part of a hero's maximum.
 inline constexpr Int kHealthLimit = 1'000'000;
+// A hero's health: at most the two parts of its maximum, and as far below 0 as one blow of an
+// opponent at the limit takes it.
+inline constexpr Int kLowestHeroHealth = -kHealthLimit;
+inline constexpr Int kHighestHeroHealth = 2 * kHealthLimit;
 // The last item and monster rows of the catalogues, and the last scenario theme.
 inline constexpr Int kLastItem = 500;
 inline constexpr Int kLastMonster = 100;

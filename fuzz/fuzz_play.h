@@ -24,6 +24,7 @@
 #include "platform/clock.h"
 #include "screens/game_screens.h"
 #include "screens/tfcampaign1.h"
+#include "state/checked_scenario.h"
 #include "state/reset.h"
 #include "state/saved_games.h"
 #include "state/scenario_files.h"
@@ -53,8 +54,9 @@ class PlayWorld {
     PlayWorld(const PlayWorld&) = delete;
     PlayWorld& operator=(const PlayWorld&) = delete;
 
-    // The map, a round and a half of turns with the buttons, then a save of the game.
-    void PlayOn() {
+    // The map, a round and a half of turns with the buttons, then a save of the game, kept in
+    // memory.
+    state::SavedGameFiles PlayOn() {
         state::GameState& g = state::G();
         logic::InstallDialogs(&answers_);
         screens::TFCampaign1& map = screens_->Campaign();
@@ -66,8 +68,7 @@ class PlayWorld {
             if (!g.gameOver) logic::NextLord();
             map.DrawMap(false, false);
         }
-        std::string error;
-        state::SaveGame(state::kAutoSlot, error);
+        return state::EncodeSavedGame(g);
     }
 
   private:
@@ -92,25 +93,26 @@ class PlayWorld {
     logic::FixedAnswerDialogs answers_{kAnswerAll};
 };
 
-// Loads the changed save as slot 1 and plays on; false when the load refused it. A game that
-// went on from a save that loaded must save into a file that loads again: anything else means
-// the rules left a game that cannot be played, and the run stops there.
-inline bool PlaySavedGame(PlayWorld& world, const std::uint8_t* data, std::size_t size) {
-    SavedBase save;
-    if (ChangedSave(data, size, save) == nullptr) return false;
-    UseFolders();
-    const std::string base = state::SlotBaseName(1);
-    WriteFile(base + ".int", save.ints.data(), save.ints.size());
-    WriteFile(base + ".str", save.texts.data(), save.texts.size());
+// A game that went on from a file that loaded must save into files that load again: anything
+// else means the rules left a game that cannot be played, and the run stops there.
+inline void ExpectReadable(const state::SavedGameFiles& saved) {
+    static const auto scratch = std::make_unique<state::GameState>();
     std::string error;
-    state::ResetGameState(state::G());
-    if (!state::LoadGame(1, error)) return false;
-    world.PlayOn();
-    if (!state::G().gameOver && !state::LoadGame(state::kAutoSlot, error)) {
-        std::fprintf(stderr, "a game played on from a good save cannot be loaded: %s\n",
-                     error.c_str());
-        std::abort();
-    }
+    if (state::G().gameOver || state::LoadSavedGame("Autosavegame", saved, error, *scratch)) return;
+    std::fprintf(stderr, "a game played on from a good file cannot be loaded: %s\n", error.c_str());
+    std::abort();
+}
+
+// Loads the changed save, held in memory, and plays on; false when the load refused it. The game
+// runs without folders: no file is read or written, and a picture is missing without a look.
+inline bool PlaySavedGame(PlayWorld& world, const std::uint8_t* data, std::size_t size) {
+    static SavedBase save;
+    if (ChangedSave(data, size, save) == nullptr) return false;
+    platform::UseFiles(platform::Files());
+    std::string error;
+    if (!state::LoadSavedGame(state::SlotBaseName(1), {save.ints, save.texts}, error, state::G()))
+        return false;
+    ExpectReadable(world.PlayOn());
     return true;
 }
 
@@ -126,12 +128,12 @@ inline bool PlayScenario(PlayWorld& world, const std::uint8_t* data, std::size_t
     }
     state::GameState& g = state::G();
     state::ResetGameState(g);
-    if (!state::LoadScenario(
+    if (!state::LoadCheckedScenario(
              scenario.name, [](state::GameState& gs) { state::ScenarioSetup(gs); }, g)
              .Ok())
         return false;
     StartLoadedScenario(0);
-    world.PlayOn();
+    ExpectReadable(world.PlayOn());
     return true;
 }
 

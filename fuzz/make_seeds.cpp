@@ -2,7 +2,8 @@
 // DATA. For each scenario it copies the four compiled files (the readers' seeds and the custom
 // scenario bases) and plays the start of a new game to make a real save (the saved-game bases);
 // then it writes the seed inputs of every target, including changes that damaged files have
-// been known to carry. A save that the game would refuse to load fails the build.
+// been known to carry and every stored value at both ends of its range and one beyond each. A
+// scenario or a save that the game would refuse to load fails the build.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -17,10 +18,13 @@
 #include "new_game.h"
 #include "platform/files.h"
 #include "screens/scenario_list.h"
+#include "state/checked_scenario.h"
+#include "state/range_check.h"
 #include "state/reset.h"
 #include "state/saved_games.h"
 #include "state/scenario_files.h"
 #include "state/scenario_layout.h"
+#include "state/value_ranges.h"
 
 namespace {
 
@@ -46,6 +50,86 @@ std::uint32_t SavedIndex(const state::Int& (*pick)(const state::GameState&)) {
         ++index;
     });
     return found;
+}
+
+// The number of a stored value in the saved game's integer file, from 0.
+std::uint32_t SavedIndexOf(const state::Int* wanted, const state::GameState& g) {
+    std::uint32_t index = 0, found = 0;
+    state::WalkSavedInts(g, [&](const state::Int& value) {
+        if (&value == wanted) found = index;
+        ++index;
+    });
+    return found;
+}
+
+// The record of a value in the scenario files taken together, or -1 when no scenario file
+// holds it.
+long ScenarioRecord(state::Holder holder, int record, int slot) {
+    using H = state::Holder;
+    const long map = static_cast<long>(state::kModuleRecords);
+    const long monsters = map + static_cast<long>(state::kMapRecords);
+    const long items = monsters + static_cast<long>(state::kMonsterRecords);
+    const long at = (record - 1) * 100 + slot - 1;
+    switch (holder) {
+        case H::modSetting:
+            return slot - 1;
+        case H::field:
+            return map + at;
+        case H::mapSite:
+            return map + 13200 + at;
+        case H::lord:
+            return map + 13200 + 1000 + at;
+        case H::mapSetting:
+            return map + 13200 + 1000 + 400 + slot - 1;
+        case H::monster:
+            return monsters + at;
+        case H::item:
+            return items + at;
+        default:
+            return -1;
+    }
+}
+
+// Both ends of every range and one beyond each, in every lord's record or the first record of a
+// table. The saved-game targets get a seed for each value; the scenario target, where a scenario
+// file holds the value, one seed with every range at its low end, one with every range at its
+// high end (the in-game flags left as they are) and a seed for each value beyond an end.
+void MakeRangeSeeds(const fs::path& corpus, std::size_t saves, std::size_t scenarios) {
+    static const auto g = std::make_unique<state::GameState>();
+    int n = 0;
+    Bytes lows = {0}, highs = {1};
+    for (const state::ValueRange& row : state::ValueRanges()) {
+        if (row.holder == state::Holder::progress) continue;
+        // Low, high, below, above; an end at the end of Int has no value beyond it.
+        const std::int64_t values[4] = {row.low, row.high, std::int64_t{row.low} - 1,
+                                        std::int64_t{row.high} + 1};
+        const int records = state::RecordsOf(row.holder) == 4 ? 4 : 1;
+        for (std::size_t k = 0; k < 4; ++k) {
+            if (values[k] < state::kIntMin || values[k] > state::kIntMax) continue;
+            const auto value = static_cast<std::int32_t>(values[k]);
+            ++n;
+            Bytes save = {static_cast<std::uint8_t>(n % static_cast<int>(saves))};
+            Bytes scenario = {static_cast<std::uint8_t>(n % static_cast<int>(scenarios))};
+            for (int r = 1; r <= records; ++r) {
+                const state::Int* stored = state::StoredValue(*g, row.holder, r, row.slot);
+                fuzzing::AppendChange(save, SavedIndexOf(stored, *g), value);
+                const long record = ScenarioRecord(row.holder, r, row.slot);
+                if (record < 0) continue;
+                const auto place = static_cast<std::uint32_t>(record);
+                if (k >= 2) fuzzing::AppendChange(scenario, place, value);
+                if (row.slot == state::Lord::inGame && row.holder == state::Holder::lord) continue;
+                if (k == 0) fuzzing::AppendChange(lows, place, value);
+                if (k == 1) fuzzing::AppendChange(highs, place, value);
+            }
+            static constexpr const char* kEnds[4] = {"_low", "_high", "_below", "_above"};
+            const std::string name = "range" + std::to_string(n) + kEnds[k];
+            for (const char* target : {"saved_game", "play_saved_game"})
+                Write(corpus / target / name, save);
+            if (scenario.size() > 1) Write(corpus / "play_scenario" / name, scenario);
+        }
+    }
+    Write(corpus / "play_scenario" / "range_lows", lows);
+    Write(corpus / "play_scenario" / "range_highs", highs);
 }
 
 // A seed: base k and the changes (place, value).
@@ -86,7 +170,7 @@ bool MakeBases(const fs::path& data, const fs::path& corpus) {
         platform::UseFiles(platform::Files(data, work));
         state::GameState& g = state::G();
         state::ResetGameState(g);
-        const state::LoadResult loaded = state::LoadScenario(
+        const state::LoadResult loaded = state::LoadCheckedScenario(
             name, [](state::GameState& gs) { state::ScenarioSetup(gs); }, g);
         if (!loaded.Ok()) {
             std::fprintf(stderr, "%s: %s\n", name.c_str(), loaded.message.c_str());
@@ -170,6 +254,7 @@ int main(int argc, char** argv) {
     for (const auto& e : fs::directory_iterator(corpus / "scenarios"))
         scenarios += e.path().extension() == ".mod";
     MakeSeeds(corpus, saves, scenarios);
+    MakeRangeSeeds(corpus, saves, scenarios);
     Write(corpus / "stamp", {});
     return 0;
 }

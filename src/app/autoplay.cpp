@@ -14,6 +14,7 @@
 #include "campaign/lords.h"
 #include "campaign/turn_cycle.h"
 #include "events/theme_rules.h"
+#include "state/checked_scenario.h"
 #include "state/game_state.h"
 #include "state/new_game.h"
 #include "state/random.h"
@@ -92,7 +93,7 @@ bool StartGame(const AutoplayOptions& options, std::FILE* out) {
     state::GameState& g = state::G();
     g.modSetting[1] = 0;
     state::ResetGameState(g);
-    const state::LoadResult result = state::LoadScenario(
+    const state::LoadResult result = state::LoadCheckedScenario(
         options.scenario, [](state::GameState& gs) { state::ScenarioSetup(gs); }, g);
     if (!result.Ok()) {
         std::fprintf(out, "cannot load %s: %s\n", options.scenario.c_str(),

@@ -1,10 +1,11 @@
 // The invariants of a running game: indices in range, counts never negative (a computer lord's
 // honor may be), no army of a lord out of the game, every army on the map, and every castle
-// held by its lord or by its conqueror.
+// held by its lord or by its conqueror, and every stored value in its range.
 #include "app/autoplay_invariants.h"
 
 #include "campaign/lords.h"
 #include "state/game_state.h"
+#include "state/range_check.h"
 
 namespace app {
 
@@ -97,7 +98,9 @@ std::string BrokenInvariant(const bool (&tookPart)[5]) {
         if (std::string e = CheckLord(p); !e.empty()) return e;
         if (std::string e = CheckCastleOfLordOut(p); !e.empty()) return e;
     }
-    return CheckMap();
+    if (std::string e = CheckMap(); !e.empty()) return e;
+    // Every value a save of this moment would hold lies in its range.
+    return state::RangeFault(state::G(), state::FileKind::savedGame);
 }
 
 }  // namespace app

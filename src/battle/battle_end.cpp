@@ -8,6 +8,8 @@
 #include "campaign/dialogs.h"
 #include "campaign/lords.h"
 #include "campaign/tutorial_steps.h"
+#include "state/int_math.h"
+#include "state/value_ranges.h"
 
 namespace logic {
 
@@ -79,7 +81,8 @@ void CheckBattleEnd() {
     if (g.battleOver) return;
     if (g.tutorialOn && SideEmpty(g.battleOwnSide)) {
         BattleDialogPause pause;
-        g.battleOwnSide[BattleSide::soldiers] += kTutorialReinforcements;
+        g.battleOwnSide[BattleSide::soldiers] = state::AddWithin(
+            g.battleOwnSide[BattleSide::soldiers], kTutorialReinforcements, 0, state::kTroopLimit);
         UI().ShowShortNotice(
             "In this tutorial battle you may not lose. We have send you some reinforcements. "
             "The game is paused, click on the pause button to continue.",
@@ -111,7 +114,7 @@ void RaiseSoulstoneDead(BattleRecord& side) {
         if (fallen < 0) fallen = 0;
         int risen = fallen / 4;
         if (risen == 0 && fallen >= 1) risen = 1;
-        side[kSideTroop[i]] += risen;
+        side[kSideTroop[i]] = state::AddWithin(side[kSideTroop[i]], risen, 0, state::kTroopLimit);
     }
     if (IsHuman(lord)) {
         UI().ShowNotice("m1_book.jpg", "Soulstone",

@@ -4,7 +4,9 @@
 #include "campaign/campaign_hooks.h"
 #include "campaign/dialogs.h"
 #include "campaign/lords.h"
+#include "state/int_math.h"
 #include "state/random.h"
+#include "state/value_ranges.h"
 
 namespace logic {
 
@@ -20,10 +22,10 @@ constexpr int kGarrison[4][3] = {{2, 0, 1}, {6, 0, 3}, {12, 2, 4}, {18, 3, 6}};
 
 void AcceptSurrender(int site, int lord) {
     auto& s = state::G().mapSite[site];
-    LordRecord(lord)[Lord::honor] += 2;
+    LordRecord(lord)[Lord::honor] = state::AddSaturated(LordRecord(lord)[Lord::honor], 2);
     s[Site::owner] = lord;
     s[Site::countdown] = 0;
-    s[Site::size] += 1;
+    s[Site::size] = state::AddWithin(s[Site::size], 1, 0, state::kCountLimit);
     const int size = s[Site::size];
     const int row = size < 0 ? 0 : size > 3 ? 3 : size;
     for (int k = 0; k < 3; ++k)
@@ -40,9 +42,9 @@ bool Pillage(int site, int lord) {
         return false;
     }
     g.mapSite.ClearRows(site, site);
-    l[Lord::honor] -= 10;
+    l[Lord::honor] = state::AddSaturated(l[Lord::honor], -10);
     const int amount = 4000 + state::Random(7000);
-    l[Lord::gold] += amount;
+    l[Lord::gold] = state::AddSaturated(l[Lord::gold], amount);
     UI().ShowNotice(
         "m1_book.jpg", "Pillage",
         "You pillage and burn the town. You find " + std::to_string(amount) + " gold in valuables.",

@@ -4,6 +4,7 @@
 #include "campaign/dialogs.h"
 #include "campaign/lords.h"
 #include "campaign/tutorial_grants.h"
+#include "state/int_math.h"
 
 namespace logic {
 
@@ -166,8 +167,8 @@ bool BuildSelected(int building) {
         return false;
     }
     auto& l = LordRecord(c);
-    l[Lord::gold] -= b->gold;
-    l[Lord::honor] -= b->honor;
+    l[Lord::gold] = state::AddSaturated(l[Lord::gold], -std::int64_t{b->gold});
+    l[Lord::honor] = state::AddSaturated(l[Lord::honor], -std::int64_t{b->honor});
     for (const ResourceCost& r : b->resources)
         Amount(c, r.kind) -= r.amount;
     Hooks().View().DrawStatusBar();

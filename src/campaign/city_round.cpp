@@ -1,11 +1,13 @@
 #include "campaign/city_round.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "campaign/campaign_hooks.h"
 #include "campaign/cities.h"
 #include "campaign/guild_shop.h"
 #include "campaign/lords.h"
+#include "state/int_math.h"
 #include "state/random.h"
 
 namespace logic {
@@ -87,7 +89,8 @@ void CityUpdate(int site, int heroLevel) {
     ResetGarrison(site);
     const int t = CityTaxIncome(site);
     // The treasury doubles the income of an owning lord; a neutral city has no buildings.
-    s[Site::taxes] += HasBuilt(s[Site::owner], kTreasury) ? 2 * t : t;
+    s[Site::taxes] =
+        state::AddSaturated(s[Site::taxes], HasBuilt(s[Site::owner], kTreasury) ? 2 * t : t);
     if (ScenarioTheme() == kSiegeTheme && MainThemeSiteActive()) s[Site::taxes] = 0;
     DriftPrices(site);
     Restock(site);
@@ -126,8 +129,8 @@ void DriftPrices(int site) {
         const PriceRule& rule = kPrices[i];
         int& price = (*s)[Site::prices + i];
         if (price == 0) price = rule.start;
-        price += rule.offset + state::Random(rule.spread);
-        price = std::clamp(price, rule.low, rule.high);
+        const std::int64_t drifted = std::int64_t{price} + rule.offset + state::Random(rule.spread);
+        price = static_cast<int>(std::clamp<std::int64_t>(drifted, rule.low, rule.high));
     }
 }
 

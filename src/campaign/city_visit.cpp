@@ -7,6 +7,7 @@
 #include "campaign/lords.h"
 #include "campaign/trading.h"
 #include "campaign/tutorial_steps.h"
+#include "state/int_math.h"
 
 namespace logic {
 
@@ -124,7 +125,7 @@ bool CollectTaxes(int site) {
     int c = 0;
     auto* s = VisitedCity(site, c);
     if (!s || StandingOf(*s, c) != Standing::friendly) return false;
-    LordRecord(c)[Lord::gold] += (*s)[Site::taxes];
+    LordRecord(c)[Lord::gold] = state::AddSaturated(LordRecord(c)[Lord::gold], (*s)[Site::taxes]);
     (*s)[Site::taxes] = 0;
     Hooks().View().DrawStatusBar();
     return true;

@@ -8,6 +8,8 @@
 #include "campaign/lords.h"
 #include "campaign/tile_value.h"
 #include "campaign/trading.h"
+#include "state/int_math.h"
+#include "state/value_ranges.h"
 
 namespace logic {
 
@@ -68,7 +70,7 @@ void ComputerCityVisit(int site) {
     const int goal = l[Lord::aiGoal];
     const int owner = s[MapSite::owner];
     if (owner == c) {
-        l[Lord::gold] += s[MapSite::taxes];
+        l[Lord::gold] = state::AddSaturated(l[Lord::gold], s[MapSite::taxes]);
         s[MapSite::taxes] = 0;
         if (BuildingGoal(goal)) {
             const TradeOffer offer = RollTrader();
@@ -84,10 +86,10 @@ void ComputerCityVisit(int site) {
         return;
     }
     if (!AttackCity(c, site)) return;
-    l[Lord::honor] += kConquestHonor;
+    l[Lord::honor] = state::AddSaturated(l[Lord::honor], kConquestHonor);
     s[MapSite::owner] = c;
     s[MapSite::countdown] = 0;
-    s[MapSite::size] += 1;
+    s[MapSite::size] = state::AddWithin(s[MapSite::size], 1, 0, state::kCountLimit);
 }
 
 }  // namespace logic

@@ -5,6 +5,8 @@
 #include "campaign/computer_goals.h"
 #include "campaign/hiring.h"
 #include "campaign/lords.h"
+#include "state/int_math.h"
+#include "state/value_ranges.h"
 
 namespace logic {
 
@@ -87,9 +89,9 @@ void ComputerHire(int lord, int budget, int enemy) {
         if (amount > unspent || (allForSoldiers && p.kind == 1)) amount = unspent;
         const int count = amount / price;
         if (count <= 0 || count * price > l[Lord::gold]) continue;
-        l[Lord::gold] -= count * price;
+        l[Lord::gold] = state::AddSaturated(l[Lord::gold], -std::int64_t{count * price});
         unspent -= count * price;
-        army[p.armySlot] += count;
+        army[p.armySlot] = state::AddWithin(army[p.armySlot], count, 0, state::kTroopLimit);
     }
 }
 

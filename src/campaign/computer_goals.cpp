@@ -2,9 +2,12 @@
 // is above the priority reached so far.
 #include "campaign/computer_goals.h"
 
+#include <cstdint>
+
 #include "battle/battle_sides.h"
 #include "campaign/lords.h"
 #include "campaign/movement.h"
+#include "state/int_math.h"
 #include "state/scenario_settings.h"
 
 namespace logic {
@@ -35,14 +38,15 @@ constexpr int kAllianceTheme = 11;
 // Buildings 1..8 without the guildhouse: what goal 50 completes.
 constexpr int kComputerBuildings[] = {1, 2, 3, 4, 5, 6, 7, 8};
 
-int Strength(int lord, int soldiers) {
+int Strength(int lord, std::int64_t soldiers) {
     const auto& a = state::G().army[lord];
-    int s = soldiers * TroopHealth(1) + a[Army::fast] * TroopHealth(2) +
-            a[Army::archers] * TroopHealth(3) + a[Army::siege] * TroopHealth(4);
+    std::int64_t s = soldiers * TroopHealth(1) + std::int64_t{a[Army::fast]} * TroopHealth(2) +
+                     std::int64_t{a[Army::archers]} * TroopHealth(3) +
+                     std::int64_t{a[Army::siege]} * TroopHealth(4);
     const int kind = a[Army::specialType];
     if (a[Army::specialCount] > 0 && kind >= 1 && kind <= 100)
-        s += a[Army::specialCount] * TroopHealth(kind);
-    return s;
+        s += std::int64_t{a[Army::specialCount]} * TroopHealth(kind);
+    return state::Saturate(s);
 }
 
 bool OtherInGame(int lord, int p) {
@@ -150,8 +154,8 @@ int ArmyStrength(int lord) {
 
 int PotentialStrength(int lord) {
     if (!ValidLord(lord)) return 0;
-    return Strength(
-        lord, ArmyRecord(lord)[Army::soldiers] + LordRecord(lord)[Lord::gold] / kGoldPerSoldier);
+    return Strength(lord, std::int64_t{ArmyRecord(lord)[Army::soldiers]} +
+                              LordRecord(lord)[Lord::gold] / kGoldPerSoldier);
 }
 
 GoalChoice ChooseGoal(int lord) {
@@ -187,7 +191,7 @@ GoalChoice ChooseGoal(int lord) {
             take(Goal::attackCastle, kPriorityAttack);
             c.enemy = e;
             const int theirs = ArmyStrength(e);
-            if (ArmyStrength(lord) < theirs + theirs / 3) c.goal = Goal::hireTroops;
+            if (ArmyStrength(lord) < std::int64_t{theirs} + theirs / 3) c.goal = Goal::hireTroops;
             if (!HasBuilt(lord, 1)) c.goal = Goal::buildings;
             if ((HasBuilt(e, 4) || HasBuilt(e, 6)) && !HasBuilt(lord, 6)) c.goal = Goal::buildings;
             if (Theme() == kDragonTheme && DragonSiteExists()) {

@@ -13,6 +13,7 @@
 #include "dungeon/hero_access.h"
 #include "dungeon/treasure.h"
 #include "dungeon/weighted_pick.h"
+#include "state/int_math.h"
 #include "state/random.h"
 
 namespace logic {
@@ -70,7 +71,7 @@ int DrawGuildItem(int site, int slot, int heroLevel) {
         const auto& it = g.itemTable[item];
         if (it[Item::exists] <= 0) continue;
         const int level = it[Item::itemLevel];
-        if (level != heroLevel && level != heroLevel + 1) continue;
+        if (level != heroLevel && level != std::int64_t{heroLevel} + 1) continue;
         if (it[Item::rarity] == kEpic) continue;
         bool inEarlierSlot = false;
         for (int earlier = 1; earlier < slot; ++earlier)
@@ -122,7 +123,7 @@ bool BuyGuildItem(int site, int slot) {
     Hooks().Sound().PlayPayment();
     UI().ShowShortNotice("The adventurer guild is proud to have been able to help you.",
                          "Continue");
-    l[state::Lord::honor] -= price;
+    l[state::Lord::honor] = state::AddSaturated(l[state::Lord::honor], -std::int64_t{price});
     Hooks().View().DrawStatusBar();
     // The item stays on offer. The found-item flow fills the backpack of the dungeon lord.
     state::G().dungeonLord = c;

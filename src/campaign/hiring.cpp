@@ -5,6 +5,7 @@
 #include "campaign/lords.h"
 #include "campaign/tutorial_grants.h"
 #include "state/int_math.h"
+#include "state/value_ranges.h"
 
 namespace logic {
 
@@ -97,7 +98,7 @@ bool HireUnit(int kind) {
     Hooks().Sound().PlayPayment();
     gold -= price;
     auto& count = ArmyRecord(c)[t->armySlot];
-    count = state::AddSaturated(count, 1);
+    count = state::AddWithin(count, 1, 0, state::kTroopLimit);
     Hooks().View().DrawStatusBar();
     TutorialUnitHired(kind);
     return true;

@@ -2,12 +2,15 @@
 // rule; the other rows of the site table are plain code in the order they apply.
 #include "campaign/tile_value.h"
 
+#include <cstdint>
+
 #include "battle/battle_sides.h"
 #include "campaign/buildings.h"
 #include "campaign/computer_goals.h"
 #include "campaign/lords.h"
 #include "campaign/movement.h"
 #include "campaign/spawn_fields.h"
+#include "state/int_math.h"
 #include "state/scenario_settings.h"
 
 namespace logic {
@@ -167,7 +170,7 @@ int EnemyArmyValue(int v, int lord, int x, int y) {
         const int theirs = ArmyStrength(p);
         if (mine < theirs) v = -50;
         if (mine < theirs / 2) v = -1000;
-        if (theirs + theirs / 3 < mine) v += 1000;
+        if (std::int64_t{theirs} + theirs / 3 < mine) v += 1000;
     }
     return v;
 }
@@ -177,10 +180,10 @@ int EnemyArmyValue(int v, int lord, int x, int y) {
 int GarrisonStrength(int site) {
     if (!state::InRange(site, 1, kSiteRows)) return 0;
     const auto& s = state::G().mapSite[site];
-    int sum = 0;
+    std::int64_t sum = 0;
     for (int k = 0; k < 4; ++k)
-        sum += s[MapSite::garrison + k] * TroopHealth(k + 1);
-    return sum;
+        sum += std::int64_t{s[MapSite::garrison + k]} * TroopHealth(k + 1);
+    return state::Saturate(sum);
 }
 
 int TileValue(int lord, int x, int y) {

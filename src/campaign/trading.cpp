@@ -8,6 +8,7 @@
 #include "campaign/lords.h"
 #include "state/int_math.h"
 #include "state/random.h"
+#include "state/value_ranges.h"
 
 namespace logic {
 
@@ -88,7 +89,7 @@ bool BuyGoods(TradeOffer& offer, int good) {
     if (offer.price[good] >= l[Lord::gold]) return false;
     offer.stock[good] -= 1;
     l[kGoods[good].lordSlot] = state::AddSaturated(l[kGoods[good].lordSlot], 1);
-    l[Lord::gold] -= offer.price[good];
+    l[Lord::gold] = state::AddSaturated(l[Lord::gold], -std::int64_t{offer.price[good]});
     Hooks().View().DrawStatusBar();
     return true;
 }
@@ -100,7 +101,7 @@ bool SellGoods(TradeOffer& offer, int good) {
     if (l[kGoods[good].lordSlot] < 1) return false;
     l[kGoods[good].lordSlot] -= 1;
     l[Lord::gold] = AddPayment(l[Lord::gold], offer.price[good], 1);
-    offer.stock[good] += 1;
+    offer.stock[good] = state::AddWithin(offer.stock[good], 1, 0, state::kCountLimit);
     Hooks().View().DrawStatusBar();
     return true;
 }
@@ -134,7 +135,7 @@ void ComputerBuyMissing(int lord, const TradeOffer& offer) {
         const Good& good = kGoods[i];
         for (int t = 0; t < kPurchaseTries && l[good.lordSlot] < need[good.costIndex]; ++t) {
             if (l[Lord::gold] <= offer.price[i]) break;
-            l[Lord::gold] -= offer.price[i];
+            l[Lord::gold] = state::AddSaturated(l[Lord::gold], -std::int64_t{offer.price[i]});
             l[good.lordSlot] += 1;
         }
     }

@@ -13,7 +13,9 @@
 #include "dungeon/items.h"
 #include "dungeon/progression.h"
 #include "dungeon/treasure.h"
+#include "state/int_math.h"
 #include "state/random.h"
+#include "state/value_ranges.h"
 
 namespace logic {
 
@@ -393,7 +395,9 @@ void OpponentAttack() {
     const int a = state::Random(12) + 2 + Opponent()[Opp::oppSkill] + 2;
     if (d <= a) {
         Hooks().Sound().Play(sound::Effect::Alert);
-        hero[Hero::health] -= Opponent()[Opp::oppDamage];
+        hero[Hero::health] =
+            state::AddWithin(hero[Hero::health], -std::int64_t{Opponent()[Opp::oppDamage]},
+                             state::kLowestHeroHealth, state::kHighestHeroHealth);
         View().SetHeroPicture(HeroPicture(CurrentLordChecked(), "_red.jpg"));
         View().StartTimer(DuelTimer::HeroFlash);
     }

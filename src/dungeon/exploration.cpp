@@ -14,6 +14,8 @@
 #include "dungeon/items.h"
 #include "dungeon/room_content.h"
 #include "dungeon/rooms.h"
+#include "state/int_math.h"
+#include "state/value_ranges.h"
 
 namespace logic {
 
@@ -255,7 +257,7 @@ void MoveHero(int x, int y) {
             "to follow it?",
             "Yes", "No");
         if (answer == kOfferAction) {
-            hero[Hero::floor] += 1;
+            hero[Hero::floor] = state::AddWithin(hero[Hero::floor], 1, 0, state::kCountLimit);
             MakeFloor();
         }
     }
@@ -287,7 +289,7 @@ void MoveWest() {
 
 void EndOfMove() {
     state::GameState& g = state::G();
-    g.dungeonTurn += 1;
+    g.dungeonTurn = state::AddWithin(g.dungeonTurn, 1, 0, state::kCountLimit);
     LowHealthHint();
     RecomputeItemBonuses();
     if (g.inDungeon == 0) {
@@ -314,7 +316,8 @@ void Eat() {
                         "You do not have enough provisions left!");
         return;
     }
-    hero[Hero::rations] -= 1;
+    hero[Hero::rations] =
+        state::AddWithin(hero[Hero::rations], -1, -state::kCountLimit, state::kCountLimit);
     hero[Hero::health] = std::min(hero[Hero::health] + 4 * hero[Hero::level] + 10, MaxHealth());
     UI().ShowNotice("m1_food.jpg", "Eat",
                     "You eat one ration of your provisions and restore some health.");
@@ -373,7 +376,8 @@ void ClearDungeon(const std::string& text) {
     Hooks().Sound().PlayReward(2);
     UI().ShowNotice("enterthedungeon.jpg", "Dungeon cleared!", text);
     const int honor = ClearingHonor(HeroRecord()[Hero::level]);
-    LordRecord(HeroLord())[state::Lord::honor] += honor;
+    LordRecord(HeroLord())[state::Lord::honor] =
+        state::AddSaturated(LordRecord(HeroLord())[state::Lord::honor], honor);
     Hooks().View().DrawStatusBar();
     UI().ShowNotice(
         "honor.jpg", "Honor!",

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "campaign/lords.h"
+#include "state/int_math.h"
 
 namespace logic {
 
@@ -24,7 +25,7 @@ state::RecordOf<100>& HeroRecord() {
 
 int MaxHealth() {
     const auto& h = HeroRecord();
-    return h[Hero::baseMaxHealth] + h[Hero::itemHealthBonus];
+    return state::Saturate(std::int64_t{h[Hero::baseMaxHealth]} + h[Hero::itemHealthBonus]);
 }
 
 bool OnBoard(int x, int y) {

@@ -11,6 +11,8 @@
 #include "dungeon/duel.h"
 #include "dungeon/exploration.h"
 #include "dungeon/hero_access.h"
+#include "state/int_math.h"
+#include "state/value_ranges.h"
 
 namespace logic {
 
@@ -59,7 +61,8 @@ void DrinkPotion(int slot, int item) {
     auto& hero = HeroRecord();
     const int strength = std::clamp(ItemField(item, ItemTable::healStrength), 1, 4);
     const int healing = strength == 4 ? hero[Hero::baseMaxHealth] : kPotionHealing[strength - 1];
-    hero[Hero::health] += healing;
+    hero[Hero::health] = state::AddWithin(hero[Hero::health], healing, state::kLowestHeroHealth,
+                                          state::kHighestHeroHealth);
     RecomputeItemBonuses();
     EmptySlot(slot);
     DrawHeroStatus();

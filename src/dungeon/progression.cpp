@@ -6,13 +6,16 @@
 #include "dungeon/exploration.h"
 #include "dungeon/hero_access.h"
 #include "dungeon/items.h"
+#include "state/int_math.h"
+#include "state/value_ranges.h"
 
 namespace logic {
 
 namespace Hero = state::Hero;
 
 void AddXP(int amount) {
-    HeroRecord()[Hero::xp] += amount;
+    auto& xp = HeroRecord()[Hero::xp];
+    xp = state::AddWithin(xp, amount, 0, state::kCountLimit);
     CheckLevelUp();
 }
 
@@ -29,7 +32,8 @@ void LevelUp(int lord) {
     hero[Hero::level] += 1;
     hero[Hero::xpNext] = 200 * (hero[Hero::level] + 1);
     hero[Hero::xp] = 0;
-    hero[Hero::baseMaxHealth] += 5;
+    hero[Hero::baseMaxHealth] =
+        state::AddWithin(hero[Hero::baseMaxHealth], 5, 0, state::kHealthLimit);
     hero[Hero::health] = hero[Hero::baseMaxHealth] + hero[Hero::itemHealthBonus];
     RecomputeItemBonuses();
     LordRecord(lord)[state::Lord::heroLevel] = hero[Hero::level];

@@ -12,7 +12,9 @@
 #include "dungeon/hero_access.h"
 #include "dungeon/room_content.h"
 #include "dungeon/treasure.h"
+#include "state/int_math.h"
 #include "state/random.h"
+#include "state/value_ranges.h"
 
 namespace logic {
 
@@ -108,7 +110,9 @@ int RoomItemRow() {
 void Injury() {
     auto& hero = HeroRecord();
     const int base = hero[Hero::baseMaxHealth];
-    hero[Hero::health] -= state::Random(base / 2) + base / 4;
+    hero[Hero::health] =
+        state::AddWithin(hero[Hero::health], -std::int64_t{state::Random(base / 2) + base / 4},
+                         state::kLowestHeroHealth, state::kHighestHeroHealth);
     Hooks().Sound().Play(sound::Effect::Alert);
     Hooks().Dungeon().SetHeroPicture(HeroPicture(CurrentLordChecked(), "_red.jpg"));
     Hooks().Dungeon().StartTimer(DuelTimer::HeroFlash);
@@ -192,7 +196,8 @@ void RunWizard() {
         "Make the deal", "Refuse");
     ThisRoom()[Room::event] = 0;
     if (answer == 1) {
-        HeroRecord()[Hero::goldCarried] -= price;
+        HeroRecord()[Hero::goldCarried] =
+            state::AddSaturated(HeroRecord()[Hero::goldCarried], -std::int64_t{price});
         Notice("Insane wizard",
                "\"Good, good,\" giggles the wizard and disappears. On the ground you find a small "
                "bag - curiously you take a look.");
@@ -230,7 +235,8 @@ void RunTrader() {
                        "Make the deal", "Reject");
     ThisRoom()[Room::event] = 0;
     if (answer == 1) {
-        HeroRecord()[Hero::goldCarried] -= price;
+        HeroRecord()[Hero::goldCarried] =
+            state::AddSaturated(HeroRecord()[Hero::goldCarried], -std::int64_t{price});
         Notice("Trader",
                "\"Perfect,\" he says counting the gold you gave him. You get the item, say "
                "goodbye and leave the room.");

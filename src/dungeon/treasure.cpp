@@ -8,6 +8,7 @@
 #include "dungeon/exploration.h"
 #include "dungeon/hero_access.h"
 #include "dungeon/items.h"
+#include "state/int_math.h"
 #include "state/random.h"
 
 namespace logic {
@@ -117,9 +118,11 @@ void ShowGoldTreasure(int goldClass) {
 
 void AddGold(int amount) {
     if (state::G().inDungeon == 1) {
-        HeroRecord()[Hero::goldCarried] += amount;
+        HeroRecord()[Hero::goldCarried] =
+            state::AddSaturated(HeroRecord()[Hero::goldCarried], amount);
     } else {
-        LordRecord(HeroLord())[state::Lord::gold] += amount;
+        LordRecord(HeroLord())[state::Lord::gold] =
+            state::AddSaturated(LordRecord(HeroLord())[state::Lord::gold], amount);
         Hooks().View().DrawStatusBar();
     }
 }

@@ -7,6 +7,8 @@
 #include "campaign/lords.h"
 #include "events/places.h"
 #include "state/game_state.h"
+#include "state/int_math.h"
+#include "state/value_ranges.h"
 
 namespace logic {
 
@@ -61,8 +63,10 @@ const Camp* FindCamp(int kind) {
 }
 
 void Hire(const Camp& camp, int site, int lord) {
-    LordRecord(lord)[Lord::gold] -= camp.price;
-    ArmyRecord(lord)[camp.troopSlot] += camp.troops;
+    LordRecord(lord)[Lord::gold] =
+        state::AddSaturated(LordRecord(lord)[Lord::gold], -std::int64_t{camp.price});
+    auto& troops = ArmyRecord(lord)[camp.troopSlot];
+    troops = state::AddWithin(troops, camp.troops, 0, state::kTroopLimit);
     state::G().mapSite[site][Site::countdown] = kCampCountdown;
 }
 

@@ -8,6 +8,7 @@
 #include "events/places.h"
 #include "events/sites.h"
 #include "state/game_state.h"
+#include "state/int_math.h"
 
 namespace logic {
 
@@ -85,14 +86,14 @@ void VisitDarkPlace(const DarkPlace& place, int site, int lord) {
             UI().ShowShortNotice(kNotEnoughHonor);
             return;
         }
-        l[Lord::honor] -= place.honorPrice;
+        l[Lord::honor] = state::AddSaturated(l[Lord::honor], -std::int64_t{place.honorPrice});
         l[place.flagSlot] = 1;
         s[Site::countdown] = kDarkCountdown;
         Hooks().View().DrawStatusBar();
         UI().ShowShortNotice(place.giftText);
     } else if (choice == 2) {
         UI().ShowShortNotice(place.destroyText);
-        l[Lord::honor] += kDestroyHonor;
+        l[Lord::honor] = state::AddSaturated(l[Lord::honor], kDestroyHonor);
         RemoveSite(site);
     }
 }

@@ -9,6 +9,7 @@
 #include "dungeon/treasure.h"
 #include "events/places.h"
 #include "state/game_state.h"
+#include "state/int_math.h"
 
 namespace logic {
 
@@ -74,8 +75,8 @@ void VisitSorcerer(int, int lord) {
     } else if (UI().AskOffer(kPlacePicture, kSorcererTitle, kSorcererText,
                              "Accept (-6 honor, -2000 gold)", "Reject") == kOfferAction) {
         l[Lord::voodooDoll] = 0;
-        l[Lord::gold] -= kCurseGold;
-        l[Lord::honor] -= kCurseHonor;
+        l[Lord::gold] = state::AddSaturated(l[Lord::gold], -kCurseGold);
+        l[Lord::honor] = state::AddSaturated(l[Lord::honor], -kCurseHonor);
         CurseComputerLords(lord);
     }
     Redraw();

@@ -6,6 +6,7 @@
 #include "events/places.h"
 #include "events/sites.h"
 #include "state/game_state.h"
+#include "state/int_math.h"
 
 namespace logic {
 
@@ -24,7 +25,8 @@ constexpr CityOffer kOffers[2] = {{6000, 1}, {10000, 2}};
 
 void FoundCity(int site, int lord, const CityOffer& offer) {
     auto& s = state::G().mapSite[site];
-    LordRecord(lord)[Lord::gold] -= offer.price;
+    LordRecord(lord)[Lord::gold] =
+        state::AddSaturated(LordRecord(lord)[Lord::gold], -std::int64_t{offer.price});
     s[Site::kind] = SiteKind::city;
     s[Site::owner] = lord;
     s[Site::taxes] = 0;

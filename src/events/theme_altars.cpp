@@ -7,6 +7,7 @@
 #include "dungeon/items.h"
 #include "events/theme_common.h"
 #include "events/theme_events.h"
+#include "state/int_math.h"
 
 namespace logic {
 
@@ -60,7 +61,7 @@ void UseDarkAltar(const DarkAltar& altar, int lord, int site) {
     if (IsComputer(lord) && l[Lord::themeCounter] > 0 && Countdown(site) == 0) {
         SetCountdown(site, kAltarCountdown);
         l[Lord::themeCounter] -= 1;
-        l[Lord::honor] -= kHonorPrice;
+        l[Lord::honor] = state::AddSaturated(l[Lord::honor], -kHonorPrice);
         GrantSpecial(lord, 1, altar.troop);
     }
     if (!IsHuman(lord)) return;
@@ -80,7 +81,7 @@ void UseDarkAltar(const DarkAltar& altar, int lord, int site) {
         UI().ShowShortNotice(altar.refusal, "Continue");
     } else if (HonorAbove9(lord)) {
         SetCountdown(site, kAltarCountdown);
-        l[Lord::honor] -= kHonorPrice;
+        l[Lord::honor] = state::AddSaturated(l[Lord::honor], -kHonorPrice);
         l[Lord::themeCounter] -= 1;
         GrantSpecial(lord, 1, altar.troop);
         UI().ShowNotice(altar.picture, altar.title, altar.success, "Continue");
@@ -97,7 +98,7 @@ void CauldronOfDoom(int lord, int site) {
         Countdown(site) == 0) {
         SetCountdown(site, kAltarCountdown);
         l[Lord::themeCounter] -= 1;
-        l[Lord::honor] -= kHonorPrice;
+        l[Lord::honor] = state::AddSaturated(l[Lord::honor], -kHonorPrice);
         GrantSpecial(lord, kSummonedBand, kSkeletonKnights);
     }
     if (!IsHuman(lord)) return;
@@ -118,7 +119,7 @@ void CauldronOfDoom(int lord, int site) {
         } else {
             SetCountdown(site, kAltarCountdown);
             l[Lord::themeCounter] -= 1;
-            l[Lord::honor] -= kHonorPrice;
+            l[Lord::honor] = state::AddSaturated(l[Lord::honor], -kHonorPrice);
             GrantSpecial(lord, kSummonedBand, kSkeletonKnights);
             UI().ShowNotice("m1_book.jpg", "Summoning",
                             "In a dark ritual you are able to hire three batallions of skeleton "
@@ -136,7 +137,7 @@ void CauldronOfDoom(int lord, int site) {
                         "clears up and the land begins to heal itself.",
                         "Continue");
         RemoveSite(site);
-        l[Lord::honor] += 10;
+        l[Lord::honor] = state::AddSaturated(l[Lord::honor], 10);
     }
 }
 
@@ -145,7 +146,7 @@ void Elves(int lord, int site) {
     // A computer lord that found a bow pays the honor without looking at it.
     if (IsComputer(lord) && l[Lord::themeCounter] > 0 && Countdown(site) == 0) {
         SetCountdown(site, kAltarCountdown);
-        l[Lord::honor] -= kHonorPrice;
+        l[Lord::honor] = state::AddSaturated(l[Lord::honor], -kHonorPrice);
         GrantSpecial(lord, kSummonedBand, kElvishArchers);
     }
     if (!IsHuman(lord)) return;
@@ -168,7 +169,7 @@ void Elves(int lord, int site) {
             "Continue");
     } else if (HonorAbove9(lord)) {
         SetCountdown(site, kAltarCountdown);
-        l[Lord::honor] -= kHonorPrice;
+        l[Lord::honor] = state::AddSaturated(l[Lord::honor], -kHonorPrice);
         GrantSpecial(lord, kSummonedBand, kElvishArchers);
         UI().ShowNotice("m1_elf.jpg", "Elvish archers", "The elves agree to your commands.",
                         "Continue");

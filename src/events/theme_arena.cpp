@@ -10,6 +10,8 @@
 #include "dungeon/weighted_pick.h"
 #include "events/theme_common.h"
 #include "events/theme_events.h"
+#include "state/int_math.h"
+#include "state/value_ranges.h"
 
 namespace logic {
 
@@ -64,9 +66,10 @@ void ArenaFight(int lord, int site) {
     const bool won = RunDuelAgainst(lord, m);
     state::G().monsterTable[m][Monster::duelFlag] = savedFlag;
     if (!won) return;
-    l[Lord::themeCounter] += 1;
+    l[Lord::themeCounter] =
+        state::AddWithin(l[Lord::themeCounter], 1, -state::kCountLimit, state::kCountLimit);
     const int prize = l[Lord::themeCounter] * kPrizePerRank;
-    l[Lord::gold] += prize;
+    l[Lord::gold] = state::AddSaturated(l[Lord::gold], prize);
     RedrawStatus();
     UI().ShowNotice("m1_arena.jpg", "You won!",
                     "Congratulations! You won the arena fight! You advance to the rank of " +
@@ -86,9 +89,11 @@ void Arena(int lord, int site) {
     auto& l = LordRecord(lord);
     if (IsComputer(lord) && Countdown(site) == 0 && l[Lord::themeCounter] < kComputerTopRank) {
         SiteRecord(site)[state::MapSite::countdown] = kArenaCountdown;
-        l[Lord::themeCounter] += 1;
+        l[Lord::themeCounter] =
+            state::AddWithin(l[Lord::themeCounter], 1, -state::kCountLimit, state::kCountLimit);
         if (l[Lord::themeCounter] < kComputerTopRank)
-            l[Lord::gold] += l[Lord::themeCounter] * kPrizePerRank;
+            l[Lord::gold] =
+                state::AddSaturated(l[Lord::gold], l[Lord::themeCounter] * kPrizePerRank);
     }
     if (!IsHuman(lord)) return;
     const int rank = l[Lord::themeCounter];

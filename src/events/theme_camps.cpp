@@ -8,6 +8,7 @@
 #include "dungeon/hero_access.h"
 #include "events/theme_common.h"
 #include "events/theme_events.h"
+#include "state/int_math.h"
 
 namespace logic {
 
@@ -31,7 +32,7 @@ bool HonorAbove9(int lord) {
 void ComputerJoinsCamp(int lord, SpecialTroop troop) {
     auto& l = LordRecord(lord);
     if (!HonorAbove9(lord) || l[Lord::heroLevel] <= 5) return;
-    l[Lord::honor] -= 10;
+    l[Lord::honor] = state::AddSaturated(l[Lord::honor], -10);
     GrantSpecial(lord, RandomBand(), troop);
 }
 
@@ -65,7 +66,7 @@ void OrcCamp(int lord, int site) {
                         "Continue");
         if (!StartSetPieceDuel(lord, SetPiece::orcChieftain)) return;
         SiteRecord(site)[state::MapSite::countdown] = kCampCountdownOrcs;
-        LordRecord(lord)[Lord::honor] -= 10;
+        LordRecord(lord)[Lord::honor] = state::AddSaturated(LordRecord(lord)[Lord::honor], -10);
         GrantSpecial(lord, RandomBand(), kOrcs);
         UI().ShowNotice("m1_orc.jpg", "Orcs",
                         "Looking down on their chieftain lying in his own green blood some of the "
@@ -82,7 +83,7 @@ void OrcCampDestroyed(int lord, int site) {
                     "are sorry about it.",
                     "Continue");
     ClearSite(site);
-    LordRecord(lord)[Lord::honor] += 6;
+    LordRecord(lord)[Lord::honor] = state::AddSaturated(LordRecord(lord)[Lord::honor], 6);
 }
 
 void CrusaderCamp(int lord, int site) {
@@ -104,8 +105,8 @@ void CrusaderCamp(int lord, int site) {
         } else if (l[Lord::gold] < kCrusaderPrice) {
             UI().ShowShortNotice("Sorry, but you do not have enough gold...", "Continue");
         } else {
-            l[Lord::honor] -= 10;
-            l[Lord::gold] -= kCrusaderPrice;
+            l[Lord::honor] = state::AddSaturated(l[Lord::honor], -10);
+            l[Lord::gold] = state::AddSaturated(l[Lord::gold], -kCrusaderPrice);
             GrantSpecial(lord, RandomBand(), kCrusaders);
             SiteRecord(site)[state::MapSite::countdown] = kCampCountdownCrusaders;
             RedrawStatus();
@@ -127,8 +128,8 @@ void CrusaderCampDestroyed(int lord, int site) {
                     "coins. You receive 6 honor points.",
                     "Continue");
     ClearSite(site);
-    LordRecord(lord)[Lord::gold] += kCrusaderLoot;
-    LordRecord(lord)[Lord::honor] += 6;
+    LordRecord(lord)[Lord::gold] = state::AddSaturated(LordRecord(lord)[Lord::gold], kCrusaderLoot);
+    LordRecord(lord)[Lord::honor] = state::AddSaturated(LordRecord(lord)[Lord::honor], 6);
 }
 
 void Graveyard(int lord, int site) {
@@ -150,7 +151,7 @@ void GraveyardCleared(int lord, int site) {
                     "to the graveyard will pay taxes again.",
                     "Continue");
     RemoveSite(site);
-    LordRecord(lord)[Lord::honor] += 6;
+    LordRecord(lord)[Lord::honor] = state::AddSaturated(LordRecord(lord)[Lord::honor], 6);
 }
 
 void MordulsCitadel(int lord, int site) {

@@ -5,7 +5,9 @@
 #include "campaign/campaign_hooks.h"
 #include "campaign/dialogs.h"
 #include "campaign/lords.h"
+#include "state/int_math.h"
 #include "state/random.h"
+#include "state/value_ranges.h"
 
 namespace logic {
 
@@ -34,7 +36,7 @@ void ClearSite(int site) {
 
 void GrantSpecial(int lord, int count, SpecialTroop troop) {
     auto& a = ArmyRecord(lord);
-    a[Army::specialCount] += count;
+    a[Army::specialCount] = state::AddWithin(a[Army::specialCount], count, 0, state::kTroopLimit);
     a[Army::specialType] = troop.kind;
     a[Army::specialClass] = troop.troopClass;
 }

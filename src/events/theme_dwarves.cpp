@@ -11,7 +11,9 @@
 #include "dungeon/weighted_pick.h"
 #include "events/theme_common.h"
 #include "events/theme_events.h"
+#include "state/int_math.h"
 #include "state/random.h"
+#include "state/value_ranges.h"
 
 namespace logic {
 
@@ -57,7 +59,7 @@ void PayDwarves(int lord, int site) {
     auto& l = LordRecord(lord);
     SiteRecord(site)[state::MapSite::countdown] = kDwarvesCountdown;
     l[Lord::themeCounter] -= kDarkIronPrice;
-    l[Lord::gold] -= kDwarvesPrice;
+    l[Lord::gold] = state::AddSaturated(l[Lord::gold], -kDwarvesPrice);
 }
 
 // The human's two checks; false after the refusal.
@@ -84,7 +86,8 @@ bool Mine(int lord, int site, int& yield) {
     auto& l = LordRecord(lord);
     SiteRecord(site)[state::MapSite::countdown] = kMineCountdown;
     yield = MiningYield(l[Lord::miningSkill]);
-    l[Lord::themeCounter] += yield;
+    l[Lord::themeCounter] =
+        state::AddWithin(l[Lord::themeCounter], yield, -state::kCountLimit, state::kCountLimit);
     if (state::Random(100) > l[Lord::miningSkill] && l[Lord::miningSkill] < kMaxSkill) {
         l[Lord::miningSkill] = std::min(l[Lord::miningSkill] + kSkillStep, kMaxSkill);
         return true;

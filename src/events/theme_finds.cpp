@@ -11,8 +11,10 @@
 #include "dungeon/treasure.h"
 #include "events/theme_common.h"
 #include "events/theme_events.h"
+#include "state/int_math.h"
 #include "state/random.h"
 #include "state/theme_weapon.h"
+#include "state/value_ranges.h"
 
 namespace logic {
 
@@ -134,7 +136,8 @@ void ThemeFind(int lord, bool afterWonDuel) {
     if (!FindHolds(*rule, lord, roll, afterWonDuel)) return;
     const bool special = state::ThemeHasSpecialItem(rule->theme);
     if (special) state::FillSpecialItemRow();
-    LordRecord(lord)[Lord::themeCounter] += 1;
+    auto& counter = LordRecord(lord)[Lord::themeCounter];
+    counter = state::AddWithin(counter, 1, -state::kCountLimit, state::kCountLimit);
     if (IsHuman(lord)) {
         UI().ShowNotice(rule->picture, rule->title, rule->text, "Continue");
         if (special) {
@@ -165,7 +168,7 @@ void DemonGift() {
                         "This night it seems you have had a visitor! When you wake up you find a "
                         "treasure chest filled with gold. The metal still feels hot.",
                         "Continue");
-        l[Lord::gold] += 10000;
+        l[Lord::gold] = state::AddSaturated(l[Lord::gold], 10000);
     } else {
         UI().ShowNotice("m1_nightscare.jpg", "Demonic army!",
                         "One morning you find some really scary new recruits reporting for duty... "

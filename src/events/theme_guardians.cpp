@@ -6,6 +6,7 @@
 #include "campaign/lords.h"
 #include "events/theme_common.h"
 #include "events/theme_events.h"
+#include "state/int_math.h"
 #include "state/random.h"
 
 namespace logic {
@@ -20,7 +21,7 @@ constexpr int kGuardianHeroLevel = 8;
 
 // The hoard is taken: the site goes and the theme ends.
 void TakeHoard(int lord, int site) {
-    LordRecord(lord)[Lord::gold] += kHoard;
+    LordRecord(lord)[Lord::gold] = state::AddSaturated(LordRecord(lord)[Lord::gold], kHoard);
     RemoveSite(site);
     EndTheme();
     RedrawStatus();

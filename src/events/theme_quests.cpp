@@ -5,6 +5,7 @@
 #include "campaign/lords.h"
 #include "events/theme_common.h"
 #include "events/theme_events.h"
+#include "state/int_math.h"
 
 namespace logic {
 
@@ -19,8 +20,8 @@ constexpr int kRemainsToClose = 6;
 void BuyRing(int lord, int site) {
     auto& l = LordRecord(lord);
     RemoveSite(site);
-    l[Lord::iron] -= kRingIron;
-    l[Lord::gems] -= kRingGems;
+    l[Lord::iron] = state::AddSaturated(l[Lord::iron], -kRingIron);
+    l[Lord::gems] = state::AddSaturated(l[Lord::gems], -kRingGems);
     l[Lord::themeCounter] = 1;
 }
 
@@ -94,7 +95,7 @@ void Tombs(int lord, int site) {
                     "You have defeated the monster and have lifted the curse. The village close to "
                     "the graveyard will pay taxes again.",
                     "Continue");
-    LordRecord(lord)[Lord::honor] += 6;
+    LordRecord(lord)[Lord::honor] = state::AddSaturated(LordRecord(lord)[Lord::honor], 6);
 }
 
 }  // namespace logic

@@ -7,6 +7,7 @@
 #include "screens/tfpreviewmap.h"
 #include "screens/tfshowmap.h"
 #include "screens/tutorial_switch.h"
+#include "state/checked_scenario.h"
 #include "state/game_state.h"
 #include "state/new_game.h"
 #include "state/scenario_files.h"
@@ -160,7 +161,7 @@ void TFSelectMap::PlayCustom() {
 void TFSelectMap::LoadAndShowSheet(const std::string& baseName, int number,
                                    const std::string& picture, bool sheetShowsMapTheme) {
     state::GameState& g = state::G();
-    const state::LoadResult result = state::LoadScenario(
+    const state::LoadResult result = state::LoadCheckedScenario(
         baseName, [](state::GameState& gs) { state::ScenarioSetup(gs); }, g);
     if (result.status == state::LoadStatus::notFound) {
         screens_.Dialogs().ShowShortNotice(state::kScenarioNotFoundText, "Continue");

@@ -5,6 +5,7 @@
 
 #include "platform/files.h"
 #include "state/int_file.h"
+#include "state/range_check.h"
 
 namespace state {
 
@@ -21,7 +22,11 @@ bool ReadProgress(std::string& error, GameState& g) {
         platform::Files::ReadResult::read)
         data.clear();
     const std::size_t count = data.size() / 4;
-    auto value = [&](std::size_t index) { return index < count ? IntAt(data, index) : 0; };
+    // A value outside its range reads as one the file does not hold.
+    auto value = [&](std::size_t index) {
+        const Int stored = index < count ? IntAt(data, index) : 0;
+        return ProgressValueInRange(static_cast<int>(index) + 1, stored) ? stored : 0;
+    };
 
     g.scenariosUnlocked = value(0);
     g.difficultyUnlocked = value(1);

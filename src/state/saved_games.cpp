@@ -115,6 +115,10 @@ bool SaveGame(int slot, std::string& error, const GameState& g) {
     return written == platform::Files::WriteResult::written;
 }
 
+SavedGameFiles EncodeSavedGame(const GameState& g) {
+    return {EncodeInts(g), EncodeTexts(g)};
+}
+
 bool LoadGame(int slot, std::string& error, GameState& g) {
     if (!ValidSlot(slot)) {
         error = "There is no saved-game slot " + std::to_string(slot) + ".";
@@ -127,17 +131,26 @@ bool LoadGame(int slot, std::string& error, GameState& g) {
         const SlotFile& file = kSlotFiles[i];
         if (!ReadExactly(base + file.extension, file.size, files[i], error)) return false;
     }
+    return LoadSavedGame(base, {std::move(files[0]), std::move(files[1])}, error, g);
+}
 
+bool LoadSavedGame(const std::string& base, const SavedGameFiles& files, std::string& error,
+                   GameState& g) {
+    if (files.ints.size() != kIntFileSize || files.texts.size() != kTextFileSize) {
+        error = "The saved game \"" + base + ".int\" is damaged, so it was not loaded." + kGameKept;
+        return false;
+    }
+    const std::array<Bytes, kSlotFileCount> slot = {files.ints, files.texts};
     // A trial copy first: a file the game could not go on from never reaches the running game.
     auto trial = std::make_unique<GameState>();
-    Decode(files, *trial);
+    Decode(slot, *trial);
     const std::string fault = SavedGameFault(*trial);
     if (!fault.empty()) {
         error = "The saved game \"" + base + kSlotFiles[0].extension +
                 "\" could not be loaded: " + fault + "." + kGameKept;
         return false;
     }
-    Decode(files, g);
+    Decode(slot, g);
     // The special item row is not part of the file.
     FillSpecialItemRow(g);
     return true;

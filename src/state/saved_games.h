@@ -9,7 +9,9 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "state/game_state.h"
 
@@ -30,10 +32,21 @@ bool SlotExists(int slot);
 // left as it was."
 bool SaveGame(int slot, std::string& error, const GameState& g = G());
 
+// The two files of a save of g, as SaveGame writes them.
+struct SavedGameFiles {
+    std::vector<std::uint8_t> ints, texts;
+};
+SavedGameFiles EncodeSavedGame(const GameState& g);
+
 // ResetGameState, then every saved table from the slot, once all files have their exact length
 // and the tables they hold can be played on (SavedGameFault). On failure the running game is
 // kept exactly as it was, and error says in the player's words which file is wrong and why.
 bool LoadGame(int slot, std::string& error, GameState& g = G());
+
+// The part of LoadGame after the files are read: the same checks on files held in memory, named
+// by their base name in the error.
+bool LoadSavedGame(const std::string& base, const SavedGameFiles& files, std::string& error,
+                   GameState& g);
 
 // The descriptions of slots 1 to 5 (index 0 for slot 1). A missing file, or one longer than five
 // records, reads as five empty descriptions, and so do the records a short file lacks.

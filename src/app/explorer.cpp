@@ -375,7 +375,8 @@ std::vector<ScriptCommand> Explorer::StartCommands() {
 void Explorer::MaybeStartGoal() {
     const std::string form = app_.InputForm()->ClassName();
     if (form != "TFCampaign1" && form != "TForm3") return;
-    if (Uniform() >= 0.05) return;
+    // Inside a dungeon more often: a game saved there and loaded elsewhere is a flow of its own.
+    if (Uniform() >= (form == "TForm3" ? 0.12 : 0.05)) return;
     const double roll = Uniform();
     goal_ = roll < 0.45 ? Goal::save : roll < 0.8 ? Goal::load : Goal::loadFromMenu;
     goalSlot_ = std::uniform_int_distribution<int>(1, 6)(random_);
@@ -420,6 +421,17 @@ std::vector<ScriptCommand> Explorer::GoalCommand() {
         return click(Uniform() < 0.5 ? "Yes" : "No");
     if (name == "TForm2") return click("Load a game");
     if (name == "TFSaveLoad") {
+        if (goal_ != Goal::save) {
+            // A load takes one of the slots that hold a game.
+            std::vector<int> slots;
+            for (int slot = 1; slot <= 6; ++slot) {
+                goalSlot_ = slot;
+                Control* load = form->Find(slotButton(false));
+                if (load && load->Enabled()) slots.push_back(slot);
+            }
+            if (slots.empty()) return {};
+            goalSlot_ = Pick(slots);
+        }
         const std::string button = slotButton(goal_ == Goal::save);
         Control* c = form->Find(button);
         if (c == nullptr || !c->Enabled()) return {};

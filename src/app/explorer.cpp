@@ -376,7 +376,7 @@ void Explorer::MaybeStartGoal() {
     const std::string form = app_.InputForm()->ClassName();
     if (form != "TFCampaign1" && form != "TForm3") return;
     // Inside a dungeon more often: a game saved there and loaded elsewhere is a flow of its own.
-    if (Uniform() >= (form == "TForm3" ? 0.12 : 0.05)) return;
+    if (Uniform() >= (form == "TForm3" ? 0.25 : 0.08)) return;
     const double roll = Uniform();
     goal_ = roll < 0.45 ? Goal::save : roll < 0.8 ? Goal::load : Goal::loadFromMenu;
     goalSlot_ = std::uniform_int_distribution<int>(1, 6)(random_);

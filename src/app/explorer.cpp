@@ -255,6 +255,11 @@ class Explorer {
     enum class Goal { none, save, load, loadFromMenu } goal_ = Goal::none;
     int goalSlot_ = 1, goalSteps_ = 0;
     bool goalClicked_ = false;
+    bool goalInDungeon_ = false;  // the goal started inside a dungeon
+    // A slot saved inside a dungeon and not loaded on the map since: a game saved there and
+    // loaded elsewhere is a flow of its own, so the next load on the map takes it more often
+    // than not.
+    int dungeonSlot_ = 0;
 };
 
 void Explorer::Heard(const std::string& line) {
@@ -265,10 +270,16 @@ void Explorer::Heard(const std::string& line) {
     if (line.find("text=\"Game saved.\"") != std::string::npos) {
         savedSinceCheck_ = true;
         ++saves_;
+        if (goal_ == Goal::save && goalInDungeon_) {
+            dungeonSlot_ = goalSlot_;
+        } else if (goal_ == Goal::save && goalSlot_ == dungeonSlot_) {
+            dungeonSlot_ = 0;
+        }
     }
     if (line.find("text=\"Game loaded.\"") != std::string::npos) {
         loadedSinceCheck_ = true;
         ++loads_;
+        if (goal_ != Goal::none && !goalInDungeon_ && goalSlot_ == dungeonSlot_) dungeonSlot_ = 0;
     }
 }
 
@@ -375,14 +386,24 @@ std::vector<ScriptCommand> Explorer::StartCommands() {
 void Explorer::MaybeStartGoal() {
     const std::string form = app_.InputForm()->ClassName();
     if (form != "TFCampaign1" && form != "TForm3") return;
-    // Inside a dungeon more often: a game saved there and loaded elsewhere is a flow of its own.
-    if (Uniform() >= (form == "TForm3" ? 0.25 : 0.08)) return;
+    // Inside a dungeon more often, and a load soon after a save there.
+    // During a duel the options are refused; that refusal comes up now and then too.
+    const bool inDungeon = form == "TForm3";
+    const double chance = inDungeon && logic::DuelActive() ? 0.02
+                          : inDungeon                      ? (dungeonSlot_ ? 0.05 : 0.25)
+                          : dungeonSlot_                   ? 0.15
+                                                           : 0.08;
+    if (Uniform() >= chance) return;
     const double roll = Uniform();
-    goal_ = roll < 0.45 ? Goal::save : roll < 0.8 ? Goal::load : Goal::loadFromMenu;
+    const double saveShare = dungeonSlot_ ? 0.2 : 0.45;
+    goal_ = roll < saveShare                           ? Goal::save
+            : roll < saveShare + (1 - saveShare) * 0.6 ? Goal::load
+                                                       : Goal::loadFromMenu;
     goalSlot_ = std::uniform_int_distribution<int>(1, 6)(random_);
     if (goal_ == Goal::save) goalSlot_ = std::min(goalSlot_, 5);
     goalSteps_ = 0;
     goalClicked_ = false;
+    goalInDungeon_ = inDungeon;
 }
 
 std::vector<ScriptCommand> Explorer::GoalCommand() {
@@ -409,8 +430,10 @@ std::vector<ScriptCommand> Explorer::GoalCommand() {
         }
         return {};
     }
+    // The map's options open only in the human's own step; until then time passes.
     if (name == "TFCampaign1")
-        return click(goal_ == Goal::loadFromMenu || logic::HumanMayAct() ? "SpeedButton6" : "");
+        return logic::HumanMayAct() ? click("SpeedButton6")
+                                    : std::vector<ScriptCommand>{Command("wait", {"500"})};
     if (name == "TForm3")
         return goal_ == Goal::loadFromMenu ? std::vector<ScriptCommand>{} : click("OptionsButton");
     if (name == "TFOptions")
@@ -430,7 +453,10 @@ std::vector<ScriptCommand> Explorer::GoalCommand() {
                 if (load && load->Enabled()) slots.push_back(slot);
             }
             if (slots.empty()) return {};
-            goalSlot_ = Pick(slots);
+            const bool dungeonSave =
+                std::find(slots.begin(), slots.end(), dungeonSlot_) != slots.end();
+            goalSlot_ =
+                dungeonSave && !goalInDungeon_ && Uniform() < 0.7 ? dungeonSlot_ : Pick(slots);
         }
         const std::string button = slotButton(goal_ == Goal::save);
         Control* c = form->Find(button);
@@ -451,18 +477,23 @@ std::vector<ScriptCommand> Explorer::RandomAction() {
     windowsVisited_.insert(formName);
     std::vector<Control*> all, edits;
     Collect(*form, all, edits);
+    const bool battle = form->Find("BattleRetreat") && form->Find("BattleRetreat")->Showing();
+    const bool duel = formName == "TForm3" && logic::DuelActive();
     std::vector<Control*> clickable;
     std::vector<double> weights;
     for (Control* c : all) {
         double w = ControlWeightOf(formName, *c);
         if (formName == "TFCampaign1") w *= MoveWeight(*c);
+        // In a duel a player fights; a step is refused until it ends.
+        if (duel && c->Name().rfind("MoveField", 0) == 0) w *= 0.1;
+        // After a save inside the dungeon, leaving it comes sooner: that save is then loaded
+        // from the map.
+        if (dungeonSlot_ && !duel && formName == "TForm3" && c->Name() == "LeaveButton") w *= 10;
         if (w <= 0 || NameFor(*c).empty()) continue;
         clickable.push_back(c);
         weights.push_back(w);
         clickableSeen_.insert(formName + "." + c->Name());
     }
-    const bool battle = form->Find("BattleRetreat") && form->Find("BattleRetreat")->Showing();
-    const bool duel = formName == "TForm3" && logic::DuelActive();
     const std::pair<Action, double> kinds[] = {
         {Action::click, clickable.empty() ? 0.0 : 70.0},
         {Action::rightClick, clickable.empty() ? 0.0 : 3.0},

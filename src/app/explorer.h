@@ -16,9 +16,9 @@ struct ExploreOptions {
     unsigned seed = 1;
     bool tutorial = false;  // leave the tutorial on
     int desktopWidth = 1440, desktopHeight = 900;
-    std::string program;     // this program, to replay and shorten a failing run
-    int goOnEvery = 50;      // actions between two checks of the way out
-    int shrinkSeconds = 60;  // how long a failing script may be shortened
+    std::string program;      // this program, to replay and shorten a failing run
+    int goOnEvery = 50;       // actions between two checks of the way out
+    int shrinkSeconds = 120;  // how long a failing script may be shortened
 };
 
 // Exit status: 0 for a clean run, 1 for a failure found, 2 when the run could not start.

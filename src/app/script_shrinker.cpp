@@ -5,10 +5,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <functional>
 
 namespace app {
 
@@ -20,11 +21,84 @@ std::filesystem::path TempDir() {
     return pattern;
 }
 
+// A transcript line "TIME FAIL line N: WHY": N and WHY, or 0 when the line is no failure.
+int FailedLine(const std::string& line, std::string& why) {
+    const std::string marker = " FAIL line ";
+    const size_t at = line.find(marker);
+    if (at == std::string::npos) return 0;
+    const size_t number = at + marker.size();
+    const size_t colon = line.find(':', number);
+    if (colon == std::string::npos) return 0;
+    why = line.substr(std::min(line.size(), colon + 2));
+    return std::atoi(line.c_str() + number);
+}
+
+bool FailsOnlyAtEnd(const ReplayResult& r, size_t size, const std::string& failure) {
+    return r.ran && r.failedLines == std::vector<int>{static_cast<int>(size)} &&
+           r.lastFailure == failure;
+}
+
+// Whether the last line fails as before; failures of other lines are allowed (a command that
+// fails does nothing, so they are dropped afterwards).
+bool FailsAtEnd(const ReplayResult& r, size_t size, const std::string& failure) {
+    return r.ran && !r.failedLines.empty() && r.failedLines.back() == static_cast<int>(size) &&
+           r.lastFailure == failure;
+}
+
+using Accept = std::function<bool(const ReplayResult&, size_t)>;
+
+// Drops chunks of commands (not the check at the end) while the replay is accepted, halving the
+// chunk size whenever no chunk could go.
+std::vector<std::string> DropChunks(const ReplaySetup& setup, std::vector<std::string> lines,
+                                    const Accept& accept,
+                                    std::chrono::steady_clock::time_point deadline) {
+    const std::string check = lines.back();
+    lines.pop_back();
+    size_t chunk = std::max<size_t>(1, lines.size() / 2);
+    while (!lines.empty() && std::chrono::steady_clock::now() < deadline) {
+        bool dropped = false;
+        for (size_t start = 0;
+             start < lines.size() && std::chrono::steady_clock::now() < deadline;) {
+            std::vector<std::string> candidate(lines.begin(),
+                                               lines.begin() + static_cast<long>(start));
+            const size_t end = std::min(lines.size(), start + chunk);
+            candidate.insert(candidate.end(), lines.begin() + static_cast<long>(end), lines.end());
+            candidate.push_back(check);
+            if (accept(Replay(setup, candidate), candidate.size())) {
+                candidate.pop_back();
+                lines = std::move(candidate);
+                dropped = true;
+            } else {
+                start += chunk;
+            }
+        }
+        if (chunk == 1 && !dropped) break;
+        if (!dropped) chunk = std::max<size_t>(1, chunk / 2);
+    }
+    lines.push_back(check);
+    return lines;
+}
+
+// The script without the commands that failed in its replay (the check at the end stays).
+std::vector<std::string> WithoutFailedCommands(const ReplaySetup& setup,
+                                               const std::vector<std::string>& lines) {
+    const ReplayResult r = Replay(setup, lines);
+    std::vector<std::string> kept;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const int number = static_cast<int>(i) + 1;
+        const bool failed =
+            std::find(r.failedLines.begin(), r.failedLines.end(), number) != r.failedLines.end();
+        if (!failed || i + 1 == lines.size()) kept.push_back(lines[i]);
+    }
+    return kept;
+}
+
 }  // namespace
 
-bool FailsAtLastCommand(const ReplaySetup& setup, const std::vector<std::string>& lines) {
+ReplayResult Replay(const ReplaySetup& setup, const std::vector<std::string>& lines) {
+    ReplayResult result;
     const std::filesystem::path dir = TempDir();
-    if (dir.empty()) return false;
+    if (dir.empty()) return result;
     const std::filesystem::path script = dir / "replay.mhs", output = dir / "replay.out";
     {
         std::ofstream file(script);
@@ -47,50 +121,43 @@ bool FailsAtLastCommand(const ReplaySetup& setup, const std::vector<std::string>
     }
     int status = 0;
     if (child > 0) waitpid(child, &status, 0);
-    int failures = 0;
-    bool lastFailed = false;
     std::ifstream in(output);
-    const std::string lastLine = "FAIL line " + std::to_string(lines.size()) + ":";
     for (std::string line; std::getline(in, line);) {
-        if (line.find(" FAIL line ") == std::string::npos) continue;
-        ++failures;
-        if (line.find(lastLine) != std::string::npos) lastFailed = true;
+        std::string why;
+        const int number = FailedLine(line, why);
+        if (number == 0) continue;
+        result.failedLines.push_back(number);
+        result.lastFailure = why;
     }
     std::error_code ignored;
     std::filesystem::remove_all(dir, ignored);
-    return child > 0 && WIFEXITED(status) && WEXITSTATUS(status) == 1 && failures == 1 &&
-           lastFailed;
+    result.ran = child > 0 && WIFEXITED(status) && WEXITSTATUS(status) == 1;
+    return result;
+}
+
+bool FailsAtLastCommand(const ReplaySetup& setup, const std::vector<std::string>& lines) {
+    const ReplayResult r = Replay(setup, lines);
+    return FailsOnlyAtEnd(r, lines.size(), r.lastFailure);
 }
 
 std::vector<std::string> ShrinkScript(const ReplaySetup& setup, std::vector<std::string> lines,
                                       std::chrono::steady_clock::time_point deadline) {
     if (lines.size() < 2) return lines;
-    const std::string check = lines.back();
-    lines.pop_back();
-    // Drop chunks of commands, halving the chunk size whenever no chunk could go.
-    size_t chunk = std::max<size_t>(1, lines.size() / 2);
-    while (!lines.empty() && std::chrono::steady_clock::now() < deadline) {
-        bool dropped = false;
-        for (size_t start = 0;
-             start < lines.size() && std::chrono::steady_clock::now() < deadline;) {
-            std::vector<std::string> candidate(lines.begin(),
-                                               lines.begin() + static_cast<long>(start));
-            const size_t end = std::min(lines.size(), start + chunk);
-            candidate.insert(candidate.end(), lines.begin() + static_cast<long>(end), lines.end());
-            candidate.push_back(check);
-            if (FailsAtLastCommand(setup, candidate)) {
-                candidate.pop_back();
-                lines = std::move(candidate);
-                dropped = true;
-            } else {
-                start += chunk;
-            }
-        }
-        if (chunk == 1 && !dropped) break;
-        if (!dropped) chunk = std::max<size_t>(1, chunk / 2);
-    }
-    lines.push_back(check);
-    return lines;
+    const std::string failure = Replay(setup, lines).lastFailure;
+    const Accept strict = [&](const ReplayResult& r, size_t size) {
+        return FailsOnlyAtEnd(r, size, failure);
+    };
+    const Accept lenient = [&](const ReplayResult& r, size_t size) {
+        return FailsAtEnd(r, size, failure);
+    };
+    // First drop freely, letting commands fail that no longer find their window; then take those
+    // out, which leaves the replay alike, and drop on with every command carried out.
+    const auto middle =
+        std::chrono::steady_clock::now() + (deadline - std::chrono::steady_clock::now()) * 2 / 3;
+    std::vector<std::string> shorter =
+        WithoutFailedCommands(setup, DropChunks(setup, lines, lenient, middle));
+    if (!strict(Replay(setup, shorter), shorter.size())) shorter = lines;
+    return DropChunks(setup, shorter, strict, deadline);
 }
 
 }  // namespace app

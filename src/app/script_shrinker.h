@@ -1,5 +1,5 @@
 // Replays a console script in a fresh copy of the program and shortens a failing one: commands
-// are dropped while the script still fails at its last command, and only there.
+// are dropped while the script still fails at its last command with the same failure.
 #pragma once
 
 #include <chrono>
@@ -14,11 +14,21 @@ struct ReplaySetup {
     int desktopWidth = 1440, desktopHeight = 900;
 };
 
-// Whether the script, run from the main menu in a fresh user folder, fails at its last command
-// and nowhere before it.
+// What a replay gave: the lines that failed (numbered from 1) and the last one's failure.
+struct ReplayResult {
+    bool ran = false;  // the program ran and ended with the status of a failed script
+    std::vector<int> failedLines;
+    std::string lastFailure;
+};
+
+// Runs the script from the main menu in a fresh user folder.
+ReplayResult Replay(const ReplaySetup& setup, const std::vector<std::string>& lines);
+
+// Whether the script fails at its last command and nowhere before it.
 bool FailsAtLastCommand(const ReplaySetup& setup, const std::vector<std::string>& lines);
 
-// The script shortened until the deadline: its last command (the check that failed) stays.
+// The script shortened until the deadline: its last command (the check that failed) stays and
+// fails as it did; no other command of the short script fails.
 std::vector<std::string> ShrinkScript(const ReplaySetup& setup, std::vector<std::string> lines,
                                       std::chrono::steady_clock::time_point deadline);
 

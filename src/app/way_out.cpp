@@ -123,11 +123,15 @@ bool WayOut::OnIdle() {
         return true;
     }
     const state::GameState& g = state::G();
-    if (g.currentLord != startLord_) turnPassed_ = true;
+    if (g.currentLord != startLord_ || g.gameOver) turnPassed_ = true;
     platform::Form* form = app_.InputForm();
     if (form == nullptr) return Fail("no window takes input");
-    // The main menu: the game is left (or over), the way out has ended.
+    // The main menu: the game is left (or over), the way out has ended. Reached by quitting a
+    // game whose turn would not pass, it is no way out.
     if (form->ClassName() == "TForm2") {
+        if (!turnPassed_)
+            return Fail(
+                "the game does not go on: the game was quit before another lord's turn came");
         passed_ = true;
         return false;
     }

@@ -20,6 +20,7 @@
 #include "app/game.h"
 #include "app/script.h"
 #include "app/script_registry.h"
+#include "app/script_shrinker.h"
 #include "platform/application.h"
 #include "platform/files.h"
 
@@ -29,6 +30,7 @@ constexpr const char* kUsage =
     "usage: marchholt-console [--seed N] [--desktop WxH] [SCRIPT]\n"
     "       marchholt-console --autoplay SCENARIO --rounds N [--seed S]\n"
     "       marchholt-console --explore SCENARIO --actions N [--seed S] [--tutorial]\n"
+    "       marchholt-console --shrink SCRIPT [--seed S] [--seconds N]\n"
     "\n"
     "Runs Marchholt without a window and feeds it a script, one command a line, from SCRIPT\n"
     "or standard input; prints the transcript. Exit status 0 when the script ran to its end\n"
@@ -46,6 +48,9 @@ constexpr const char* kUsage =
     "               checks of the tables, the screens, the saves and the way out; prints a\n"
     "               summary, or the failure with a script that replays it (exit status 1)\n"
     "  --tutorial   with --explore: leave the tutorial on\n"
+    "  --shrink SCRIPT  shorten a script that fails at its last command: drop commands while\n"
+    "               it still fails there alike, for --seconds N (1 to 3600, default 120);\n"
+    "               prints the short script\n"
     "  --help       print this help and exit\n";
 
 // The most rounds --autoplay plays, and the most actions of --explore.
@@ -65,7 +70,8 @@ bool OptionNumber(const char* option, const char* text, std::int64_t least, std:
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string scriptPath, autoplay, explore;
+    std::string scriptPath, autoplay, explore, shrink;
+    std::int64_t shrinkSeconds = 120;
     std::int64_t actions = 1000;
     bool tutorial = false;
     std::int64_t seed = -1;
@@ -83,6 +89,10 @@ int main(int argc, char** argv) {
             explore = argv[++i];
         } else if (std::strcmp(argv[i], "--actions") == 0 && i + 1 < argc) {
             if (!OptionNumber("--actions", argv[++i], 1, kMostActions, actions)) return 2;
+        } else if (std::strcmp(argv[i], "--shrink") == 0 && i + 1 < argc) {
+            shrink = argv[++i];
+        } else if (std::strcmp(argv[i], "--seconds") == 0 && i + 1 < argc) {
+            if (!OptionNumber("--seconds", argv[++i], 1, 3600, shrinkSeconds)) return 2;
         } else if (std::strcmp(argv[i], "--tutorial") == 0) {
             tutorial = true;
         } else if (std::strcmp(argv[i], "--desktop") == 0 && i + 1 < argc) {
@@ -110,6 +120,12 @@ int main(int argc, char** argv) {
         options.desktopHeight = desktopH;
         options.program = std::filesystem::canonical("/proc/self/exe").string();
         return app::RunExplorer(options, stdout);
+    }
+    if (!shrink.empty()) {
+        const app::ReplaySetup setup{std::filesystem::canonical("/proc/self/exe").string(),
+                                     seed >= 0 ? static_cast<unsigned>(seed) : 1u, desktopW,
+                                     desktopH};
+        return app::RunShrink(setup, shrink, static_cast<int>(shrinkSeconds), stdout);
     }
     if (!autoplay.empty()) {
         platform::UseFiles(platform::Files::FromEnvironment(argv[0]));

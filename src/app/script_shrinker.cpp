@@ -160,4 +160,29 @@ std::vector<std::string> ShrinkScript(const ReplaySetup& setup, std::vector<std:
     return DropChunks(setup, shorter, strict, deadline);
 }
 
+int RunShrink(const ReplaySetup& setup, const std::string& path, int seconds, std::FILE* out) {
+    std::ifstream in(path);
+    if (!in) {
+        std::fprintf(stderr, "marchholt-console: cannot read %s\n", path.c_str());
+        return 2;
+    }
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        const size_t first = line.find_first_not_of(" \t\r");
+        if (first != std::string::npos && line[first] != '#') lines.push_back(line);
+    }
+    if (!FailsAtLastCommand(setup, lines)) {
+        std::fprintf(stderr, "marchholt-console: %s does not fail at its last command alone\n",
+                     path.c_str());
+        return 2;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    const std::vector<std::string> shorter = ShrinkScript(setup, lines, deadline);
+    std::fprintf(out, "# the short script (%zu of %zu commands):\n", shorter.size(), lines.size());
+    for (const std::string& line : shorter)
+        std::fprintf(out, "%s\n", line.c_str());
+    std::fflush(out);
+    return 0;
+}
+
 }  // namespace app

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -31,5 +32,10 @@ bool FailsAtLastCommand(const ReplaySetup& setup, const std::vector<std::string>
 // fails as it did; no other command of the short script fails.
 std::vector<std::string> ShrinkScript(const ReplaySetup& setup, std::vector<std::string> lines,
                                       std::chrono::steady_clock::time_point deadline);
+
+// --shrink: reads the script at path (blank and comment lines left out), shortens it for the
+// given seconds and prints the short script. Exit status 0, or 2 when the script cannot be read
+// or does not fail at its last command alone.
+int RunShrink(const ReplaySetup& setup, const std::string& path, int seconds, std::FILE* out);
 
 }  // namespace app

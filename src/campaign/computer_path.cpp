@@ -3,6 +3,10 @@
 // search on a large open map can end before it reaches the army.
 #include "campaign/computer_path.h"
 
+#include <array>
+#include <bit>
+#include <cstdint>
+
 #include "campaign/campaign_hooks.h"
 #include "campaign/dialogs.h"
 #include "campaign/lords.h"
@@ -70,38 +74,76 @@ int Find(const PlanList& list, int x, int y) {
     return 0;
 }
 
-// The entry the search takes next: the first of the shortest. Freed entries are reused, so the
-// first used entry by position would turn the search depth-first; taking the shortest keeps it
-// breadth-first and the lengths true.
-int FirstShortest(const PlanList& list) {
-    int best = 0;
-    for (int i = 1; i <= AIPlan::kEntries; ++i) {
-        if (list[i][AIPlan::used] != 0 &&
-            (best == 0 || list[i][AIPlan::length] < list[best][AIPlan::length]))
-            best = i;
-    }
-    return best;
-}
-
-// Puts a tile into the first free entry; false (the tile is dropped) when the list is full.
-bool Add(PlanList& list, int x, int y, int length) {
-    for (int i = 1; i <= AIPlan::kEntries; ++i) {
-        auto& e = list[i];
-        if (e[AIPlan::used] != 0) continue;
-        e[AIPlan::used] = 1;
-        e[AIPlan::x] = x;
-        e[AIPlan::y] = y;
-        e[AIPlan::length] = length;
-        return true;
-    }
-    return false;
-}
-
 bool MayCross(int x, int y) {
     const state::GameState& g = state::G();
     return g.field[x][y][Field::walkable] > 0 && !AnyCastleAt(x, y) &&
            g.aiFieldScore[x][y] >= kLowestCrossed;
 }
+
+// One path list while the search runs: its 48 entries, which of them are used, and where each
+// tile stands in it. A tile stands in a list at most once: it is added only when it is in
+// neither list, and the closed list never gives an entry back.
+class SearchList {
+  public:
+    struct Entry {
+        int used = 0, x = 0, y = 0, length = 0;
+    };
+
+    int IndexOf(int x, int y) const { return index_[x][y]; }
+
+    // The tile goes into the first free entry; false (the tile is dropped) when the list is
+    // full.
+    bool Add(int x, int y, int length) {
+        const std::uint64_t free = ~used_ & kAllEntries;
+        if (free == 0) return false;
+        const int i = std::countr_zero(free) + 1;
+        entries_[i] = {1, x, y, length};
+        used_ |= Bit(i);
+        byParity_[length & 1] |= Bit(i);
+        index_[x][y] = i;
+        return true;
+    }
+
+    // The entry taken next: the first of the shortest, or 0 when the list is empty. The open
+    // list only ever holds two lengths, the shortest and one more, so the first entry of the
+    // shortest one's parity is the first of the shortest.
+    int FirstShortest() const {
+        const int even = First(byParity_[0]), odd = First(byParity_[1]);
+        if (even == 0 || odd == 0) return even + odd;
+        return entries_[even].length < entries_[odd].length ? even : odd;
+    }
+
+    // The entry is freed; its tile and length stay in it, as in the table.
+    void Free(int i) {
+        Entry& e = entries_[i];
+        e.used = 0;
+        used_ &= ~Bit(i);
+        byParity_[e.length & 1] &= ~Bit(i);
+        index_[e.x][e.y] = 0;
+    }
+
+    const Entry& operator[](int i) const { return entries_[i]; }
+
+    void WriteTo(PlanList& list) const {
+        for (int i = 1; i <= AIPlan::kEntries; ++i) {
+            auto& row = list[i];
+            row[AIPlan::used] = entries_[i].used;
+            row[AIPlan::x] = entries_[i].x;
+            row[AIPlan::y] = entries_[i].y;
+            row[AIPlan::length] = entries_[i].length;
+        }
+    }
+
+  private:
+    static constexpr std::uint64_t kAllEntries = (std::uint64_t{1} << AIPlan::kEntries) - 1;
+    static std::uint64_t Bit(int i) { return std::uint64_t{1} << (i - 1); }
+    static int First(std::uint64_t mask) { return mask == 0 ? 0 : std::countr_zero(mask) + 1; }
+
+    std::array<Entry, AIPlan::kEntries + 1> entries_{};
+    std::uint64_t used_ = 0;
+    std::uint64_t byParity_[2] = {0, 0};
+    int index_[Field::kColumns + 1][Field::kRows + 1] = {};
+};
 
 }  // namespace
 
@@ -135,29 +177,36 @@ MoveTarget ChooseTarget(int lord) {
 
 void SearchPath(int lord, int targetX, int targetY) {
     state::GameState& g = state::G();
-    PlanList& open = g.aiPlanA;
-    PlanList& closed = g.aiPlanB;
-    open.ClearRows(1, AIPlan::kEntries);
-    closed.ClearRows(1, AIPlan::kEntries);
+    g.aiPlanA.ClearRows(1, AIPlan::kEntries);
+    g.aiPlanB.ClearRows(1, AIPlan::kEntries);
     if (!ValidLord(lord) || !OnMap(targetX, targetY)) return;
     const auto& a = ArmyRecord(lord);
-    Add(open, targetX, targetY, 0);
+    const int armyX = a[Army::x], armyY = a[Army::y];
+    // Which tiles the search may cross does not change while it runs.
+    bool crossable[Field::kColumns + 1][Field::kRows + 1] = {};
+    for (int x = 1; x <= Field::kColumns; ++x) {
+        for (int y = 1; y <= Field::kRows; ++y)
+            crossable[x][y] = MayCross(x, y);
+    }
+    SearchList open, closed;
+    open.Add(targetX, targetY, 0);
     for (int round = 0; round < kSearchRounds; ++round) {
-        const int first = FirstShortest(open);
+        const int first = open.FirstShortest();
         if (first == 0) break;
-        const int x = open[first][AIPlan::x];
-        const int y = open[first][AIPlan::y];
-        const int length = open[first][AIPlan::length];
-        open[first][AIPlan::used] = 0;
-        Add(closed, x, y, length);
-        if (x == a[Army::x] && y == a[Army::y]) continue;
+        const int x = open[first].x, y = open[first].y, length = open[first].length;
+        open.Free(first);
+        closed.Add(x, y, length);
+        if (x == armyX && y == armyY) continue;
         for (int d = 0; d < 4; ++d) {
             const int nx = x + kDx[d], ny = y + kDy[d];
-            if (!OnMap(nx, ny) || Find(open, nx, ny) != 0 || Find(closed, nx, ny) != 0) continue;
-            if (!MayCross(nx, ny)) continue;
-            Add(open, nx, ny, length + 1);
+            if (!OnMap(nx, ny) || open.IndexOf(nx, ny) != 0 || closed.IndexOf(nx, ny) != 0)
+                continue;
+            if (!crossable[nx][ny]) continue;
+            open.Add(nx, ny, length + 1);
         }
     }
+    open.WriteTo(g.aiPlanA);
+    closed.WriteTo(g.aiPlanB);
 }
 
 bool NextStep(int lord, int targetX, int targetY, int& x, int& y) {

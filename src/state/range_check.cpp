@@ -31,9 +31,10 @@ bool InScope(const GameState& g, Scope scope, int lord) {
     return scope == Scope::lordsInGame || g.army[lord][Army::present] > 0;
 }
 
-// The fault of one value: empty when it lies in the row's range.
-template <class Record>
-std::string ValueFault(const ValueRange& row, const Record& record, const std::string& who) {
+// The fault of one value: empty when it lies in the row's range. Who holds the value is named
+// only for a fault.
+template <class Record, class Who>
+std::string ValueFault(const ValueRange& row, const Record& record, const Who& who) {
     const Int value = record[static_cast<std::size_t>(row.slot)];
     if (InRange(value, row.low, row.high)) return {};
     std::string text =
@@ -43,7 +44,7 @@ std::string ValueFault(const ValueRange& row, const Record& record, const std::s
         ReplaceAll(text, "{placeEnding}", "(" + at(row.slot - 1) + ", " + at(row.slot) + ")");
     if (text.find("{place}") != std::string::npos)
         ReplaceAll(text, "{place}", "(" + at(row.slot) + ", " + at(row.slot + 1) + ")");
-    ReplaceAll(text, "{who}", who);
+    ReplaceAll(text, "{who}", who());
     ReplaceAll(text, "{name}", row.name);
     ReplaceAll(text, "{value}", Num(value));
     ReplaceAll(text, "{low}", Num(row.low));
@@ -55,7 +56,7 @@ std::string ValueFault(const ValueRange& row, const Record& record, const std::s
 std::string RowFault(const GameState& g, const ValueRange& row) {
     auto rows = [&](const auto& table, int first, int last, auto&& who) -> std::string {
         for (int r = first; r <= last; ++r) {
-            std::string fault = ValueFault(row, table[r], who(r));
+            std::string fault = ValueFault(row, table[r], [&] { return who(r); });
             if (!fault.empty()) return fault;
         }
         return {};
@@ -63,7 +64,7 @@ std::string RowFault(const GameState& g, const ValueRange& row) {
     auto lordRows = [&](const auto& table, const char* what) -> std::string {
         for (int p = 1; p <= 4; ++p) {
             if (!InScope(g, row.scope, p)) continue;
-            std::string fault = ValueFault(row, table[p], LordName(p) + what);
+            std::string fault = ValueFault(row, table[p], [&] { return LordName(p) + what; });
             if (!fault.empty()) return fault;
         }
         return {};
@@ -124,15 +125,17 @@ std::string RowFault(const GameState& g, const ValueRange& row) {
         case Holder::aiPlanB:
             return rows(g.aiPlanB, 1, AIPlan::kEntries, numbered("the closed path entry "));
         case Holder::opponent:
-            return ValueFault(row, g.opponent.slot, "the duel's opponent");
+            return ValueFault(row, g.opponent.slot,
+                              [] { return std::string("the duel's opponent"); });
         case Holder::mapSetting:
-            return ValueFault(row, g.mapSetting.slot, "the scenario");
+            return ValueFault(row, g.mapSetting.slot, [] { return std::string("the scenario"); });
         case Holder::modSetting:
-            return ValueFault(row, g.modSetting.slot, "the scenario module");
+            return ValueFault(row, g.modSetting.slot,
+                              [] { return std::string("the scenario module"); });
         case Holder::game: {
             const std::array<Int, 6> values = {
                 0, g.currentLord, g.dungeonLord, g.dungeonTurn, g.inDungeon, g.playedScenario};
-            return ValueFault(row, values, "the game");
+            return ValueFault(row, values, [] { return std::string("the game"); });
         }
         case Holder::progress:
             return {};

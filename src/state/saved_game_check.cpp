@@ -45,6 +45,18 @@ std::string GearFault(const GameState& g) {
     return {};
 }
 
+// A game saved inside a dungeon goes on there: with the hero of a lord in the game, alive.
+std::string DungeonFault(const GameState& g) {
+    if (g.inDungeon != 1) return {};
+    const Int p = g.dungeonLord;
+    if (g.lord[p][Lord::inGame] != 1)
+        return "the game was saved inside a dungeon of lord " + Num(p) + ", who is out of the game";
+    if (g.hero[p][Hero::health] <= 0)
+        return "the game was saved inside a dungeon with " + LordName(static_cast<int>(p)) +
+               "'s hero at health " + Num(g.hero[p][Hero::health]);
+    return {};
+}
+
 template <class... Check>
 std::string FirstFault(const GameState& g, Check... checks) {
     std::string fault;
@@ -57,7 +69,7 @@ std::string FirstFault(const GameState& g, Check... checks) {
 std::string SavedGameFault(const GameState& g) {
     return FirstFault(
         g, [](const GameState& s) { return RangeFault(s, FileKind::savedGame); }, NoLordFault,
-        TurnFault, GearFault);
+        TurnFault, GearFault, DungeonFault);
 }
 
 std::string ScenarioFault(const GameState& g) {

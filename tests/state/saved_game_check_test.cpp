@@ -109,6 +109,18 @@ TEST_F(SavedGameCheck, EachFaultIsRefusedWithTheFileAndWhatIsWrong) {
          "the field (7, 4) is owned by 1000, not by a lord from 1 to 4"},
         {[](GameState& g) { g.mapSite[1][MapSite::owner] = -1; },
          "the map site 1 is owned by -1, not by a lord from 1 to 4"},
+        // A dungeon to go on in: of a lord in the game, with the hero alive.
+        {[](GameState& g) {
+             g.inDungeon = 1;
+             g.dungeonLord = 2;
+         },
+         "the game was saved inside a dungeon of lord 2, who is out of the game"},
+        {[](GameState& g) {
+             g.inDungeon = 1;
+             g.dungeonLord = 1;
+             g.hero[1][Hero::health] = 0;
+         },
+         "the game was saved inside a dungeon with the blue lord's hero at health 0"},
     };
     for (const Case& c : cases) {
         const std::string error = LoadDamaged(c.damage);
@@ -118,11 +130,12 @@ TEST_F(SavedGameCheck, EachFaultIsRefusedWithTheFileAndWhatIsWrong) {
         EXPECT_EQ(running_->heroName[1], "Still here") << c.fault;
     }
     // The edges of each range still load: the last lord, theme 0, a castle in the far corner,
-    // an army that is not present standing anywhere.
+    // an army that is not present standing anywhere, a hero inside a dungeon at health 1.
     const std::string edges = LoadDamaged([](GameState& g) {
         g.currentLord = 3;
-        g.dungeonLord = 4;
+        g.dungeonLord = 3;
         g.inDungeon = 1;
+        g.hero[3][Hero::health] = 1;
         g.mapSetting[MapSetting::theme] = 0;
         g.lord[3][Lord::castleX] = 12;
         g.lord[3][Lord::castleY] = 11;

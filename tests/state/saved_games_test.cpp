@@ -41,7 +41,13 @@ class SavedGames : public statetest::TempFolders {
         g.dungeonLord = 2;
         g.currentLord = 3;
         g.inDungeon = 1;
-        // The current lord takes part, so the game can go on after a load.
+        // The current lord takes part, and so does the lord inside the dungeon, with a living
+        // hero, so the game can go on after a load.
+        g.lord[2][Lord::inGame] = 1;
+        g.lord[2][Lord::controller] = 2;
+        g.lord[2][Lord::castleX] = 8;
+        g.lord[2][Lord::castleY] = 2;
+        g.hero[2][Hero::health] = 40;
         g.lord[3][Lord::inGame] = 1;
         g.lord[3][Lord::controller] = 1;
         g.lord[3][Lord::castleX] = 5;

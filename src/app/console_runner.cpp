@@ -140,8 +140,10 @@ void ConsoleRunner::Run(const ScriptCommand& cmd) {
     } else if (v == "key") {
         if (a[0] == "Enter" || a[0] == "Escape") {
             app_.PressEnterEscape(a[0] == "Enter");
+        } else if (a[0] == "F11") {
+            app_.ToggleWindowed();
         } else {
-            Fail(cmd, "unknown key " + a[0] + " (Enter or Escape)");
+            Fail(cmd, "unknown key " + a[0] + " (Enter, Escape or F11)");
         }
     } else if (v == "close") {
         app_.RequestClose();

@@ -176,7 +176,7 @@ std::string Line(const ScriptCommand& c) {
 }
 
 // The kinds of action and their weights.
-enum class Action { click, rightClick, type, enter, escape, tick, second, battleRound, duel };
+enum class Action { click, rightClick, type, enter, escape, f11, tick, second, battleRound, duel };
 
 class Explorer {
   public:
@@ -503,6 +503,7 @@ std::vector<ScriptCommand> Explorer::RandomAction() {
         {Action::escape, formName == "TForm2"        ? 0.0
                          : formName == "TFCampaign1" ? 0.3
                                                      : 2.0},
+        {Action::f11, 0.3},
         {Action::tick, 6.0},
         {Action::second, 4.0},
         {Action::battleRound, battle ? 12.0 : 0.0},
@@ -539,6 +540,8 @@ std::vector<ScriptCommand> Explorer::RandomAction() {
             return {Command("key", {"Enter"})};
         case Action::escape:
             return {Command("key", {"Escape"})};
+        case Action::f11:
+            return {Command("key", {"F11"})};
         case Action::tick:
             return {Command("wait", {"100"})};
         case Action::second:

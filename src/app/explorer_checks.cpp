@@ -39,6 +39,14 @@ std::string TablesFault() {
     for (int p = 1; p <= logic::kLords; ++p)
         tookPart[p] = logic::InGame(p) || g.army[p][state::Army::present] <= 0;
     if (std::string broken = BrokenInvariant(tookPart); !broken.empty()) return broken;
+    // Between the death blow in a dungeon and the answer to its message the hero lies dead
+    // inside; nothing can be saved then, and everything else must still hold.
+    if (g.inDungeon == 1 && logic::ValidLord(g.dungeonLord) &&
+        g.hero[g.dungeonLord][state::Hero::health] <= 0) {
+        auto alive = std::make_unique<state::GameState>(g);
+        alive->hero[g.dungeonLord][state::Hero::health] = 1;
+        return state::SavedGameFault(*alive);
+    }
     return state::SavedGameFault(g);
 }
 

@@ -34,10 +34,11 @@ void Buttons(platform::Control& parent, std::vector<platform::Control*>& out) {
     }
 }
 
-// The questions the way out answers with its first button rather than its last.
-bool AnswerYes(const std::string& text) {
-    return text == "Do you really wish to leave this dungeon?" ||
-           text.rfind("Do you really want to QUIT this game", 0) == 0;
+// The questions the way out answers with its first button rather than its last: leaving a
+// dungeon always, quitting the game only once another lord's turn has come.
+bool AnswerYes(const std::string& text, bool turnPassed) {
+    if (text == "Do you really wish to leave this dungeon?") return true;
+    return turnPassed && text.rfind("Do you really want to QUIT this game", 0) == 0;
 }
 
 }  // namespace
@@ -108,7 +109,7 @@ ScriptCommand WayOut::NextCommand() {
     for (const auto& [key, value] : form->Describe()) {
         if (key == "text") text = value;
     }
-    if (AnswerYes(text)) return Click("Yes");
+    if (AnswerYes(text, turnPassed_)) return Click("Yes");
     if (text == "Do you want to save your current game (Auto-save)?") return Click("No");
     platform::Control* last = buttons.back();
     // A button is named by its name where that finds it, else by its caption.

@@ -10,7 +10,7 @@ PACKAGES=(
   libsdl2-dev libsdl2-ttf-dev libjpeg62-turbo-dev libpng-dev
   libvorbis-dev libogg-dev libfontconfig-dev fonts-dejavu-core
   nlohmann-json3-dev libgtest-dev googletest libbenchmark-dev clang-format
-  xvfb xauth desktop-file-utils appstream
+  xvfb xauth xdotool desktop-file-utils appstream
 )
 
 install_missing_packages() {

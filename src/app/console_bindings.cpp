@@ -6,6 +6,7 @@
 #include "app/console_dungeon.h"
 #include "app/console_events.h"
 #include "app/console_themes.h"
+#include "app/control_names.h"
 #include "app/explorer_checks.h"
 #include "app/script_registry.h"
 #include "campaign/buildings.h"
@@ -18,6 +19,7 @@
 #include "campaign/strategic_buttons.h"
 #include "campaign/turn_cycle.h"
 #include "campaign/turn_hints.h"
+#include "platform/application.h"
 #include "screens/game_screens.h"
 #include "screens/tfcampaign1.h"
 #include "screens/tutorial_switch.h"
@@ -268,6 +270,23 @@ void RegisterCampaign(ScriptRegistry& registry, screens::GameScreens& screens) {
     registry.AddCall("PortalHome", Plain([] { logic::PortalHome(); }));
 }
 
+// Where a control lies on the canvas, so that a test can click it in the real window.
+void RegisterScreenPoints(ScriptRegistry& registry, screens::GameScreens& screens) {
+    platform::Application* app = &screens.App();
+    registry.AddCall("ControlCenter", {kWord},
+                     [app](const CallArgs& a, std::string& result, std::string& error) {
+                         platform::Control* c = FindControl(*app, a[0]);
+                         if (!c) {
+                             error = "no control or button \"" + a[0] + "\" takes input";
+                             return false;
+                         }
+                         const platform::Rect r = c->ScreenBounds();
+                         result =
+                             std::to_string(r.x + r.w / 2) + " " + std::to_string(r.y + r.h / 2);
+                         return true;
+                     });
+}
+
 }  // namespace
 
 void RegisterConsoleBindings(ScriptRegistry& registry, screens::GameScreens& screens) {
@@ -284,6 +303,7 @@ void RegisterConsoleBindings(ScriptRegistry& registry, screens::GameScreens& scr
     RegisterCities(registry);
     RegisterThemes(registry);
     RegisterExplorerChecks(registry, screens);
+    RegisterScreenPoints(registry, screens);
     registry.AddCall("ExitTutorial", Plain([&screens] { screens::ExitTutorial(screens); }));
     registry.AddCall("StartTutorial", Plain([&screens] { screens::StartTutorial(screens); }));
     registry.AddCall("EndTutorial", Plain([&screens] { screens::EndTutorial(screens); }));

@@ -3,6 +3,7 @@
 // failed expect, 1 when an expect failed or a command could not be carried out, 2 for a
 // malformed script (found before it runs, or at a call or set it cannot mean, where it stops)
 // or an option out of range.
+// With --record FILE the session is written to FILE as it runs, a script that replays it.
 // marchholt-console --autoplay SCENARIO --rounds N [--seed S]: a game of computer lords alone
 // (see app/autoplay.h); exit status 0 when every invariant held.
 #include <cstdint>
@@ -21,13 +22,14 @@
 #include "app/script.h"
 #include "app/script_registry.h"
 #include "app/script_shrinker.h"
+#include "app/session_recorder.h"
 #include "platform/application.h"
 #include "platform/files.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: marchholt-console [--seed N] [--desktop WxH] [SCRIPT]\n"
+    "usage: marchholt-console [--seed N] [--desktop WxH] [--record FILE] [SCRIPT]\n"
     "       marchholt-console --autoplay SCENARIO --rounds N [--seed S]\n"
     "       marchholt-console --explore SCENARIO --actions N [--seed S] [--tutorial]\n"
     "       marchholt-console --shrink SCRIPT [--seed S] [--seconds N]\n"
@@ -37,9 +39,12 @@ constexpr const char* kUsage =
     "with no failed expect, 1 when an expect failed or a command could not be carried out,\n"
     "2 for a malformed script.\n"
     "\n"
-    "  --seed N     seed the random generator with N (0 to 4294967295) instead of the clock\n"
+    "  --seed N     seed the random generator with N (0 to 4294967295) instead of the clock;\n"
+    "               a script whose first command is `seed N` starts with that seed instead\n"
     "  --desktop WxH  the size of the pretend desktop (default 1440x900); below 1440 wide the\n"
     "               game draws on its 1024x768 canvas\n"
+    "  --record FILE  write the session to FILE as it runs: the seed, then every command;\n"
+    "               `marchholt-console FILE` replays it to the same transcript\n"
     "  --autoplay SCENARIO  play a new game of SCENARIO with every lord a computer lord and\n"
     "               print one line per round; --rounds N rounds at most (1 to 1000000,\n"
     "               default 100)\n"
@@ -70,7 +75,7 @@ bool OptionNumber(const char* option, const char* text, std::int64_t least, std:
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string scriptPath, autoplay, explore, shrink;
+    std::string scriptPath, autoplay, explore, shrink, recordPath;
     std::int64_t shrinkSeconds = 120;
     std::int64_t actions = 1000;
     bool tutorial = false;
@@ -83,6 +88,8 @@ int main(int argc, char** argv) {
         } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::fputs(kUsage, stdout);
             return 0;
+        } else if (std::strcmp(argv[i], "--record") == 0 && i + 1 < argc) {
+            recordPath = argv[++i];
         } else if (std::strcmp(argv[i], "--autoplay") == 0 && i + 1 < argc) {
             autoplay = argv[++i];
         } else if (std::strcmp(argv[i], "--explore") == 0 && i + 1 < argc) {
@@ -109,6 +116,10 @@ int main(int argc, char** argv) {
         } else {
             scriptPath = argv[i];
         }
+    }
+    if (!recordPath.empty() && (!explore.empty() || !shrink.empty() || !autoplay.empty())) {
+        std::fprintf(stderr, "marchholt-console: --record records a script's run only\n");
+        return 2;
     }
     if (!explore.empty()) {
         app::ExploreOptions options;
@@ -155,6 +166,14 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    // A script that begins with a seed starts the game with it, as a recording does: the draws
+    // made before its first command come from that seed too.
+    if (!script.empty() && script.front().verb == "seed") {
+        seed = script.front().number;
+        script.erase(script.begin());
+    }
+    if (!recordPath.empty() && seed < 0) seed = app::SeedFromClock();
+
     platform::UseFiles(platform::Files::FromEnvironment(argv[0]));
     platform::AppOptions options;
     options.headless = true;
@@ -170,6 +189,15 @@ int main(int argc, char** argv) {
 
     app::ScriptRegistry registry;
     app::ConsoleRunner runner(application, registry, std::move(script), print);
+    app::SessionRecorder recorder(application);
+    if (!recordPath.empty()) {
+        if (!recorder.Open(recordPath, error)) {
+            std::fprintf(stderr, "marchholt-console: %s\n", error.c_str());
+            return 2;
+        }
+        recorder.Start(static_cast<unsigned>(seed), desktopW, desktopH);
+        runner.OnCommand([&recorder](const app::ScriptCommand& cmd) { recorder.Command(cmd); });
+    }
     application.SetIdleHook([&runner] { return runner.OnIdle(); });
     app::GameOptions game;
     game.registry = &registry;

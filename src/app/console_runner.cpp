@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "app/control_names.h"
 #include "platform/application.h"
 #include "platform/trace.h"
 
@@ -39,27 +40,13 @@ bool ConsoleRunner::OnIdle() {
     // A copy: a command that opens a window runs the next ones inside it, and those may add to
     // the script.
     const ScriptCommand cmd = script_[next_++];
+    if (onCommand_) onCommand_(cmd);
     Run(cmd);
     return !quit_;
 }
 
 Control* ConsoleRunner::Find(const std::string& name) {
-    platform::Form* form = app_.InputForm();
-    if (!form) return nullptr;
-    Control* byName = form->Name() == name ? form : form->Find(name);
-    if (byName && byName->Showing()) return byName;
-    // The visible button whose caption reads so.
-    std::function<Control*(Control&)> walk = [&](Control& c) -> Control* {
-        for (auto& child : c.Children()) {
-            if (!child->Visible()) continue;
-            const bool button = dynamic_cast<platform::SpeedButton*>(child.get()) ||
-                                dynamic_cast<platform::RadioButton*>(child.get());
-            if (button && platform::DisplayCaption(child->Caption()) == name) return child.get();
-            if (Control* inner = walk(*child)) return inner;
-        }
-        return nullptr;
-    };
-    return walk(*form);
+    return FindControl(app_, name);
 }
 
 Control* ConsoleRunner::Target(const ScriptCommand& cmd, const std::string& name) {

@@ -28,6 +28,10 @@ class ConsoleRunner {
     void Append(ScriptCommand command) { script_.push_back(std::move(command)); }
     // Whether a command is still to run or a wait still to pass.
     bool Busy() const { return next_ < script_.size() || waitUntil_ >= 0; }
+    // Told of every command just before it runs (the recorder writes it down).
+    void OnCommand(std::function<void(const ScriptCommand&)> listener) {
+        onCommand_ = std::move(listener);
+    }
     // The control a command names on the form that takes input, as `click NAME` finds it.
     platform::Control* Find(const std::string& name);
 
@@ -49,6 +53,7 @@ class ConsoleRunner {
     const ScriptRegistry& registry_;
     std::vector<ScriptCommand> script_;
     std::function<void(const std::string&)> out_;
+    std::function<void(const ScriptCommand&)> onCommand_;
     size_t next_ = 0;
     std::int64_t waitUntil_ = -1;
     bool failed_ = false;

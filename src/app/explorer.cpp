@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/console_runner.h"
+#include "app/control_names.h"
 #include "app/game.h"
 #include "app/script_registry.h"
 #include "app/script_shrinker.h"
@@ -150,29 +151,12 @@ void Collect(Control& parent, std::vector<Control*>& clickable, std::vector<Cont
     }
 }
 
-std::string Quoted(const std::string& word) {
-    if (!word.empty() && word.find_first_of(" \t\"\\#") == std::string::npos) return word;
-    std::string out = "\"";
-    for (char ch : word) {
-        if (ch == '"' || ch == '\\') out += '\\';
-        out += ch;
-    }
-    return out + "\"";
-}
-
 ScriptCommand Command(const std::string& verb, std::vector<std::string> args = {}) {
     ScriptCommand c;
     c.verb = verb;
     c.args = std::move(args);
     if (verb == "wait") c.number = std::stoll(c.args.front());  // as the parser reads it
     return c;
-}
-
-std::string Line(const ScriptCommand& c) {
-    std::string line = c.verb;
-    for (const std::string& a : c.args)
-        line += " " + Quoted(a);
-    return line;
 }
 
 // The kinds of action and their weights.
@@ -319,16 +303,13 @@ bool Explorer::InCopy() const {
 }
 
 std::string Explorer::NameFor(Control& c) {
-    if (runner_.Find(c.Name()) == &c) return c.Name();
-    const std::string caption = platform::DisplayCaption(c.Caption());
-    if (!caption.empty() && runner_.Find(caption) == &c) return caption;
-    return {};
+    return ConsoleName(app_, c);
 }
 
 void Explorer::Do(std::vector<ScriptCommand> commands) {
     for (ScriptCommand& c : commands) {
         c.line = static_cast<int>(script_.size()) + 1;
-        script_.push_back(Line(c));
+        script_.push_back(FormatCommand(c));
         runner_.Append(std::move(c));
     }
 }

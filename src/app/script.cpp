@@ -99,6 +99,24 @@ bool SplitWords(const std::string& line, std::vector<std::string>& words, std::s
     return true;
 }
 
+std::string FormatCommand(const ScriptCommand& command) {
+    std::string line = command.verb;
+    for (const std::string& word : command.args) {
+        line += ' ';
+        if (!word.empty() && word.find_first_of(" \t\r\"\\#") == std::string::npos) {
+            line += word;
+            continue;
+        }
+        line += '"';
+        for (char ch : word) {
+            if (ch == '"' || ch == '\\') line += '\\';
+            line += ch;
+        }
+        line += '"';
+    }
+    return line;
+}
+
 bool ParseScript(const std::string& text, std::vector<ScriptCommand>& out, std::string& error) {
     out.clear();
     std::istringstream in(text);

@@ -34,4 +34,8 @@ bool ParseWholeNumber(std::string_view text, std::int64_t least, std::int64_t mo
 // Splits one line into words; quotes group, \" and \\ escape inside quotes.
 bool SplitWords(const std::string& line, std::vector<std::string>& words, std::string& error);
 
+// A command as a script line that SplitWords reads back into the same words: a word with a
+// space, a quote, a backslash or a '#' (or an empty one) is quoted.
+std::string FormatCommand(const ScriptCommand& command);
+
 }  // namespace app

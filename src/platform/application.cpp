@@ -383,6 +383,7 @@ bool Application::Step(const std::function<bool()>& done) {
     const std::int64_t due = NextTimerDue();
     int waitMs = -1;
     if (due >= 0) waitMs = static_cast<int>(std::max<std::int64_t>(0, due - clock_->NowMs()));
+    if (inputObserver_) inputObserver_->WaitingForInput();
     std::vector<InputEvent> events;
     backend_->Wait(waitMs, events);
     for (const InputEvent& e : events) {
@@ -399,17 +400,23 @@ bool Application::Step(const std::function<bool()>& done) {
                 break;
             case InputEvent::Text:
                 if (focus_ && focus_->Showing() && focus_->OwnerForm() == InputForm()) {
-                    focus_->KeyText(e.text);
+                    Control* edited = focus_;
+                    edited->KeyText(e.text);
+                    if (inputObserver_ && focus_ == edited) inputObserver_->Edited(*edited);
                 }
                 break;
             case InputEvent::Key:
                 if (e.key == InputEvent::kEnter || e.key == InputEvent::kEscape) {
+                    if (inputObserver_) inputObserver_->EnterEscape(e.key == InputEvent::kEnter);
                     PressEnterEscape(e.key == InputEvent::kEnter);
                 } else if (focus_ && focus_->Showing() && focus_->OwnerForm() == InputForm()) {
-                    focus_->KeyEdit(e.key);
+                    Control* edited = focus_;
+                    edited->KeyEdit(e.key);
+                    if (inputObserver_ && focus_ == edited) inputObserver_->Edited(*edited);
                 }
                 break;
             case InputEvent::CloseRequest:
+                if (inputObserver_) inputObserver_->CloseRequested();
                 RequestClose();
                 break;
             case InputEvent::ToggleWindowed:
@@ -568,6 +575,13 @@ void Application::MouseButtonAt(int x, int y, MouseButton button, bool down, int
     if (!c || !c->Enabled()) {
         if (!down) pressed_ = nullptr;
         return;
+    }
+    if (inputObserver_) {
+        if (down) {
+            inputObserver_->Pressed(*c, button, clicks);
+        } else {
+            inputObserver_->Released(*c, button, pressed_ == c);
+        }
     }
     Rect r = c->ScreenBounds();
     if (down) {

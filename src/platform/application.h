@@ -20,6 +20,7 @@
 #include "platform/clock.h"
 #include "platform/control.h"
 #include "platform/form.h"
+#include "platform/input_observer.h"
 
 namespace platform {
 
@@ -117,6 +118,8 @@ class Application {
     // A close request from the window frame or Escape, to the form that takes input.
     void RequestClose();
     void PressEnterEscape(bool enter);
+    // Who is told of the real window's input (null: nobody); not owned.
+    void SetInputObserver(InputObserver* observer) { inputObserver_ = observer; }
 
     // --- errors ---
     // The standard error display: a box with the text and OK. It is shown at the next turn of
@@ -192,6 +195,7 @@ class Application {
     std::deque<std::function<void()>> posted_;
 
     std::function<bool()> idleHook_;
+    InputObserver* inputObserver_ = nullptr;
     std::function<void()> refreshViewsHook_;
     bool inRefreshViewsHook_ = false;
     std::function<void(const std::string&)> traceSink_;

@@ -21,6 +21,22 @@ TEST(ConsoleScript, WordsQuotesAndComments) {
     EXPECT_FALSE(app::SplitWords(R"(click "open)", words, error));
 }
 
+TEST(ConsoleScript, AFormattedCommandReadsBackAsTheSameWords) {
+    app::ScriptCommand command;
+    command.verb = "type";
+    command.args = {"Edit1",       "",   "two words", "say \"hi\"",
+                    "back\\slash", "#5", "tab\there", "plain"};
+    const std::string line = app::FormatCommand(command);
+    EXPECT_EQ(line,
+              R"(type Edit1 "" "two words" "say \"hi\"" "back\\slash" "#5" "tab	here" plain)");
+    std::vector<std::string> words;
+    std::string error;
+    ASSERT_TRUE(app::SplitWords(line, words, error));
+    std::vector<std::string> expected{"type"};
+    expected.insert(expected.end(), command.args.begin(), command.args.end());
+    EXPECT_EQ(words, expected);
+}
+
 TEST(ConsoleScript, MalformedScriptsNameTheLine) {
     std::vector<app::ScriptCommand> script;
     std::string error;

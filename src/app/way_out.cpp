@@ -34,6 +34,16 @@ void Buttons(platform::Control& parent, std::vector<platform::Control*>& out) {
     }
 }
 
+constexpr const char* kAutosaveQuestion = "Do you want to save your current game (Auto-save)?";
+
+// The text a dialog shows, or nothing.
+std::string TextOf(platform::Form& form) {
+    for (const auto& [key, value] : form.Describe()) {
+        if (key == "text") return value;
+    }
+    return {};
+}
+
 // The questions the way out answers with its first button rather than its last: leaving a
 // dungeon always, quitting the game only once another lord's turn has come.
 bool AnswerYes(const std::string& text, bool turnPassed) {
@@ -47,7 +57,10 @@ WayOut::WayOut(platform::Application& app, const ScriptRegistry& registry)
     : app_(app),
       runner_(app, registry, {}, [](const std::string&) {}),
       startLord_(state::G().currentLord),
-      startMs_(app.GetClock().NowMs()) {}
+      startMs_(app.GetClock().NowMs()) {
+    platform::Form* form = app.InputForm();
+    leaving_ = form != nullptr && TextOf(*form) == kAutosaveQuestion;
+}
 
 ScriptCommand WayOut::Click(const std::string& name) const {
     ScriptCommand c;
@@ -105,12 +118,9 @@ ScriptCommand WayOut::NextCommand() {
     std::vector<platform::Control*> buttons;
     Buttons(*form, buttons);
     if (buttons.empty()) return Wait(500);
-    std::string text;
-    for (const auto& [key, value] : form->Describe()) {
-        if (key == "text") text = value;
-    }
+    const std::string text = TextOf(*form);
     if (AnswerYes(text, turnPassed_)) return Click("Yes");
-    if (text == "Do you want to save your current game (Auto-save)?") return Click("No");
+    if (text == kAutosaveQuestion) return Click("No");
     platform::Control* last = buttons.back();
     // A button is named by its name where that finds it, else by its caption.
     if (runner_.Find(last->Name()) == last) return Click(last->Name());
@@ -130,7 +140,7 @@ bool WayOut::OnIdle() {
     // The main menu: the game is left (or over), the way out has ended. Reached by quitting a
     // game whose turn would not pass, it is no way out.
     if (form->ClassName() == "TForm2") {
-        if (!turnPassed_)
+        if (!turnPassed_ && !leaving_)
             return Fail(
                 "the game does not go on: the game was quit before another lord's turn came");
         passed_ = true;

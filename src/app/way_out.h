@@ -1,8 +1,10 @@
 // The fixed way out of any state of the game, for the check that the game can always go on:
-// each dialog answered with its last enabled button (the questions of leaving a dungeon and of
-// quitting with Yes, the autosave question with No), the dungeon left, a duel fought with Thrust,
-// a paused battle run on and retreated from or waited out, the turn skipped until another
-// lord's turn has come, then the way to the main menu.
+// each dialog answered with its last enabled button (the question of leaving a dungeon with Yes,
+// that of quitting with Yes once another lord's turn has come, the autosave question with No),
+// the dungeon left, a duel fought with Thrust, a paused battle run on and retreated from or
+// waited out, the turn skipped until another lord's turn has come, then the way to the main
+// menu. A game the player has already chosen to quit (the autosave question in front) goes on
+// to the main menu.
 #pragma once
 
 #include <cstdint>
@@ -37,6 +39,7 @@ class WayOut {
     ConsoleRunner runner_;
     int startLord_ = 0;
     bool turnPassed_ = false;
+    bool leaving_ = false;  // the player has quit the game already
     bool passed_ = false;
     std::string failure_;
     int steps_ = 0;

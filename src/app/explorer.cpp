@@ -244,6 +244,9 @@ class Explorer {
     // loaded elsewhere is a flow of its own, so the next load on the map takes it more often
     // than not.
     int dungeonSlot_ = 0;
+    // The slot saved last: a load takes it half the time, so that play is not sent back to an
+    // old save over and over.
+    int lastSaved_ = 0;
 };
 
 void Explorer::Heard(const std::string& line) {
@@ -254,6 +257,7 @@ void Explorer::Heard(const std::string& line) {
     if (line.find("text=\"Game saved.\"") != std::string::npos) {
         savedSinceCheck_ = true;
         ++saves_;
+        if (goal_ == Goal::save) lastSaved_ = goalSlot_;
         if (goal_ == Goal::save && goalInDungeon_) {
             dungeonSlot_ = goalSlot_;
         } else if (goal_ == Goal::save && goalSlot_ == dungeonSlot_) {
@@ -373,7 +377,7 @@ void Explorer::MaybeStartGoal() {
     const double chance = inDungeon && logic::DuelActive() ? 0.02
                           : inDungeon                      ? (dungeonSlot_ ? 0.05 : 0.25)
                           : dungeonSlot_                   ? 0.15
-                                                           : 0.08;
+                                                           : 0.03;
     if (Uniform() >= chance) return;
     const double roll = Uniform();
     const double saveShare = dungeonSlot_ ? 0.2 : 0.45;
@@ -434,10 +438,16 @@ std::vector<ScriptCommand> Explorer::GoalCommand() {
                 if (load && load->Enabled()) slots.push_back(slot);
             }
             if (slots.empty()) return {};
-            const bool dungeonSave =
-                std::find(slots.begin(), slots.end(), dungeonSlot_) != slots.end();
-            goalSlot_ =
-                dungeonSave && !goalInDungeon_ && Uniform() < 0.7 ? dungeonSlot_ : Pick(slots);
+            const auto holds = [&slots](int slot) {
+                return std::find(slots.begin(), slots.end(), slot) != slots.end();
+            };
+            if (holds(dungeonSlot_) && !goalInDungeon_ && Uniform() < 0.7) {
+                goalSlot_ = dungeonSlot_;
+            } else if (holds(lastSaved_) && Uniform() < 0.5) {
+                goalSlot_ = lastSaved_;
+            } else {
+                goalSlot_ = Pick(slots);
+            }
         }
         const std::string button = slotButton(goal_ == Goal::save);
         Control* c = form->Find(button);

@@ -77,6 +77,9 @@ void PlayGame(GameScreens& screens) {
     state::G().returnToMenu = false;
     screens.Campaign().HideHoverHelp();
     screens.Campaign().ShowModal();
+    // The game is left: a timer armed at the quit (the end of a step, a computer lord's next
+    // step, a battle) must not fire in the next game.
+    screens.Campaign().DisableAllTimers();
 }
 
 void LoadGameFlow(GameScreens& screens) {

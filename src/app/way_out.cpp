@@ -19,6 +19,9 @@ constexpr std::int64_t kVirtualLimitMs = 30 * 60 * 1000;
 constexpr int kStepLimit = 3000;
 // Commands on one window before the way out tries its close request and Escape as well.
 constexpr int kStuckSteps = 40;
+// Clicks on one button of a window that keeps coming back before the way out tries the one
+// before it.
+constexpr int kTriesPerButton = 3;
 
 bool Clickable(const platform::Control& c) {
     return c.Showing() && c.Enabled() &&
@@ -121,7 +124,12 @@ ScriptCommand WayOut::NextCommand() {
     const std::string text = TextOf(*form);
     if (AnswerYes(text, turnPassed_)) return Click("Yes");
     if (text == kAutosaveQuestion) return Click("No");
-    platform::Control* last = buttons.back();
+    // The last button closes most windows; where the way out keeps coming back to the same
+    // window and text (a help button whose notice leads back to it), it tries the buttons
+    // before the last in turn.
+    const int tries = triesOn_[name + "|" + text]++;
+    const size_t back = static_cast<size_t>(tries / kTriesPerButton) % buttons.size();
+    platform::Control* last = buttons[buttons.size() - 1 - back];
     // A button is named by its name where that finds it, else by its caption.
     if (runner_.Find(last->Name()) == last) return Click(last->Name());
     return Click(platform::DisplayCaption(last->Caption()));

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 
 #include "app/console_runner.h"
@@ -45,6 +46,7 @@ class WayOut {
     int steps_ = 0;
     std::int64_t startMs_ = 0;
     std::string lastForm_;
+    std::map<std::string, int> triesOn_;  // buttons clicked per window and text
     int sameFormSteps_ = 0;
 };
 

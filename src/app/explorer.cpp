@@ -51,8 +51,6 @@ constexpr ControlWeight kControlWeights[] = {
     {"TFCampaign1", "CSpawn*", 0.05},
     {"TFCampaign1", "Mission*", 0.05},
     {"TFCampaign1", "SpeedButton4", 1.5},  // Skip
-    {"TFCampaign1", "SpeedButton1", 2},    // Hire
-    {"TFCampaign1", "SpeedButton5", 2},    // Castle
     {"TFCampaign1", "Battle*", 3},
     {"TForm3", "MoveField*", 6},
     {"TForm3", "Tile*", 0.05},
@@ -63,7 +61,7 @@ constexpr ControlWeight kControlWeights[] = {
     {"TFOptions", "SpeedButton7", 3},    // Save/Load game
     {"TFOptions", "SpeedButton3", 0.5},  // Exit to main menu
     {"TFSaveLoad", "SpeedButton*", 2},
-    {"TFMessage4", "Enter dungeon", 20},
+    {"TFMessage4", "Enter dungeon", 6},
     // The cheat takes the gold below zero, as its rule says; the tables' checks would refuse it.
     {"TFCheats", "SpeedButton2", 0},
 };
@@ -379,7 +377,7 @@ void Explorer::MaybeStartGoal() {
     const double chance = inDungeon && logic::DuelActive() ? 0.02
                           : inDungeon                      ? (dungeonSlot_ ? 0.05 : 0.25)
                           : dungeonSlot_                   ? 0.15
-                                                           : 0.015;
+                                                           : 0.03;
     if (Uniform() >= chance) return;
     const double roll = Uniform();
     const double saveShare = dungeonSlot_ ? 0.2 : 0.45;

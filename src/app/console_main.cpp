@@ -3,7 +3,7 @@
 // failed expect, 1 when an expect failed or a command could not be carried out, 2 for a
 // malformed script (found before it runs, or at a call or set it cannot mean, where it stops)
 // or an option out of range.
-// With --record FILE the session is written to FILE as it runs, a script that replays it.
+// With --record FILE the run is written to FILE as it goes, a script that replays it.
 // marchholt-console --autoplay SCENARIO --rounds N [--seed S]: a game of computer lords alone
 // (see app/autoplay.h); exit status 0 when every invariant held.
 #include <cstdint>
@@ -43,7 +43,7 @@ constexpr const char* kUsage =
     "               a script whose first command is `seed N` starts with that seed instead\n"
     "  --desktop WxH  the size of the pretend desktop (default 1440x900); below 1440 wide the\n"
     "               game draws on its 1024x768 canvas\n"
-    "  --record FILE  write the session to FILE as it runs: the seed, then every command;\n"
+    "  --record FILE  write the run to FILE as it goes: the seed, then every command;\n"
     "               `marchholt-console FILE` replays it to the same transcript\n"
     "  --autoplay SCENARIO  play a new game of SCENARIO with every lord a computer lord and\n"
     "               print one line per round; --rounds N rounds at most (1 to 1000000,\n"

@@ -1,5 +1,5 @@
 // Writes a game down as it is played, as a console script that replays it: the seed first, then
-// every input of the player (or every command of a console session) with the time between them
+// every input of the player (or every command of a console run) with the time between them
 // as `wait`. Each line is flushed as it is written, so a crash leaves all input up to the last.
 #pragma once
 

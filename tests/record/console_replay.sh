@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# A console session recorded with --record replays to the same transcript, byte for byte, and
+# A console run recorded with --record replays to the same transcript, byte for byte, and
 # starts with the seed it ran with.
 # usage: console_replay.sh CONSOLE SCRIPT
 set -u

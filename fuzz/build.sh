@@ -16,8 +16,10 @@ root=$(dirname "$here")
 libs="sdl2 SDL2_ttf libjpeg libpng fontconfig vorbisfile"
 # The coverage libFuzzer reads, spelled out. -fsanitize=fuzzer-no-link would add stack-depth
 # tracing too, on which Debian 12's clang 14 crashes (src/dungeon/exploration.cpp); the targets
-# keep the same edge, indirect-call and comparison coverage without it.
-coverage="-fsanitize-coverage=inline-8bit-counters,indirect-calls,trace-cmp,pc-table"
+# keep the same edge, indirect-call and comparison coverage without it. The functions named in
+# coverage_ignore.txt (the standard library, the copying of a save's numbers) are left out.
+coverage="-fsanitize-coverage=inline-8bit-counters,indirect-calls,trace-cmp,pc-table \
+    -fsanitize-coverage-ignorelist=$here/coverage_ignore.txt"
 base_flags="-std=c++20 -g -O1 -fsanitize=address,undefined $coverage -I$root/src -I$here \
     $(pkg-config --cflags $libs)"
 

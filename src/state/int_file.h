@@ -16,6 +16,14 @@ inline void AppendInt(std::vector<std::uint8_t>& out, Int value) {
     }
 }
 
+// Writes value `index` (from 0) in place; the caller sized the file to hold it.
+inline void PutIntAt(std::vector<std::uint8_t>& data, std::size_t index, Int value) {
+    const auto bits = static_cast<std::uint32_t>(value);
+    std::uint8_t* p = data.data() + index * 4;
+    for (int byte = 0; byte < 4; ++byte)
+        p[byte] = static_cast<std::uint8_t>(bits >> (8 * byte));
+}
+
 // Value `index` (from 0); the caller checks that the file holds it.
 inline Int IntAt(const std::vector<std::uint8_t>& data, std::size_t index) {
     const std::uint8_t* p = data.data() + index * 4;

@@ -28,9 +28,9 @@ constexpr const char* kGameKept = " The current game was kept.";
 constexpr const char* kSlotKept = " The slot was left as it was.";
 
 Bytes EncodeInts(const GameState& g) {
-    Bytes ints;
-    ints.reserve(kSavedInts * 4);
-    WalkSavedInts(g, [&ints](const Int& value) { AppendInt(ints, value); });
+    Bytes ints(kSavedInts * 4);
+    std::size_t next = 0;
+    WalkSavedInts(g, [&](const Int& value) { PutIntAt(ints, next++, value); });
     return ints;
 }
 
@@ -82,10 +82,10 @@ bool ReadExactly(const std::string& file, std::size_t size, Bytes& data, std::st
 }
 
 // ResetGameState, then every saved value from the slot's files (whose sizes are checked).
-void Decode(const std::array<Bytes, kSlotFileCount>& files, GameState& g) {
+void Decode(const std::array<const Bytes*, kSlotFileCount>& files, GameState& g) {
     ResetGameState(g);
     for (std::size_t i = 0; i < kSlotFileCount; ++i)
-        kSlotFiles[i].decode(files[i], g);
+        kSlotFiles[i].decode(*files[i], g);
 }
 
 }  // namespace
@@ -140,7 +140,7 @@ bool LoadSavedGame(const std::string& base, const SavedGameFiles& files, std::st
         error = "The saved game \"" + base + ".int\" is damaged, so it was not loaded." + kGameKept;
         return false;
     }
-    const std::array<Bytes, kSlotFileCount> slot = {files.ints, files.texts};
+    const std::array<const Bytes*, kSlotFileCount> slot = {&files.ints, &files.texts};
     // A trial copy first: a file the game could not go on from never reaches the running game.
     auto trial = std::make_unique<GameState>();
     Decode(slot, *trial);

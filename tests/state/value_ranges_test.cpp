@@ -4,6 +4,7 @@
 
 #include <map>
 #include <memory>
+#include <span>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -308,6 +309,50 @@ TEST(ValueRanges, FaultsNameTheRecordTheValueAndTheRange) {
     EXPECT_EQ(RangeFault(*g, FileKind::scenario), "");
     EXPECT_EQ(RangeFault(*g, FileKind::savedGame),
               "the red lord is played by 0, neither the player (1) nor the computer (2)");
+}
+
+}  // namespace
+
+namespace {
+
+struct NamedSlots {
+    state::Holder holder;
+    std::span<const state::SlotName> names;
+};
+
+const NamedSlots kNamedSlots[] = {
+    {state::Holder::lord, state::Lord::kSlotNames},
+    {state::Holder::army, state::Army::kSlotNames},
+    {state::Holder::hero, state::Hero::kSlotNames},
+    {state::Holder::heroGear, state::HeroGear::kSlotNames},
+    {state::Holder::heroSkill, state::HeroSkill::kSlotNames},
+    {state::Holder::field, state::Field::kSlotNames},
+    {state::Holder::mapSite, state::MapSite::kSlotNames},
+    {state::Holder::spawnField, state::SpawnField::kSlotNames},
+    {state::Holder::room, state::Room::kSlotNames},
+    {state::Holder::monster, state::MonsterTable::kSlotNames},
+    {state::Holder::item, state::ItemTable::kSlotNames},
+    {state::Holder::opponent, state::Opponent::kSlotNames},
+    {state::Holder::troopType, state::TroopType::kSlotNames},
+    {state::Holder::battleOrdersOwn, state::BattleOrders::kSlotNames},
+    {state::Holder::battleOrdersFoe, state::BattleOrders::kSlotNames},
+    {state::Holder::aiPlanA, state::AIPlan::kSlotNames},
+    {state::Holder::aiPlanB, state::AIPlan::kSlotNames},
+    {state::Holder::mapSetting, state::MapSetting::kSlotNames},
+    {state::Holder::modSetting, state::ModSetting::kSlotNames},
+};
+
+// A slot the tables name is one a rule reads: it needs a range, or a damaged file reaches the
+// rules unchecked. (The slots no table names hold nothing a rule reads.)
+TEST(ValueRanges, EverySlotTheTablesNameHasARow) {
+    for (const NamedSlots& table : kNamedSlots) {
+        for (const state::SlotName& slot : table.names) {
+            bool covered = false;
+            for (const state::ValueRange& row : state::ValueRanges())
+                covered = covered || (row.holder == table.holder && row.slot == slot.slot);
+            EXPECT_TRUE(covered) << slot.name << " has no range";
+        }
+    }
 }
 
 }  // namespace

@@ -6,11 +6,10 @@
 #include <memory>
 
 #include "battle/battle_engine.h"
-#include "battle/battle_rules.h"
-#include "campaign/dialogs.h"
-#include "campaign/fixed_answer_dialogs.h"
 #include "platform/application.h"
 #include "platform/files.h"
+#include "rules/dialogs.h"
+#include "rules/fixed_answer_dialogs.h"
 #include "screens/battle_panel.h"
 #include "screens/game_screens.h"
 #include "screens/tfcampaign1.h"
@@ -63,7 +62,6 @@ void BM_BattlePanelRedrawAfterStrike(benchmark::State& st) {
     // Every dialog answered at once, so the strikes run without a modal loop.
     logic::FixedAnswerDialogs dialogs({logic::kOfferSecond, 7, 3});
     logic::InstallDialogs(&dialogs);
-    logic::InstallBattleRules();
     SetUpBattle();
     screens.Campaign().Show();
     screens.Campaign().DrawMap(false, false);

@@ -6,12 +6,12 @@
 
 #include <memory>
 
-#include "campaign/dialogs.h"
-#include "campaign/fixed_answer_dialogs.h"
 #include "dungeon/exploration.h"
 #include "dungeon/floor_generator.h"
 #include "platform/application.h"
 #include "platform/files.h"
+#include "rules/dialogs.h"
+#include "rules/fixed_answer_dialogs.h"
 #include "screens/dungeon_bridge.h"
 #include "screens/game_screens.h"
 #include "screens/tform3.h"

@@ -2,7 +2,7 @@
 // take their first button. The play-after-load targets and the seed maker talk through it.
 #pragma once
 
-#include "campaign/fixed_answer_dialogs.h"
+#include "rules/fixed_answer_dialogs.h"
 
 namespace fuzzing {
 

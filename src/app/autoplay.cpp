@@ -1,19 +1,18 @@
 // The self-played game: every lord a computer lord, the turns passed as Timer1 would pass them,
 // the invariants checked after every computer step and every automatic battle.
 #include "app/autoplay.h"
-#include "campaign/fixed_answer_dialogs.h"
+#include "rules/fixed_answer_dialogs.h"
 
 #include <string>
 
 #include "app/autoplay_invariants.h"
 #include "app/autoplay_report.h"
-#include "battle/battle_rules.h"
-#include "campaign/campaign_hooks.h"
 #include "campaign/computer_goals.h"
-#include "campaign/dialogs.h"
-#include "campaign/lords.h"
 #include "campaign/turn_cycle.h"
 #include "events/theme_rules.h"
+#include "rules/dialogs.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 #include "state/checked_scenario.h"
 #include "state/game_state.h"
 #include "state/new_game.h"
@@ -139,9 +138,8 @@ int RunAutoplay(const AutoplayOptions& options, std::FILE* out) {
     logic::FixedAnswerDialogs dialogs({logic::kOfferSecond, logic::kAnswerNo, 1});
     logic::InstallDialogs(&dialogs);
     logic::Hooks().Clear();
-    logic::InstallBattleRules();
     logic::Hooks().SetScreens(&watch);
-    logic::Hooks().SetSites(&themeWatch);
+    logic::Hooks().SetWatch(&themeWatch);
 
     bool wasIn[logic::kLords + 1] = {};
     for (int p = 1; p <= logic::kLords; ++p)

@@ -3,7 +3,7 @@
 // held by its lord or by its conqueror, and every stored value in its range.
 #include "app/autoplay_invariants.h"
 
-#include "campaign/lords.h"
+#include "rules/lords.h"
 #include "state/game_state.h"
 #include "state/range_check.h"
 

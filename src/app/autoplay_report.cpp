@@ -1,8 +1,8 @@
 // The self-played game's report lines: the scenario's size and the use of its theme places.
 #include "app/autoplay_report.h"
 
-#include "campaign/lords.h"
-#include "events/sites.h"
+#include "rules/lords.h"
+#include "rules/sites.h"
 #include "state/game_state.h"
 #include "state/scenario_settings.h"
 
@@ -66,29 +66,32 @@ std::string SizeLine(const std::string& name, const ScenarioSize& size) {
            " monsters=" + std::to_string(size.monsters) + " items=" + std::to_string(size.items);
 }
 
-void ThemeWatch::VisitSite() {
+void ThemeWatch::SiteVisitBegins() {
+    visit_ = {};
     const int lord = logic::CurrentLordChecked();
     const int site = lord == 0 ? 0 : ThemeSiteUnderArmy(lord);
-    if (site == 0) {
-        logic::SiteRules::VisitSite();
-        return;
-    }
+    if (site == 0) return;
+    const EventView view = ViewOf(lord, site);
     const bool main = state::G().mapSite[site][Site::kind] == logic::SiteKind::mainTheme;
-    const EventView before = ViewOf(lord, site);
-    logic::SiteRules::VisitSite();
-    const bool ran = !(ViewOf(lord, site) == before);
-    (main ? mainVisits : otherVisits) += 1;
-    (main ? mainRuns : otherRuns) += ran;
+    visit_ = {lord, site, main, view.lord, view.army, view.site, view.theme};
 }
 
-void ThemeWatch::ThemeFind(int lord, bool afterWonDuel) {
-    if (!logic::ValidLord(lord)) {
-        logic::SiteRules::ThemeFind(lord, afterWonDuel);
-        return;
-    }
-    const int before = logic::LordRecord(lord)[state::Lord::themeCounter];
-    logic::SiteRules::ThemeFind(lord, afterWonDuel);
-    finds += logic::LordRecord(lord)[state::Lord::themeCounter] > before;
+void ThemeWatch::SiteVisitEnds() {
+    if (visit_.site == 0) return;
+    const bool main = visit_.main;
+    const EventView before{visit_.lordRecord, visit_.army, visit_.siteRecord, visit_.theme};
+    const bool ran = !(ViewOf(visit_.lord, visit_.site) == before);
+    (main ? mainVisits : otherVisits) += 1;
+    (main ? mainRuns : otherRuns) += ran;
+    visit_ = {};
+}
+
+void ThemeWatch::ThemeFindBegins(int lord) {
+    counterBefore_ = logic::LordRecord(lord)[state::Lord::themeCounter];
+}
+
+void ThemeWatch::ThemeFindEnds(int lord) {
+    finds += logic::LordRecord(lord)[state::Lord::themeCounter] > counterBefore_;
 }
 
 bool HasMainThemePlace() {

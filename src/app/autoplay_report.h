@@ -4,7 +4,8 @@
 
 #include <string>
 
-#include "campaign/campaign_hooks.h"
+#include "rules/view_hooks.h"
+#include "state/game_state.h"
 
 namespace app {
 
@@ -24,10 +25,10 @@ ScenarioSize MeasureScenario();
 std::string SizeLine(const std::string& name, const ScenarioSize& size);
 
 // Counts the map events at theme places and the theme finds while the rules run as ever: it
-// stands in the site rules hook, passes every call on to the default rules and compares the
-// lord's, its army's and the site's records (and the scenario theme) before and after. An event
-// "ran" when the call changed any of them; a find counts when the theme counter rose.
-class ThemeWatch final : public logic::SiteRules {
+// watches each site visit and find from beginning to end and compares the lord's, its army's
+// and the site's records (and the scenario theme) before and after. An event "ran" when the
+// visit changed any of them; a find counts when the theme counter rose.
+class ThemeWatch final : public logic::PlayWatch {
   public:
     int mainVisits = 0;
     int mainRuns = 0;
@@ -35,8 +36,21 @@ class ThemeWatch final : public logic::SiteRules {
     int otherRuns = 0;
     int finds = 0;
 
-    void VisitSite() override;
-    void ThemeFind(int lord, bool afterWonDuel) override;
+    void SiteVisitBegins() override;
+    void SiteVisitEnds() override;
+    void ThemeFindBegins(int lord) override;
+    void ThemeFindEnds(int lord) override;
+
+  private:
+    struct Before {
+        int lord = 0;
+        int site = 0;
+        bool main = false;
+        state::RecordOf<100> lordRecord{}, army{}, siteRecord{};
+        int theme = 0;
+    };
+    Before visit_;
+    int counterBefore_ = 0;
 };
 
 // "theme T: main place visited V times, its event ran R times; other theme places visited V2

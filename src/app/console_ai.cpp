@@ -2,14 +2,14 @@
 #include "app/console_ai.h"
 
 #include "app/script_registry.h"
-#include "campaign/campaign_hooks.h"
 #include "campaign/city_visit.h"
 #include "campaign/computer_city_visit.h"
 #include "campaign/computer_economy.h"
 #include "campaign/computer_goals.h"
 #include "campaign/computer_lord.h"
-#include "campaign/lords.h"
 #include "campaign/tile_value.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 
 namespace app {
 

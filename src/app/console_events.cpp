@@ -5,10 +5,10 @@
 #include <string>
 
 #include "app/script_registry.h"
-#include "events/sites.h"
+#include "campaign/visit_site.h"
 #include "events/theme_display.h"
 #include "events/theme_intro.h"
-#include "events/visit_site.h"
+#include "rules/sites.h"
 
 namespace app {
 

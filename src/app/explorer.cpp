@@ -18,7 +18,6 @@
 #include "app/script_registry.h"
 #include "app/script_shrinker.h"
 #include "battle/battle_clock.h"
-#include "campaign/lords.h"
 #include "campaign/movement.h"
 #include "campaign/spawn_fields.h"
 #include "campaign/turn_cycle.h"
@@ -27,6 +26,7 @@
 #include "platform/control.h"
 #include "platform/files.h"
 #include "platform/form.h"
+#include "rules/lords.h"
 #include "state/game_state.h"
 
 namespace app {

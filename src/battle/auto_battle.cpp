@@ -3,8 +3,8 @@
 
 #include "battle/battle_sides.h"
 #include "battle/strike.h"
-#include "campaign/campaign_hooks.h"
-#include "campaign/lords.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 #include "state/random.h"
 
 namespace logic {

@@ -3,8 +3,8 @@
 
 #include "battle/battle_engine.h"
 #include "battle/battle_sides.h"
-#include "campaign/campaign_hooks.h"
-#include "campaign/lords.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 
 namespace logic {
 

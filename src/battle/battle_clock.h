@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "battle/battle_view.h"
+#include "rules/battle_view.h"
 
 namespace logic {
 

@@ -4,10 +4,11 @@
 #include "battle/battle_clock.h"
 #include "battle/conquered_city.h"
 #include "battle/lord_duel.h"
-#include "campaign/campaign_hooks.h"
-#include "campaign/dialogs.h"
-#include "campaign/lords.h"
-#include "campaign/tutorial_steps.h"
+#include "battle/theme_battles.h"
+#include "rules/dialogs.h"
+#include "rules/lords.h"
+#include "rules/tutorial_steps.h"
+#include "rules/view_hooks.h"
 #include "state/int_math.h"
 #include "state/value_ranges.h"
 
@@ -62,7 +63,7 @@ void PlayerWon(int p, int o) {
             if (kind == 1) {
                 ConqueredCity(site, p);
             } else if (kind < 0) {
-                Hooks().Sites().ThemeBattleWon(site);
+                ThemeBattleWon(site);
             }
         }
     }

@@ -4,10 +4,10 @@
 #include "battle/battle_clock.h"
 #include "battle/battle_end.h"
 #include "battle/strike.h"
-#include "campaign/campaign_hooks.h"
-#include "campaign/dialogs.h"
-#include "campaign/lords.h"
-#include "campaign/tutorial_steps.h"
+#include "rules/dialogs.h"
+#include "rules/lords.h"
+#include "rules/tutorial_steps.h"
+#include "rules/view_hooks.h"
 #include "state/random.h"
 
 namespace logic {

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "battle/battle_view.h"
+#include "rules/battle_view.h"
 
 namespace logic {
 

@@ -4,8 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "campaign/field_battle.h"
-#include "campaign/lords.h"
+#include "rules/lords.h"
 
 namespace logic {
 
@@ -118,6 +117,20 @@ bool ArmyOnOwnCastle(int lord) {
     if (!ValidLord(lord)) return false;
     const auto& a = ArmyRecord(lord);
     return CastleAt(lord, a[Army::x], a[Army::y]);
+}
+
+int HeroBonus(int heroLevel) {
+    if (heroLevel == 1 || heroLevel == 2) return 5;
+    if (heroLevel == 3 || heroLevel == 4) return 10;
+    if (heroLevel >= 5 && heroLevel <= 7) return 15;
+    if (heroLevel == 8) return 25;
+    return 0;
+}
+
+int CastleBonus(int lord) {
+    const auto& a = ArmyRecord(lord);
+    if (!CastleAt(lord, a[Army::x], a[Army::y])) return 0;
+    return HasBuilt(lord, 2) ? 35 : 25;
 }
 
 }  // namespace logic

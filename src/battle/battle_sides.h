@@ -63,4 +63,8 @@ void SendArmyHome(int lord);
 // The lord's army stands on its own castle tile.
 bool ArmyOnOwnCastle(int lord);
 
+// The hero bonus in battle by hero level, and the castle bonus of an army on its own castle.
+int HeroBonus(int heroLevel);
+int CastleBonus(int lord);
+
 }  // namespace logic

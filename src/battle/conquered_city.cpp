@@ -1,9 +1,10 @@
 // The conquest choice of a city.
 #include "battle/conquered_city.h"
 
-#include "campaign/campaign_hooks.h"
-#include "campaign/dialogs.h"
-#include "campaign/lords.h"
+#include "dungeon/theme_finds.h"
+#include "rules/dialogs.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 #include "state/int_math.h"
 #include "state/random.h"
 #include "state/value_ranges.h"
@@ -49,7 +50,7 @@ bool Pillage(int site, int lord) {
         "m1_book.jpg", "Pillage",
         "You pillage and burn the town. You find " + std::to_string(amount) + " gold in valuables.",
         "Continue");
-    if (g.mapSetting[state::MapSetting::theme] == kPillageTheme) Hooks().Sites().DemonGift();
+    if (g.mapSetting[state::MapSetting::theme] == kPillageTheme) DemonGift();
     return true;
 }
 
@@ -72,7 +73,8 @@ void ConqueredCity(int site, int lord) {
         AcceptSurrender(site, lord);
         break;
     }
-    if (state::G().mapSite[site][Site::active] > 0) Hooks().Sites().OpenCity(site);
+    // The city is the lord's own now: its window offers taxes and trade, no attack.
+    if (state::G().mapSite[site][Site::active] > 0) Hooks().Screens().ShowCity(site);
 }
 
 }  // namespace logic

@@ -4,11 +4,11 @@
 #include "battle/battle_clock.h"
 #include "battle/battle_engine.h"
 #include "battle/battle_sides.h"
-#include "campaign/campaign_hooks.h"
-#include "campaign/castle_fall.h"
-#include "campaign/dialogs.h"
-#include "campaign/lords.h"
+#include "battle/castle_fall.h"
 #include "dungeon/set_piece_duel.h"
+#include "rules/dialogs.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 
 namespace logic {
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "campaign/lords.h"
+#include "rules/lords.h"
 #include "state/random.h"
 
 namespace logic {

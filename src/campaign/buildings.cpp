@@ -1,9 +1,9 @@
 #include "campaign/buildings.h"
 
-#include "campaign/campaign_hooks.h"
-#include "campaign/dialogs.h"
-#include "campaign/lords.h"
 #include "campaign/tutorial_grants.h"
+#include "rules/dialogs.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 #include "state/int_math.h"
 
 namespace logic {

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "campaign/campaign_hooks.h"
 #include "campaign/cities.h"
 #include "campaign/guild_shop.h"
-#include "campaign/lords.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 #include "state/int_math.h"
 #include "state/random.h"
 

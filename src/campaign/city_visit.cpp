@@ -1,12 +1,14 @@
 #include "campaign/city_visit.h"
 
-#include "campaign/campaign_hooks.h"
+#include "battle/battle_engine.h"
 #include "campaign/cities.h"
-#include "campaign/dialogs.h"
 #include "campaign/guild_shop.h"
-#include "campaign/lords.h"
 #include "campaign/trading.h"
-#include "campaign/tutorial_steps.h"
+#include "campaign/tutorial_grants.h"
+#include "rules/dialogs.h"
+#include "rules/lords.h"
+#include "rules/tutorial_steps.h"
+#include "rules/view_hooks.h"
 #include "state/int_math.h"
 
 namespace logic {
@@ -57,7 +59,7 @@ void OpenCity() {
     const int site = CityUnderArmy(CurrentLordChecked());
     if (site == 0) return;
     if (Hooks().Screens().ShowCity(site) != kCityAttack) return;
-    AdvanceTutorial(50);
+    AdvanceTutorial(50, ArrangeTutorialStep);
     AttackCity(site);
 }
 
@@ -107,7 +109,7 @@ bool AttackCity(int site) {
     g.battleStarted = true;
     g.battleHumanLord = c;
     g.battleOtherLord = 0;
-    Hooks().Battle().StartBattle(c, 0);
+    StartBattle(c, 0);
     return true;
 }
 

@@ -2,12 +2,13 @@
 // taken only when the garrison is beaten and the lord's army still stands.
 #include "campaign/computer_city_visit.h"
 
+#include "battle/auto_battle.h"
 #include "battle/battle_sides.h"
-#include "campaign/campaign_hooks.h"
 #include "campaign/computer_goals.h"
-#include "campaign/lords.h"
 #include "campaign/tile_value.h"
 #include "campaign/trading.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 #include "state/int_math.h"
 #include "state/value_ranges.h"
 
@@ -48,7 +49,7 @@ bool AttackCity(int lord, int site) {
     FillSideFromArmy(g.battleFoeSide, Army::kScratchRow);
     g.battleFoeSide[BattleSide::neutralPicture] = kCityPicture;
     g.battleFoeSide[BattleSide::site] = site;
-    Hooks().Battle().AutoBattle();
+    AutoBattleRounds();
     WriteSideToArmy(g.battleOwnSide);
     scratch.fill(0);
     Hooks().Screens().RefreshComputerStatus();

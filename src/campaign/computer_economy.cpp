@@ -4,7 +4,7 @@
 #include "campaign/buildings.h"
 #include "campaign/computer_goals.h"
 #include "campaign/hiring.h"
-#include "campaign/lords.h"
+#include "rules/lords.h"
 #include "state/int_math.h"
 #include "state/value_ranges.h"
 

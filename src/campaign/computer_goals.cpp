@@ -5,8 +5,8 @@
 #include <cstdint>
 
 #include "battle/battle_sides.h"
-#include "campaign/lords.h"
 #include "campaign/movement.h"
+#include "rules/lords.h"
 #include "state/int_math.h"
 #include "state/scenario_settings.h"
 

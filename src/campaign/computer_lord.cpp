@@ -1,12 +1,12 @@
 // The computer lord's decision step.
 #include "campaign/computer_lord.h"
 
-#include "campaign/campaign_hooks.h"
 #include "campaign/computer_economy.h"
 #include "campaign/computer_goals.h"
 #include "campaign/computer_path.h"
-#include "campaign/lords.h"
 #include "campaign/movement.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 #include "state/scenario_settings.h"
 
 namespace logic {

@@ -7,11 +7,11 @@
 #include <bit>
 #include <cstdint>
 
-#include "campaign/campaign_hooks.h"
-#include "campaign/dialogs.h"
-#include "campaign/lords.h"
 #include "campaign/movement.h"
 #include "campaign/tile_value.h"
+#include "rules/dialogs.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 #include "state/ai_plan.h"
 
 namespace logic {

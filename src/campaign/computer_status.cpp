@@ -2,7 +2,7 @@
 #include "campaign/computer_status.h"
 
 #include "campaign/computer_goals.h"
-#include "campaign/lords.h"
+#include "rules/lords.h"
 
 namespace logic {
 

@@ -1,8 +1,11 @@
 #include "campaign/field_battle.h"
 
-#include "campaign/campaign_hooks.h"
-#include "campaign/castle_fall.h"
-#include "campaign/lords.h"
+#include "battle/auto_battle.h"
+#include "battle/battle_engine.h"
+#include "battle/battle_sides.h"
+#include "battle/castle_fall.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 
 namespace logic {
 
@@ -42,20 +45,6 @@ void SendHome(int lord) {
 
 }  // namespace
 
-int HeroBonus(int heroLevel) {
-    if (heroLevel == 1 || heroLevel == 2) return 5;
-    if (heroLevel == 3 || heroLevel == 4) return 10;
-    if (heroLevel >= 5 && heroLevel <= 7) return 15;
-    if (heroLevel == 8) return 25;
-    return 0;
-}
-
-int CastleBonus(int lord) {
-    const auto& a = ArmyRecord(lord);
-    if (!CastleAt(lord, a[Army::x], a[Army::y])) return 0;
-    return HasBuilt(lord, 2) ? 35 : 25;
-}
-
 void StartBattleStep(int c, int o, int ax, int ay, int x, int y) {
     state::GameState& g = state::G();
     g.battleStarted = true;
@@ -71,7 +60,7 @@ void StartBattleStep(int c, int o, int ax, int ay, int x, int y) {
         const int other = human == c ? o : c;
         g.battleHumanLord = human;
         g.battleOtherLord = other;
-        Hooks().Battle().StartBattle(human, other);
+        StartBattle(human, other);
         return;
     }
 
@@ -81,7 +70,7 @@ void StartBattleStep(int c, int o, int ax, int ay, int x, int y) {
     FillSide(g.battleFoeSide, o);
     g.battleFoeSide[BattleSide::neutralPicture] = 0;
     g.battleFoeSide[BattleSide::site] = 0;
-    Hooks().Battle().AutoBattle();
+    AutoBattleRounds();
     CopyBack(g.battleOwnSide, c);
     CopyBack(g.battleFoeSide, o);
     Hooks().Screens().RefreshComputerStatus();

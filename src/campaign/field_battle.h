@@ -4,10 +4,6 @@
 
 namespace logic {
 
-// The hero bonus in battle by hero level, and the castle bonus of an army on its own castle.
-int HeroBonus(int heroLevel);
-int CastleBonus(int lord);
-
 // Lord c's army, which stood on (ax, ay), attacks lord o's army on (x, y).
 void StartBattleStep(int c, int o, int ax, int ay, int x, int y);
 

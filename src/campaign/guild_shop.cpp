@@ -5,14 +5,14 @@
 #include <limits>
 #include <vector>
 
-#include "campaign/campaign_hooks.h"
 #include "campaign/cities.h"
 #include "campaign/city_visit.h"
-#include "campaign/dialogs.h"
-#include "campaign/lords.h"
 #include "dungeon/hero_access.h"
 #include "dungeon/treasure.h"
 #include "dungeon/weighted_pick.h"
+#include "rules/dialogs.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 #include "state/int_math.h"
 #include "state/random.h"
 

@@ -1,12 +1,13 @@
 #include "campaign/movement.h"
 
-#include "campaign/campaign_hooks.h"
-#include "campaign/castle_fall.h"
-#include "campaign/dialogs.h"
+#include "battle/castle_fall.h"
 #include "campaign/field_battle.h"
-#include "campaign/lords.h"
 #include "campaign/spawn_fields.h"
 #include "campaign/turn_cycle.h"
+#include "campaign/visit_site.h"
+#include "rules/dialogs.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 #include "state/int_math.h"
 
 namespace logic {
@@ -246,7 +247,7 @@ void MoveArmy(int x, int y) {
     if (g.gameOver) return;
 
     // 10. The map event and the spawn field of the new field, then the end of the human's turn.
-    if (!g.battleStarted) Hooks().Sites().VisitSite();
+    if (!g.battleStarted) VisitSite();
     if (!g.battleStarted) PickUpField();
     if (!g.battleStarted) {
         // A game loaded in a dungeon entered on this step goes on from the loaded turn instead.

@@ -1,12 +1,15 @@
 // What a lord's army finds on a spawn field: resources, the travelling trader, or a dungeon
 // entrance with its reward for those who do not enter.
-#include "campaign/campaign_hooks.h"
-#include "campaign/dialogs.h"
-#include "campaign/lords.h"
 #include "campaign/spawn_fields.h"
 #include "campaign/trading.h"
-#include "campaign/tutorial_steps.h"
+#include "campaign/tutorial_grants.h"
 #include "dungeon/exploration.h"
+#include "dungeon/progression.h"
+#include "dungeon/theme_finds.h"
+#include "rules/dialogs.h"
+#include "rules/lords.h"
+#include "rules/tutorial_steps.h"
+#include "rules/view_hooks.h"
 #include "state/int_math.h"
 #include "state/random.h"
 
@@ -55,8 +58,8 @@ void PickUpResource(int lord, int slot, const ResourceFind& find) {
     amount = state::AddSaturated(amount, 2 + state::Random(2));
     ClearSpawnSlot(slot);
     // The tutorial waits for wood at step 10 and for iron at step 14.
-    if (IsHuman(lord) && find.kind == SpawnKind::wood) AdvanceTutorial(10);
-    if (IsHuman(lord) && find.kind == SpawnKind::iron) AdvanceTutorial(14);
+    if (IsHuman(lord) && find.kind == SpawnKind::wood) AdvanceTutorial(10, ArrangeTutorialStep);
+    if (IsHuman(lord) && find.kind == SpawnKind::iron) AdvanceTutorial(14, ArrangeTutorialStep);
 }
 
 void MeetTrader(int lord, int slot) {
@@ -172,7 +175,7 @@ void ComputerHeroLevelUpChance(int lord) {
     if (state::Random(100) >= chance) return;
     if (IsHuman(lord)) {
         // The human hero rises through the level-up screen.
-        Hooks().Hero().HumanHeroLevelUp(lord);
+        LevelUp(lord);
     } else if (l[Lord::heroLevel] < kMaxComputerHeroLevel) {
         l[Lord::heroLevel] += 1;
     }
@@ -195,7 +198,7 @@ void DungeonReward(int lord) {
     ComputerHeroLevelUpChance(lord);
     const int finds = SingleFindTheme(state::G().mapSetting[state::MapSetting::theme]) ? 1 : 5;
     for (int i = 0; i < finds; ++i)
-        Hooks().Sites().ThemeFind(lord, false);
+        ThemeFind(lord, false);
 }
 
 }  // namespace logic

@@ -1,7 +1,7 @@
 #include "campaign/scouting.h"
 
-#include "campaign/dialogs.h"
-#include "campaign/lords.h"
+#include "rules/dialogs.h"
+#include "rules/lords.h"
 
 namespace logic {
 

@@ -1,8 +1,8 @@
 #include "campaign/spawn_fields.h"
 
-#include "campaign/campaign_hooks.h"
-#include "campaign/lords.h"
 #include "campaign/movement.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 #include "state/int_math.h"
 #include "state/random.h"
 

@@ -1,10 +1,14 @@
 #include "campaign/strategic_buttons.h"
 
-#include "campaign/campaign_hooks.h"
-#include "campaign/dialogs.h"
-#include "campaign/lords.h"
+#include "battle/battle_clock.h"
 #include "campaign/turn_cycle.h"
-#include "campaign/tutorial_steps.h"
+#include "campaign/tutorial_grants.h"
+#include "dungeon/duel.h"
+#include "dungeon/exploration.h"
+#include "rules/dialogs.h"
+#include "rules/lords.h"
+#include "rules/tutorial_steps.h"
+#include "rules/view_hooks.h"
 #include "state/saved_games.h"
 
 namespace logic {
@@ -26,9 +30,9 @@ bool HumanTurn() {
 
 bool RefuseDuringBattle() {
     if (!Hooks().View().IsBattleShown()) return false;
-    Hooks().Battle().PauseBattle();
+    PauseBattleForDialog();
     UI().ShowShortNotice(kBattleRefusal, "Continue");
-    Hooks().Battle().ResumeBattle();
+    ResumeBattleAfterDialog();
     return true;
 }
 
@@ -77,18 +81,18 @@ void MoveInformation() {
 // The tutorial's steps around the two screens: the button that opens one, and leaving it.
 void OpenHire() {
     if (!HumanTurn()) return;
-    AdvanceTutorial(46);
+    AdvanceTutorial(46, ArrangeTutorialStep);
     Hooks().Screens().OpenHireTroops();
-    AdvanceTutorial(48);
+    AdvanceTutorial(48, ArrangeTutorialStep);
 }
 
 void OpenCastle() {
     if (!HumanTurn()) return;
-    AdvanceTutorial(11);
-    AdvanceTutorial(42);
+    AdvanceTutorial(11, ArrangeTutorialStep);
+    AdvanceTutorial(42, ArrangeTutorialStep);
     Hooks().Screens().OpenBuildings();
-    AdvanceTutorial(13);
-    AdvanceTutorial(45);
+    AdvanceTutorial(13, ArrangeTutorialStep);
+    AdvanceTutorial(45, ArrangeTutorialStep);
 }
 
 void OpenOptions() {
@@ -101,7 +105,7 @@ void WindowActivated() {
     // A game loaded inside a dungeon continues there: the dungeon window shows again. Once it
     // has closed (left, cleared or the hero died) the step that led into the dungeon ends as
     // after any dungeon, and the turn goes on.
-    Hooks().Screens().ReopenDungeon();
+    ResumeDungeon();
     ResumeTurn();
 }
 
@@ -110,9 +114,9 @@ bool CloseQuery() {
     if (g.returnToMenu) return true;
     if (Hooks().View().IsBattleShown()) {
         // The battle clock and the cool-down stand still while the refusal is open.
-        Hooks().Battle().PauseBattle();
+        PauseBattleForDialog();
         UI().ShowShortNotice("You cannot close the screen while in battle!", "Continue");
-        Hooks().Battle().ResumeBattle();
+        ResumeBattleAfterDialog();
         return false;
     }
     Hooks().Sound().Play(sound::Effect::Click);
@@ -125,7 +129,8 @@ bool CloseQuery() {
     }
     g.enteringDungeon = false;
     g.dungeonMayClose = true;
-    Hooks().Screens().CloseDungeonWindow();
+    AbandonDuel();
+    Hooks().Dungeon().CloseDungeonWindow();
     return true;
 }
 

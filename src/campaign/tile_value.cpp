@@ -7,9 +7,9 @@
 #include "battle/battle_sides.h"
 #include "campaign/buildings.h"
 #include "campaign/computer_goals.h"
-#include "campaign/lords.h"
 #include "campaign/movement.h"
 #include "campaign/spawn_fields.h"
+#include "rules/lords.h"
 #include "state/int_math.h"
 #include "state/scenario_settings.h"
 

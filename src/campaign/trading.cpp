@@ -3,9 +3,9 @@
 #include <cstdint>
 
 #include "campaign/buildings.h"
-#include "campaign/campaign_hooks.h"
-#include "campaign/dialogs.h"
-#include "campaign/lords.h"
+#include "rules/dialogs.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 #include "state/int_math.h"
 #include "state/random.h"
 #include "state/value_ranges.h"

@@ -1,11 +1,12 @@
 #include "campaign/turn_cycle.h"
 
-#include "campaign/campaign_hooks.h"
+#include "campaign/city_round.h"
 #include "campaign/computer_lord.h"
-#include "campaign/dialogs.h"
-#include "campaign/lords.h"
 #include "campaign/spawn_fields.h"
 #include "campaign/turn_hints.h"
+#include "rules/dialogs.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 
 namespace logic {
 
@@ -31,7 +32,7 @@ void ClaimCastles() {
 // The once-per-round updates when the turn passes from the last lord back to lord 1.
 void NewRound() {
     SpawnFields(true);
-    Hooks().Round().CityRound();
+    CityRound();
 }
 
 // Finds the next lord in the game; false after kTurnTries lords were out.
@@ -65,13 +66,6 @@ void ComputerTurn(int lord) {
 }
 
 }  // namespace
-
-int HumanLord() {
-    for (int p = 1; p <= kLords; ++p) {
-        if (IsHuman(p)) return p;
-    }
-    return 0;
-}
 
 bool HumanMayAct() {
     const state::GameState& g = state::G();
@@ -135,7 +129,7 @@ void PrepareFirstRound() {
         SpawnFields(false);
     // The cities start in a settled state: twelve rounds of garrisons, taxes, prices and stocks.
     for (int round = 0; round < 12; ++round)
-        Hooks().Round().CityRound();
+        CityRound();
     NextLord();
 }
 

@@ -1,9 +1,7 @@
 // The turn cycle of the strategic game: lords 1 to 4 in turn, defeated lords skipped, with the
-// per-round updates when the turn passes from the last lord back to lord 1; the end of the game;
-// and the first round of a new game.
+// per-round updates when the turn passes from the last lord back to lord 1, and the first round
+// of a new game.
 #pragma once
-
-#include <string>
 
 namespace logic {
 
@@ -14,17 +12,6 @@ void NextLord();
 // battle is on; Timer3 ends the human's turn 100 ms after the last step).
 void Timer1Tick();
 void Timer3Tick();
-
-// The victory and defeat test after a castle has fallen or a lord has left the game. True when
-// the game ended.
-bool CheckGameEnd();
-
-// The game is won by the current lord: the victory screen with its picture and text, the next
-// scenario and difficulty level unlocked (never beyond the twelfth), then back to the menu.
-void WinGame(const std::string& picture, const std::string& text);
-
-// The first lord with controller 1, or 0.
-int HumanLord();
 
 // True only in a human lord's own turn, while it still has moves and no battle, dungeon or
 // game end has taken over: the strategic buttons and move targets act only then.

@@ -4,14 +4,16 @@
 
 #include "battle/battle_engine.h"
 #include "battle/battle_sides.h"
-#include "campaign/campaign_hooks.h"
-#include "campaign/dialogs.h"
-#include "campaign/lords.h"
+#include "battle/tutorial_battle.h"
 #include "campaign/spawn_fields.h"
-#include "campaign/tutorial_steps.h"
 #include "dungeon/hero_access.h"
 #include "dungeon/items.h"
 #include "dungeon/treasure.h"
+#include "dungeon/tutorial_dungeon.h"
+#include "rules/dialogs.h"
+#include "rules/lords.h"
+#include "rules/tutorial_steps.h"
+#include "rules/view_hooks.h"
 #include "state/battle_tables.h"
 #include "state/game_state.h"
 #include "state/hero.h"
@@ -27,16 +29,15 @@ namespace SpawnField = state::SpawnField;
 namespace BattleSide = state::BattleSide;
 
 constexpr int kFieldLife = 10000;
+// The steps of the introduction (steps 0 to 3 share the strategic "Continue"), and the step
+// whose "Continue" only hides its panel.
+constexpr int kLastIntroStep = 3;
+constexpr int kHidePanelStep = 56;
 constexpr int kFirstFieldSlot = 1, kSecondFieldSlot = 2;
-constexpr int kOfferedItem = 1;
-constexpr int kHealPotion = 132;
-constexpr int kDungeonHonor = 2;
-constexpr int kHireGold = 1000;
 constexpr int kSoldiersWanted = 6;
 constexpr int kBarracks = 1;
 // What the barracks cost, which step 43 makes sure the lord has.
 constexpr int kBarracksGold = 1000, kBarracksHonor = 1, kBarracksWood = 2, kBarracksIron = 2;
-constexpr int kBattleSoldiers = 2, kBattleArchers = 1;
 
 // A spawn field of the tutorial in a slot, replacing whatever field lay on its place.
 void PlaceField(int step, int slot, int kind) {
@@ -53,34 +54,15 @@ void PlaceField(int step, int slot, int kind) {
     Hooks().View().DrawSpawnField(slot);
 }
 
-// Step 36: the heal potion in the first backpack place, whatever lay there.
-void GivePotion() {
-    ReplaceWithItem(1, kHealPotion);
-}
-
 void RaiseTo(state::Int& amount, int least, bool& raised) {
     if (amount >= least) return;
     amount = least;
     raised = true;
 }
 
-// Step 52: the enemy of the tutorial battle shrinks to two soldiers and one archer battalion.
-void ShrinkTutorialEnemy() {
-    state::GameState& g = state::G();
-    auto& foe = g.battleFoeSide;
-    foe[BattleSide::soldiers] = kBattleSoldiers;
-    foe[BattleSide::fast] = 0;
-    foe[BattleSide::archers] = kBattleArchers;
-    foe[BattleSide::siege] = 0;
-    foe[BattleSide::startStrength] = SideStrength(foe);
-    RefreshBattleDisplay();
-}
-
 }  // namespace
 
 void ArrangeTutorialStep(int step) {
-    state::GameState& g = state::G();
-    auto& lord = LordRecord(TutorialLord());
     switch (step) {
         case 10:
             PlaceField(step, kFirstFieldSlot, SpawnKind::wood);
@@ -92,35 +74,14 @@ void ArrangeTutorialStep(int step) {
             PlaceField(step, kSecondFieldSlot, SpawnKind::dungeon);
             break;
         case 36:
-            GivePotion();
-            break;
-        case 41:
-            lord[Lord::honor] = state::AddSaturated(lord[Lord::honor], kDungeonHonor);
-            Hooks().View().DrawStatusBar();
-            break;
-        case 46:
-            if (lord[Lord::gold] < kHireGold) {
-                lord[Lord::gold] = state::AddSaturated(lord[Lord::gold], kHireGold);
-                Hooks().View().DrawStatusBar();
-            }
+            ArrangeDungeonTutorialStep(step);
             break;
         case 52:
-            if (!g.battleOver) ShrinkTutorialEnemy();
+            ArrangeBattleTutorialStep(step);
             break;
         default:
             break;
     }
-}
-
-std::string TutorialDungeonEndText() {
-    const int me = TutorialLord();
-    if (LordRecord(me)[Lord::honor] > 0) return kTutorialDungeonDone;
-    if (state::G().hero[me][state::Hero::health] < 1) return kTutorialHeroDied;
-    return kTutorialDungeonLeft;
-}
-
-void OfferTutorialItem() {
-    ShowFoundItem(kOfferedItem);
 }
 
 void TopUpForBarracks() {
@@ -136,15 +97,15 @@ void TopUpForBarracks() {
 }
 
 void TutorialBarracksShown() {
-    if (TutorialAt(12)) AdvanceTutorial(12);
+    if (TutorialAt(12)) AdvanceTutorial(12, ArrangeTutorialStep);
     if (TutorialAt(43)) {
         TopUpForBarracks();
-        AdvanceTutorial(43);
+        AdvanceTutorial(43, ArrangeTutorialStep);
     }
 }
 
 void TutorialBuilt(int building) {
-    if (building == kBarracks) AdvanceTutorial(44);
+    if (building == kBarracks) AdvanceTutorial(44, ArrangeTutorialStep);
 }
 
 void TutorialUnitHired(int kind) {
@@ -153,7 +114,39 @@ void TutorialUnitHired(int kind) {
         UI().ShowShortNotice(kTutorialHireAgain, "Continue");
         return;
     }
-    AdvanceTutorial(47);
+    AdvanceTutorial(47, ArrangeTutorialStep);
+}
+
+void TutorialContinueClick(TutorialContinue button) {
+    const state::GameState& g = state::G();
+    if (!g.tutorialOn) return;
+    int step = g.tutorialStep;
+    if (button == TutorialContinue::strategic && step >= 0 && step < kLastIntroStep) {
+        state::G().tutorialStep = kLastIntroStep;
+        step = kLastIntroStep;
+    }
+    const TutorialStepRow* row = FindTutorialStep(step);
+    if (row == nullptr || row->continueButton != button) return;
+    if (step == kTutorialLastStep) {
+        EndTutorial();
+        return;
+    }
+    if (step == kHidePanelStep) {
+        Hooks().Tutorial().ShowStep(TutorialPanelView{});
+        return;
+    }
+    AdvanceTutorial(step, ArrangeTutorialStep);
+    // The item of step 24 is offered once its panel has moved on.
+    if (step == 24) OfferTutorialItem();
+}
+
+void TutorialExtraContinueClick() {
+    const state::GameState& g = state::G();
+    if (!g.tutorialOn) return;
+    const int step = g.tutorialStep;
+    const TutorialStepRow* row = FindTutorialStep(step);
+    if (row == nullptr || row->extra == TutorialExtra::none) return;
+    AdvanceTutorial(step, ArrangeTutorialStep);
 }
 
 }  // namespace logic

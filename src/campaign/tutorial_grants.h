@@ -1,18 +1,16 @@
-// What the tutorial grants and arranges at its steps: the fields on the map, the item and the
-// potion, the honor after the dungeon, the missing resources and gold, the hiring lesson and the
-// enemy of the tutorial battle.
+// What the tutorial grants and arranges at its steps on the map: the fields, the missing
+// resources, the hiring lesson, and the "Continue" buttons that move it on.
 #pragma once
 
 #include <string>
 
+#include "rules/tutorial_table.h"
+
 namespace logic {
 
-// What a step arranges when the tutorial arrives at it (steps 10, 14, 15, 36, 41, 46, 52).
+// What a step arranges when the tutorial arrives at it: the fields on the map (steps 10, 14 and
+// 15), the potion (36) and the enemy of the battle (52). AdvanceTutorial grants the rest.
 void ArrangeTutorialStep(int step);
-// The panel text after the first dungeon, by the lord's honor and the hero's health.
-std::string TutorialDungeonEndText();
-// Step 24: item 1 in the found-item window.
-void OfferTutorialItem();
 // Step 43: the barracks' details are opened; whatever the lord lacks for them is given.
 void TopUpForBarracks();
 // A unit of a kind was hired: the hiring lesson of step 47 counts the soldier battalions.
@@ -26,5 +24,12 @@ inline constexpr const char* kTutorialTopUpNotice =
     "resources, but we have given you what you need now.";
 inline constexpr const char* kTutorialHireAgain =
     "Good! Again please (you need 6 soldier batallions).";
+
+// A tutorial "Continue" button (the strategic or the dungeon screen's). The strategic one
+// treats the steps 0 to 3 like step 3; at step 56 it only hides the panel; at 57 it ends the
+// tutorial.
+void TutorialContinueClick(TutorialContinue button);
+// The "Continue" of an extra panel (item kinds, item example, battle orders).
+void TutorialExtraContinueClick();
 
 }  // namespace logic

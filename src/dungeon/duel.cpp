@@ -4,15 +4,16 @@
 
 #include <algorithm>
 
-#include "campaign/campaign_hooks.h"
-#include "campaign/dialogs.h"
-#include "campaign/lords.h"
-#include "campaign/tutorial_steps.h"
 #include "dungeon/exploration.h"
 #include "dungeon/hero_access.h"
 #include "dungeon/items.h"
 #include "dungeon/progression.h"
+#include "dungeon/theme_finds.h"
 #include "dungeon/treasure.h"
+#include "rules/dialogs.h"
+#include "rules/lords.h"
+#include "rules/tutorial_steps.h"
+#include "rules/view_hooks.h"
 #include "state/int_math.h"
 #include "state/random.h"
 #include "state/value_ranges.h"
@@ -125,7 +126,7 @@ void HeroWon() {
             if (auto* room = HeroRoom()) (*room)[Room::visited] = 1;
             HandOutRoomTreasure(true);
         } else {
-            Hooks().Sites().ThemeFind(HeroLord(), true);
+            ThemeFind(HeroLord(), true);
         }
     }
     if (InDungeonDuel()) {

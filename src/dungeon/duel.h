@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "dungeon/dungeon_view.h"
+#include "rules/dungeon_view.h"
 
 namespace logic {
 

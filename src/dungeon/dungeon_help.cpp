@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <iterator>
 
-#include "campaign/dialogs.h"
 #include "dungeon/duel.h"
 #include "dungeon/hero_access.h"
+#include "rules/dialogs.h"
 
 namespace logic {
 

@@ -4,16 +4,16 @@
 
 #include <algorithm>
 
-#include "campaign/campaign_hooks.h"
-#include "campaign/dialogs.h"
-#include "campaign/lords.h"
-#include "campaign/tutorial_steps.h"
 #include "dungeon/duel.h"
 #include "dungeon/floor_generator.h"
 #include "dungeon/hero_access.h"
 #include "dungeon/items.h"
 #include "dungeon/room_content.h"
 #include "dungeon/rooms.h"
+#include "rules/dialogs.h"
+#include "rules/lords.h"
+#include "rules/tutorial_steps.h"
+#include "rules/view_hooks.h"
 #include "state/int_math.h"
 #include "state/value_ranges.h"
 

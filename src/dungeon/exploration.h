@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "dungeon/dungeon_view.h"
+#include "rules/dungeon_view.h"
 
 namespace logic {
 

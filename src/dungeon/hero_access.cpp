@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "campaign/lords.h"
+#include "rules/lords.h"
 #include "state/int_math.h"
 
 namespace logic {

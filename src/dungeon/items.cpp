@@ -4,13 +4,13 @@
 
 #include <algorithm>
 
-#include "campaign/campaign_hooks.h"
-#include "campaign/dialogs.h"
-#include "campaign/lords.h"
-#include "campaign/tutorial_steps.h"
 #include "dungeon/duel.h"
 #include "dungeon/exploration.h"
 #include "dungeon/hero_access.h"
+#include "rules/dialogs.h"
+#include "rules/lords.h"
+#include "rules/tutorial_steps.h"
+#include "rules/view_hooks.h"
 #include "state/int_math.h"
 #include "state/value_ranges.h"
 

@@ -1,11 +1,11 @@
 // Experience and the level-up: tougher hero, full health, the level shown on the strategic map.
 #include "dungeon/progression.h"
 
-#include "campaign/campaign_hooks.h"
-#include "campaign/lords.h"
 #include "dungeon/exploration.h"
 #include "dungeon/hero_access.h"
 #include "dungeon/items.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 #include "state/int_math.h"
 #include "state/value_ranges.h"
 

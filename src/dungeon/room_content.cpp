@@ -3,14 +3,14 @@
 
 #include <cstdlib>
 
-#include "campaign/campaign_hooks.h"
-#include "campaign/lords.h"
-#include "campaign/tutorial_steps.h"
 #include "dungeon/duel.h"
 #include "dungeon/exploration.h"
 #include "dungeon/hero_access.h"
 #include "dungeon/room_events.h"
 #include "dungeon/weighted_pick.h"
+#include "rules/lords.h"
+#include "rules/tutorial_steps.h"
+#include "rules/view_hooks.h"
 #include "state/random.h"
 
 namespace logic {

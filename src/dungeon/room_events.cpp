@@ -5,13 +5,13 @@
 #include <algorithm>
 #include <string>
 
-#include "campaign/campaign_hooks.h"
-#include "campaign/dialogs.h"
-#include "campaign/lords.h"
 #include "dungeon/exploration.h"
 #include "dungeon/hero_access.h"
 #include "dungeon/room_content.h"
 #include "dungeon/treasure.h"
+#include "rules/dialogs.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 #include "state/int_math.h"
 #include "state/random.h"
 #include "state/value_ranges.h"

@@ -5,6 +5,16 @@
 
 namespace logic {
 
+// The set-piece opponents of the theme places.
+enum class SetPiece : int {
+    ancientDragon = 1,
+    orcChieftain = 2,
+    lichLord = 3,
+    efreet = 4,
+    vampire = 5,
+    evilSorcerer = 6,
+};
+
 // Lord `lord`'s hero fights the opponent in MonsterTable row 0: DungeonLord becomes `lord`, the
 // hero's Health is restored to BaseMaxHealth + ItemHealthBonus, StartDuel(0) runs and the duel
 // screen is shown modally until the duel ends. True when the hero won (OppHealth below 1).
@@ -12,5 +22,9 @@ bool RunSetPieceDuel(int lord);
 
 // The same for any MonsterTable row 0..100 (the arena's opponents come from the catalogue).
 bool RunDuelAgainst(int lord, int monster);
+
+// Fills the set-piece opponent (MonsterTable and MonsterText row 0) and lets the lord's hero
+// fight it with full health. True when the hero won.
+bool StartSetPieceDuel(int lord, SetPiece opponent);
 
 }  // namespace logic

@@ -1,13 +1,14 @@
 // The found-item, preview and gold windows, and where found gold goes.
 #include "dungeon/treasure.h"
 
-#include "campaign/campaign_hooks.h"
-#include "campaign/dialogs.h"
-#include "campaign/lords.h"
-#include "campaign/tutorial_steps.h"
 #include "dungeon/exploration.h"
 #include "dungeon/hero_access.h"
 #include "dungeon/items.h"
+#include "dungeon/theme_finds.h"
+#include "rules/dialogs.h"
+#include "rules/lords.h"
+#include "rules/tutorial_steps.h"
+#include "rules/view_hooks.h"
 #include "state/int_math.h"
 #include "state/random.h"
 
@@ -128,7 +129,7 @@ void AddGold(int amount) {
 }
 
 void HandOutRoomTreasure(bool afterWonDuel) {
-    Hooks().Sites().ThemeFind(HeroLord(), afterWonDuel);
+    ThemeFind(HeroLord(), afterWonDuel);
     if (state::G().inDungeon != 1) return;
     const auto* room = HeroRoom();
     if (room == nullptr) return;

@@ -2,10 +2,10 @@
 // soldiers. A hire blocks the camp for 30 turns.
 #include <string>
 
-#include "campaign/campaign_hooks.h"
-#include "campaign/dialogs.h"
-#include "campaign/lords.h"
 #include "events/places.h"
+#include "rules/dialogs.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 #include "state/game_state.h"
 #include "state/int_math.h"
 #include "state/value_ranges.h"

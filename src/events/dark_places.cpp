@@ -2,11 +2,11 @@
 // the dark gift, or destroys the place for honor. Both serve the human only.
 #include <string>
 
-#include "campaign/campaign_hooks.h"
-#include "campaign/dialogs.h"
-#include "campaign/lords.h"
 #include "events/places.h"
-#include "events/sites.h"
+#include "rules/dialogs.h"
+#include "rules/lords.h"
+#include "rules/sites.h"
+#include "rules/view_hooks.h"
 #include "state/game_state.h"
 #include "state/int_math.h"
 

@@ -2,12 +2,12 @@
 // turns magic dust into an item; both serve the human only.
 #include <algorithm>
 
-#include "campaign/campaign_hooks.h"
-#include "campaign/dialogs.h"
-#include "campaign/lords.h"
 #include "dungeon/room_content.h"
 #include "dungeon/treasure.h"
 #include "events/places.h"
+#include "rules/dialogs.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 #include "state/game_state.h"
 #include "state/int_math.h"
 

@@ -1,10 +1,10 @@
 // The settlers: for gold their huts become the lord's city (a human may pay more for a larger
 // garrison).
-#include "campaign/campaign_hooks.h"
-#include "campaign/dialogs.h"
-#include "campaign/lords.h"
 #include "events/places.h"
-#include "events/sites.h"
+#include "rules/dialogs.h"
+#include "rules/lords.h"
+#include "rules/sites.h"
+#include "rules/view_hooks.h"
 #include "state/game_state.h"
 #include "state/int_math.h"
 

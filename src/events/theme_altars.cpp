@@ -1,12 +1,12 @@
 // The places that turn quest objects and honor into special troops: the Cauldrons Of Doom
 // (theme 6), the elves who serve the bearer of their holy bow (theme 7) and the dark altars that
 // breed dragons (theme 8) or summon demons (theme 17).
-#include "campaign/campaign_hooks.h"
-#include "campaign/dialogs.h"
-#include "campaign/lords.h"
 #include "dungeon/items.h"
 #include "events/theme_common.h"
 #include "events/theme_events.h"
+#include "rules/dialogs.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 #include "state/int_math.h"
 
 namespace logic {

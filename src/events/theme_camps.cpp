@@ -1,13 +1,13 @@
 // The theme places that can end in a battle against an event army: the orc camps (theme 2),
 // the crusader camps (theme 15), the graveyards (theme 9) and Morduls Citadel with the
-// captive princess (theme 13), and what follows each won battle.
-#include "campaign/campaign_hooks.h"
-#include "campaign/dialogs.h"
-#include "campaign/lords.h"
-#include "campaign/turn_cycle.h"
+// captive princess (theme 13).
 #include "dungeon/hero_access.h"
 #include "events/theme_common.h"
 #include "events/theme_events.h"
+#include "rules/dialogs.h"
+#include "rules/game_end.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 #include "state/int_math.h"
 
 namespace logic {
@@ -22,7 +22,6 @@ constexpr int kCampBattleTroops = 14;
 constexpr int kGraveyardTroops = 16;
 constexpr int kCitadelTroops = 24;
 constexpr int kCrusaderPrice = 1500;
-constexpr int kCrusaderLoot = 7500;
 
 bool HonorAbove9(int lord) {
     return LordRecord(lord)[Lord::honor] > 9;
@@ -77,15 +76,6 @@ void OrcCamp(int lord, int site) {
     }
 }
 
-void OrcCampDestroyed(int lord, int site) {
-    UI().ShowNotice(HeroPicture(lord), "Orc camp destroyed!",
-                    "You have destroyed a camp of those murderous beasts and you cannot say you "
-                    "are sorry about it.",
-                    "Continue");
-    ClearSite(site);
-    LordRecord(lord)[Lord::honor] = state::AddSaturated(LordRecord(lord)[Lord::honor], 6);
-}
-
 void CrusaderCamp(int lord, int site) {
     if (IsComputer(lord)) ComputerJoinsCamp(lord, kCrusaders);
     if (!IsHuman(lord)) return;
@@ -122,16 +112,6 @@ void CrusaderCamp(int lord, int site) {
     }
 }
 
-void CrusaderCampDestroyed(int lord, int site) {
-    UI().ShowNotice(HeroPicture(lord), "Crusader camp destroyed!",
-                    "You have destroyed a camp of the crusaders. In their tents you find 7500 gold "
-                    "coins. You receive 6 honor points.",
-                    "Continue");
-    ClearSite(site);
-    LordRecord(lord)[Lord::gold] = state::AddSaturated(LordRecord(lord)[Lord::gold], kCrusaderLoot);
-    LordRecord(lord)[Lord::honor] = state::AddSaturated(LordRecord(lord)[Lord::honor], 6);
-}
-
 void Graveyard(int lord, int site) {
     if (!IsHuman(lord)) return;
     const int answer = UI().AskOffer(
@@ -143,15 +123,6 @@ void Graveyard(int lord, int site) {
     if (answer != kOfferAction) return;
     StartEventBattle(kGraveyardTroops, kSkeletonKnights.kind, kSkeletonKnights.troopClass,
                      kUndeadBattle, site);
-}
-
-void GraveyardCleared(int lord, int site) {
-    UI().ShowNotice("m1_village1.jpg", "Curse lifted!",
-                    "You have defeated all skeletons and have lifted the curse. The village close "
-                    "to the graveyard will pay taxes again.",
-                    "Continue");
-    RemoveSite(site);
-    LordRecord(lord)[Lord::honor] = state::AddSaturated(LordRecord(lord)[Lord::honor], 6);
 }
 
 void MordulsCitadel(int lord, int site) {
@@ -170,26 +141,6 @@ void MordulsCitadel(int lord, int site) {
     if (answer != kOfferAction) return;
     StartEventBattle(kCitadelTroops, kSkeletonKnights.kind, kSkeletonKnights.troopClass,
                      kUndeadBattle, site);
-}
-
-void CitadelStormed(int lord, int site) {
-    UI().ShowNotice("m1_sorcerer.jpg", "Evil sorcerer!",
-                    "As your men storm the walls you enter the citadel to look for the princess "
-                    "and her tormentor. Finally you find both in the sorcerers library. Fight for "
-                    "your life!",
-                    "Continue");
-    if (!StartSetPieceDuel(lord, SetPiece::evilSorcerer)) return;
-    Hooks().Sound().PlayReward(2);
-    UI().ShowNotice("m1_princess.jpg", "Princess Alina!",
-                    "You did it! You rescued the princess from the hands of the evil sorcerer. "
-                    "Luckily both of you find each other attractive - which makes things a lot "
-                    "easier - and she agrees to marry you. The throne is in your reach!",
-                    "Continue");
-    RemoveSite(site);
-    WinGame("m1_victory.jpg",
-            "Through the marriage you become the new king of the empire. But ... there are rumors "
-            "about a new threat from the north, far beyond the mountains. However this is a "
-            "different story to be told at a different time.");
 }
 
 }  // namespace logic

@@ -1,7 +1,7 @@
 // The theme boxes' pictures, numbers, hints and help, by theme.
 #include "events/theme_display.h"
 
-#include "campaign/lords.h"
+#include "rules/lords.h"
 #include "state/game_state.h"
 
 namespace logic {
@@ -143,13 +143,13 @@ int CounterBoxNumber(int theme, int lord) {
 }
 
 void SetupThemeDisplay() {
-    EventHooks().Theme().SetupBoxes(ThemeBoxesFor(Theme()));
+    Hooks().Theme().SetupBoxes(ThemeBoxesFor(Theme()));
     UpdateThemeDisplay();
 }
 
 void UpdateThemeDisplay() {
     const int lord = CurrentLordChecked();
-    EventHooks().Theme().SetNumbers(CounterBoxNumber(Theme(), lord), TroopBoxNumber(lord));
+    Hooks().Theme().SetNumbers(CounterBoxNumber(Theme(), lord), TroopBoxNumber(lord));
 }
 
 std::optional<std::string> ThemeBoxHint(int theme, ThemeBoxId box) {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "events/event_hooks.h"
+#include "rules/view_hooks.h"
 
 namespace logic {
 

@@ -4,13 +4,13 @@
 #include <iterator>
 #include <vector>
 
-#include "campaign/campaign_hooks.h"
-#include "campaign/dialogs.h"
-#include "campaign/lords.h"
 #include "dungeon/treasure.h"
 #include "dungeon/weighted_pick.h"
 #include "events/theme_common.h"
 #include "events/theme_events.h"
+#include "rules/dialogs.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 #include "state/int_math.h"
 #include "state/random.h"
 #include "state/value_ranges.h"

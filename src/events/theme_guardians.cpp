@@ -1,11 +1,11 @@
 // The two guardians of a passage: the dragon at the pass (theme 1), which five dragon eggs
 // calm, and the efreet at the crossing (theme 14). Either guards a hoard of 10,000 gold, and
 // the theme ends once the hoard is taken.
-#include "campaign/campaign_hooks.h"
-#include "campaign/dialogs.h"
-#include "campaign/lords.h"
 #include "events/theme_common.h"
 #include "events/theme_events.h"
+#include "rules/dialogs.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 #include "state/int_math.h"
 #include "state/random.h"
 

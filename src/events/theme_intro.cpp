@@ -1,8 +1,8 @@
 // The texts and pictures of each theme's introduction.
 #include "events/theme_intro.h"
 
-#include "campaign/campaign_hooks.h"
 #include "events/theme_rules.h"
+#include "rules/view_hooks.h"
 #include "state/game_state.h"
 
 namespace logic {
@@ -119,7 +119,7 @@ void ShowThemeIntro() {
     const auto intro = ThemeIntroFor(theme);
     if (!intro) return;
     if (ApplyThemeStartValues(theme)) Hooks().View().DrawStatusBar();
-    EventHooks().Theme().ShowIntro(*intro);
+    Hooks().Theme().ShowIntro(*intro);
 }
 
 }  // namespace logic

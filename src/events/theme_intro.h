@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "events/event_hooks.h"
+#include "rules/view_hooks.h"
 
 namespace logic {
 

@@ -1,10 +1,10 @@
 // The theme places that are done once: the Eldest who forges the Ring Of Kings (theme 10), the
 // Gate Of Hell closed with six remains (theme 12) and the vampires' tombs (theme 16).
-#include "campaign/campaign_hooks.h"
-#include "campaign/dialogs.h"
-#include "campaign/lords.h"
 #include "events/theme_common.h"
 #include "events/theme_events.h"
+#include "rules/dialogs.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 #include "state/int_math.h"
 
 namespace logic {

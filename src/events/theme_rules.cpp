@@ -1,9 +1,9 @@
 // The theme rules of start values and taxes.
 #include "events/theme_rules.h"
 
-#include "campaign/campaign_hooks.h"
-#include "campaign/lords.h"
-#include "events/sites.h"
+#include "rules/lords.h"
+#include "rules/sites.h"
+#include "rules/view_hooks.h"
 #include "state/game_state.h"
 #include "state/random.h"
 

@@ -1,7 +1,7 @@
 // The battle rules' view, passed on to the strategic window's battle panel and timers.
 #include "screens/battle_bridge.h"
 
-#include "campaign/campaign_hooks.h"
+#include "rules/view_hooks.h"
 #include "screens/battle_panel.h"
 #include "screens/tfcampaign1.h"
 

@@ -3,7 +3,7 @@
 // Installed once when the windows are made.
 #pragma once
 
-#include "battle/battle_view.h"
+#include "rules/battle_view.h"
 
 namespace screens {
 

@@ -7,8 +7,8 @@
 #include <array>
 #include <string>
 
-#include "battle/battle_view.h"
 #include "platform/form.h"
+#include "rules/battle_view.h"
 
 namespace screens {
 

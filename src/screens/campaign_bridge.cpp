@@ -14,7 +14,7 @@
 namespace screens {
 
 CampaignBridge::CampaignBridge(GameScreens& screens) : screens_(screens) {
-    logic::CampaignHooks& hooks = logic::Hooks();
+    logic::ViewHooks& hooks = logic::Hooks();
     hooks.SetView(this);
     hooks.SetTimers(this);
     hooks.SetScreens(this);

@@ -3,7 +3,7 @@
 // and the error box. Installed once when the windows are made.
 #pragma once
 
-#include "campaign/campaign_hooks.h"
+#include "rules/view_hooks.h"
 
 namespace screens {
 

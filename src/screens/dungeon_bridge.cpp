@@ -1,7 +1,7 @@
 // The dungeon rules' view, passed on to the dungeon window and its small windows.
 #include "screens/dungeon_bridge.h"
 
-#include "campaign/campaign_hooks.h"
+#include "rules/view_hooks.h"
 #include "screens/dungeon_duel_panel.h"
 #include "screens/game_screens.h"
 #include "screens/tfgoldtreasure.h"

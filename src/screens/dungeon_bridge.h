@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "dungeon/dungeon_view.h"
+#include "rules/dungeon_view.h"
 
 namespace screens {
 

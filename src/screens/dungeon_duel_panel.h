@@ -7,8 +7,8 @@
 #include <string>
 
 #include "dungeon/dungeon_help.h"
-#include "dungeon/dungeon_view.h"
 #include "platform/form.h"
+#include "rules/dungeon_view.h"
 
 namespace screens {
 

@@ -3,13 +3,13 @@
 
 #include <string>
 
-#include "campaign/dialogs.h"
-#include "campaign/lords.h"
 #include "campaign/turn_cycle.h"
-#include "campaign/tutorial_steps.h"
 #include "dungeon/exploration.h"
 #include "events/theme_display.h"
 #include "events/theme_intro.h"
+#include "rules/dialogs.h"
+#include "rules/lords.h"
+#include "rules/tutorial_steps.h"
 #include "screens/dungeon_bridge.h"
 #include "screens/game_screens.h"
 #include "screens/map_pictures.h"

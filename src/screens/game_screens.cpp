@@ -1,12 +1,12 @@
 // The background window's set-up of every window and the services they share.
 #include "screens/game_screens.h"
 
-#include "campaign/castle_markers.h"
-#include "campaign/dialogs.h"
 #include "campaign/movement.h"
 #include "campaign/scouting.h"
 #include "campaign/strategic_buttons.h"
 #include "campaign/turn_cycle.h"
+#include "rules/castle_markers.h"
+#include "rules/dialogs.h"
 #include "screens/battle_bridge.h"
 #include "screens/battle_panel.h"
 #include "screens/campaign_bridge.h"

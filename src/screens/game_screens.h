@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "campaign/tutorial_table.h"
 #include "platform/application.h"
+#include "rules/tutorial_table.h"
 #include "screens/message_dialogs.h"
 #include "screens/services.h"
 #include "sound/sound_system.h"

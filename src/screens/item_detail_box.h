@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "dungeon/dungeon_view.h"
 #include "platform/control.h"
+#include "rules/dungeon_view.h"
 
 namespace screens {
 

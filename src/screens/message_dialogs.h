@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "campaign/dialogs.h"
+#include "rules/dialogs.h"
 #include "screens/message_form.h"
 
 namespace screens {

@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "battle/battle_view.h"
-#include "events/event_hooks.h"
 #include "platform/form.h"
+#include "rules/battle_view.h"
+#include "rules/view_hooks.h"
 #include "screens/tutorial_panel.h"
 
 namespace screens {

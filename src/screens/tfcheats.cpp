@@ -1,6 +1,6 @@
 #include "screens/tfcheats.h"
 
-#include "campaign/lords.h"
+#include "rules/lords.h"
 #include "screens/game_screens.h"
 #include "screens/tfaistatusscreen.h"
 #include "screens/tfcampaign1.h"

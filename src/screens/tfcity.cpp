@@ -1,8 +1,8 @@
 #include "screens/tfcity.h"
 
-#include "campaign/campaign_hooks.h"
 #include "campaign/city_visit.h"
-#include "campaign/lords.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 #include "screens/game_screens.h"
 #include "screens/tutorial_switch.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 #include <vector>
-#include "dungeon/dungeon_view.h"
+#include "rules/dungeon_view.h"
 
 #include "platform/form.h"
 

@@ -1,7 +1,7 @@
 #include "screens/tfhiretroops.h"
 
 #include "campaign/hiring.h"
-#include "campaign/lords.h"
+#include "rules/lords.h"
 #include "screens/game_screens.h"
 #include "screens/tfcampaign1.h"
 #include "screens/tutorial_switch.h"

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "events/event_hooks.h"
 #include "platform/form.h"
+#include "rules/view_hooks.h"
 
 namespace screens {
 

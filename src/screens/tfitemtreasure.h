@@ -8,7 +8,7 @@
 #include <string>
 #include <utility>
 #include <vector>
-#include "dungeon/dungeon_view.h"
+#include "rules/dungeon_view.h"
 
 #include "platform/form.h"
 #include "screens/tutorial_panel.h"

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "dungeon/dungeon_view.h"
 #include "dungeon/exploration.h"
+#include "rules/dungeon_view.h"
 #include "screens/game_screens.h"
 
 namespace screens {

@@ -4,11 +4,12 @@
 
 #include <algorithm>
 
-#include "campaign/tutorial_steps.h"
+#include "campaign/tutorial_grants.h"
 #include "dungeon/duel.h"
 #include "dungeon/exploration.h"
 #include "dungeon/hero_access.h"
 #include "dungeon/items.h"
+#include "rules/tutorial_steps.h"
 #include "screens/dungeon_duel_panel.h"
 #include "screens/frame_box.h"
 #include "screens/game_screens.h"

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "dungeon/dungeon_help.h"
-#include "dungeon/dungeon_view.h"
 #include "platform/form.h"
+#include "rules/dungeon_view.h"
 #include "screens/frame_box.h"
 #include "screens/item_detail_box.h"
 #include "screens/tutorial_panel.h"

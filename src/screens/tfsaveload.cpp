@@ -1,8 +1,8 @@
 #include "screens/tfsaveload.h"
 #include "events/theme_display.h"
 
-#include "campaign/lords.h"
 #include "dungeon/duel.h"
+#include "rules/lords.h"
 #include "screens/game_screens.h"
 #include "screens/tfcampaign1.h"
 #include "state/game_state.h"

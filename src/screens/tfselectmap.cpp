@@ -1,7 +1,7 @@
 #include "screens/tfselectmap.h"
 
-#include "campaign/tutorial_steps.h"
 #include "platform/files.h"
+#include "rules/tutorial_steps.h"
 #include "screens/game_screens.h"
 #include "screens/scenario_list.h"
 #include "screens/tfpreviewmap.h"

@@ -1,7 +1,7 @@
 #include "screens/tfshowmap.h"
 
-#include "campaign/tutorial_steps.h"
 #include "events/theme_sheet_lines.h"
+#include "rules/tutorial_steps.h"
 #include "screens/game_screens.h"
 #include "screens/scenario_list.h"
 #include "screens/tutorial_switch.h"

@@ -1,7 +1,7 @@
 #include "screens/tftrading.h"
 
-#include "campaign/lords.h"
 #include "campaign/trading.h"
+#include "rules/lords.h"
 #include "screens/game_screens.h"
 #include "screens/tfcampaign1.h"
 #include "state/game_state.h"

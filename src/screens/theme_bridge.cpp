@@ -8,11 +8,11 @@
 namespace screens {
 
 ThemeBridge::ThemeBridge(GameScreens& screens) : screens_(screens) {
-    logic::EventHooks().SetTheme(this);
+    logic::Hooks().SetTheme(this);
 }
 
 ThemeBridge::~ThemeBridge() {
-    logic::EventHooks().SetTheme(nullptr);
+    logic::Hooks().SetTheme(nullptr);
 }
 
 void ThemeBridge::ShowIntro(const logic::ThemeIntro& intro) {

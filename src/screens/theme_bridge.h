@@ -2,7 +2,7 @@
 // of the strategic window.
 #pragma once
 
-#include "events/event_hooks.h"
+#include "rules/view_hooks.h"
 
 namespace screens {
 

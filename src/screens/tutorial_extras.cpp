@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "campaign/tutorial_table.h"
 #include "dungeon/items.h"
+#include "rules/tutorial_table.h"
 
 namespace screens {
 

@@ -6,8 +6,8 @@
 #include <map>
 #include <string>
 
-#include "campaign/campaign_hooks.h"
 #include "platform/control.h"
+#include "rules/view_hooks.h"
 
 namespace screens {
 

@@ -1,8 +1,8 @@
 // The tutorial's on and off switch: the flags in the game state and the panels of the screens.
 #include "screens/tutorial_switch.h"
 
-#include "campaign/dialogs.h"
-#include "campaign/tutorial_steps.h"
+#include "rules/dialogs.h"
+#include "rules/tutorial_steps.h"
 #include "screens/game_flow.h"
 #include "screens/game_screens.h"
 #include "screens/tform2.h"

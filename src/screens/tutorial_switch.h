@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "campaign/tutorial_table.h"
+#include "rules/tutorial_table.h"
 #include "screens/tutorial_panel.h"
 
 namespace screens {

@@ -5,8 +5,11 @@
 #include <string>
 
 #include "app/autoplay_report.h"
+#include "campaign/visit_site.h"
+#include "dungeon/theme_finds.h"
 #include "events/theme_events.h"
 #include "events/theme_fixture.h"
+#include "rules/view_hooks.h"
 #include "state/random.h"
 
 namespace themetest {
@@ -25,24 +28,25 @@ TEST_F(ThemeReport, CountsVisitsOfThemePlacesAndTheVisitsWhoseEventChangedTheGam
     Theme(4);  // the arena: a computer lord rises a rank when the games are ready
     Visit(2);
     app::ThemeWatch watch;
-    watch.VisitSite();
+    logic::Hooks().SetWatch(&watch);
+    logic::VisitSite();
     EXPECT_EQ(Lord(2)[L::themeCounter], 1);
     EXPECT_EQ(Site()[S::countdown], 6);
     // The games are not ready again: a visit, but the event refuses.
-    watch.VisitSite();
+    logic::VisitSite();
     EXPECT_EQ(Lord(2)[L::themeCounter], 1);
     EXPECT_EQ(watch.mainVisits, 2);
     EXPECT_EQ(watch.mainRuns, 1);
 
     // A field without a site is no visit.
     PlaceArmy(2, 6, 6);
-    watch.VisitSite();
+    logic::VisitSite();
     EXPECT_EQ(watch.mainVisits, 2);
 
     // The arena has no secondary event: a visit that changes nothing.
     Theme(4, -2);
     Visit(2);
-    watch.VisitSite();
+    logic::VisitSite();
     EXPECT_EQ(watch.otherVisits, 1);
     EXPECT_EQ(watch.otherRuns, 0);
     EXPECT_EQ(watch.mainVisits, 2);
@@ -58,13 +62,14 @@ TEST_F(ThemeReport, CountsVisitsOfThemePlacesAndTheVisitsWhoseEventChangedTheGam
 TEST_F(ThemeReport, CountsAFindOnlyWhenTheThemeCounterRose) {
     Theme(8);  // dragon eggs: a roll of 5 or less finds one
     app::ThemeWatch watch;
+    logic::Hooks().SetWatch(&watch);
     SeedGiving(logic::FindRollRange(2), 5);
-    watch.ThemeFind(2, false);
+    logic::ThemeFind(2, false);
     EXPECT_EQ(Lord(2)[L::themeCounter], 1);
     SeedGiving(logic::FindRollRange(2), 6);
-    watch.ThemeFind(2, false);
+    logic::ThemeFind(2, false);
     EXPECT_EQ(Lord(2)[L::themeCounter], 1);
-    watch.ThemeFind(0, false);  // not a lord: passed on, nothing counted
+    logic::ThemeFind(0, false);  // not a lord: nothing counted
     EXPECT_EQ(watch.finds, 1);
 }
 

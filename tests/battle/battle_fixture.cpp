@@ -4,7 +4,6 @@
 
 #include "battle/battle_clock.h"
 #include "battle/battle_engine.h"
-#include "battle/battle_rules.h"
 #include "campaign/movement.h"
 #include "state/new_game.h"
 
@@ -45,7 +44,6 @@ void BattleTest::SetUp() {
         PlaceArmy(p, castles[p - 1][0], castles[p - 1][1]);
     }
     TurnOf(1);
-    logic::InstallBattleRules();
     logic::Hooks().SetBattleView(&panel);
 }
 

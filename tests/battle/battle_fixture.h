@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "battle/battle_view.h"
 #include "campaign/campaign_fixture.h"
+#include "rules/battle_view.h"
 #include "state/game_state.h"
 
 namespace battletest {

@@ -4,12 +4,12 @@
 #include <fstream>
 
 #include "campaign/campaign_fixture.h"
-#include "campaign/castle_markers.h"
-#include "campaign/dialogs.h"
 #include "campaign/scouting.h"
 #include "campaign/strategic_buttons.h"
 #include "campaign/turn_hints.h"
 #include "platform/files.h"
+#include "rules/castle_markers.h"
+#include "rules/dialogs.h"
 #include "state/game_state.h"
 #include "support/temp_dir.h"
 
@@ -82,9 +82,11 @@ TEST_F(ButtonsTest, DuringABattleTheButtonsPauseRefuseAndResume) {
     EXPECT_FALSE(logic::RefuseDuringBattle());
     EXPECT_TRUE(dialogs.Shown().empty());
     hooks.battleShown = true;
+    state::G().battleClock.clockOn = true;
     EXPECT_TRUE(logic::RefuseDuringBattle());
     EXPECT_EQ(dialogs.Last().text, "Sorry, but during a battle you cannot do this.");
-    EXPECT_EQ(hooks.calls, (std::vector<std::string>{"PauseBattle", "ResumeBattle"}));
+    EXPECT_EQ(hooks.calls, (std::vector<std::string>{"StopClock", "StartClock"}));
+    EXPECT_TRUE(state::G().battleClock.clockOn);
 }
 
 TEST_F(ButtonsTest, TheCastleAndHireScreensOpenInTheHumansTurn) {
@@ -154,14 +156,15 @@ TEST_F(ButtonsTest, TheCloseQueryAsksUnlessTheGameIsOver) {
 TEST_F(ButtonsTest, ActivationReopensADungeonGame) {
     auto& g = state::G();
     logic::WindowActivated();
-    EXPECT_FALSE(hooks.Has("ReopenDungeon"));
+    EXPECT_FALSE(hooks.Has("ShowDungeonWindow"));
     g.inDungeon = 1;
     logic::WindowActivated();
-    EXPECT_TRUE(hooks.Has("ReopenDungeon"));
+    EXPECT_TRUE(hooks.Has("ShowDungeonWindow"));
+    EXPECT_FALSE(g.dungeonMayClose);
     hooks.calls.clear();
     g.gameOver = true;
     logic::WindowActivated();
-    EXPECT_FALSE(hooks.Has("ReopenDungeon"));
+    EXPECT_FALSE(hooks.Has("ShowDungeonWindow"));
 }
 
 TEST_F(ButtonsTest, TheEnemyCloseWarningComesOnceWithinTwoSteps) {

@@ -53,8 +53,9 @@ void Recorder::Play(sound::Effect effect) {
     calls.push_back("Play " + sound::EffectFile(effect));
 }
 
-void Recorder::StartBattle(int humanLord, int otherLord) {
-    calls.push_back("StartBattle " + std::to_string(humanLord) + " " + std::to_string(otherLord));
+void Recorder::OpenLevelUp(const logic::LevelUpView& levelUp) {
+    (void)levelUp;
+    calls.push_back("OpenLevelUp");
 }
 
 void CampaignTest::SetUp() {
@@ -95,11 +96,10 @@ void CampaignTest::SetUp() {
     h.SetTimers(&hooks);
     h.SetScreens(&hooks);
     h.SetSounds(&hooks);
-    h.SetBattles(&hooks);
-    h.SetRound(&hooks);
-    h.SetSites(&hooks);
-    h.SetHero(&hooks);
     h.SetTutorial(&hooks);
+    h.SetBattleView(&hooks);
+    h.SetDungeon(&hooks);
+    h.SetWatch(&hooks);
 }
 
 void CampaignTest::TearDown() {

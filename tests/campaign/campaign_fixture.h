@@ -1,5 +1,5 @@
 // The common ground of the campaign rule tests: a fresh game state with four lords on an open
-// map, scripted dialogs, and recording fakes for every hook the rules call.
+// map, scripted dialogs, and recording fakes for every view the rules call.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,22 +8,22 @@
 #include <string>
 #include <vector>
 
-#include "campaign/campaign_hooks.h"
 #include "campaign/trading.h"
+#include "rules/view_hooks.h"
 #include "support/scripted_dialogs.h"
 
 namespace camptest {
 
-// Records every hook call as a short line ("DrawMap 1 0", "EnableTimer3", "Play Step", ...).
+// Records every view call as a short line ("DrawMap 1 0", "EnableTimer3", "Play Step", ...),
+// and the site visits and theme finds it watches ("VisitSite", "ThemeFind 1").
 class Recorder final : public logic::MapView,
                        public logic::TurnTimers,
                        public logic::CampaignScreens,
                        public logic::Sounds,
-                       public logic::Battles,
-                       public logic::RoundRules,
-                       public logic::SiteRules,
-                       public logic::HeroRules,
-                       public logic::TutorialSteps {
+                       public logic::TutorialSteps,
+                       public logic::BattleView,
+                       public logic::DungeonView,
+                       public logic::PlayWatch {
   public:
     std::vector<std::string> calls;
     bool battleShown = false;
@@ -60,8 +60,6 @@ class Recorder final : public logic::MapView,
     void OpenHireTroops() override { calls.push_back("OpenHireTroops"); }
     void OpenOptions() override { calls.push_back("OpenOptions"); }
     void CloseStrategicWindow() override { calls.push_back("CloseStrategicWindow"); }
-    void ReopenDungeon() override { calls.push_back("ReopenDungeon"); }
-    void CloseDungeonWindow() override { calls.push_back("CloseDungeonWindow"); }
     void ReportError(const std::string& text) override { calls.push_back("ReportError " + text); }
     void RefreshComputerStatus() override { calls.push_back("RefreshComputerStatus"); }
 
@@ -69,20 +67,21 @@ class Recorder final : public logic::MapView,
     void PlayPayment() override { calls.push_back("PlayPayment"); }
     void PlayReward(int n) override { calls.push_back("PlayReward " + std::to_string(n)); }
 
-    void StartBattle(int humanLord, int otherLord) override;
-    void AutoBattle() override { calls.push_back("AutoBattle"); }
-    void PauseBattle() override { calls.push_back("PauseBattle"); }
-    void ResumeBattle() override { calls.push_back("ResumeBattle"); }
-
-    void CityRound() override { calls.push_back("CityRound"); }
-    void VisitSite() override { calls.push_back("VisitSite"); }
-    void OpenCity(int site) override { calls.push_back("OpenCity " + std::to_string(site)); }
     void DrawSiteIcon(int row) override { calls.push_back("DrawSiteIcon " + std::to_string(row)); }
-    void ThemeFind(int lord, bool afterWonDuel) override {
-        calls.push_back("ThemeFind " + std::to_string(lord) + (afterWonDuel ? " duel" : ""));
-    }
-    void HumanHeroLevelUp(int lord) override {
-        calls.push_back("HumanHeroLevelUp " + std::to_string(lord));
+
+    // The battle panel: shown, and its clock.
+    void ShowPanel() override { calls.push_back("ShowBattlePanel"); }
+    void StartClock() override { calls.push_back("StartClock"); }
+    void StopClock() override { calls.push_back("StopClock"); }
+
+    // The dungeon window and the level-up window.
+    void ShowDungeonWindow() override { calls.push_back("ShowDungeonWindow"); }
+    void CloseDungeonWindow() override { calls.push_back("CloseDungeonWindow"); }
+    void OpenLevelUp(const logic::LevelUpView& levelUp) override;
+
+    void SiteVisitBegins() override { calls.push_back("VisitSite"); }
+    void ThemeFindBegins(int lord) override {
+        calls.push_back("ThemeFind " + std::to_string(lord));
     }
     void ShowStep(const logic::TutorialPanelView& view) override {
         calls.push_back("TutorialStep " + std::to_string(view.step));

@@ -219,7 +219,6 @@ TEST_F(CityRoundTest, StocksRestockUpToTheirCaps) {
 TEST_F(CityRoundTest, ANewGameRunsTwelveCityRounds) {
     auto& city = MakeCity(1, 5, 5, 0, 1);
     city[Site::countdown] = 15;
-    logic::Hooks().SetRound(nullptr);  // the real city round
     logic::PrepareFirstRound();
     EXPECT_EQ(city[Site::taxes], 12 * 50);
     EXPECT_EQ(city[Site::countdown], 3);

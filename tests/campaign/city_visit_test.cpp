@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "battle/battle_end.h"
-#include "battle/battle_rules.h"
 #include "battle/conquered_city.h"
 #include "campaign/campaign_fixture.h"
 #include "campaign/city_visit.h"
 #include "campaign/movement.h"
 #include "campaign/trading.h"
+#include "campaign/visit_site.h"
 #include "state/game_state.h"
 
 namespace {
@@ -64,8 +64,7 @@ TEST_F(CityVisitTest, StandingDecidesTitleAndButtons) {
 }
 
 TEST_F(CityVisitTest, TheCityFieldOpensTheScreenOnlyForAHumanInACity) {
-    logic::Hooks().SetSites(nullptr);  // the real map event of the field
-    logic::Hooks().Sites().VisitSite();
+    logic::VisitSite();
     EXPECT_EQ(hooks.Count("ShowCity 2"), 1);
 
     PlaceArmy(1, 6, 6);
@@ -168,7 +167,9 @@ TEST_F(CityVisitTest, AttackPutsOnlyTheGarrisonIntoArmyRowZero) {
     City()[Site::garrisonSiege] = 1;
     hooks.cityAnswer = logic::kCityAttack;
     logic::OpenCity();
-    EXPECT_LT(hooks.IndexOf("ShowCity 2"), hooks.IndexOf("StartBattle 1 0"));
+    EXPECT_LT(hooks.IndexOf("ShowCity 2"), hooks.IndexOf("ShowBattlePanel"));
+    EXPECT_EQ(g.battleOwnSide[BattleSide::lord], 1);
+    EXPECT_EQ(g.battleFoeSide[BattleSide::lord], 0);
     EXPECT_EQ(scratch[Army::soldiers], 6);
     EXPECT_EQ(scratch[Army::fast], 0);
     EXPECT_EQ(scratch[Army::archers], 3);
@@ -183,12 +184,11 @@ TEST_F(CityVisitTest, AttackPutsOnlyTheGarrisonIntoArmyRowZero) {
     // An own city is not attacked.
     City()[Site::owner] = 1;
     EXPECT_FALSE(logic::AttackCity(2));
-    EXPECT_EQ(hooks.Count("StartBattle 1 0"), 1);
+    EXPECT_EQ(hooks.Count("ShowBattlePanel"), 1);
 }
 
 TEST_F(CityVisitTest, WonCityBattleLeadsToTheConquestAndBackToTheCity) {
     state::GameState& g = state::G();
-    logic::InstallBattleRules();
     ASSERT_TRUE(logic::AttackCity(2));
     EXPECT_EQ(g.battleFoeSide[BattleSide::soldiers], 6);
     // The garrison falls.
@@ -200,13 +200,12 @@ TEST_F(CityVisitTest, WonCityBattleLeadsToTheConquestAndBackToTheCity) {
     EXPECT_EQ(City()[Site::size], 2);
     EXPECT_EQ(City()[Site::garrisonSoldiers], 12);
     EXPECT_EQ(City()[Site::taxes], 250);  // waiting taxes go with the city
-    EXPECT_EQ(hooks.Count("OpenCity 2"), 1);
+    EXPECT_EQ(hooks.Count("ShowCity 2"), 1);
     EXPECT_FALSE(g.battleStarted);
 }
 
 TEST_F(CityVisitTest, PillagedCityIsGoneWithoutItsScreen) {
     state::GameState& g = state::G();
-    logic::InstallBattleRules();
     g.lord[1][Lord::honor] = 10;
     ASSERT_TRUE(logic::AttackCity(2));
     g.battleFoeSide[BattleSide::soldiers] = 0;

@@ -7,7 +7,7 @@
 
 #include "campaign/campaign_fixture.h"
 #include "campaign/computer_path.h"
-#include "campaign/lords.h"
+#include "rules/lords.h"
 #include "state/ai_plan.h"
 #include "state/game_state.h"
 

@@ -5,6 +5,7 @@
 #include "campaign/campaign_fixture.h"
 #include "campaign/turn_cycle.h"
 #include "platform/files.h"
+#include "rules/game_end.h"
 #include "state/game_state.h"
 #include "support/temp_dir.h"
 

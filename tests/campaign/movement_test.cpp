@@ -285,7 +285,9 @@ TEST_F(MovementTest, ArmiesInTheFieldChaseRefuseOrWaitForTheBattle) {
     hooks.calls.clear();
     logic::MoveArmy(3, 2);
     EXPECT_TRUE(g.battleStarted);
-    EXPECT_TRUE(hooks.Has("StartBattle 1 2"));
+    EXPECT_TRUE(hooks.Has("ShowBattlePanel"));
+    EXPECT_EQ(g.battleOwnSide[state::BattleSide::lord], 1);
+    EXPECT_EQ(g.battleFoeSide[state::BattleSide::lord], 2);
     EXPECT_EQ(g.army[1][Army::x], 3);
     EXPECT_EQ(g.army[1][Army::movesLeft], 0);
     EXPECT_FALSE(hooks.Has("VisitSite"));

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "campaign/campaign_fixture.h"
-#include "campaign/dialogs.h"
 #include "campaign/movement.h"
 #include "campaign/spawn_fields.h"
+#include "rules/dialogs.h"
 #include "state/game_state.h"
 #include "state/random.h"
 
@@ -294,14 +294,15 @@ TEST_F(SpawnFieldsTest, TheHeroLevelRollStopsAtEightForComputers) {
     for (int i = 0; i < 200; ++i)
         logic::ComputerHeroLevelUpChance(2);
     EXPECT_EQ(g.lord[2][Lord::heroLevel], 8);
-    // The human hero goes through the level-up screen instead.
+    // The human hero rises through the level-up window instead, each time, up to level 8.
+    g.hero[1][state::Hero::level] = 1;
     g.lord[1][Lord::heroLevel] = 1;
     g.lord[1][Lord::difficulty] = 12;
     for (int i = 0; i < 20; ++i)
         logic::ComputerHeroLevelUpChance(1);
-    EXPECT_EQ(g.lord[1][Lord::heroLevel], 1);
-    EXPECT_GT(hooks.Count("HumanHeroLevelUp 1"), 5);
-    EXPECT_LT(hooks.Count("HumanHeroLevelUp 1"), 20);
+    EXPECT_EQ(g.lord[1][Lord::heroLevel], g.hero[1][state::Hero::level]);
+    EXPECT_EQ(hooks.Count("OpenLevelUp"), g.hero[1][state::Hero::level] - 1);
+    EXPECT_GT(hooks.Count("OpenLevelUp"), 5);
 }
 
 }  // namespace

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 #include "campaign/campaign_fixture.h"
 #include "campaign/turn_cycle.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 #include "state/game_state.h"
 
 namespace camptest {
@@ -11,7 +16,21 @@ namespace Army = state::Army;
 namespace Lord = state::Lord;
 namespace SpawnField = state::SpawnField;
 
-using TurnCycleTest = CampaignTest;
+// Counts the city rounds by an active site off the map, which each round's countdown lowers
+// and no lord can reach.
+class TurnCycleTest : public CampaignTest {
+  protected:
+    void SetUp() override {
+        CampaignTest::SetUp();
+        auto& sentinel = state::G().mapSite[10];
+        sentinel[state::MapSite::active] = 1;
+        sentinel[state::MapSite::countdown] = kSentinelStart;
+    }
+    int CityRounds() const {
+        return kSentinelStart - state::G().mapSite[10][state::MapSite::countdown];
+    }
+    static constexpr int kSentinelStart = 1000;
+};
 
 // Nowhere to go: every field is closed, so a computer step never moves.
 void CloseTheMap() {
@@ -38,21 +57,21 @@ TEST_F(TurnCycleTest, DefeatedLordsAreSkippedAndRoundsTurnOnlyOnTheWrap) {
     logic::NextLord();
     EXPECT_EQ(g.currentLord, 4);
     EXPECT_EQ(g.army[4][Army::movesLeft], 4);
-    EXPECT_FALSE(hooks.Has("CityRound"));
+    EXPECT_EQ(CityRounds(), 0);
     EXPECT_EQ(g.spawnField[1][SpawnField::roundsLeft], 5);
 
     g.army[1][Army::movesLeft] = 0;
     logic::Timer1Tick();
     EXPECT_EQ(g.currentLord, 1);
     EXPECT_EQ(g.army[1][Army::movesLeft], 4);
-    EXPECT_EQ(hooks.Count("CityRound"), 1);
+    EXPECT_EQ(CityRounds(), 1);
     EXPECT_EQ(g.spawnField[1][SpawnField::roundsLeft], 4);
 
     // A lord whose inGame is not exactly 1 does not take a turn either.
     g.lord[4][Lord::inGame] = 2;
     logic::NextLord();
     EXPECT_EQ(g.currentLord, 1);
-    EXPECT_EQ(hooks.Count("CityRound"), 2);
+    EXPECT_EQ(CityRounds(), 2);
 }
 
 TEST_F(TurnCycleTest, AComputerTurnRunsAtOnceAndTimer1PassesIt) {
@@ -111,9 +130,10 @@ TEST_F(TurnCycleTest, NoLordLeftEndsTheGame) {
     // Once over, the turn does not pass any more.
     hooks.calls.clear();
     const int current = g.currentLord;
+    const int rounds = CityRounds();
     logic::NextLord();
     EXPECT_EQ(g.currentLord, current);
-    EXPECT_FALSE(hooks.Has("CityRound"));
+    EXPECT_EQ(CityRounds(), rounds);
 }
 
 TEST_F(TurnCycleTest, AStoredLordNumberThatIsNoLordStartsAtLordOne) {
@@ -124,7 +144,7 @@ TEST_F(TurnCycleTest, AStoredLordNumberThatIsNoLordStartsAtLordOne) {
     g.currentLord = 40;
     logic::NextLord();
     EXPECT_EQ(g.currentLord, 1);
-    EXPECT_EQ(hooks.Count("CityRound"), 0);  // not a new round
+    EXPECT_EQ(CityRounds(), 0);  // not a new round
 }
 
 TEST_F(TurnCycleTest, HumanMayActOnlyInItsOwnTurnWithMovesLeft) {
@@ -152,17 +172,32 @@ TEST_F(TurnCycleTest, HumanMayActOnlyInItsOwnTurnWithMovesLeft) {
     EXPECT_EQ(logic::HumanLord(), 2);
 }
 
+// The city rounds that had passed when the map was first drawn.
+class FirstDrawWatch final : public logic::MapView {
+  public:
+    explicit FirstDrawWatch(std::function<int()> rounds) : rounds_(std::move(rounds)) {}
+    int roundsAtFirstDraw = -1;
+    void DrawMap(bool, bool) override {
+        if (roundsAtFirstDraw < 0) roundsAtFirstDraw = rounds_();
+    }
+
+  private:
+    std::function<int()> rounds_;
+};
+
 TEST_F(TurnCycleTest, TheFirstRoundSettlesTheMapAndStartsWithLordOne) {
     auto& g = state::G();
     g.currentLord = 4;
     SetHuman(3);
+    FirstDrawWatch draw([this] { return CityRounds(); });
+    logic::Hooks().SetView(&draw);
     logic::PrepareFirstRound();
     EXPECT_EQ(g.currentLord, 1);  // lord 1 is a computer: its turn has run, Timer1 waits
     EXPECT_GE(hooks.Count("RefreshComputerStatus"), 1);
     EXPECT_TRUE(hooks.Has("EnableTimer1"));
     // Twelve settling rounds and the one of the wrap to lord 1.
-    EXPECT_EQ(hooks.Count("CityRound"), 13);
-    EXPECT_EQ(hooks.IndexOf("DrawMap 0 0"), static_cast<int>(hooks.IndexOf("CityRound")) + 12);
+    EXPECT_EQ(CityRounds(), 13);
+    EXPECT_EQ(draw.roundsAtFirstDraw, 12);
     int sites = 0;
     for (int s = 1; s <= 6; ++s)
         sites += g.spawnField[s][SpawnField::present] > 0;

@@ -5,8 +5,8 @@
 #include "campaign/hiring.h"
 #include "campaign/strategic_buttons.h"
 #include "campaign/tutorial_grants.h"
-#include "campaign/tutorial_steps.h"
 #include "campaign_fixture.h"
+#include "rules/tutorial_steps.h"
 #include "state/game_state.h"
 #include "state/hero.h"
 #include "state/hero_gear.h"
@@ -123,12 +123,12 @@ TEST_F(TutorialTest, TheFieldsOfTheLessonTakeTheirSlotsAndReplaceWhatLayThere) {
     EXPECT_TRUE(logic::TutorialMapMark(10, x, y));
     EXPECT_EQ(x * 100 + y, 309);
     At(14);
-    logic::AdvanceTutorial(13);  // not at 13: nothing
+    logic::AdvanceTutorial(13, logic::ArrangeTutorialStep);  // not at 13: nothing
     At(13);
-    logic::AdvanceTutorial(13);
+    logic::AdvanceTutorial(13, logic::ArrangeTutorialStep);
     EXPECT_EQ(g.spawnField[1][SpawnField::kind], 2);
     EXPECT_EQ(g.spawnField[1][SpawnField::x] * 100 + g.spawnField[1][SpawnField::y], 508);
-    logic::AdvanceTutorial(14);
+    logic::AdvanceTutorial(14, logic::ArrangeTutorialStep);
     EXPECT_EQ(g.spawnField[2][SpawnField::kind], 4);
     EXPECT_EQ(g.spawnField[2][SpawnField::x] * 100 + g.spawnField[2][SpawnField::y], 506);
     EXPECT_EQ(g.spawnField[2][SpawnField::roundsLeft], 10000);

@@ -8,13 +8,12 @@
 #include <string>
 
 #include "app/autoplay_invariants.h"
-#include "battle/battle_rules.h"
 #include "campaign/buildings.h"
-#include "campaign/campaign_hooks.h"
-#include "campaign/fixed_answer_dialogs.h"
-#include "campaign/lords.h"
 #include "campaign/turn_cycle.h"
 #include "events/theme_rules.h"
+#include "rules/fixed_answer_dialogs.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 #include "scenario_source.h"
 #include "state/item_table.h"
 #include "state/lord.h"
@@ -340,7 +339,6 @@ TEST_F(ScenarioContent, EveryTakingPartLordCanStartANewGame) {
     logic::FixedAnswerDialogs dialogs({logic::kOfferSecond, logic::kAnswerNo, 1});
     logic::InstallDialogs(&dialogs);
     logic::Hooks().Clear();
-    logic::InstallBattleRules();
     for (const Expected& e : kScenarios) {
         const auto loaded = Load(e.name);
         int players = 0;

@@ -1,11 +1,11 @@
 // The duel: statistics, damage by weapon and resistance, the heroic roll, the end of a duel, the
 // timers and the refusals during combat.
 #include "dungeon/duel.h"
-#include "campaign/campaign_hooks.h"
 #include "dungeon/dungeon_fixture.h"
 #include "dungeon/exploration.h"
 #include "dungeon/items.h"
 #include "dungeon/set_piece_duel.h"
+#include "rules/view_hooks.h"
 #include "state/game_state.h"
 #include "state/random.h"
 
@@ -346,14 +346,12 @@ TEST_F(DungeonTest, TheStrategicWindowClosesADuelAndReopensTheDungeonAfterALoad)
     logic::StartDuel(1);
     g.opponent[state::Opponent::oppHealth] = 10000;
     logic::HeroAttack(logic::DuelAction::slash);
-    logic::CampaignScreens defaults;
-    defaults.CloseDungeonWindow();
+    logic::AbandonDuel();
     EXPECT_FALSE(logic::DuelActive());
     EXPECT_TRUE(view.running.empty());
-    EXPECT_TRUE(view.Has("CloseDungeonWindow"));
 
     g.dungeonMayClose = true;
-    defaults.ReopenDungeon();
+    logic::ResumeDungeon();
     EXPECT_TRUE(view.Has("ShowDungeonWindow"));
     EXPECT_FALSE(g.dungeonMayClose);
     EXPECT_EQ(view.board.heroX, 1);

@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <memory>
 
-#include "campaign/campaign_hooks.h"
 #include "dungeon/exploration.h"
 #include "dungeon/floor_generator.h"
 #include "dungeon/items.h"
 #include "dungeon/treasure.h"
+#include "rules/view_hooks.h"
 #include "state/game_state.h"
 #include "state/random.h"
 #include "state/reset.h"

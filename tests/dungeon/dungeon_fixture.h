@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "dungeon/dungeon_view.h"
+#include "rules/dungeon_view.h"
 #include "support/scripted_dialogs.h"
 
 namespace dungeontest {

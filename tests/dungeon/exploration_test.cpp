@@ -1,12 +1,12 @@
 // Entering, walking, eating, leaving and dying, the fog of war, gold on the way out and the
 // pictures of the status column.
 #include "dungeon/exploration.h"
-#include "campaign/campaign_hooks.h"
 #include "dungeon/duel.h"
 #include "dungeon/dungeon_fixture.h"
 #include "dungeon/hero_access.h"
 #include "dungeon/rooms.h"
 #include "dungeon/treasure.h"
+#include "rules/view_hooks.h"
 #include "state/game_state.h"
 
 namespace dungeontest {

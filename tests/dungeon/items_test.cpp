@@ -2,12 +2,12 @@
 // level-up.
 #include <algorithm>
 
-#include "campaign/campaign_hooks.h"
 #include "dungeon/dungeon_fixture.h"
 #include "dungeon/hero_access.h"
 #include "dungeon/items.h"
 #include "dungeon/progression.h"
 #include "dungeon/treasure.h"
+#include "rules/view_hooks.h"
 #include "state/game_state.h"
 #include "state/random.h"
 
@@ -225,9 +225,9 @@ TEST_F(DungeonTest, ExperienceRaisesOneLevelAndLosesTheSurplus) {
     EXPECT_EQ(g.hero[1][Hero::level], 8);
     EXPECT_EQ(view.Count("OpenLevelUp 8"), 1);
 
-    // The campaign's hook for the human hero's level-up is the same rule.
+    // Another lord's hero rises the same way, and its lord's record follows.
     g.hero[2][Hero::level] = 4;
-    logic::Hooks().Hero().HumanHeroLevelUp(2);
+    logic::LevelUp(2);
     EXPECT_EQ(g.hero[2][Hero::level], 5);
     EXPECT_EQ(g.lord[2][Lord::heroLevel], 5);
 }

@@ -2,11 +2,12 @@
 // wait until the fight of step 37 begins, and the hero who may not die in that fight.
 #include <gtest/gtest.h>
 
-#include "campaign/tutorial_steps.h"
+#include "campaign/tutorial_grants.h"
 #include "dungeon/duel.h"
 #include "dungeon/hero_access.h"
 #include "dungeon/room_content.h"
 #include "dungeon_fixture.h"
+#include "rules/tutorial_steps.h"
 #include "state/game_state.h"
 #include "state/hero.h"
 #include "state/opponent.h"

@@ -1,7 +1,7 @@
 // The camps and the settlers: prices at their boundaries, refusals, countdowns, and the rule of
 // a computer lord.
+#include "campaign/visit_site.h"
 #include "events/events_fixture.h"
-#include "events/visit_site.h"
 #include "state/game_state.h"
 
 namespace eventtest {

@@ -1,17 +1,19 @@
 #include "events/events_fixture.h"
 
-#include "events/visit_site.h"
+#include "campaign/visit_site.h"
 #include "state/game_state.h"
 
 namespace eventtest {
 
 void EventsTest::SetUp() {
     CampaignTest::SetUp();
-    logic::EventHooks().SetTheme(&theme);
+    logic::Hooks().SetTheme(&theme);
+    // The event tests visit sites directly and read the calls of the views alone.
+    logic::Hooks().SetWatch(nullptr);
 }
 
 void EventsTest::TearDown() {
-    logic::EventHooks().Clear();
+    logic::Hooks().SetTheme(nullptr);
     CampaignTest::TearDown();
 }
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "campaign/campaign_fixture.h"
-#include "events/event_hooks.h"
+#include "rules/view_hooks.h"
 #include "state/tables.h"
 
 namespace eventtest {

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "campaign/campaign_hooks.h"
 #include "events/theme_events.h"
 #include "events/theme_fixture.h"
+#include "rules/view_hooks.h"
 #include "state/theme_weapon.h"
 #include "support/temp_dir.h"
 

@@ -1,7 +1,7 @@
 // The travelling sorcerer, the magic shrine, the witch hut and the ritual place.
-#include "campaign/campaign_hooks.h"
+#include "campaign/visit_site.h"
 #include "events/events_fixture.h"
-#include "events/visit_site.h"
+#include "rules/view_hooks.h"
 #include "state/game_state.h"
 
 namespace eventtest {

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "battle/battle_end.h"
-#include "battle/battle_rules.h"
-#include "campaign/campaign_hooks.h"
 #include "events/theme_events.h"
 #include "events/theme_fixture.h"
+#include "rules/view_hooks.h"
 
 namespace themetest {
 namespace {
@@ -110,9 +109,12 @@ TEST_F(ThemeTest, EventBattlesFieldTheThemeArmyAndTheFollowUpsRewardTheWinner) {
           Case{9, logic::kOfferAction, 16, 7, 2, 3}, Case{13, logic::kOfferAction, 24, 7, 2, 3}}) {
         Theme(c.theme);
         g.army[0][A::soldiers] = 9;  // left over from a city battle
+        hooks.calls.clear();
         dialogs.Answer(c.choice);
         logic::ThemeEvent(kSite);
-        EXPECT_EQ(hooks.calls.back(), "StartBattle 1 0") << c.theme;
+        EXPECT_TRUE(hooks.Has("ShowBattlePanel")) << c.theme;
+        EXPECT_EQ(g.battleOwnSide[state::BattleSide::lord], 1);
+        EXPECT_EQ(g.battleFoeSide[state::BattleSide::lord], 0);
         EXPECT_EQ(g.army[0][A::soldiers], 0);
         EXPECT_EQ(g.army[0][A::specialCount], c.count);
         EXPECT_EQ(g.army[0][A::specialType], c.kind);
@@ -155,7 +157,6 @@ TEST_F(ThemeTest, EventBattlesFieldTheThemeArmyAndTheFollowUpsRewardTheWinner) {
 
 TEST_F(ThemeTest, AWonGraveyardBattleLiftsTheCurseAndALostOneChangesNothing) {
     auto& g = state::G();
-    logic::InstallBattleRules();
     Theme(9);
     Lord(1)[L::honor] = 0;
     dialogs.Answer(logic::kOfferAction);

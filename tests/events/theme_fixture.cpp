@@ -1,6 +1,6 @@
 #include "events/theme_fixture.h"
 
-#include "campaign/campaign_hooks.h"
+#include "rules/view_hooks.h"
 #include "state/random.h"
 
 namespace themetest {
@@ -33,7 +33,7 @@ void SeedGiving(int n, int value) {
 void ThemeTest::SetUp() {
     CampaignTest::SetUp();
     auto& h = logic::Hooks();
-    h.SetSites(nullptr);  // the real theme rules
+    h.SetWatch(nullptr);
     h.SetDungeon(&duels);
 }
 

@@ -1,5 +1,5 @@
 // The common ground of the theme rule tests: the campaign's four lords, one theme site beside
-// lord 1's castle, the real theme rules behind the site hooks, and a dungeon window that
+// lord 1's castle, the real theme rules, and a dungeon window that
 // decides every duel at once as a test tells it.
 #pragma once
 
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "campaign/campaign_fixture.h"
-#include "dungeon/dungeon_view.h"
+#include "rules/dungeon_view.h"
 #include "state/game_state.h"
 
 namespace themetest {

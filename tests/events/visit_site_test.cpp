@@ -1,8 +1,8 @@
 // The site look-ups and the dispatcher: which site a field holds, the city, theme sites and
 // the icon redraw.
-#include "events/visit_site.h"
+#include "campaign/visit_site.h"
 #include "events/events_fixture.h"
-#include "events/sites.h"
+#include "rules/sites.h"
 #include "state/game_state.h"
 
 namespace eventtest {
@@ -71,14 +71,14 @@ TEST_F(EventsTest, ACityOpensForTheHumanAfterTheTutorialStepAndNotForAComputerLo
     state::G().tutorialStep = 49;
     VisitWith(1, 2);
     EXPECT_EQ(state::G().tutorialStep, 50);
-    EXPECT_TRUE(hooks.Has("OpenCity 2"));
+    EXPECT_TRUE(hooks.Has("ShowCity 2"));
     // At another step the tutorial stays where it is.
     VisitWith(1, 2);
     EXPECT_EQ(state::G().tutorialStep, 50);
-    EXPECT_EQ(hooks.Count("OpenCity 2"), 2);
+    EXPECT_EQ(hooks.Count("ShowCity 2"), 2);
     hooks.calls.clear();
     VisitWith(2, 2);
-    EXPECT_FALSE(hooks.Has("OpenCity 2"));
+    EXPECT_FALSE(hooks.Has("ShowCity 2"));
     EXPECT_TRUE(hooks.Has("DrawSiteIcon 2"));
 }
 
@@ -98,12 +98,13 @@ TEST_F(EventsTest, ThemeSitesAskNothingYetAndNoLordOutsideOneToFourIsVisited) {
     EXPECT_TRUE(hooks.calls.empty());
 }
 
-TEST_F(EventsTest, TheEventRulesAreTheCampaignsSiteHook) {
-    logic::Hooks().SetSites(nullptr);  // the default site rules: the dispatcher
+TEST_F(EventsTest, AWatchSeesTheVisitBeginBeforeItsEvent) {
+    logic::Hooks().SetWatch(&hooks);
     PlaceSite(1, 1, 2, 1);
     PlaceArmy(1, 2, 1);
-    logic::Hooks().Sites().VisitSite();
-    EXPECT_FALSE(hooks.Has("VisitSite"));
+    logic::VisitSite();
+    EXPECT_EQ(hooks.Count("VisitSite"), 1);
+    EXPECT_LT(hooks.IndexOf("VisitSite"), hooks.IndexOf("ShowCity 1"));
     EXPECT_TRUE(dialogs.Shown().empty());
 }
 

@@ -6,10 +6,9 @@
 #include <filesystem>
 
 #include "battle/battle_engine.h"
-#include "battle/battle_rules.h"
-#include "campaign/campaign_hooks.h"
 #include "campaign/strategic_buttons.h"
 #include "platform/form.h"
+#include "rules/view_hooks.h"
 #include "screens/game_screens.h"
 #include "screens/tfcampaign1.h"
 #include "screens/tfmodifybattlecommands.h"
@@ -58,7 +57,6 @@ struct PanelFixture {
         g.army[1][state::Army::soldiers] = 40;
         g.army[2][state::Army::soldiers] = 40;
         g.currentLord = 1;
-        logic::InstallBattleRules();
         map.Show();
     }
 

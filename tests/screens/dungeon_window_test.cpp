@@ -5,9 +5,9 @@
 
 #include <filesystem>
 
-#include "campaign/campaign_hooks.h"
 #include "dungeon/duel.h"
 #include "platform/form.h"
+#include "rules/view_hooks.h"
 #include "screens/dungeon_bridge.h"
 #include "screens/game_screens.h"
 #include "screens/tform3.h"

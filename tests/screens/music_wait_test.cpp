@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "dungeon/dungeon_view.h"
+#include "rules/dungeon_view.h"
 #include "screens/dungeon_bridge.h"
 #include "screens/game_screens.h"
 #include "sound/music_player.h"

@@ -5,7 +5,7 @@
 #include <array>
 #include <filesystem>
 
-#include "campaign/tutorial_steps.h"
+#include "rules/tutorial_steps.h"
 #include "screens/dungeon_bridge.h"
 #include "screens/game_screens.h"
 #include "screens/tfbuildings.h"

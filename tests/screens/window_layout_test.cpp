@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "campaign/tutorial_steps.h"
 #include "platform/canvas.h"
 #include "platform/form.h"
+#include "rules/tutorial_steps.h"
 #include "screens/game_screens.h"
 #include "screens/tutorial_guide.h"
 #include "screens/tutorial_panel.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "campaign/dialogs.h"
+#include "rules/dialogs.h"
 
 namespace testsupport {
 

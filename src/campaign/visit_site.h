@@ -1,8 +1,6 @@
 // The map event dispatcher: after a step that started no battle, the site on the current lord's
-// field runs its handler (the campaign reaches it through its site hook).
+// field runs its handler (a city's window or computer visit, a place's or a theme's event).
 #pragma once
-
-#include "campaign/campaign_hooks.h"
 
 namespace logic {
 

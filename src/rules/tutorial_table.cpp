@@ -1,5 +1,5 @@
 // The 57 tutorial steps with their panels, as the player reads them.
-#include "campaign/tutorial_table.h"
+#include "rules/tutorial_table.h"
 
 #include <array>
 

@@ -1,11 +1,10 @@
 // The tutorial's step machine: which step runs, the move to the next step when the awaited
-// action happens, the tutorial "Continue" buttons, starting and ending, and the refusals that
-// keep the player on the lesson.
+// action happens, starting and ending, and the refusals that keep the player on the lesson.
 #pragma once
 
 #include <string>
 
-#include "campaign/tutorial_table.h"
+#include "rules/tutorial_table.h"
 
 namespace logic {
 
@@ -22,9 +21,14 @@ struct TutorialPanelView {
 
 // True while the tutorial runs and its step is `step`.
 bool TutorialAt(int step);
+// What a step arranges when the tutorial arrives at it, beyond the honor and gold granted here.
+using TutorialArrangement = void (*)(int step);
+
 // The awaited action of step `fromStep` happened: the tutorial goes on to the next step (only
-// when it stands at `fromStep`), arranges what that step grants and shows its panel.
-void AdvanceTutorial(int fromStep);
+// when it stands at `fromStep`), grants the honor after the dungeon (step 41) and the gold for
+// hiring (step 46), lets `arrange` arrange what the step needs from the rules above (the fields
+// on the map, the potion, the enemy of the battle) and shows the step's panel.
+void AdvanceTutorial(int fromStep, TutorialArrangement arrange = nullptr);
 // The panel of a step as it shows now (step 41's text depends on how the dungeon ended).
 TutorialPanelView TutorialStepView(int step);
 
@@ -32,17 +36,12 @@ TutorialPanelView TutorialStepView(int step);
 void StartTutorialSteps();
 // Off, at step 0, every panel hidden.
 void EndTutorial();
-// A tutorial "Continue" button (the strategic or the dungeon screen's). The strategic one
-// treats the steps 0 to 3 like step 3; at step 56 it only hides the panel; at 57 it ends the
-// tutorial.
-void TutorialContinueClick(TutorialContinue button);
-// The "Continue" of an extra panel (item kinds, item example, battle orders).
-void TutorialExtraContinueClick();
-
 // The lord the tutorial teaches: the first human lord in the game (lord 1 without one).
 int TutorialLord();
 // The field the blinking arrow of a step marks; false when the step marks none.
 bool TutorialMapMark(int step, int& x, int& y);
+// The panel text after the first dungeon, by the lord's honor and the hero's health.
+std::string TutorialDungeonEndText();
 
 // The refusals while the tutorial stands in its dungeon and battle lessons.
 bool TutorialRefusesDungeonMove();   // the four move fields before step 28

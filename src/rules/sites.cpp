@@ -1,5 +1,5 @@
 // Finding and removing map sites.
-#include "events/sites.h"
+#include "rules/sites.h"
 
 #include "state/game_state.h"
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "campaign/dialogs.h"
+#include "rules/dialogs.h"
 
 namespace logic {
 

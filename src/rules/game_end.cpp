@@ -1,12 +1,11 @@
-// The end of the game: defeat when the human's castle has fallen, victory when no computer lord
-// is left or a theme's goal is reached, with the unlocking of the next scenario and difficulty
-// level.
+// The end of the game, with the unlocking of the next scenario and difficulty level.
+#include "rules/game_end.h"
+
 #include <algorithm>
 
-#include "campaign/campaign_hooks.h"
-#include "campaign/dialogs.h"
-#include "campaign/lords.h"
-#include "campaign/turn_cycle.h"
+#include "rules/dialogs.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 #include "state/int_math.h"
 #include "state/progress_file.h"
 

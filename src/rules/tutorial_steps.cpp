@@ -1,12 +1,12 @@
 // The tutorial's step machine over the run-time values TutorialOn and TutorialStep.
-#include "campaign/tutorial_steps.h"
+#include "rules/tutorial_steps.h"
 
 #include <cstdlib>
 
-#include "campaign/campaign_hooks.h"
-#include "campaign/lords.h"
-#include "campaign/tutorial_grants.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 #include "state/game_state.h"
+#include "state/int_math.h"
 #include "state/map_site.h"
 
 namespace logic {
@@ -20,8 +20,10 @@ constexpr int kFirstAttackStep = 36;
 constexpr int kMonstersWaitUntil = 37;
 constexpr int kBattleLessonFrom = 51;
 constexpr int kBattleOrdersStep = 55;
-constexpr int kLastIntroStep = 3;
-constexpr int kHidePanelStep = 56;
+
+// What the lord is granted after the dungeon (step 41) and for the hiring lesson (step 46).
+constexpr int kDungeonHonor = 2;
+constexpr int kHireGold = 1000;
 
 // The fields the tutorial arranges on the map.
 constexpr int kWoodX = 3, kWoodY = 9;
@@ -79,20 +81,33 @@ bool NearestFreeCity(int& x, int& y) {
     return best >= 0;
 }
 
+// The honor after the dungeon and the gold for hiring, granted as their steps begin.
+void GrantStepReward(int step) {
+    auto& lord = LordRecord(TutorialLord());
+    if (step == 41) {
+        lord[state::Lord::honor] = state::AddSaturated(lord[state::Lord::honor], kDungeonHonor);
+        Hooks().View().DrawStatusBar();
+    } else if (step == 46 && lord[state::Lord::gold] < kHireGold) {
+        lord[state::Lord::gold] = state::AddSaturated(lord[state::Lord::gold], kHireGold);
+        Hooks().View().DrawStatusBar();
+    }
+}
+
 }  // namespace
 
 bool TutorialAt(int step) {
     return Running() && Step() == step;
 }
 
-void AdvanceTutorial(int fromStep) {
+void AdvanceTutorial(int fromStep, TutorialArrangement arrange) {
     if (!TutorialAt(fromStep)) return;
     const int step = fromStep + 1;
     state::G().tutorialStep = step;
     // The panel is read before the step's grants: step 41 tells how the dungeon ended, which
     // its honor would hide.
     const TutorialPanelView view = TutorialStepView(step);
-    ArrangeTutorialStep(step);
+    GrantStepReward(step);
+    if (arrange != nullptr) arrange(step);
     Hooks().Tutorial().ShowStep(view);
 }
 
@@ -122,35 +137,6 @@ void EndTutorial() {
     state::G().tutorialOn = false;
     state::G().tutorialStep = 0;
     Hooks().Tutorial().HideAll();
-}
-
-void TutorialContinueClick(TutorialContinue button) {
-    if (!Running()) return;
-    int step = Step();
-    if (button == TutorialContinue::strategic && step >= 0 && step < kLastIntroStep) {
-        state::G().tutorialStep = kLastIntroStep;
-        step = kLastIntroStep;
-    }
-    const TutorialStepRow* row = FindTutorialStep(step);
-    if (row == nullptr || row->continueButton != button) return;
-    if (step == kTutorialLastStep) {
-        EndTutorial();
-        return;
-    }
-    if (step == kHidePanelStep) {
-        Hooks().Tutorial().ShowStep(TutorialPanelView{});
-        return;
-    }
-    AdvanceTutorial(step);
-    // The item of step 24 is offered once its panel has moved on.
-    if (step == 24) OfferTutorialItem();
-}
-
-void TutorialExtraContinueClick() {
-    if (!Running()) return;
-    const TutorialStepRow* row = FindTutorialStep(Step());
-    if (row == nullptr || row->extra == TutorialExtra::none) return;
-    AdvanceTutorial(Step());
 }
 
 int TutorialLord() {
@@ -210,6 +196,13 @@ bool TutorialRefusesBattleOrders() {
 
 bool TutorialHoldsMonsters() {
     return RunningBetween(kDungeonLessonFrom, kMonstersWaitUntil + 1);
+}
+
+std::string TutorialDungeonEndText() {
+    const int me = TutorialLord();
+    if (LordRecord(me)[state::Lord::honor] > 0) return kTutorialDungeonDone;
+    if (state::G().hero[me][state::Hero::health] < 1) return kTutorialHeroDied;
+    return kTutorialDungeonLeft;
 }
 
 }  // namespace logic

@@ -66,6 +66,8 @@ inline int ShownLord() {
     const int c = CurrentLordChecked();
     return c > 0 ? c : 1;
 }
+// The first lord with controller 1, or 0.
+int HumanLord();
 // The faction logo of a lord: "factionlogo_blue.jpg", ... in the order blue, green, red, cyan.
 std::string FactionLogo(int lord);
 

@@ -3,14 +3,14 @@
 #include <iterator>
 #include <vector>
 
-#include "campaign/campaign_hooks.h"
-#include "campaign/dialogs.h"
-#include "campaign/lords.h"
 #include "dungeon/hero_access.h"
 #include "dungeon/items.h"
+#include "dungeon/theme_finds.h"
 #include "dungeon/treasure.h"
-#include "events/theme_common.h"
-#include "events/theme_events.h"
+#include "rules/dialogs.h"
+#include "rules/lords.h"
+#include "rules/theme_basics.h"
+#include "rules/view_hooks.h"
 #include "state/int_math.h"
 #include "state/random.h"
 #include "state/theme_weapon.h"
@@ -118,18 +118,8 @@ int DemonItem(int level) {
     return candidates[static_cast<std::size_t>(state::Random(static_cast<int>(candidates.size())))];
 }
 
-}  // namespace
-
-int FindRollRange(int lord) {
-    if (!ValidLord(lord)) return 0;
-    if (IsHuman(lord)) return kHumanRange;
-    const int d = LordRecord(lord)[Lord::difficulty];
-    constexpr int last = static_cast<int>(std::size(kComputerRange)) - 1;
-    return kComputerRange[d < 1 ? 1 : d > last ? last : d];
-}
-
-void ThemeFind(int lord, bool afterWonDuel) {
-    if (!ValidLord(lord)) return;
+// One chance of the theme's find for a lord in the game.
+void TryThemeFind(int lord, bool afterWonDuel) {
     const ThemeFindRule* rule = FindRuleOf(ScenarioTheme());
     if (rule == nullptr) return;
     const int roll = state::Random(FindRollRange(lord));
@@ -147,6 +137,23 @@ void ThemeFind(int lord, bool afterWonDuel) {
     } else if (rule->computerMessage != nullptr) {
         TellHumanAbout(lord, rule->title, rule->computerMessage);
     }
+}
+
+}  // namespace
+
+int FindRollRange(int lord) {
+    if (!ValidLord(lord)) return 0;
+    if (IsHuman(lord)) return kHumanRange;
+    const int d = LordRecord(lord)[Lord::difficulty];
+    constexpr int last = static_cast<int>(std::size(kComputerRange)) - 1;
+    return kComputerRange[d < 1 ? 1 : d > last ? last : d];
+}
+
+void ThemeFind(int lord, bool afterWonDuel) {
+    if (!ValidLord(lord)) return;
+    Hooks().Watch().ThemeFindBegins(lord);
+    TryThemeFind(lord, afterWonDuel);
+    Hooks().Watch().ThemeFindEnds(lord);
 }
 
 void DemonGift() {

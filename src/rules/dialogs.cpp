@@ -1,4 +1,4 @@
-#include "campaign/dialogs.h"
+#include "rules/dialogs.h"
 
 #include <stdexcept>
 

@@ -1,8 +1,8 @@
 // The castle pictures of the lords still in the game.
-#include "campaign/castle_markers.h"
+#include "rules/castle_markers.h"
 
-#include "campaign/campaign_hooks.h"
-#include "campaign/lords.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 
 namespace logic {
 

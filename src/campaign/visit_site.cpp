@@ -1,12 +1,14 @@
 // The map event dispatcher.
-#include "events/visit_site.h"
+#include "campaign/visit_site.h"
 
+#include "campaign/city_visit.h"
 #include "campaign/computer_city_visit.h"
-#include "campaign/lords.h"
-#include "campaign/tutorial_steps.h"
+#include "campaign/tutorial_grants.h"
 #include "events/places.h"
-#include "events/sites.h"
 #include "events/theme_events.h"
+#include "rules/lords.h"
+#include "rules/sites.h"
+#include "rules/tutorial_steps.h"
 #include "state/game_state.h"
 
 namespace logic {
@@ -21,8 +23,8 @@ constexpr int kTutorialCityStep = 49;
 
 void VisitCity(int site, int lord) {
     if (IsHuman(lord)) {
-        AdvanceTutorial(kTutorialCityStep);
-        Hooks().Sites().OpenCity(site);
+        AdvanceTutorial(kTutorialCityStep, ArrangeTutorialStep);
+        OpenCity();
     } else if (IsComputer(lord)) {
         ComputerCityVisit(site);
     }
@@ -54,10 +56,9 @@ constexpr Handler kHandlers[] = {
     {-3, &VisitThemeSite},
 };
 
-}  // namespace
-
-void VisitSite() {
-    // Only a lord's field army (rows 1..4) stands on the map.
+// The event of the site the current lord's army stands on, and its icon drawn anew. Only a
+// lord's field army (rows 1..4) stands on the map.
+void VisitSiteUnderArmy() {
     const int lord = CurrentLordChecked();
     if (lord == 0) return;
     const auto& a = ArmyRecord(lord);
@@ -71,6 +72,14 @@ void VisitSite() {
         }
     }
     Hooks().View().DrawSiteIcon(site);
+}
+
+}  // namespace
+
+void VisitSite() {
+    Hooks().Watch().SiteVisitBegins();
+    VisitSiteUnderArmy();
+    Hooks().Watch().SiteVisitEnds();
 }
 
 }  // namespace logic

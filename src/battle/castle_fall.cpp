@@ -1,10 +1,10 @@
-#include "campaign/castle_fall.h"
+#include "battle/castle_fall.h"
 
-#include "campaign/campaign_hooks.h"
-#include "campaign/castle_markers.h"
-#include "campaign/dialogs.h"
-#include "campaign/lords.h"
-#include "campaign/turn_cycle.h"
+#include "rules/castle_markers.h"
+#include "rules/dialogs.h"
+#include "rules/game_end.h"
+#include "rules/lords.h"
+#include "rules/view_hooks.h"
 
 namespace logic {
 

@@ -1,6 +1,5 @@
-// What the map events and the theme presentation need from the screens: the theme introduction
-// window and the two theme boxes of the strategic screen. Do-nothing defaults, so the rules run
-// (and are tested) with no screen; the screens install the real ones, tests install fakes.
+// What the theme presentation needs from the windows: the theme introduction window and the two
+// theme boxes of the strategic window.
 #pragma once
 
 #include <string>
@@ -39,19 +38,5 @@ class ThemeScreens {
         (void)troop;
     }
 };
-
-// The one install point. A null pointer puts the do-nothing default back.
-class EventHooksRegistry {
-  public:
-    ThemeScreens& Theme() { return theme_ ? *theme_ : defaultTheme_; }
-    void SetTheme(ThemeScreens* theme) { theme_ = theme; }
-    void Clear() { theme_ = nullptr; }
-
-  private:
-    ThemeScreens* theme_ = nullptr;
-    ThemeScreens defaultTheme_;
-};
-
-EventHooksRegistry& EventHooks();
 
 }  // namespace logic

@@ -1,16 +1,16 @@
-// What the campaign rules need from the screens and from the rules that other folders own: the
-// map view to refresh, the strategic window's two turn timers, the modal screens the rules open,
-// the sounds, the battle, and one small interface for each concern of the other rule folders
-// (the round, the sites, the hero, the tutorial). Every interface has a do-nothing default, so the
-// rules run (and are tested) with nothing installed; the strategic window installs the real ones
-// once, tests install recording fakes.
+// What the rules need from the windows and the sound: the map view to refresh, the strategic
+// window's two turn timers, the modal windows the rules open, the sounds, the tutorial's panels,
+// the battle panel and the dungeon window. Rules call one another directly; only views come
+// through here. Every view has a do-nothing default, which serves the tests and the headless
+// fuzzers: the game and the console install every view at start-up and check that they did.
 #pragma once
 
 #include <string>
 
-#include "battle/battle_view.h"
-#include "campaign/tutorial_steps.h"
-#include "dungeon/dungeon_view.h"
+#include "rules/battle_view.h"
+#include "rules/dungeon_view.h"
+#include "rules/theme_view.h"
+#include "rules/tutorial_steps.h"
 #include "sound/effects.h"
 
 namespace logic {
@@ -85,12 +85,6 @@ class CampaignScreens {
     virtual void OpenOptions() {}
     // Closes the strategic window; control goes back to the main menu.
     virtual void CloseStrategicWindow() {}
-    // Window activation with InDungeon = 1: redraw the dungeon and show its window modally
-    // (the dungeon rules' ResumeDungeon).
-    virtual void ReopenDungeon();
-    // Closes the dungeon window, if it is open (the strategic window is closing): a duel still
-    // shown ends without a result, then the dungeon view's CloseDungeonWindow.
-    virtual void CloseDungeonWindow();
     // The application's standard error display (a message box with the error text and OK).
     virtual void ReportError(const std::string& text) { (void)text; }
     // The computer lords' status screen shows the lord's values anew (after every computer
@@ -111,58 +105,6 @@ class Sounds {
     virtual void PlayReward(int n) { (void)n; }
 };
 
-// The army battles.
-class Battles {
-  public:
-    virtual ~Battles() = default;
-    // The interactive battle between the human lord and the other lord (shown on the map).
-    virtual void StartBattle(int humanLord, int otherLord) {
-        (void)humanLord;
-        (void)otherLord;
-    }
-    // The automatic battle between the two sides already filled in BattleOwnSide/BattleFoeSide.
-    virtual void AutoBattle() {}
-    // Stop and restart the battle clock while a dialog is shown during a battle (the pause
-    // picture "m1_pause_g.jpg" / "m1_pause.jpg" belongs to the battle panel).
-    virtual void PauseBattle() {}
-    virtual void ResumeBattle() {}
-};
-
-// The per-round rules of other folders that the turn cycle runs.
-class RoundRules {
-  public:
-    virtual ~RoundRules() = default;
-    // The per-round update of the map sites (countdowns, garrisons, taxes, prices, stocks and
-    // guild shops): the city rules' CityRound.
-    virtual void CityRound();
-};
-
-// What happens on the field an army stepped onto, and the finds of the scenario's theme.
-class SiteRules {
-  public:
-    virtual ~SiteRules() = default;
-    // The map event of the field the army stands on: the map event dispatcher.
-    virtual void VisitSite();
-    // One chance of a theme find for the lord (the theme finds' ThemeFind); afterWonDuel tells
-    // a find after a won duel from one after a room event or a pickup.
-    virtual void ThemeFind(int lord, bool afterWonDuel);
-    // After a won battle at a theme site (MapSite kind below 0): the theme's follow-up.
-    virtual void ThemeBattleWon(int site);
-    // The demons' gift after a pillage in theme 11.
-    virtual void DemonGift();
-    // The city screen of a city the human has just won (the city under the army).
-    virtual void OpenCity(int site);
-};
-
-// The human hero's rise in level.
-class HeroRules {
-  public:
-    virtual ~HeroRules() = default;
-    // The human hero's level-up (the level-up screen) and the copy of the hero's level into the
-    // lord record: the hero progression's level-up of that lord's hero.
-    virtual void HumanHeroLevelUp(int lord);
-};
-
 // The tutorial's panels on the screens: a step's panel (screen none hides every panel, as the
 // steps that show none do) and the end of the tutorial.
 class TutorialSteps {
@@ -172,60 +114,66 @@ class TutorialSteps {
     virtual void HideAll() {}
 };
 
+// A watcher of play without a window (the self-played game's report): it learns when a map
+// site's event and a theme find begin and end. Only the self-played game installs one.
+class PlayWatch {
+  public:
+    virtual ~PlayWatch() = default;
+    virtual void SiteVisitBegins() {}
+    virtual void SiteVisitEnds() {}
+    virtual void ThemeFindBegins(int lord) { (void)lord; }
+    virtual void ThemeFindEnds(int lord) { (void)lord; }
+};
+
 // The one install point. A null pointer puts the do-nothing default back.
-class CampaignHooks {
+class ViewHooks {
   public:
     MapView& View() { return view_ ? *view_ : defaultView_; }
     TurnTimers& Timers() { return timers_ ? *timers_ : defaultTimers_; }
     CampaignScreens& Screens() { return screens_ ? *screens_ : defaultScreens_; }
     Sounds& Sound() { return sounds_ ? *sounds_ : defaultSounds_; }
-    Battles& Battle() { return battles_ ? *battles_ : defaultBattles_; }
-    RoundRules& Round() { return round_ ? *round_ : defaultRound_; }
-    SiteRules& Sites() { return sites_ ? *sites_ : defaultSites_; }
-    HeroRules& Hero() { return hero_ ? *hero_ : defaultHero_; }
     TutorialSteps& Tutorial() { return tutorial_ ? *tutorial_ : defaultTutorial_; }
     BattleView& BattlePanel() { return battleView_ ? *battleView_ : defaultBattleView_; }
     DungeonView& Dungeon() { return dungeon_ ? *dungeon_ : defaultDungeon_; }
+    ThemeScreens& Theme() { return theme_ ? *theme_ : defaultTheme_; }
+    PlayWatch& Watch() { return watch_ ? *watch_ : defaultWatch_; }
 
     void SetView(MapView* view) { view_ = view; }
     void SetTimers(TurnTimers* timers) { timers_ = timers; }
     void SetScreens(CampaignScreens* screens) { screens_ = screens; }
     void SetSounds(Sounds* sounds) { sounds_ = sounds; }
-    void SetBattles(Battles* battles) { battles_ = battles; }
-    void SetRound(RoundRules* round) { round_ = round; }
-    void SetSites(SiteRules* sites) { sites_ = sites; }
-    void SetHero(HeroRules* hero) { hero_ = hero; }
     void SetTutorial(TutorialSteps* tutorial) { tutorial_ = tutorial; }
     void SetBattleView(BattleView* view) { battleView_ = view; }
     void SetDungeon(DungeonView* dungeon) { dungeon_ = dungeon; }
+    void SetTheme(ThemeScreens* theme) { theme_ = theme; }
+    void SetWatch(PlayWatch* watch) { watch_ = watch; }
     // Everything back to the defaults (tests call this in their tear-down).
-    void Clear() { *this = CampaignHooks{}; }
+    void Clear() { *this = ViewHooks{}; }
+    // The name of a view still on its default ("" when every one is installed; the watch of play
+    // is optional): the game and the console check this at start-up.
+    const char* MissingView() const;
 
   private:
     MapView* view_ = nullptr;
     TurnTimers* timers_ = nullptr;
     CampaignScreens* screens_ = nullptr;
     Sounds* sounds_ = nullptr;
-    Battles* battles_ = nullptr;
-    RoundRules* round_ = nullptr;
-    SiteRules* sites_ = nullptr;
-    HeroRules* hero_ = nullptr;
     TutorialSteps* tutorial_ = nullptr;
     BattleView* battleView_ = nullptr;
     MapView defaultView_;
     TurnTimers defaultTimers_;
     CampaignScreens defaultScreens_;
     Sounds defaultSounds_;
-    Battles defaultBattles_;
-    RoundRules defaultRound_;
-    SiteRules defaultSites_;
-    HeroRules defaultHero_;
     TutorialSteps defaultTutorial_;
     BattleView defaultBattleView_;
     DungeonView* dungeon_ = nullptr;
     DungeonView defaultDungeon_;
+    ThemeScreens* theme_ = nullptr;
+    ThemeScreens defaultTheme_;
+    PlayWatch* watch_ = nullptr;
+    PlayWatch defaultWatch_;
 };
 
-CampaignHooks& Hooks();
+ViewHooks& Hooks();
 
 }  // namespace logic

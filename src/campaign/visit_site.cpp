@@ -9,6 +9,7 @@
 #include "rules/lords.h"
 #include "rules/sites.h"
 #include "rules/tutorial_steps.h"
+#include "rules/view_hooks.h"
 #include "state/game_state.h"
 
 namespace logic {

@@ -103,7 +103,7 @@ constexpr ValueRange kRanges[] = {
     {H::hero, Hero::health, "health", kLowestHeroHealth, kHighestHeroHealth, S::lordsInGame},
     {H::hero, Hero::duelSkill, "duel skill", 0, kCountLimit, S::lordsInGame},
     {H::hero, Hero::duelDamage, "duel damage", 0, kCountLimit, S::lordsInGame},
-    {H::hero, Hero::baseMaxHealth, "base health", 0, kHealthLimit, S::lordsInGame},
+    {H::hero, Hero::baseMaxHealth, "base health", 1, kHealthLimit, S::lordsInGame},
     {H::hero, Hero::itemHealthBonus, "health from items", 0, kHealthLimit, S::lordsInGame},
     {H::hero, Hero::heroic, "heroic flag", 0, 1, S::lordsInGame},
     {H::hero, Hero::prevX, "last room column", 0, Room::kColumns, S::lordsInGame},

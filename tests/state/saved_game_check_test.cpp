@@ -27,6 +27,7 @@ void PlayableGame(GameState& g) {
     for (int p : {1, 3}) {
         g.lord[p][Lord::inGame] = 1;
         g.lord[p][Lord::gold] = 1000;
+        g.hero[p][state::Hero::baseMaxHealth] = 25;
         g.army[p][Army::present] = 1;
         g.army[p][Army::soldiers] = 4;
     }

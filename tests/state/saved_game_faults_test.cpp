@@ -30,6 +30,7 @@ void PlayableGame(GameState& g) {
         g.lord[p][Lord::castleY] = 2 * p;
         g.lord[p][Lord::heroLevel] = 1;
         g.hero[p][Hero::level] = 1;
+        g.hero[p][Hero::baseMaxHealth] = 25;
         g.army[p][Army::present] = 1;
         g.army[p][Army::x] = 3 * p;
         g.army[p][Army::y] = 2 * p;

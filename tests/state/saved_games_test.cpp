@@ -48,6 +48,8 @@ class SavedGames : public statetest::TempFolders {
         g.lord[2][Lord::castleX] = 8;
         g.lord[2][Lord::castleY] = 2;
         g.hero[2][Hero::health] = 40;
+        g.hero[2][Hero::baseMaxHealth] = 40;
+        g.hero[3][Hero::baseMaxHealth] = 25;
         g.lord[3][Lord::inGame] = 1;
         g.lord[3][Lord::controller] = 1;
         g.lord[3][Lord::castleX] = 5;

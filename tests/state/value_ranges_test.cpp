@@ -31,6 +31,7 @@ void EveryRecordInScope(GameState& g) {
     for (int p = 1; p <= 4; ++p) {
         g.lord[p][Lord::inGame] = 1;
         g.lord[p][Lord::controller] = p == 1 ? 1 : 2;
+        g.hero[p][Hero::baseMaxHealth] = 25;
         g.lord[p][Lord::castleX] = 2 * p;
         g.lord[p][Lord::castleY] = p + 1;
         g.army[p][Army::present] = 1;
@@ -112,7 +113,7 @@ const std::map<Key, std::pair<Int, Int>>& ExpectedRanges() {
         {{H::hero, Hero::health, B}, {-1'000'000, 2'000'000}},
         {{H::hero, Hero::duelSkill, B}, {0, 1'000'000}},
         {{H::hero, Hero::duelDamage, B}, {0, 1'000'000}},
-        {{H::hero, Hero::baseMaxHealth, B}, {0, 1'000'000}},
+        {{H::hero, Hero::baseMaxHealth, B}, {1, 1'000'000}},
         {{H::hero, Hero::itemHealthBonus, B}, {0, 1'000'000}},
         {{H::hero, Hero::heroic, B}, {0, 1}},
         {{H::hero, Hero::prevX, B}, {0, 7}},
@@ -286,7 +287,7 @@ TEST(ValueRanges, FaultsNameTheRecordTheValueAndTheRange) {
     EveryRecordInScope(*g);
     g->hero[2][Hero::baseMaxHealth] = kMax;
     EXPECT_EQ(RangeFault(*g, FileKind::savedGame),
-              "the green lord's hero's base health is 2147483647, not from 0 to 1000000");
+              "the green lord's hero's base health is 2147483647, not from 1 to 1000000");
     EveryRecordInScope(*g);
     g->mapSite[10][MapSite::garrisonFast] = kMax;
     EXPECT_EQ(RangeFault(*g, FileKind::savedGame),

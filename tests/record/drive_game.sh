@@ -9,10 +9,10 @@ fail() { echo "FAIL: $*" >&2; [ -n "${pid:-}" ] && kill -KILL "$pid" 2>/dev/null
 
 "$game" --windowed --seed "$seed" --record "$recording" 2>"$recording.log" &
 pid=$!
-# Whether the recording holds a line of this pattern the given number of times within a few
-# seconds.
+# Whether the recording holds a line of this pattern the given number of times within twenty
+# seconds (a machine busy with other builds and tests can be slow to draw and record).
 shows() {
-  for _ in $(seq 60); do
+  for _ in $(seq 400); do
     [ "$(grep -c -E "$1" "$recording" 2>/dev/null)" -ge "$2" ] && return 0
     kill -0 "$pid" 2>/dev/null || fail "the game ended"
     sleep 0.05

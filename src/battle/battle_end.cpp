@@ -133,7 +133,8 @@ void AfterBattle() {
     g.battleClock.panelShown = false;
     Hooks().BattlePanel().HidePanel();
     // The tutorial's battle lesson ends with a won battle.
-    if (SideEmpty(g.battleFoeSide) && !SideEmpty(g.battleOwnSide)) AdvanceTutorial(56);
+    if (SideEmpty(g.battleFoeSide) && !SideEmpty(g.battleOwnSide))
+        AdvanceTutorial(TutorialStep::battleWon);
 
     // 2. The soulstone, enemy side first.
     RaiseSoulstoneDead(g.battleFoeSide);

@@ -9,6 +9,7 @@
 #include "rules/view_hooks.h"
 #include "state/int_math.h"
 #include "state/random.h"
+#include "state/themes.h"
 
 namespace logic {
 
@@ -17,12 +18,8 @@ namespace Site = state::MapSite;
 namespace {
 
 constexpr int kTaxIncome = 50;
-constexpr int kTreasury = 5;
 // The themes whose cursed cities pay no taxes next to a theme site, and the theme whose main
 // event site stops all taxes.
-constexpr int kGraveyardTheme = 9;
-constexpr int kTombTheme = 16;
-constexpr int kSiegeTheme = 12;
 // The chance, in 10000, that a city in a cursed theme brings the last cleared theme site back.
 constexpr int kCurseReturns = 5;
 
@@ -89,9 +86,9 @@ void CityUpdate(int site, int heroLevel) {
     ResetGarrison(site);
     const int t = CityTaxIncome(site);
     // The treasury doubles the income of an owning lord; a neutral city has no buildings.
-    s[Site::taxes] =
-        state::AddSaturated(s[Site::taxes], HasBuilt(s[Site::owner], kTreasury) ? 2 * t : t);
-    if (ScenarioTheme() == kSiegeTheme && MainThemeSiteActive()) s[Site::taxes] = 0;
+    s[Site::taxes] = state::AddSaturated(
+        s[Site::taxes], HasBuilt(s[Site::owner], CastleBuilding::treasury) ? 2 * t : t);
+    if (ScenarioTheme() == state::kGatesOfHellTheme && MainThemeSiteActive()) s[Site::taxes] = 0;
     DriftPrices(site);
     Restock(site);
     RefillGuildShop(site, heroLevel);
@@ -113,7 +110,7 @@ int CityTaxIncome(int site) {
     auto* s = CitySite(site);
     if (!s) return 0;
     const int theme = ScenarioTheme();
-    if (theme != kGraveyardTheme && theme != kTombTheme) return kTaxIncome;
+    if (theme != state::kGraveyardsTheme && theme != state::kCursedCitiesTheme) return kTaxIncome;
     const int x = (*s)[Site::x];
     const int y = (*s)[Site::y];
     const bool cursed = CursingSiteAt(x + 1, y) || CursingSiteAt(x - 1, y) ||

@@ -20,7 +20,6 @@ namespace BattleSide = state::BattleSide;
 
 namespace {
 
-constexpr int kGuildhouse = 9;
 // The neutral side's picture kind of a city garrison.
 constexpr int kGarrisonPicture = 1;
 
@@ -59,7 +58,7 @@ void OpenCity() {
     const int site = CityUnderArmy(CurrentLordChecked());
     if (site == 0) return;
     if (Hooks().Screens().ShowCity(site) != kCityAttack) return;
-    AdvanceTutorial(50, ArrangeTutorialStep);
+    AdvanceTutorial(TutorialStep::cityAttacked, ArrangeTutorialStep);
     AttackCity(site);
 }
 
@@ -151,7 +150,7 @@ void BuyHeroItems(int site) {
     int c = 0;
     const auto* s = VisitedCity(site, c);
     if (!s || StandingOf(*s, c) != Standing::friendly) return;
-    if (!HasBuilt(c, kGuildhouse)) {
+    if (!HasBuilt(c, CastleBuilding::guildhouse)) {
         UI().ShowShortNotice(kNeedGuildhouse, "Continue");
         return;
     }

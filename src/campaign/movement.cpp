@@ -64,7 +64,7 @@ void SendHome(int lord) {
 }
 
 bool NoSiegeAgainstWalls(const Step& s) {
-    return HasBuilt(s.o, 2) && ArmyRecord(s.c)[Army::siege] <= 0;
+    return HasBuilt(s.o, CastleBuilding::walls) && ArmyRecord(s.c)[Army::siege] <= 0;
 }
 
 // Half of the defender's treasury goes to the attacker; only the human hears about it.

@@ -12,6 +12,7 @@
 #include "rules/lords.h"
 #include "state/int_math.h"
 #include "state/scenario_settings.h"
+#include "state/themes.h"
 
 namespace logic {
 
@@ -93,7 +94,7 @@ int DragonValue(int v, const SiteView& s) {
 }
 
 int ThemeSiteValue(int v, const SiteView& s) {
-    if (s.kind == -1 && s.theme == 1) v = DragonValue(v, s);
+    if (s.kind == -1 && s.theme == state::kDragonPassTheme) v = DragonValue(v, s);
     for (const ThemeRow& row : kThemeRows) {
         if (!KindMatches(row.kind, s.kind)) continue;
         bool themed = false;
@@ -131,7 +132,9 @@ int CityValue(int v, int lord, int site) {
     const bool own = owner == lord;
     const bool hostileGoal = goal == Goal::enemyClose || goal == Goal::attackCastle;
     if (neutral && garrison < mine && !hostileGoal) v += 2500;
-    if (state::G().mapSetting[state::MapSetting::theme] == 5 && !HasBuilt(lord, 2)) v += 100000;
+    if (state::G().mapSetting[state::MapSetting::theme] == state::kKeepTheme &&
+        !HasBuilt(lord, CastleBuilding::walls))
+        v += 100000;
     if (!neutral && !own) v = garrison >= mine || hostileGoal ? kAvoid : v + 2500;
     if ((neutral || own) && BuildingGoal(goal) && l[Lord::gold] >= 1000 && l[Lord::aiTarget] >= 1)
         v += MissingGoodsValue(lord);

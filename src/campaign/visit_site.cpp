@@ -20,11 +20,10 @@ namespace Site = state::MapSite;
 namespace {
 
 // The tutorial step that waits for the army to enter a city.
-constexpr int kTutorialCityStep = 49;
 
 void VisitCity(int site, int lord) {
     if (IsHuman(lord)) {
-        AdvanceTutorial(kTutorialCityStep, ArrangeTutorialStep);
+        AdvanceTutorial(TutorialStep::cityEntered, ArrangeTutorialStep);
         OpenCity();
     } else if (IsComputer(lord)) {
         ComputerCityVisit(site);

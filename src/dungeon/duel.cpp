@@ -28,8 +28,6 @@ namespace Room = state::Room;
 
 namespace {
 
-constexpr int kTutorialNoDeath = 38;
-constexpr int kTutorialDuelStarts = 28;
 constexpr int kHeroicChance = 25;
 constexpr int kLowHealthForHeroic = 9;
 constexpr int kOpponentFlashSteps = 3;
@@ -112,7 +110,7 @@ void AddItemBonuses(int item, int h, int& attack, int& damage) {
 
 void HeroWon() {
     state::GameState& g = state::G();
-    AdvanceTutorial(kTutorialNoDeath);
+    AdvanceTutorial(TutorialStep::heroSurvived);
     Opponent()[Opp::oppActive] = 0;
     StopDuelTimers();
     g.duelShown = false;
@@ -253,7 +251,7 @@ void StartDuel(int m) {
     View().SetDuelResult("");
     DrawDuelStatus();
     View().ShowDuelPanel();
-    AdvanceTutorial(kTutorialDuelStarts);
+    AdvanceTutorial(TutorialStep::firstMove);
 }
 
 void HeroAttack(int kind) {
@@ -409,7 +407,7 @@ void OpponentAttack() {
 void CheckDuelEnd() {
     auto& hero = HeroRecord();
     if (hero[Hero::health] < 1 && Opponent()[Opp::oppHealth] < 1) hero[Hero::health] = 1;
-    if (TutorialAt(kTutorialNoDeath) && hero[Hero::health] < 1) {
+    if (TutorialAt(TutorialStep::heroSurvived) && hero[Hero::health] < 1) {
         DuelPause pause;
         hero[Hero::health] = 6;
         UI().ShowShortNotice(

@@ -285,7 +285,8 @@ void TFCampaign1::ShowHover(const std::string& control) {
         left = 680;
         top = box == 0 ? 355 : 427;
     } else if (control == "SpeedButton3") {
-        const bool scout = g.lord[logic::ShownLord()][state::Lord::Built(7)] == 1;
+        const bool scout =
+            g.lord[logic::ShownLord()][state::Lord::Built(state::CastleBuilding::scoutCamp)] == 1;
         text = scout ? kMoveInfoHoverScout : kMoveInfoHoverMove;
         left = moveInfo_->Left();
         top = moveInfo_->Top() + moveInfo_->Height() + 4;
@@ -488,7 +489,7 @@ void TFCampaign1::DrawStatusBar() {
     if (g.lord[c][state::Lord::controller] != 1) c = logic::HumanLord();
     if (c == 0) return;
     const state::Record& lord = g.lord[c];
-    const bool scout = lord[state::Lord::Built(7)] == 1;
+    const bool scout = lord[state::Lord::Built(state::CastleBuilding::scoutCamp)] == 1;
     image4_->LoadPicture(scout ? "m1_action_searchroom.jpg" : "icon_move.jpg");
     label5_->SetCaption(scout ? "Scout" : "Move");
     image1_->LoadPicture(logic::FactionLogo(c));

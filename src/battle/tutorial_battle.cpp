@@ -3,9 +3,9 @@
 
 #include "battle/battle_engine.h"
 #include "battle/battle_sides.h"
+#include "rules/tutorial_table.h"
 #include "state/battle_tables.h"
 #include "state/game_state.h"
-#include "rules/tutorial_table.h"
 
 namespace logic {
 

@@ -7,6 +7,7 @@
 #include "battle/theme_battles.h"
 #include "rules/dialogs.h"
 #include "rules/lords.h"
+#include "rules/sites.h"
 #include "rules/tutorial_steps.h"
 #include "rules/view_hooks.h"
 #include "state/int_math.h"
@@ -60,7 +61,7 @@ void PlayerWon(int p, int o) {
         const int site = g.battleFoeSide[BattleSide::site];
         if (state::InRange(site, 1, 10)) {
             const int kind = g.mapSite[site][state::MapSite::kind];
-            if (kind == 1) {
+            if (kind == SiteKind::city) {
                 ConqueredCity(site, p);
             } else if (kind < 0) {
                 ThemeBattleWon(site);

@@ -6,6 +6,7 @@
 #include "campaign/cities.h"
 #include "campaign/guild_shop.h"
 #include "rules/lords.h"
+#include "rules/sites.h"
 #include "rules/view_hooks.h"
 #include "state/int_math.h"
 #include "state/random.h"
@@ -43,7 +44,7 @@ constexpr int kRestockChance = 50;
 // A theme site that blocks the taxes of its neighbours: active exactly 1 at (x, y).
 bool CursingSiteAt(int x, int y) {
     const state::GameState& g = state::G();
-    for (int r = 1; r <= kSites; ++r) {
+    for (int r = 1; r <= kSiteRows; ++r) {
         const auto& s = g.mapSite[r];
         if (s[Site::active] == 1 && s[Site::kind] < 0 && s[Site::x] == x && s[Site::y] == y)
             return true;
@@ -54,7 +55,7 @@ bool CursingSiteAt(int x, int y) {
 // The last theme site that was cleared comes back.
 void WakeLastThemeSite() {
     state::GameState& g = state::G();
-    for (int r = kSites; r >= 1; --r) {
+    for (int r = kSiteRows; r >= 1; --r) {
         auto& s = g.mapSite[r];
         if (s[Site::active] <= 0 && s[Site::kind] < 0) {
             s[Site::active] = 1;
@@ -66,8 +67,9 @@ void WakeLastThemeSite() {
 
 bool MainThemeSiteActive() {
     const state::GameState& g = state::G();
-    for (int r = 1; r <= kSites; ++r) {
-        if (g.mapSite[r][Site::kind] == -1 && g.mapSite[r][Site::active] > 0) return true;
+    for (int r = 1; r <= kSiteRows; ++r) {
+        if (g.mapSite[r][Site::kind] == SiteKind::mainTheme && g.mapSite[r][Site::active] > 0)
+            return true;
     }
     return false;
 }
@@ -144,11 +146,11 @@ void Restock(int site) {
 void CityRound() {
     state::GameState& g = state::G();
     const int heroLevel = ShopHeroLevel();
-    for (int site = 1; site <= kSites; ++site) {
+    for (int site = 1; site <= kSiteRows; ++site) {
         auto& s = g.mapSite[site];
         if (s[Site::active] <= 0) continue;
         if (s[Site::countdown] > 0) s[Site::countdown] -= 1;
-        if (s[Site::kind] == kCityKind) CityUpdate(site, heroLevel);
+        if (s[Site::kind] == SiteKind::city) CityUpdate(site, heroLevel);
     }
 }
 

@@ -43,7 +43,7 @@ state::RecordOf<100>* VisitedCity(int site, int& lord) {
 int CityUnderArmy(int lord) {
     if (!ValidLord(lord)) return 0;
     const auto& a = ArmyRecord(lord);
-    for (int site = 1; site <= kSites; ++site) {
+    for (int site = 1; site <= kSiteRows; ++site) {
         const auto* s = CitySite(site);
         if (s && (*s)[Site::x] == a[Army::x] && (*s)[Site::y] == a[Army::y]) return site;
     }

@@ -7,6 +7,7 @@
 #include "battle/battle_sides.h"
 #include "campaign/movement.h"
 #include "rules/lords.h"
+#include "rules/sites.h"
 #include "state/int_math.h"
 #include "state/scenario_settings.h"
 #include "state/themes.h"
@@ -59,7 +60,8 @@ int Theme() {
 bool DragonSiteExists() {
     const auto& sites = state::G().mapSite;
     for (int r = 1; r <= 10; ++r) {
-        if (sites[r][state::MapSite::active] > 0 && sites[r][state::MapSite::kind] == -1)
+        if (sites[r][state::MapSite::active] > 0 &&
+            sites[r][state::MapSite::kind] == SiteKind::mainTheme)
             return true;
     }
     return false;

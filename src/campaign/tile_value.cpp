@@ -10,6 +10,7 @@
 #include "campaign/movement.h"
 #include "campaign/spawn_fields.h"
 #include "rules/lords.h"
+#include "rules/sites.h"
 #include "state/int_math.h"
 #include "state/scenario_settings.h"
 #include "state/themes.h"
@@ -24,8 +25,6 @@ namespace {
 
 constexpr int kCastleTarget = 100000;
 constexpr int kAvoid = -10000;
-constexpr int kCityKind = 1;
-constexpr int kSiteRows = 10;
 
 // What a theme row sees of the lord and the site.
 struct SiteView {
@@ -77,7 +76,8 @@ struct PaidSite {
     int kind;
     int gold;
 };
-constexpr PaidSite kPaidSites[] = {{4, 500}, {5, 400}, {6, 600}};
+constexpr PaidSite kPaidSites[] = {
+    {SiteKind::crusaderCamp, 500}, {SiteKind::archerCamp, 400}, {SiteKind::soldierCamp, 600}};
 
 // The dragon of theme 1, weighed twice: against five eggs, then against one.
 int DragonValue(int v, const SiteView& s) {
@@ -94,7 +94,7 @@ int DragonValue(int v, const SiteView& s) {
 }
 
 int ThemeSiteValue(int v, const SiteView& s) {
-    if (s.kind == -1 && s.theme == state::kDragonPassTheme) v = DragonValue(v, s);
+    if (s.kind == SiteKind::mainTheme && s.theme == state::kDragonPassTheme) v = DragonValue(v, s);
     for (const ThemeRow& row : kThemeRows) {
         if (!KindMatches(row.kind, s.kind)) continue;
         bool themed = false;
@@ -156,13 +156,13 @@ int SiteValue(int v, int lord, int site) {
                             s[MapSite::countdown] != 0};
         return ThemeSiteValue(v, view);
     }
-    if (kind == kCityKind) return CityValue(v, lord, site);
-    if (kind == 2 || kind == 3) return 0;
+    if (kind == SiteKind::city) return CityValue(v, lord, site);
+    if (kind == SiteKind::sorcerer || kind == SiteKind::shrine) return 0;
     for (const PaidSite& p : kPaidSites) {
         if (p.kind == kind)
             return s[MapSite::countdown] != 0 || l[Lord::gold] < p.gold ? 0 : v + 5000;
     }
-    if (kind > 6) return 0;
+    if (kind > SiteKind::soldierCamp) return 0;
     return v;
 }
 

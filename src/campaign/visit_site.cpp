@@ -51,9 +51,9 @@ constexpr Handler kHandlers[] = {
     {SiteKind::settlers, &VisitSettlers},
     {SiteKind::witchHut, &VisitWitchHut},
     {SiteKind::ritualPlace, &VisitRitualPlace},
-    {-1, &VisitThemeSite},
-    {-2, &VisitThemeSite},
-    {-3, &VisitThemeSite},
+    {SiteKind::mainTheme, &VisitThemeSite},
+    {SiteKind::secondTheme, &VisitThemeSite},
+    {SiteKind::thirdTheme, &VisitThemeSite},
 };
 
 // The event of the site the current lord's army stands on, and its icon drawn anew. Only a

@@ -48,11 +48,13 @@ void ThemeEvent(int site) {
     const int lord = CurrentLordChecked();
     if (lord == 0) return;
     const int kind = SiteRecord(site)[state::MapSite::kind];
-    if (kind != -1 && kind != -2 && kind != -3) return;
+    if (kind != SiteKind::mainTheme && kind != SiteKind::secondTheme &&
+        kind != SiteKind::thirdTheme)
+        return;
     const int theme = ScenarioTheme();
     for (const ThemePlaces& t : kThemePlaces) {
         if (t.theme != theme) continue;
-        const ThemeHandler handler = kind == -1 ? t.main : t.secondary;
+        const ThemeHandler handler = kind == SiteKind::mainTheme ? t.main : t.secondary;
         if (handler != nullptr) handler(lord, site);
         return;
     }

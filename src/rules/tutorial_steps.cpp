@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "rules/lords.h"
+#include "rules/sites.h"
 #include "rules/view_hooks.h"
 #include "state/game_state.h"
 #include "state/int_math.h"
@@ -59,7 +60,7 @@ bool NearestFreeCity(int& x, int& y) {
     long best = -1;
     for (int row = 1; row <= 10; ++row) {
         const auto& s = g.mapSite[row];
-        if (s[state::MapSite::active] <= 0 || s[state::MapSite::kind] != 1 ||
+        if (s[state::MapSite::active] <= 0 || s[state::MapSite::kind] != SiteKind::city ||
             s[state::MapSite::owner] != 0 || !OnMap(s[state::MapSite::x], s[state::MapSite::y]))
             continue;
         const long d = std::labs(static_cast<long>(s[state::MapSite::x]) - a[state::Army::x]) +

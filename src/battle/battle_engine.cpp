@@ -130,7 +130,7 @@ void EnemyRound() {
     g.battleFoeSide[BattleSide::strength] = SideStrength(g.battleFoeSide);
     const int tactic = ChooseTactic(Foe(), Own());
     g.battleFoeSide[BattleSide::order] = tactic;
-    if (tactic == kTacticRetreat) {
+    if (tactic == BattleOrder::retreat) {
         EnemyRetreats();
         return;
     }
@@ -153,7 +153,7 @@ void GiveOrder(int commandSet) {
     // bonus on either side.
     if (g.battleOver || !g.battleClock.panelShown || g.battleClock.delayActive) return;
     if (!state::InRange(commandSet, 1, 3)) return;
-    if (commandSet == kSetFlank && EitherCastleBonus()) return;
+    if (commandSet == BattleOrder::flank && EitherCastleBonus()) return;
     if (TutorialRefusesBattleOrders()) {
         BattleDialogPause pause;
         UI().ShowShortNotice("Sorry, please follow the tutorial (click on \"Continue\")",

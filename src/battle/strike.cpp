@@ -231,18 +231,18 @@ int ChooseTactic(const Fighter& chooser, const Fighter& opponent) {
 
     const bool openFlank = (opFast <= 0 && !(special && role == kRoleFast)) || opFastSetting != 3 ||
                            state::Random(opFast / 4) + opFast < myFast;
-    int tactic = kTacticAttack;
+    int tactic = BattleOrder::attack;
     if (state::Random(melee / 4) + melee / 4 < ranged && myFast > 0 &&
         (opFast <= 0 || opFastSetting != 3) && openFlank && !castle) {
-        tactic = kTacticFlank;
+        tactic = BattleOrder::flank;
     } else if (state::Random(melee / 4) + melee / 4 < ranged && myFast > 0) {
-        tactic = kTacticDefend;
+        tactic = BattleOrder::defend;
     }
     const int strength = me[BattleSide::strength];
     const int lord = me[BattleSide::lord];
     if (strength + strength / 4 < op[BattleSide::strength] &&
         me[BattleSide::heroicOrMayRetreat] > 0 && ValidLord(lord) && !ArmyOnOwnCastle(lord)) {
-        tactic = kTacticRetreat;
+        tactic = BattleOrder::retreat;
     }
     return tactic;
 }

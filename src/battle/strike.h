@@ -49,12 +49,6 @@ inline constexpr StrikeStyle kEnemyStyle{false, true};
 // order, in the order soldiers, fast melee, archers, siege, special slot.
 void StrikeAll(const Fighter& attacker, const Fighter& defender, StrikeStyle style);
 
-// Tactics of a side's round.
-inline constexpr int kTacticAttack = 1;
-inline constexpr int kTacticFlank = 2;
-inline constexpr int kTacticDefend = 3;
-inline constexpr int kTacticRetreat = 5;
-
 // The tactic the chooser picks against the opponent (whose current order is read for the
 // defending tests). Current strengths (slot strength) must be up to date.
 int ChooseTactic(const Fighter& chooser, const Fighter& opponent);

@@ -69,9 +69,9 @@ TEST_F(BattleTest, ArcherCoverComesBeforeTheHeroBonusForThePlayerAndAfterItForTh
     // Player archers (hero 25 %) at defending soldiers: 14 -> 7 -> 8.
     Own()[BS::archers] = 7;
     Own()[BS::heroBonus] = 25;
-    Own()[BS::order] = logic::kSetAttack;
+    Own()[BS::order] = logic::BattleOrder::attack;
     Foe()[BS::soldiers] = 100;
-    Foe()[BS::order] = logic::kTacticDefend;
+    Foe()[BS::order] = logic::BattleOrder::defend;
     state::SeedRandom(seed);
     logic::StrikeAll(own, foe, logic::kPlayerStyle);
     EXPECT_EQ(Foe()[BS::soldiers], 92);
@@ -83,9 +83,9 @@ TEST_F(BattleTest, ArcherCoverComesBeforeTheHeroBonusForThePlayerAndAfterItForTh
     Foe()[BS::lord] = 2;
     Foe()[BS::archers] = 7;
     Foe()[BS::heroBonus] = 25;
-    Foe()[BS::order] = logic::kTacticAttack;
+    Foe()[BS::order] = logic::BattleOrder::attack;
     Own()[BS::soldiers] = 100;
-    Own()[BS::order] = logic::kSetDefend;
+    Own()[BS::order] = logic::BattleOrder::defend;
     state::SeedRandom(seed);
     logic::StrikeAll(foe, own, logic::kEnemyStyle);
     EXPECT_EQ(Own()[BS::soldiers], 91);
@@ -97,7 +97,7 @@ TEST_F(BattleTest, ArcherCoverComesBeforeTheHeroBonusForThePlayerAndAfterItForTh
     Own().Clear();
     Own()[BS::lord] = 1;
     Own()[BS::fast] = 100;
-    Own()[BS::order] = logic::kSetFlank;
+    Own()[BS::order] = logic::BattleOrder::flank;
     Own()[BS::soldiers] = 100;
     Own()[BS::castleBonus] = 35;
     state::SeedRandom(seed);
@@ -149,16 +149,16 @@ TEST_F(BattleTest, TargetListsPickTheFirstPresentEntry) {
     Foe()[BS::fast] = 1;
     Foe()[BS::archers] = 1;
     Foe()[BS::siege] = 1;
-    Foe()[BS::order] = logic::kTacticAttack;  // fast setting 3: defending
+    Foe()[BS::order] = logic::BattleOrder::attack;  // fast setting 3: defending
     EXPECT_EQ(logic::PickTarget(logic::TargetList::melee, foe), 0);
     EXPECT_EQ(logic::PickTarget(logic::TargetList::flank, foe), 1);  // intercepted
     EXPECT_EQ(logic::PickTarget(logic::TargetList::range, foe), 2);
-    Foe()[BS::order] = logic::kTacticFlank;  // fast setting 2: flanking
+    Foe()[BS::order] = logic::BattleOrder::flank;  // fast setting 2: flanking
     EXPECT_EQ(logic::PickTarget(logic::TargetList::flank, foe), 2);
     EXPECT_EQ(logic::PickTarget(logic::TargetList::range, foe), 1);
     Foe()[BS::soldiers] = 0;
     EXPECT_EQ(logic::PickTarget(logic::TargetList::melee, foe), 2);  // archers before fast
-    Foe()[BS::order] = logic::kTacticDefend;
+    Foe()[BS::order] = logic::BattleOrder::defend;
     EXPECT_EQ(logic::PickTarget(logic::TargetList::melee, foe), 1);
     // A special of role 1 comes right after the soldiers; with nothing left, no target.
     g.army[2][state::Army::specialType] = 5;

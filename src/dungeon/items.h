@@ -5,12 +5,11 @@
 #include <string>
 
 #include "rules/dungeon_view.h"
+#include "state/item_table.h"
 
 namespace logic {
 
-namespace ItemKind {
-enum : int { slashWeapon = 1, thrustWeapon = 2, other = 3 };
-}
+namespace ItemKind = state::ItemKind;
 
 // Every lord's ItemHealthBonus from the items carried; Health is clamped to the maximum.
 void RecomputeItemBonuses();

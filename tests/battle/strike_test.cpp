@@ -106,6 +106,73 @@ TEST_F(BattleTest, ArcherCoverComesBeforeTheHeroBonusForThePlayerAndAfterItForTh
     EXPECT_EQ(Own()[BS::soldiers], 100);
 }
 
+TEST_F(BattleTest, DefendPenaltyWeakensTheStrikesOfASideUnderTheDefendOrder) {
+    state::GameState& g = state::G();
+    // Every kind attacks with 14 and the targets have health 1, so seven attackers deal 1 to 14
+    // and each point of damage kills one soldier.
+    for (int kind : {1, 2, 5, 8, 9})
+        g.troopType[kind][state::TroopType::attack] = 14;
+    g.troopType[1][state::TroopType::health] = 1;
+    const unsigned seed = SeedDrawing(14, 13);  // seven attackers deal 14
+    const Fighter own{Own(), g.battleOrdersOwn};
+    const Fighter foe{Foe(), g.battleOrdersFoe};
+    // The soldiers the striker kills: `slot` of the striker holds seven; the other side has 100
+    // soldiers.
+    auto killed = [&](const Fighter& striker, const Fighter& target, logic::StrikeStyle style,
+                      int slot, int strikerOrder, int targetOrder, int heroBonus = 0) {
+        Own().Clear();
+        Foe().Clear();
+        Own()[BS::lord] = 1;
+        Foe()[BS::lord] = 2;
+        striker.side[logic::kSideTroop[slot]] = 7;
+        striker.side[BS::order] = strikerOrder;
+        striker.side[BS::heroBonus] = heroBonus;
+        target.side[BS::soldiers] = 100;
+        target.side[BS::order] = targetOrder;
+        state::SeedRandom(seed);
+        logic::StrikeAll(striker, target, style);
+        return 100 - target.side[BS::soldiers];
+    };
+    using logic::kSetAttack;
+    using logic::kSetDefend;
+    using logic::kSetFlank;
+
+    // Soldiers under the defend order strike with 14 - 14 / 4 = 11 (not 14 x 3 / 4 = 10), on
+    // either side; under attack or flank they strike with the full 14.
+    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, 0, kSetDefend, kSetAttack), 11);
+    EXPECT_EQ(killed(foe, own, logic::kEnemyStyle, 0, kSetDefend, kSetAttack), 11);
+    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, 0, kSetAttack, kSetAttack), 14);
+    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, 0, kSetFlank, kSetAttack), 14);
+    // The target's defend order does not weaken the strike that hits it.
+    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, 0, kSetAttack, kSetDefend), 14);
+    EXPECT_EQ(killed(foe, own, logic::kEnemyStyle, 0, kSetAttack, kSetDefend), 14);
+    // The penalty comes before the hero bonus: 14 -> 11 -> 11 + 20 x 11 / 100 = 13 (the other
+    // way round 14 -> 16 -> 12).
+    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, 0, kSetDefend, kSetAttack, 20), 13);
+    // Fast melee under the defend order strike without a penalty.
+    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, 1, kSetDefend, kSetAttack), 14);
+
+    // A special slot takes the penalty under its role's setting 3 when it fights as melee or
+    // range, not as fast melee.
+    auto special = [&](int kind, int role) {
+        for (int row : {1, 2}) {
+            g.army[row][state::Army::specialType] = kind;
+            g.army[row][state::Army::specialClass] = role;
+        }
+    };
+    special(5, logic::kRoleMelee);
+    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, logic::kSpecialSlot, kSetDefend, kSetAttack),
+              11);
+    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, logic::kSpecialSlot, kSetAttack, kSetDefend),
+              14);
+    special(8, logic::kRoleRange);
+    EXPECT_EQ(killed(foe, own, logic::kEnemyStyle, logic::kSpecialSlot, kSetDefend, kSetAttack),
+              11);
+    special(9, logic::kRoleFast);
+    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, logic::kSpecialSlot, kSetDefend, kSetAttack),
+              14);
+}
+
 TEST_F(BattleTest, SpecialSlotStrikesWithTheOpposingHeroBonusOnlyOnTheEnemySide) {
     state::GameState& g = state::G();
     g.troopType[1][state::TroopType::health] = 1;

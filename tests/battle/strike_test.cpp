@@ -133,24 +133,40 @@ TEST_F(BattleTest, DefendPenaltyWeakensTheStrikesOfASideUnderTheDefendOrder) {
         logic::StrikeAll(striker, target, style);
         return 100 - target.side[BS::soldiers];
     };
-    using logic::kSetAttack;
-    using logic::kSetDefend;
-    using logic::kSetFlank;
+    using logic::BattleOrder::attack;
+    using logic::BattleOrder::defend;
+    using logic::BattleOrder::flank;
 
     // Soldiers under the defend order strike with 14 - 14 / 4 = 11 (not 14 x 3 / 4 = 10), on
     // either side; under attack or flank they strike with the full 14.
-    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, 0, kSetDefend, kSetAttack), 11);
-    EXPECT_EQ(killed(foe, own, logic::kEnemyStyle, 0, kSetDefend, kSetAttack), 11);
-    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, 0, kSetAttack, kSetAttack), 14);
-    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, 0, kSetFlank, kSetAttack), 14);
+    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, 0, logic::BattleOrder::defend,
+                     logic::BattleOrder::attack),
+              11);
+    EXPECT_EQ(killed(foe, own, logic::kEnemyStyle, 0, logic::BattleOrder::defend,
+                     logic::BattleOrder::attack),
+              11);
+    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, 0, logic::BattleOrder::attack,
+                     logic::BattleOrder::attack),
+              14);
+    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, 0, logic::BattleOrder::flank,
+                     logic::BattleOrder::attack),
+              14);
     // The target's defend order does not weaken the strike that hits it.
-    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, 0, kSetAttack, kSetDefend), 14);
-    EXPECT_EQ(killed(foe, own, logic::kEnemyStyle, 0, kSetAttack, kSetDefend), 14);
+    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, 0, logic::BattleOrder::attack,
+                     logic::BattleOrder::defend),
+              14);
+    EXPECT_EQ(killed(foe, own, logic::kEnemyStyle, 0, logic::BattleOrder::attack,
+                     logic::BattleOrder::defend),
+              14);
     // The penalty comes before the hero bonus: 14 -> 11 -> 11 + 20 x 11 / 100 = 13 (the other
     // way round 14 -> 16 -> 12).
-    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, 0, kSetDefend, kSetAttack, 20), 13);
+    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, 0, logic::BattleOrder::defend,
+                     logic::BattleOrder::attack, 20),
+              13);
     // Fast melee under the defend order strike without a penalty.
-    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, 1, kSetDefend, kSetAttack), 14);
+    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, 1, logic::BattleOrder::defend,
+                     logic::BattleOrder::attack),
+              14);
 
     // A special slot takes the penalty under its role's setting 3 when it fights as melee or
     // range, not as fast melee.
@@ -161,15 +177,19 @@ TEST_F(BattleTest, DefendPenaltyWeakensTheStrikesOfASideUnderTheDefendOrder) {
         }
     };
     special(5, logic::kRoleMelee);
-    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, logic::kSpecialSlot, kSetDefend, kSetAttack),
+    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, logic::kSpecialSlot, logic::BattleOrder::defend,
+                     logic::BattleOrder::attack),
               11);
-    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, logic::kSpecialSlot, kSetAttack, kSetDefend),
+    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, logic::kSpecialSlot, logic::BattleOrder::attack,
+                     logic::BattleOrder::defend),
               14);
     special(8, logic::kRoleRange);
-    EXPECT_EQ(killed(foe, own, logic::kEnemyStyle, logic::kSpecialSlot, kSetDefend, kSetAttack),
+    EXPECT_EQ(killed(foe, own, logic::kEnemyStyle, logic::kSpecialSlot, logic::BattleOrder::defend,
+                     logic::BattleOrder::attack),
               11);
     special(9, logic::kRoleFast);
-    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, logic::kSpecialSlot, kSetDefend, kSetAttack),
+    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, logic::kSpecialSlot, logic::BattleOrder::defend,
+                     logic::BattleOrder::attack),
               14);
 }
 

@@ -75,7 +75,7 @@ void BM_BattlePanelRedrawAfterStrike(benchmark::State& st) {
         logic::StartBattle(1, 2);
         app.DrawCanvas();
         st.ResumeTiming();
-        logic::PlayerStrike(logic::kSetAttack);
+        logic::PlayerStrike(logic::BattleOrder::attack);
         logic::RefreshBattleDisplay();
         // The message loop redraws what changed: the panel's area.
         app.DrawCanvas(screens.Campaign().Battle().Root().ScreenBounds());

@@ -12,6 +12,7 @@
 #include "events/theme_rules.h"
 #include "rules/dialogs.h"
 #include "rules/lords.h"
+#include "rules/sites.h"
 #include "rules/view_hooks.h"
 #include "state/checked_scenario.h"
 #include "state/game_state.h"
@@ -58,7 +59,7 @@ int CitiesHeld(int p) {
     int n = 0;
     for (int r = 1; r <= 10; ++r) {
         const auto& s = state::G().mapSite[r];
-        n += s[state::MapSite::active] > 0 && s[state::MapSite::kind] == 1 &&
+        n += s[state::MapSite::active] > 0 && s[state::MapSite::kind] == logic::SiteKind::city &&
              s[state::MapSite::owner] == p;
     }
     return n;

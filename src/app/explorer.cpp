@@ -27,6 +27,7 @@
 #include "platform/files.h"
 #include "platform/form.h"
 #include "rules/lords.h"
+#include "rules/sites.h"
 #include "state/game_state.h"
 
 namespace app {
@@ -106,7 +107,8 @@ bool Destination(int& tx, int& ty) {
     }
     for (int r = 1; r <= 10; ++r) {
         const auto& site = g.mapSite[r];
-        if (site[state::MapSite::active] > 0 && site[state::MapSite::kind] == 1 &&
+        if (site[state::MapSite::active] > 0 &&
+            site[state::MapSite::kind] == logic::SiteKind::city &&
             site[state::MapSite::owner] != lord)
             consider(site[state::MapSite::x], site[state::MapSite::y], 0);
     }

@@ -25,7 +25,7 @@ bool HalfRound(const Fighter& a, const Fighter& d, StrikeStyle style) {
     d.side[BattleSide::strength] = SideStrength(d.side);
     const int tactic = ChooseTactic(a, d);
     a.side[BattleSide::order] = tactic;
-    if (tactic == kTacticRetreat) {
+    if (tactic == BattleOrder::retreat) {
         SendArmyHome(a.side[BattleSide::lord]);
         return true;
     }

@@ -7,6 +7,7 @@
 #include "battle/theme_battles.h"
 #include "rules/dialogs.h"
 #include "rules/lords.h"
+#include "rules/sites.h"
 #include "rules/tutorial_steps.h"
 #include "rules/view_hooks.h"
 #include "state/int_math.h"
@@ -32,7 +33,7 @@ void EndWith(const char* title, const char* text) {
 }
 
 void MarkField(int x, int y, int owner) {
-    if (auto* f = FieldAt(x, y)) (*f)[state::Field::owner] = owner;
+    if (auto* field = FieldAt(x, y)) (*field)[state::Field::owner] = owner;
 }
 
 // The lord of a side when it is a lord's side, else 0.
@@ -43,36 +44,38 @@ int LordOf(const BattleRecord& side) {
 
 // The enemy kept its troops: it takes the field of a beaten player, storms the player's castle
 // when it stands on it, and the player's army goes home.
-void EnemyHeldTheField(int p, int o, bool ownEmpty) {
-    if (o != 0) {
-        const auto& ea = ArmyRecord(o);
-        if (ownEmpty && !(p != 0 && CastleAt(p, ea[Army::x], ea[Army::y])))
-            MarkField(ea[Army::x], ea[Army::y], o);
-        if (p != 0 && CastleAt(p, ea[Army::x], ea[Army::y])) StormOwnCastle(p, o);
+void EnemyHeldTheField(int ownLord, int foeLord, bool ownEmpty) {
+    if (foeLord != 0) {
+        const auto& foeArmy = ArmyRecord(foeLord);
+        if (ownEmpty && !(ownLord != 0 && CastleAt(ownLord, foeArmy[Army::x], foeArmy[Army::y])))
+            MarkField(foeArmy[Army::x], foeArmy[Army::y], foeLord);
+        if (ownLord != 0 && CastleAt(ownLord, foeArmy[Army::x], foeArmy[Army::y]))
+            StormOwnCastle(ownLord, foeLord);
     }
-    if (InGame(p)) SendArmyHome(p);
+    if (InGame(ownLord)) SendArmyHome(ownLord);
 }
 
 // The player beat the enemy: a city or theme site won, the field taken, an enemy castle stormed.
-void PlayerWon(int p, int o) {
+void PlayerWon(int ownLord, int foeLord) {
     state::GameState& g = state::G();
-    if (o == 0) {
+    if (foeLord == 0) {
         const int site = g.battleFoeSide[BattleSide::site];
         if (state::InRange(site, 1, 10)) {
             const int kind = g.mapSite[site][state::MapSite::kind];
-            if (kind == 1) {
-                ConqueredCity(site, p);
+            if (kind == SiteKind::city) {
+                ConqueredCity(site, ownLord);
             } else if (kind < 0) {
                 ThemeBattleWon(site);
             }
         }
     }
-    if (p == 0) return;
-    const auto& pa = ArmyRecord(p);
-    const bool onEnemyCastle = o != 0 && CastleAt(o, pa[Army::x], pa[Army::y]);
-    if (!onEnemyCastle) MarkField(pa[Army::x], pa[Army::y], p);
-    if (onEnemyCastle) StormEnemyCastle(p, o);
-    if (InGame(o)) SendArmyHome(o);
+    if (ownLord == 0) return;
+    const auto& ownArmy = ArmyRecord(ownLord);
+    const bool onEnemyCastle =
+        foeLord != 0 && CastleAt(foeLord, ownArmy[Army::x], ownArmy[Army::y]);
+    if (!onEnemyCastle) MarkField(ownArmy[Army::x], ownArmy[Army::y], ownLord);
+    if (onEnemyCastle) StormEnemyCastle(ownLord, foeLord);
+    if (InGame(foeLord)) SendArmyHome(foeLord);
 }
 
 }  // namespace
@@ -127,46 +130,48 @@ void RaiseSoulstoneDead(BattleRecord& side) {
 
 void AfterBattle() {
     state::GameState& g = state::G();
-    // 1. The panel goes.
+    // The panel goes.
     g.battleOver = true;
     StopBattleTimers();
     g.battleClock.panelShown = false;
     Hooks().BattlePanel().HidePanel();
     // The tutorial's battle lesson ends with a won battle.
-    if (SideEmpty(g.battleFoeSide) && !SideEmpty(g.battleOwnSide)) AdvanceTutorial(56);
+    if (SideEmpty(g.battleFoeSide) && !SideEmpty(g.battleOwnSide))
+        AdvanceTutorial(TutorialStep::battleWon);
 
-    // 2. The soulstone, enemy side first.
+    // The soulstone, enemy side first.
     RaiseSoulstoneDead(g.battleFoeSide);
     RaiseSoulstoneDead(g.battleOwnSide);
 
-    // 3. The counts back into the armies.
+    // The counts back into the armies.
     WriteSideToArmy(g.battleOwnSide);
     WriteSideToArmy(g.battleFoeSide);
     Hooks().View().DrawStatusBar();
 
-    const int p = LordOf(g.battleOwnSide);
-    const int o = LordOf(g.battleFoeSide);
+    const int ownLord = LordOf(g.battleOwnSide);
+    const int foeLord = LordOf(g.battleFoeSide);
     const bool ownEmpty = SideEmpty(g.battleOwnSide);
     const bool foeEmpty = SideEmpty(g.battleFoeSide);
     if (ownEmpty && foeEmpty) {
-        // 4. A draw: both lords go home.
-        SendArmyHome(p);
-        SendArmyHome(o);
+        // A draw: both lords go home.
+        SendArmyHome(ownLord);
+        SendArmyHome(foeLord);
     } else if (!foeEmpty) {
-        // 5. Lost, or a side retreated.
-        EnemyHeldTheField(p, o, ownEmpty);
+        // Lost, or a side retreated.
+        EnemyHeldTheField(ownLord, foeLord, ownEmpty);
     } else {
-        // 6. Won.
-        PlayerWon(p, o);
+        // Won.
+        PlayerWon(ownLord, foeLord);
     }
 
-    // 7. The map and the turn. The battle flag is cleared before the turn may pass, so that a
+    // The map and the turn. The battle flag is cleared before the turn may pass, so that a
     // battle started by the next lords is not cleared with it.
     g.battleStarted = false;
     if (g.gameOver) return;
     Hooks().View().DrawMap(true, false);
-    const int c = CurrentLordChecked();
-    if (c != 0 && IsHuman(c) && ArmyRecord(c)[Army::movesLeft] < 1) Hooks().Timers().EnableTimer3();
+    const int current = CurrentLordChecked();
+    if (current != 0 && IsHuman(current) && ArmyRecord(current)[Army::movesLeft] < 1)
+        Hooks().Timers().EnableTimer3();
 }
 
 }  // namespace logic

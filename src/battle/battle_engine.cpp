@@ -69,24 +69,24 @@ void EnemyRetreats() {
 void StartBattle(int playerSideLord, int enemySideLord) {
     state::GameState& g = state::G();
     if (!ValidLord(playerSideLord) || !state::InRange(enemySideLord, 0, 4)) return;
-    // 1. The announcement.
+    // The announcement.
     g.battleOver = false;
     UI().ShowNotice("battlepic.jpg", "A battle!", "Your army is under attack!", "Continue");
     Hooks().Sound().Play(sound::Effect::Battle);
 
-    // 2. The player side. Its current order stays from the last battle.
+    // The player side. Its current order stays from the last battle.
     BattleRecord& own = g.battleOwnSide;
     FillSideFromArmy(own, playerSideLord);
     own[BattleSide::duelUsed] = 0;
-    const int c = CurrentLordChecked();
-    if (c != 0 && LordRecord(c)[Lord::evilTalisman] > 0) {
-        LordRecord(c)[Lord::evilTalisman] = 0;
+    const int current = CurrentLordChecked();
+    if (current != 0 && LordRecord(current)[Lord::evilTalisman] > 0) {
+        LordRecord(current)[Lord::evilTalisman] = 0;
         own[BattleSide::heroBonus] += kTalismanBonus;
         UI().ShowShortNotice(
             "The evil talisman you got from the witch gives you a +25% battle bonus.", "Continue");
     }
 
-    // 3. The enemy side; a lord has no neutral picture and no site.
+    // The enemy side; a lord has no neutral picture and no site.
     BattleRecord& foe = g.battleFoeSide;
     FillSideFromArmy(foe, enemySideLord);
     foe[BattleSide::order] = 0;
@@ -95,18 +95,18 @@ void StartBattle(int playerSideLord, int enemySideLord) {
         foe[BattleSide::site] = 0;
     }
 
-    // 4. The start strengths.
+    // The start strengths.
     own[BattleSide::startStrength] = SideStrength(own);
     foe[BattleSide::startStrength] = SideStrength(foe);
 
-    // 5. The panel, paused.
+    // The panel, paused.
     g.battleClock.panelShown = true;
     Panel().ShowPanel();
     RefreshBattleDisplay();
     ResetBattleClock();
     EnableOrderButtons();
 
-    // 6. The coats of arms.
+    // The coats of arms.
     Panel().ShowCoatOfArms(BattleSideId::own, CoatOfArms(BattleSideId::own, false));
     Panel().ShowCoatOfArms(BattleSideId::foe, CoatOfArms(BattleSideId::foe, false));
 }
@@ -130,7 +130,7 @@ void EnemyRound() {
     g.battleFoeSide[BattleSide::strength] = SideStrength(g.battleFoeSide);
     const int tactic = ChooseTactic(Foe(), Own());
     g.battleFoeSide[BattleSide::order] = tactic;
-    if (tactic == kTacticRetreat) {
+    if (tactic == BattleOrder::retreat) {
         EnemyRetreats();
         return;
     }
@@ -153,7 +153,7 @@ void GiveOrder(int commandSet) {
     // bonus on either side.
     if (g.battleOver || !g.battleClock.panelShown || g.battleClock.delayActive) return;
     if (!state::InRange(commandSet, 1, 3)) return;
-    if (commandSet == kSetFlank && EitherCastleBonus()) return;
+    if (commandSet == BattleOrder::flank && EitherCastleBonus()) return;
     if (TutorialRefusesBattleOrders()) {
         BattleDialogPause pause;
         UI().ShowShortNotice("Sorry, please follow the tutorial (click on \"Continue\")",
@@ -169,8 +169,8 @@ void GiveOrder(int commandSet) {
 void RetreatOrder() {
     state::GameState& g = state::G();
     if (g.battleOver || !g.battleClock.panelShown || g.battleClock.delayActive) return;
-    const int p = g.battleOwnSide[BattleSide::lord];
-    if (ArmyOnOwnCastle(p)) {
+    const int ownLord = g.battleOwnSide[BattleSide::lord];
+    if (ArmyOnOwnCastle(ownLord)) {
         BattleDialogPause pause;
         UI().ShowShortNotice("You are defending your castle! You cannot retreat!", "Continue");
         return;
@@ -181,7 +181,7 @@ void RetreatOrder() {
                     "You order your men to retreat. The enemy follows close behind and you have "
                     "no choice than to to return to your castle.",
                     "Continue");
-    SendArmyHome(p);
+    SendArmyHome(ownLord);
     AfterBattle();
 }
 
@@ -205,9 +205,9 @@ SideInfo HoverInfo(BattleSideId id) {
     for (int i = 0; i < kTroopSlots; ++i)
         info.counts[static_cast<size_t>(i)] = side[kSideTroop[i]];
     const int order = side[BattleSide::order];
-    const int k = state::InRange(order, 1, 3) ? order : 0;
-    info.orderPicture = kPictures[k];
-    info.orderCaption = kCaptions[k];
+    const int shown = state::InRange(order, 1, 3) ? order : 0;
+    info.orderPicture = kPictures[shown];
+    info.orderCaption = kCaptions[shown];
     return info;
 }
 

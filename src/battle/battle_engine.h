@@ -5,13 +5,10 @@
 #include <array>
 #include <string>
 
+#include "battle/battle_sides.h"
 #include "rules/battle_view.h"
 
 namespace logic {
-
-inline constexpr int kSetAttack = 1;
-inline constexpr int kSetFlank = 2;
-inline constexpr int kSetDefend = 3;
 
 // Sets up and shows the battle of playerSideLord (1..4) against enemySideLord (1..4, or 0 for
 // the neutral army in Army row 0, whose picture kind and site the caller has put into

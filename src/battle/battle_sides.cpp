@@ -130,7 +130,7 @@ int HeroBonus(int heroLevel) {
 int CastleBonus(int lord) {
     const auto& a = ArmyRecord(lord);
     if (!CastleAt(lord, a[Army::x], a[Army::y])) return 0;
-    return HasBuilt(lord, 2) ? 35 : 25;
+    return HasBuilt(lord, CastleBuilding::walls) ? 35 : 25;
 }
 
 }  // namespace logic

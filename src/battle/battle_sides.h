@@ -6,6 +6,8 @@
 
 namespace logic {
 
+namespace BattleOrder = state::BattleOrder;
+
 using BattleRecord = state::Values<100>;
 
 // The five troop slots of a side in the order the game counts them: soldiers, fast melee,

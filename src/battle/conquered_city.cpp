@@ -7,6 +7,7 @@
 #include "rules/view_hooks.h"
 #include "state/int_math.h"
 #include "state/random.h"
+#include "state/themes.h"
 #include "state/value_ranges.h"
 
 namespace logic {
@@ -15,8 +16,6 @@ namespace Lord = state::Lord;
 namespace Site = state::MapSite;
 
 namespace {
-
-constexpr int kPillageTheme = 11;
 
 // The garrison of soldiers, fast melee and archers a city keeps by its size (3 and above alike).
 constexpr int kGarrison[4][3] = {{2, 0, 1}, {6, 0, 3}, {12, 2, 4}, {18, 3, 6}};
@@ -50,7 +49,7 @@ bool Pillage(int site, int lord) {
         "m1_book.jpg", "Pillage",
         "You pillage and burn the town. You find " + std::to_string(amount) + " gold in valuables.",
         "Continue");
-    if (g.mapSetting[state::MapSetting::theme] == kPillageTheme) DemonGift();
+    if (g.mapSetting[state::MapSetting::theme] == state::kDemonPactTheme) DemonGift();
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "rules/dialogs.h"
 #include "rules/lords.h"
 #include "rules/view_hooks.h"
+#include "state/monster_table.h"
 
 namespace logic {
 
@@ -43,7 +44,7 @@ void FillLordOpponent(int enemyLord) {
     m[Monster::toughness] = 0;
     m[Monster::frequency] = 1;
     m[Monster::soundFamily] = 1;
-    m[Monster::resistance] = 1;
+    m[Monster::resistance] = state::Resistance::slashes;
     m[Monster::duelFlag] = 1;
     g.monsterText[row][state::MonsterText::name] = g.heroName[enemyLord];
     g.monsterText[row][state::MonsterText::picture] = "Hero2";

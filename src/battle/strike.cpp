@@ -42,16 +42,16 @@ constexpr Entry kRangeList[] = {Entry::fastFlanking, Entry::special2Flanks, Entr
 constexpr int kNoTarget = -1;
 
 // The troop slot an entry names when it is present on the target side, else -1.
-int Resolve(Entry e, const Fighter& t) {
-    const BattleRecord& s = t.side;
-    const bool fast = s[BattleSide::fast] > 0;
-    const int fastSetting = CurrentSetting(t, kRoleFast);
-    const bool special = SpecialPresent(s);
-    const int role = SpecialRole(s);
+int Resolve(Entry entry, const Fighter& target) {
+    const BattleRecord& side = target.side;
+    const bool fast = side[BattleSide::fast] > 0;
+    const int fastSetting = CurrentSetting(target, kRoleFast);
+    const bool special = SpecialPresent(side);
+    const int role = SpecialRole(side);
     auto specialIf = [&](bool cond) { return special && cond ? kSpecialSlot : kNoTarget; };
-    switch (e) {
+    switch (entry) {
         case Entry::soldiers:
-            return s[BattleSide::soldiers] > 0 ? 0 : kNoTarget;
+            return side[BattleSide::soldiers] > 0 ? 0 : kNoTarget;
         case Entry::fastDefending:
             return fast && fastSetting == 3 ? 1 : kNoTarget;
         case Entry::fastFlanking:
@@ -59,9 +59,9 @@ int Resolve(Entry e, const Fighter& t) {
         case Entry::fast:
             return fast ? 1 : kNoTarget;
         case Entry::archers:
-            return s[BattleSide::archers] > 0 ? 2 : kNoTarget;
+            return side[BattleSide::archers] > 0 ? 2 : kNoTarget;
         case Entry::siege:
-            return s[BattleSide::siege] > 0 ? 3 : kNoTarget;
+            return side[BattleSide::siege] > 0 ? 3 : kNoTarget;
         case Entry::special1:
             return specialIf(role == 1);
         case Entry::special2:
@@ -84,8 +84,8 @@ int TargetRole(const BattleRecord& side, int slot) {
     return slot == kSpecialSlot ? SpecialRole(side) : kRoles[slot];
 }
 
-int Percent(int d, int p) {
-    return static_cast<int>(static_cast<std::int64_t>(p) * d / 100);
+int Percent(int damage, int percent) {
+    return static_cast<int>(static_cast<std::int64_t>(percent) * damage / 100);
 }
 
 // What one attacking slot does with its setting: which list, and the defend penalty.
@@ -95,59 +95,60 @@ struct Attack {
     bool penalty = false;
 };
 
-Attack AttackOf(const Fighter& a, int slot) {
-    Attack at;
-    const int melee = CurrentSetting(a, kRoleMelee);
-    const int fast = CurrentSetting(a, kRoleFast);
-    const int range = CurrentSetting(a, kRoleRange);
+Attack AttackOf(const Fighter& attacker, int slot) {
+    Attack attack;
+    const int melee = CurrentSetting(attacker, kRoleMelee);
+    const int fast = CurrentSetting(attacker, kRoleFast);
+    const int range = CurrentSetting(attacker, kRoleRange);
     switch (slot) {
         case 0:
-            at.strikes = melee == 1 || melee == 3;
-            at.penalty = melee == 3;
+            attack.strikes = melee == 1 || melee == 3;
+            attack.penalty = melee == 3;
             break;
         case 1:
-            at.strikes = fast >= 1 && fast <= 3;
-            at.list = fast == 2 ? TargetList::flank : TargetList::melee;
+            attack.strikes = fast >= 1 && fast <= 3;
+            attack.list = fast == 2 ? TargetList::flank : TargetList::melee;
             break;
         case 2:
         case 3:
             // Siege follows the range setting on both sides.
-            at.strikes = range == 1;
-            at.list = TargetList::range;
+            attack.strikes = range == 1;
+            attack.list = TargetList::range;
             break;
         default: {
-            const int role = SpecialRole(a.side);
-            const int s = CurrentSetting(a, role);
-            at.strikes = s >= 1 && s <= 3;
-            at.list = s == 2 ? TargetList::flank : TargetList::melee;
-            at.penalty = s == 3 && (role == kRoleMelee || role == kRoleRange);
+            const int role = SpecialRole(attacker.side);
+            const int setting = CurrentSetting(attacker, role);
+            attack.strikes = setting >= 1 && setting <= 3;
+            attack.list = setting == 2 ? TargetList::flank : TargetList::melee;
+            attack.penalty = setting == 3 && (role == kRoleMelee || role == kRoleRange);
         }
     }
-    return at;
+    return attack;
 }
 
-void StrikeWith(const Fighter& a, const Fighter& d, int slot, StrikeStyle style) {
-    const Attack at = AttackOf(a, slot);
-    if (!at.strikes) return;
-    const int target = PickTarget(at.list, d);
+void StrikeWith(const Fighter& attacker, const Fighter& defender, int slot, StrikeStyle style) {
+    const Attack attack = AttackOf(attacker, slot);
+    if (!attack.strikes) return;
+    const int target = PickTarget(attack.list, defender);
     if (target < 0) return;
-    const BattleRecord& as = a.side;
-    BattleRecord& ds = d.side;
-    int dmg = BaseDamage(TroopAttack(SlotKind(as, slot)), as[kSideTroop[slot]]);
-    if (at.penalty) dmg = DefendPenalty(dmg);
-    const int hero = slot == kSpecialSlot && style.specialUsesOpponentBonus
-                         ? ds[BattleSide::heroBonus]
-                         : as[BattleSide::heroBonus];
+    const BattleRecord& attackerSide = attacker.side;
+    BattleRecord& defenderSide = defender.side;
+    int damage =
+        BaseDamage(TroopAttack(SlotKind(attackerSide, slot)), attackerSide[kSideTroop[slot]]);
+    if (attack.penalty) damage = DefendPenalty(damage);
+    const int heroBonus = slot == kSpecialSlot && style.specialUsesOpponentBonus
+                              ? defenderSide[BattleSide::heroBonus]
+                              : attackerSide[BattleSide::heroBonus];
     // Archers against a defending melee or range target take the defend cover.
-    const int role = TargetRole(ds, target);
-    const bool cover =
-        slot == 2 && (role == kRoleMelee || role == kRoleRange) && CurrentSetting(d, role) == 3;
-    if (cover && style.coverBeforeHero) dmg = DefendCover(dmg);
-    dmg = WithHeroBonus(dmg, hero);
-    if (cover && !style.coverBeforeHero) dmg = DefendCover(dmg);
-    dmg = CastleCover(dmg, ds[BattleSide::castleBonus]);
-    state::Int& count = ds[kSideTroop[target]];
-    count = CountAfterHit(count, TroopHealth(SlotKind(ds, target)), dmg);
+    const int role = TargetRole(defenderSide, target);
+    const bool cover = slot == 2 && (role == kRoleMelee || role == kRoleRange) &&
+                       CurrentSetting(defender, role) == 3;
+    if (cover && style.coverBeforeHero) damage = DefendCover(damage);
+    damage = WithHeroBonus(damage, heroBonus);
+    if (cover && !style.coverBeforeHero) damage = DefendCover(damage);
+    damage = CastleCover(damage, defenderSide[BattleSide::castleBonus]);
+    state::Int& count = defenderSide[kSideTroop[target]];
+    count = CountAfterHit(count, TroopHealth(SlotKind(defenderSide, target)), damage);
 }
 
 }  // namespace
@@ -157,8 +158,8 @@ int OrderSetting(const OrderTable& orders, int order, int role) {
     return orders[order][role];
 }
 
-int CurrentSetting(const Fighter& f, int role) {
-    return OrderSetting(f.orders, f.side[BattleSide::order], role);
+int CurrentSetting(const Fighter& fighter, int role) {
+    return OrderSetting(fighter.orders, fighter.side[BattleSide::order], role);
 }
 
 int BaseDamage(int attack, int count) {
@@ -166,34 +167,34 @@ int BaseDamage(int attack, int count) {
     return 1 + state::Random(range > INT32_MAX ? INT32_MAX : static_cast<std::int32_t>(range));
 }
 
-int DefendPenalty(int d) {
-    return d - d / 4;
+int DefendPenalty(int damage) {
+    return damage - damage / 4;
 }
 
-int DefendCover(int d) {
-    return d - Percent(d, 50);
+int DefendCover(int damage) {
+    return damage - Percent(damage, 50);
 }
 
-int WithHeroBonus(int d, int bonus) {
-    return d + Percent(d, bonus);
+int WithHeroBonus(int damage, int bonus) {
+    return damage + Percent(damage, bonus);
 }
 
-int CastleCover(int d, int bonus) {
-    return d - Percent(d, bonus);
+int CastleCover(int damage, int bonus) {
+    return damage - Percent(damage, bonus);
 }
 
-int CountAfterHit(int count, int health, int d) {
+int CountAfterHit(int count, int health, int damage) {
     if (health <= 0) health = 1;
-    const std::int64_t left = (static_cast<std::int64_t>(count) * health - d) / health;
-    int n = static_cast<int>(left);
-    if (n == count) n = count - 1;
-    return n < 0 ? 0 : n;
+    const std::int64_t left = (static_cast<std::int64_t>(count) * health - damage) / health;
+    int survivors = static_cast<int>(left);
+    if (survivors == count) survivors = count - 1;
+    return survivors < 0 ? 0 : survivors;
 }
 
 int PickTarget(TargetList list, const Fighter& target) {
     auto first = [&](const auto& entries) {
-        for (Entry e : entries) {
-            const int slot = Resolve(e, target);
+        for (Entry entry : entries) {
+            const int slot = Resolve(entry, target);
             if (slot >= 0) return slot;
         }
         return kNoTarget;
@@ -231,18 +232,18 @@ int ChooseTactic(const Fighter& chooser, const Fighter& opponent) {
 
     const bool openFlank = (opFast <= 0 && !(special && role == kRoleFast)) || opFastSetting != 3 ||
                            state::Random(opFast / 4) + opFast < myFast;
-    int tactic = kTacticAttack;
+    int tactic = BattleOrder::attack;
     if (state::Random(melee / 4) + melee / 4 < ranged && myFast > 0 &&
         (opFast <= 0 || opFastSetting != 3) && openFlank && !castle) {
-        tactic = kTacticFlank;
+        tactic = BattleOrder::flank;
     } else if (state::Random(melee / 4) + melee / 4 < ranged && myFast > 0) {
-        tactic = kTacticDefend;
+        tactic = BattleOrder::defend;
     }
     const int strength = me[BattleSide::strength];
     const int lord = me[BattleSide::lord];
     if (strength + strength / 4 < op[BattleSide::strength] &&
         me[BattleSide::heroicOrMayRetreat] > 0 && ValidLord(lord) && !ArmyOnOwnCastle(lord)) {
-        tactic = kTacticRetreat;
+        tactic = BattleOrder::retreat;
     }
     return tactic;
 }

@@ -19,17 +19,17 @@ struct Fighter {
 // outside 1..3 (none given yet, or a retreat) and a role outside 1..3 read as 0.
 int OrderSetting(const OrderTable& orders, int order, int role);
 // The setting of a role in the side's current order (slot `order` of the side).
-int CurrentSetting(const Fighter& f, int role);
+int CurrentSetting(const Fighter& fighter, int role);
 
 // The arithmetic of a strike.
-int BaseDamage(int attack, int count);  // 1 + random [0, attack x count / 7)
-int DefendPenalty(int d);               // d - d / 4
-int DefendCover(int d);                 // d - d x 50 / 100
-int WithHeroBonus(int d, int bonus);    // d + bonus x d / 100
-int CastleCover(int d, int bonus);      // d - bonus x d / 100
-// The target's count after damage d: at least one unit less, never below 0. A health of 0 or
+int BaseDamage(int attack, int count);     // 1 + random [0, attack x count / 7)
+int DefendPenalty(int damage);             // damage - damage / 4
+int DefendCover(int damage);               // damage - damage x 50 / 100
+int WithHeroBonus(int damage, int bonus);  // damage + bonus x damage / 100
+int CastleCover(int damage, int bonus);    // damage - bonus x damage / 100
+// The target's count after the damage: at least one unit less, never below 0. A health of 0 or
 // less counts as 1.
-int CountAfterHit(int count, int health, int d);
+int CountAfterHit(int count, int health, int damage);
 
 enum class TargetList { melee, flank, range };
 // The troop slot (0..4) of the first entry of the list present on the target side, or -1.
@@ -48,12 +48,6 @@ inline constexpr StrikeStyle kEnemyStyle{false, true};
 // Every present kind of the attacker strikes the defender once with the attacker's current
 // order, in the order soldiers, fast melee, archers, siege, special slot.
 void StrikeAll(const Fighter& attacker, const Fighter& defender, StrikeStyle style);
-
-// Tactics of a side's round.
-inline constexpr int kTacticAttack = 1;
-inline constexpr int kTacticFlank = 2;
-inline constexpr int kTacticDefend = 3;
-inline constexpr int kTacticRetreat = 5;
 
 // The tactic the chooser picks against the opponent (whose current order is read for the
 // defending tests). Current strengths (slot strength) must be up to date.

@@ -12,6 +12,7 @@
 #include "rules/theme_basics.h"
 #include "rules/view_hooks.h"
 #include "state/int_math.h"
+#include "state/themes.h"
 
 namespace logic {
 
@@ -79,10 +80,10 @@ struct BattleFollowUp {
 };
 
 constexpr BattleFollowUp kBattleFollowUps[] = {
-    {2, OrcCampDestroyed},
-    {9, GraveyardCleared},
-    {13, CitadelStormed},
-    {15, CrusaderCampDestroyed},
+    {state::kOrcCampsTheme, OrcCampDestroyed},
+    {state::kGraveyardsTheme, GraveyardCleared},
+    {state::kPrincessTheme, CitadelStormed},
+    {state::kCrusadersTheme, CrusaderCampDestroyed},
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "battle/battle_engine.h"
 #include "battle/battle_sides.h"
+#include "rules/tutorial_table.h"
 #include "state/battle_tables.h"
 #include "state/game_state.h"
 
@@ -12,7 +13,6 @@ namespace {
 
 namespace BattleSide = state::BattleSide;
 
-constexpr int kShrinkStep = 52;
 constexpr int kBattleSoldiers = 2, kBattleArchers = 1;
 
 // Step 52: the enemy of the tutorial battle shrinks to two soldiers and one archer battalion.
@@ -30,7 +30,7 @@ void ShrinkTutorialEnemy() {
 }  // namespace
 
 void ArrangeBattleTutorialStep(int step) {
-    if (step == kShrinkStep && !state::G().battleOver) ShrinkTutorialEnemy();
+    if (step == TutorialStep::smallerEnemy && !state::G().battleOver) ShrinkTutorialEnemy();
 }
 
 }  // namespace logic

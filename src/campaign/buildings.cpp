@@ -12,9 +12,6 @@ namespace Lord = state::Lord;
 
 namespace {
 
-constexpr int kBarracks = 1;
-constexpr int kKeep = 3;
-constexpr int kWorkshop = 8;
 // The Keep lifts the range limit.
 constexpr int kUnlimitedRange = 99;
 
@@ -141,7 +138,7 @@ BuildingDetails ShowBuildingDetails(int building) {
     BuildingDetails d;
     const BuildingInfo* b = Building(building);
     if (b == nullptr) return d;
-    if (building == kBarracks) TutorialBarracksShown();
+    if (building == CastleBuilding::barracks) TutorialBarracksShown();
     d.name = b->name;
     d.description = b->description;
     d.goldLabel = b->goldLabel;
@@ -173,7 +170,7 @@ bool BuildSelected(int building) {
         Amount(c, r.kind) -= r.amount;
     Hooks().View().DrawStatusBar();
     l[Lord::Built(building)] = 1;
-    if (building == kKeep) l[Lord::moveRange] = kUnlimitedRange;
+    if (building == CastleBuilding::keep) l[Lord::moveRange] = kUnlimitedRange;
     Hooks().Sound().PlayPayment();
     UI().ShowNotice(kBuildingPicture, kBuildingTitle, b->builtMessage, "Continue");
     Hooks().View().DrawStatusBar();
@@ -191,7 +188,7 @@ CostRow ComputerBuildingCost(int building) {
         if (r.kind > 0) row[static_cast<std::size_t>(r.kind) + 1] = r.amount;
     }
     // The computer lords build the workshop without wood.
-    if (building == kWorkshop) row[2] = 0;
+    if (building == CastleBuilding::workshop) row[2] = 0;
     return row;
 }
 

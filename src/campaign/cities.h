@@ -1,12 +1,11 @@
 // Checked access to the city records of the map sites, shared by the city rules.
 #pragma once
 
+#include "rules/sites.h"
 #include "state/game_state.h"
 
 namespace logic {
 
-inline constexpr int kSites = 10;
-inline constexpr int kCityKind = 1;
 // Goods of a city's market in the order of its price and stock slots: wood, iron, stone, gems.
 inline constexpr int kCityGoods = 4;
 inline constexpr int kShopSlots = 3;
@@ -18,9 +17,10 @@ inline constexpr int kGarrisonSiege = 3;
 
 // The record of an active city (a MapSite row 1..10 of kind 1), else nullptr.
 inline state::RecordOf<100>* CitySite(int site) {
-    if (!state::InRange(site, 1, kSites)) return nullptr;
+    if (!state::InRange(site, 1, kSiteRows)) return nullptr;
     auto& s = state::G().mapSite[site];
-    return s[state::MapSite::active] > 0 && s[state::MapSite::kind] == kCityKind ? &s : nullptr;
+    return s[state::MapSite::active] > 0 && s[state::MapSite::kind] == SiteKind::city ? &s
+                                                                                      : nullptr;
 }
 
 inline int ScenarioTheme() {

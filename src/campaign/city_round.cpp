@@ -6,9 +6,11 @@
 #include "campaign/cities.h"
 #include "campaign/guild_shop.h"
 #include "rules/lords.h"
+#include "rules/sites.h"
 #include "rules/view_hooks.h"
 #include "state/int_math.h"
 #include "state/random.h"
+#include "state/themes.h"
 
 namespace logic {
 
@@ -17,12 +19,8 @@ namespace Site = state::MapSite;
 namespace {
 
 constexpr int kTaxIncome = 50;
-constexpr int kTreasury = 5;
 // The themes whose cursed cities pay no taxes next to a theme site, and the theme whose main
 // event site stops all taxes.
-constexpr int kGraveyardTheme = 9;
-constexpr int kTombTheme = 16;
-constexpr int kSiegeTheme = 12;
 // The chance, in 10000, that a city in a cursed theme brings the last cleared theme site back.
 constexpr int kCurseReturns = 5;
 
@@ -46,7 +44,7 @@ constexpr int kRestockChance = 50;
 // A theme site that blocks the taxes of its neighbours: active exactly 1 at (x, y).
 bool CursingSiteAt(int x, int y) {
     const state::GameState& g = state::G();
-    for (int r = 1; r <= kSites; ++r) {
+    for (int r = 1; r <= kSiteRows; ++r) {
         const auto& s = g.mapSite[r];
         if (s[Site::active] == 1 && s[Site::kind] < 0 && s[Site::x] == x && s[Site::y] == y)
             return true;
@@ -57,7 +55,7 @@ bool CursingSiteAt(int x, int y) {
 // The last theme site that was cleared comes back.
 void WakeLastThemeSite() {
     state::GameState& g = state::G();
-    for (int r = kSites; r >= 1; --r) {
+    for (int r = kSiteRows; r >= 1; --r) {
         auto& s = g.mapSite[r];
         if (s[Site::active] <= 0 && s[Site::kind] < 0) {
             s[Site::active] = 1;
@@ -69,8 +67,9 @@ void WakeLastThemeSite() {
 
 bool MainThemeSiteActive() {
     const state::GameState& g = state::G();
-    for (int r = 1; r <= kSites; ++r) {
-        if (g.mapSite[r][Site::kind] == -1 && g.mapSite[r][Site::active] > 0) return true;
+    for (int r = 1; r <= kSiteRows; ++r) {
+        if (g.mapSite[r][Site::kind] == SiteKind::mainTheme && g.mapSite[r][Site::active] > 0)
+            return true;
     }
     return false;
 }
@@ -89,9 +88,9 @@ void CityUpdate(int site, int heroLevel) {
     ResetGarrison(site);
     const int t = CityTaxIncome(site);
     // The treasury doubles the income of an owning lord; a neutral city has no buildings.
-    s[Site::taxes] =
-        state::AddSaturated(s[Site::taxes], HasBuilt(s[Site::owner], kTreasury) ? 2 * t : t);
-    if (ScenarioTheme() == kSiegeTheme && MainThemeSiteActive()) s[Site::taxes] = 0;
+    s[Site::taxes] = state::AddSaturated(
+        s[Site::taxes], HasBuilt(s[Site::owner], CastleBuilding::treasury) ? 2 * t : t);
+    if (ScenarioTheme() == state::kGatesOfHellTheme && MainThemeSiteActive()) s[Site::taxes] = 0;
     DriftPrices(site);
     Restock(site);
     RefillGuildShop(site, heroLevel);
@@ -113,7 +112,7 @@ int CityTaxIncome(int site) {
     auto* s = CitySite(site);
     if (!s) return 0;
     const int theme = ScenarioTheme();
-    if (theme != kGraveyardTheme && theme != kTombTheme) return kTaxIncome;
+    if (theme != state::kGraveyardsTheme && theme != state::kCursedCitiesTheme) return kTaxIncome;
     const int x = (*s)[Site::x];
     const int y = (*s)[Site::y];
     const bool cursed = CursingSiteAt(x + 1, y) || CursingSiteAt(x - 1, y) ||
@@ -147,11 +146,11 @@ void Restock(int site) {
 void CityRound() {
     state::GameState& g = state::G();
     const int heroLevel = ShopHeroLevel();
-    for (int site = 1; site <= kSites; ++site) {
+    for (int site = 1; site <= kSiteRows; ++site) {
         auto& s = g.mapSite[site];
         if (s[Site::active] <= 0) continue;
         if (s[Site::countdown] > 0) s[Site::countdown] -= 1;
-        if (s[Site::kind] == kCityKind) CityUpdate(site, heroLevel);
+        if (s[Site::kind] == SiteKind::city) CityUpdate(site, heroLevel);
     }
 }
 

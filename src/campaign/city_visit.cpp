@@ -20,7 +20,6 @@ namespace BattleSide = state::BattleSide;
 
 namespace {
 
-constexpr int kGuildhouse = 9;
 // The neutral side's picture kind of a city garrison.
 constexpr int kGarrisonPicture = 1;
 
@@ -44,7 +43,7 @@ state::RecordOf<100>* VisitedCity(int site, int& lord) {
 int CityUnderArmy(int lord) {
     if (!ValidLord(lord)) return 0;
     const auto& a = ArmyRecord(lord);
-    for (int site = 1; site <= kSites; ++site) {
+    for (int site = 1; site <= kSiteRows; ++site) {
         const auto* s = CitySite(site);
         if (s && (*s)[Site::x] == a[Army::x] && (*s)[Site::y] == a[Army::y]) return site;
     }
@@ -59,7 +58,7 @@ void OpenCity() {
     const int site = CityUnderArmy(CurrentLordChecked());
     if (site == 0) return;
     if (Hooks().Screens().ShowCity(site) != kCityAttack) return;
-    AdvanceTutorial(50, ArrangeTutorialStep);
+    AdvanceTutorial(TutorialStep::cityAttacked, ArrangeTutorialStep);
     AttackCity(site);
 }
 
@@ -151,7 +150,7 @@ void BuyHeroItems(int site) {
     int c = 0;
     const auto* s = VisitedCity(site, c);
     if (!s || StandingOf(*s, c) != Standing::friendly) return;
-    if (!HasBuilt(c, kGuildhouse)) {
+    if (!HasBuilt(c, CastleBuilding::guildhouse)) {
         UI().ShowShortNotice(kNeedGuildhouse, "Continue");
         return;
     }

@@ -8,6 +8,7 @@
 #include "campaign/tile_value.h"
 #include "campaign/trading.h"
 #include "rules/lords.h"
+#include "rules/sites.h"
 #include "rules/view_hooks.h"
 #include "state/int_math.h"
 #include "state/value_ranges.h"
@@ -21,8 +22,6 @@ namespace MapSite = state::MapSite;
 
 namespace {
 
-constexpr int kCityKind = 1;
-constexpr int kSiteRows = 10;
 // The picture kind of a neutral city's garrison in battle.
 constexpr int kCityPicture = 1;
 constexpr int kConquestHonor = 2;

@@ -64,11 +64,12 @@ HireWeights ComputerHireWeights(int lord, int enemy) {
     if (!ValidLord(lord)) return {};
     if (LordRecord(lord)[Lord::aiGoal] == Goal::hireTroops && ArmyRecord(lord)[Army::siege] <= 0)
         w = {0, 0, 0, 1};  // saving for siege
-    if (!HasBuilt(lord, 1)) w[0] = 0;
-    if (!HasBuilt(lord, 4)) w[2] = 0;
-    if (!HasBuilt(lord, 6) && HasBuilt(lord, 4)) w[2] = w[1];
-    if (!HasBuilt(lord, 6)) w[1] = 0;
-    if (!HasBuilt(lord, 8)) w[3] = 0;
+    if (!HasBuilt(lord, CastleBuilding::barracks)) w[0] = 0;
+    if (!HasBuilt(lord, CastleBuilding::bowmaker)) w[2] = 0;
+    if (!HasBuilt(lord, CastleBuilding::stables) && HasBuilt(lord, CastleBuilding::bowmaker))
+        w[2] = w[1];
+    if (!HasBuilt(lord, CastleBuilding::stables)) w[1] = 0;
+    if (!HasBuilt(lord, CastleBuilding::workshop)) w[3] = 0;
     return w;
 }
 

@@ -7,8 +7,10 @@
 #include "battle/battle_sides.h"
 #include "campaign/movement.h"
 #include "rules/lords.h"
+#include "rules/sites.h"
 #include "state/int_math.h"
 #include "state/scenario_settings.h"
+#include "state/themes.h"
 
 namespace logic {
 
@@ -31,9 +33,6 @@ constexpr int kAttackStrengthLimit = 100000;
 constexpr int kCloseDistance = 3;
 // Gold counted as one soldier in the potential strength.
 constexpr int kGoldPerSoldier = 400;
-
-constexpr int kDragonTheme = 1;
-constexpr int kAllianceTheme = 11;
 
 // Buildings 1..8 without the guildhouse: what goal 50 completes.
 constexpr int kComputerBuildings[] = {1, 2, 3, 4, 5, 6, 7, 8};
@@ -61,7 +60,8 @@ int Theme() {
 bool DragonSiteExists() {
     const auto& sites = state::G().mapSite;
     for (int r = 1; r <= 10; ++r) {
-        if (sites[r][state::MapSite::active] > 0 && sites[r][state::MapSite::kind] == -1)
+        if (sites[r][state::MapSite::active] > 0 &&
+            sites[r][state::MapSite::kind] == SiteKind::mainTheme)
             return true;
     }
     return false;
@@ -90,7 +90,8 @@ int StrongerEnemy(int lord) {
     for (int p = 1; p <= kLords; ++p) {
         if (!OtherInGame(lord, p)) continue;
         const int s = ArmyStrength(p);
-        const bool exposed = !HasBuilt(lord, 2) || ArmyRecord(p)[Army::siege] > 0;
+        const bool exposed =
+            !HasBuilt(lord, CastleBuilding::walls) || ArmyRecord(p)[Army::siege] > 0;
         if (exposed && mine < s && s > best) {
             best = s;
             enemy = p;
@@ -109,7 +110,7 @@ int StrongerEnemy(int lord) {
 
 // Rule 5: the weakest enemy whose castle is in reach and open to this lord's army.
 int CastleToAttack(int lord) {
-    if (Theme() == kAllianceTheme) {
+    if (Theme() == state::kDemonPactTheme) {
         for (int p = 1; p <= kLords; ++p) {
             if (OtherInGame(lord, p) && IsHuman(p) && LordRecord(p)[Lord::themeCounter] >= 1)
                 return p;
@@ -123,7 +124,7 @@ int CastleToAttack(int lord) {
         if (CastleDistance(lord, l[Lord::castleX], l[Lord::castleY]) >=
             LordRecord(lord)[Lord::moveRange])
             continue;
-        if (HasBuilt(p, 2) && !siege) continue;
+        if (HasBuilt(p, CastleBuilding::walls) && !siege) continue;
         const int s = ArmyStrength(p);
         if (s < weakest) {
             weakest = s;
@@ -171,20 +172,23 @@ GoalChoice ChooseGoal(int lord) {
 
     if (const int e = CloseEnemy(lord); e != 0 && take(Goal::enemyClose, kPriorityEnemyClose))
         c.enemy = e;
-    if (!HasBuilt(lord, 2)) take(Goal::walls, kPriorityWalls);
-    if (!HasBuilt(lord, 1)) take(Goal::barracks, kPriorityBarracks);
+    if (!HasBuilt(lord, CastleBuilding::walls)) take(Goal::walls, kPriorityWalls);
+    if (!HasBuilt(lord, CastleBuilding::barracks)) take(Goal::barracks, kPriorityBarracks);
 
     if (kPriorityEnemyStronger > c.priority) {
         if (const int e = StrongerEnemy(lord); e != 0) {
             take(Goal::enemyStronger, kPriorityEnemyStronger);
             c.enemy = e;
-            if (!HasBuilt(lord, 4) && a[Army::soldiers] > 9) c.goal = Goal::bowmaker;
-            if (!HasBuilt(lord, 6) && a[Army::soldiers] > 9 && ArmyRecord(e)[Army::fast] > 0)
+            if (!HasBuilt(lord, CastleBuilding::bowmaker) && a[Army::soldiers] > 9)
+                c.goal = Goal::bowmaker;
+            if (!HasBuilt(lord, CastleBuilding::stables) && a[Army::soldiers] > 9 &&
+                ArmyRecord(e)[Army::fast] > 0)
                 c.goal = Goal::stables;
-            if (!HasBuilt(lord, 3) && a[Army::soldiers] > 19) c.goal = Goal::keep;
+            if (!HasBuilt(lord, CastleBuilding::keep) && a[Army::soldiers] > 19)
+                c.goal = Goal::keep;
         }
     }
-    if (!HasBuilt(lord, 3)) take(Goal::keep, kPriorityKeep);
+    if (!HasBuilt(lord, CastleBuilding::keep)) take(Goal::keep, kPriorityKeep);
 
     if (kPriorityAttack > c.priority) {
         if (const int e = CastleToAttack(lord); e != 0) {
@@ -192,9 +196,11 @@ GoalChoice ChooseGoal(int lord) {
             c.enemy = e;
             const int theirs = ArmyStrength(e);
             if (ArmyStrength(lord) < std::int64_t{theirs} + theirs / 3) c.goal = Goal::hireTroops;
-            if (!HasBuilt(lord, 1)) c.goal = Goal::buildings;
-            if ((HasBuilt(e, 4) || HasBuilt(e, 6)) && !HasBuilt(lord, 6)) c.goal = Goal::buildings;
-            if (Theme() == kDragonTheme && DragonSiteExists()) {
+            if (!HasBuilt(lord, CastleBuilding::barracks)) c.goal = Goal::buildings;
+            if ((HasBuilt(e, CastleBuilding::bowmaker) || HasBuilt(e, CastleBuilding::stables)) &&
+                !HasBuilt(lord, CastleBuilding::stables))
+                c.goal = Goal::buildings;
+            if (Theme() == state::kDragonPassTheme && DragonSiteExists()) {
                 c.goal = Goal::none;
                 c.priority = 0;
             }

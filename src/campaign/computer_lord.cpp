@@ -8,6 +8,7 @@
 #include "rules/lords.h"
 #include "rules/view_hooks.h"
 #include "state/scenario_settings.h"
+#include "state/themes.h"
 
 namespace logic {
 
@@ -17,7 +18,6 @@ namespace Lord = state::Lord;
 namespace {
 
 // The walls-first theme: a lord without walls builds them whatever its goal.
-constexpr int kWallsFirstTheme = 5;
 
 // Goal 50 builds the first missing of these.
 constexpr int kGoal50Order[] = {1, 6, 4, 5, 7, 8};
@@ -69,7 +69,8 @@ void ComputerLordStep() {
     const int lord = CurrentLordChecked();
     if (lord == 0 || !InGame(lord)) return;
     const GoalChoice choice = StoreGoal(lord);
-    if (g.mapSetting[state::MapSetting::theme] == kWallsFirstTheme && !HasBuilt(lord, 2))
+    if (g.mapSetting[state::MapSetting::theme] == state::kKeepTheme &&
+        !HasBuilt(lord, CastleBuilding::walls))
         ActOnGoal(lord, Goal::walls, 0);
     else
         ActOnGoal(lord, choice.goal, choice.enemy);

@@ -45,19 +45,19 @@ void SendHome(int lord) {
 
 }  // namespace
 
-void StartBattleStep(int c, int o, int ax, int ay, int x, int y) {
+void StartBattleStep(int attacker, int defender, int fromX, int fromY, int toX, int toY) {
     state::GameState& g = state::G();
     g.battleStarted = true;
-    auto& a = ArmyRecord(c);
-    a[Army::movesLeft] = 0;
-    a[Army::prevX] = ax;
-    a[Army::prevY] = ay;
-    a[Army::x] = x;
-    a[Army::y] = y;
+    auto& army = ArmyRecord(attacker);
+    army[Army::movesLeft] = 0;
+    army[Army::prevX] = fromX;
+    army[Army::prevY] = fromY;
+    army[Army::x] = toX;
+    army[Army::y] = toY;
 
-    if (IsHuman(c) || IsHuman(o)) {
-        const int human = IsHuman(c) ? c : o;
-        const int other = human == c ? o : c;
+    if (IsHuman(attacker) || IsHuman(defender)) {
+        const int human = IsHuman(attacker) ? attacker : defender;
+        const int other = human == attacker ? defender : attacker;
         g.battleHumanLord = human;
         g.battleOtherLord = other;
         StartBattle(human, other);
@@ -66,24 +66,24 @@ void StartBattleStep(int c, int o, int ax, int ay, int x, int y) {
 
     // Two computer lords: the automatic battle settles it at once.
     g.battleOver = false;
-    FillSide(g.battleOwnSide, c);
-    FillSide(g.battleFoeSide, o);
+    FillSide(g.battleOwnSide, attacker);
+    FillSide(g.battleFoeSide, defender);
     g.battleFoeSide[BattleSide::neutralPicture] = 0;
     g.battleFoeSide[BattleSide::site] = 0;
     AutoBattleRounds();
-    CopyBack(g.battleOwnSide, c);
-    CopyBack(g.battleFoeSide, o);
+    CopyBack(g.battleOwnSide, attacker);
+    CopyBack(g.battleFoeSide, defender);
     Hooks().Screens().RefreshComputerStatus();
     g.battleStarted = false;
-    if (ArmyEmpty(c)) {
-        SendHome(c);
-    } else if (CastleAt(o, a[Army::x], a[Army::y])) {
+    if (ArmyEmpty(attacker)) {
+        SendHome(attacker);
+    } else if (CastleAt(defender, army[Army::x], army[Army::y])) {
         // The castle field becomes the conqueror's, as after a stormed castle.
-        if (auto* f = FieldAt(x, y)) (*f)[state::Field::owner] = c;
+        if (auto* field = FieldAt(toX, toY)) (*field)[state::Field::owner] = attacker;
         // The player hears of a lord's defeat even when two computer lords fought.
-        CastleFalls(o, true);
+        CastleFalls(defender, true);
     } else {
-        SendHome(o);
+        SendHome(defender);
     }
 }
 

@@ -4,7 +4,7 @@
 
 namespace logic {
 
-// Lord c's army, which stood on (ax, ay), attacks lord o's army on (x, y).
-void StartBattleStep(int c, int o, int ax, int ay, int x, int y);
+// The attacker's army, which stood on (fromX, fromY), attacks the defender's army on (toX, toY).
+void StartBattleStep(int attacker, int defender, int fromX, int fromY, int toX, int toY);
 
 }  // namespace logic

@@ -5,6 +5,7 @@
 #include "rules/lords.h"
 #include "rules/view_hooks.h"
 #include "state/int_math.h"
+#include "state/themes.h"
 #include "state/value_ranges.h"
 
 namespace logic {
@@ -15,7 +16,6 @@ namespace Lord = state::Lord;
 namespace {
 
 // The theme whose quest is the Ring Of Kings; its owner hires 25% cheaper.
-constexpr int kRingTheme = 10;
 
 struct TroopOffer {
     int price;
@@ -31,19 +31,19 @@ struct TroopOffer {
 };
 
 constexpr TroopOffer kTroops[4] = {
-    {400, 300, 1, Army::soldiers, "Nomads",
+    {400, 300, CastleBuilding::barracks, Army::soldiers, "Nomads",
      "The purpose of soldiers is to be the first line of defense and take damage.", "Melee",
      "m2_nomad.jpg", "m2_nomadg.jpg", "You need to build \"barracks\" to hire soldiers!"},
-    {1000, 750, 6, Army::fast, "War elephants",
+    {1000, 750, CastleBuilding::stables, Army::fast, "War elephants",
      "War elephants can flank enemy soldiers and attack their range units and cannons directly.",
      "Fast Melee", "m2_elephant.jpg", "m2_elephantg.jpg",
      "You need to build \"stables\" to hire knights!"},
-    {800, 600, 4, Army::archers, "Archers",
+    {800, 600, CastleBuilding::bowmaker, Army::archers, "Archers",
      "Archers can hit any unit on the battlefield and are especially useful in defensive "
      "positions.",
      "Range", "m2_archers.jpg", "m2_archersg.jpg",
      "You need to build a \"bowmaker\" house to hire archers!"},
-    {6000, 4500, 8, Army::siege, "Cannons",
+    {6000, 4500, CastleBuilding::workshop, Army::siege, "Cannons",
      "Cannons can hit any unit on the battlefield and with double cannister they can devastate "
      "incoming infantry.",
      "Long Range", "m2_cannon.jpg", "m2_cannong.jpg",
@@ -55,7 +55,7 @@ const TroopOffer* Troop(int kind) {
 }
 
 bool HasRing(int lord) {
-    return state::G().mapSetting[state::MapSetting::theme] == kRingTheme &&
+    return state::G().mapSetting[state::MapSetting::theme] == state::kRingTheme &&
            LordRecord(lord)[Lord::themeCounter] >= 1;
 }
 

@@ -23,13 +23,13 @@ constexpr const char* kWallsTitle = "Walls!";
 constexpr const char* kWallsText =
     "The enemy has build superior walls. You will need cannons to attack the castle!";
 
-// The step under way: the current lord c, its army's field before the step and the target.
+// The step under way: the current lord, its army's field before the step and the target field.
 struct Step {
-    int c = 0;
-    int o = 0;  // owner of the target field, 0 when neutral or not a lord
-    int ax = 0, ay = 0;
-    int x = 0, y = 0;
-    bool human = false;
+    int lord = 0;
+    int owner = 0;  // owner of the target field, 0 when neutral or not a lord
+    int fromX = 0, fromY = 0;
+    int toX = 0, toY = 0;
+    bool human = false;  // the current lord is human
 };
 
 void TellHuman(const Step& s, const char* text) {
@@ -37,41 +37,42 @@ void TellHuman(const Step& s, const char* text) {
 }
 
 void MoveOnto(int lord, int x, int y) {
-    auto& a = ArmyRecord(lord);
-    a[Army::x] = x;
-    a[Army::y] = y;
+    auto& army = ArmyRecord(lord);
+    army[Army::x] = x;
+    army[Army::y] = y;
 }
 
 // The army falls back to the field it held before its last step. A previous field that is not
 // on the map (nothing stored yet) leaves the army where it is.
 void StepBack(int lord) {
-    auto& a = ArmyRecord(lord);
-    if (OnMap(a[Army::prevX], a[Army::prevY])) MoveOnto(lord, a[Army::prevX], a[Army::prevY]);
+    auto& army = ArmyRecord(lord);
+    if (OnMap(army[Army::prevX], army[Army::prevY]))
+        MoveOnto(lord, army[Army::prevX], army[Army::prevY]);
 }
 
 // The army enters the target field and takes it.
 void Enter(const Step& s) {
-    auto& a = ArmyRecord(s.c);
-    a[Army::prevX] = s.ax;
-    a[Army::prevY] = s.ay;
-    MoveOnto(s.c, s.x, s.y);
-    (*FieldAt(s.x, s.y))[Field::owner] = s.c;
+    auto& army = ArmyRecord(s.lord);
+    army[Army::prevX] = s.fromX;
+    army[Army::prevY] = s.fromY;
+    MoveOnto(s.lord, s.toX, s.toY);
+    (*FieldAt(s.toX, s.toY))[Field::owner] = s.lord;
 }
 
 void SendHome(int lord) {
-    const auto& l = LordRecord(lord);
-    MoveOnto(lord, l[Lord::castleX], l[Lord::castleY]);
+    const auto& record = LordRecord(lord);
+    MoveOnto(lord, record[Lord::castleX], record[Lord::castleY]);
 }
 
 bool NoSiegeAgainstWalls(const Step& s) {
-    return HasBuilt(s.o, 2) && ArmyRecord(s.c)[Army::siege] <= 0;
+    return HasBuilt(s.owner, CastleBuilding::walls) && ArmyRecord(s.lord)[Army::siege] <= 0;
 }
 
 // Half of the defender's treasury goes to the attacker; only the human hears about it.
 void Plunder(const Step& s) {
-    auto& og = LordRecord(s.o)[Lord::gold];
-    const int loot = og / 2;
-    const bool defenderHuman = IsHuman(s.o);
+    auto& defenderGold = LordRecord(s.owner)[Lord::gold];
+    const int loot = defenderGold / 2;
+    const bool defenderHuman = IsHuman(s.owner);
     if (loot < 1) {
         UI().ShowShortNotice(defenderHuman
                                  ? "The enemy finds your treasury is empty and is furious!"
@@ -79,8 +80,8 @@ void Plunder(const Step& s) {
                              "Continue");
         return;
     }
-    og = og / 2;
-    auto& gold = LordRecord(s.c)[Lord::gold];
+    defenderGold = defenderGold / 2;
+    auto& gold = LordRecord(s.lord)[Lord::gold];
     gold = state::AddSaturated(gold, loot);
     Hooks().View().DrawStatusBar();
     Hooks().Sound().PlayPayment();
@@ -90,17 +91,17 @@ void Plunder(const Step& s) {
 }
 
 void Siege(const Step& s) {
-    if (ArmyEmpty(s.c)) {
-        StepBack(s.c);
+    if (ArmyEmpty(s.lord)) {
+        StepBack(s.lord);
         TellHuman(s, "Without an army you cannot attack a castle!");
         return;
     }
     if (NoSiegeAgainstWalls(s)) {
-        StepBack(s.c);
+        StepBack(s.lord);
         if (s.human) UI().ShowNotice(kCastlePicture, kWallsTitle, kWallsText, "Continue");
         return;
     }
-    if (IsHuman(s.o)) {
+    if (IsHuman(s.owner)) {
         UI().ShowNotice(kCastlePicture, "Under siege!",
                         "Your castle is under siege! While you open a magic portal to bring your "
                         "army home, the enemy is able to plunder your treasury!",
@@ -113,73 +114,76 @@ void Siege(const Step& s) {
                         "Continue");
         Plunder(s);
     }
-    SendHome(s.o);
+    SendHome(s.owner);
 }
 
 void AttackCastle(const Step& s) {
-    if (ArmyEmpty(s.c)) {
-        StepBack(s.c);
+    if (ArmyEmpty(s.lord)) {
+        StepBack(s.lord);
         TellHuman(s, "Without soldiers you cannot attack a castle!");
         return;
     }
     if (NoSiegeAgainstWalls(s)) {
-        StepBack(s.c);
+        StepBack(s.lord);
         if (s.human) UI().ShowNotice(kCastlePicture, kWallsTitle, kWallsText, "Continue");
         return;
     }
-    if (ArmyEmpty(s.o)) {
+    if (ArmyEmpty(s.owner)) {
         if (s.human) {
             Hooks().Sound().PlayReward(2);
             UI().ShowNotice(
                 kCastlePicture, "Conquered!",
-                "You have conquered the castle of the " + state::G().realmName[s.o] + "!",
+                "You have conquered the castle of the " + state::G().realmName[s.owner] + "!",
                 "Continue");
         }
-        if (IsHuman(s.o)) {
+        if (IsHuman(s.owner)) {
             Hooks().Sound().PlayReward(1);
             UI().ShowNotice(kCastlePicture, "No defenders!",
                             "Without defenders it is easy for the enemy to conquer your castle!",
                             "Continue");
         }
         Enter(s);
-        CastleFalls(s.o, s.human);
+        CastleFalls(s.owner, s.human);
         Hooks().View().DrawMap(true, false);
         return;
     }
-    StartBattleStep(s.c, s.o, s.ax, s.ay, s.x, s.y);
+    StartBattleStep(s.lord, s.owner, s.fromX, s.fromY, s.toX, s.toY);
 }
 
-// Cases 7 to 9: the target field holds the owner's army away from its castle.
+// The target field holds the owner's army away from its castle: a lord without an escort is
+// chased home, a lord without an army cannot attack, and two armies fight a battle.
 void MeetArmy(const Step& s) {
-    const bool oEmpty = ArmyEmpty(s.o);
-    const bool cEmpty = ArmyEmpty(s.c);
-    if (oEmpty && !cEmpty) {
+    const bool ownerEmpty = ArmyEmpty(s.owner);
+    const bool lordEmpty = ArmyEmpty(s.lord);
+    if (ownerEmpty && !lordEmpty) {
         TellHuman(s,
                   "Your scouts have found an enemy lord travelling without an escort! They chase "
                   "him back to his castle!");
-        if (IsHuman(s.o))
+        if (IsHuman(s.owner))
             UI().ShowShortNotice(
                 "Enemy scouts have found you! You are only just able to escape being taken "
                 "prisoner and return to your castle!",
                 "Continue");
-        SendHome(s.o);
-    } else if (cEmpty) {
+        SendHome(s.owner);
+    } else if (lordEmpty) {
         TellHuman(s, "You cannot attack without an army.");
-        StepBack(s.c);
+        StepBack(s.lord);
     } else {
-        StartBattleStep(s.c, s.o, s.ax, s.ay, s.x, s.y);
+        StartBattleStep(s.lord, s.owner, s.fromX, s.fromY, s.toX, s.toY);
     }
 }
 
-// Cases 3 to 9 on a walkable field.
+// A step onto a walkable field: a neutral or own field, or one without the owner's castle or
+// army, is entered; else the castle, the army or both decide between a siege, an attack on the
+// castle and a meeting of the armies.
 void Resolve(const Step& s) {
-    if (s.o == 0 || s.o == s.c) {
+    if (s.owner == 0 || s.owner == s.lord) {
         Enter(s);
         if (s.human) Hooks().View().DrawMap(true, true);
         return;
     }
-    const bool onCastle = CastleAt(s.o, s.x, s.y);
-    const bool onArmy = ArmyAt(s.o, s.x, s.y);
+    const bool onCastle = CastleAt(s.owner, s.toX, s.toY);
+    const bool onArmy = ArmyAt(s.owner, s.toX, s.toY);
     if (!onCastle && !onArmy) {
         Enter(s);
         return;
@@ -215,44 +219,45 @@ int StepDistance(int x1, int y1, int x2, int y2) {
 void MoveArmy(int x, int y) {
     state::GameState& g = state::G();
     Step s;
-    s.c = CurrentLordChecked();
+    s.lord = CurrentLordChecked();
     auto* field = FieldAt(x, y);
-    if (s.c == 0 || field == nullptr) return;
-    auto& a = ArmyRecord(s.c);
-    auto& lord = LordRecord(s.c);
-    s.human = IsHuman(s.c);
+    if (s.lord == 0 || field == nullptr) return;
+    auto& army = ArmyRecord(s.lord);
+    const auto& lordRecord = LordRecord(s.lord);
+    s.human = IsHuman(s.lord);
     // A second click after the last step, before the turn has passed, does nothing.
-    if (s.human && a[Army::movesLeft] < 1) return;
-    s.ax = a[Army::x];
-    s.ay = a[Army::y];
-    s.x = x;
-    s.y = y;
+    if (s.human && army[Army::movesLeft] < 1) return;
+    s.fromX = army[Army::x];
+    s.fromY = army[Army::y];
+    s.toX = x;
+    s.toY = y;
     const int owner = (*field)[Field::owner];
-    s.o = ValidLord(owner) ? owner : 0;
+    s.owner = ValidLord(owner) ? owner : 0;
 
-    // 1. The range check.
-    if (StepDistance(s.ax, s.ay, x, y) >= 2 ||
-        StepDistance(lord[Lord::castleX], lord[Lord::castleY], x, y) > lord[Lord::moveRange]) {
+    // The target must neighbour the army and lie within the lord's range of its castle.
+    if (StepDistance(s.fromX, s.fromY, x, y) >= 2 ||
+        StepDistance(lordRecord[Lord::castleX], lordRecord[Lord::castleY], x, y) >
+            lordRecord[Lord::moveRange]) {
         TellHuman(s, kOutOfRange);
         return;
     }
     const int walkable = (*field)[Field::walkable];
-    // 2. The moves are spent.
-    a[Army::movesLeft] = state::AddSaturated(a[Army::movesLeft], -4);
+    // The moves are spent.
+    army[Army::movesLeft] = state::AddSaturated(army[Army::movesLeft], -4);
     g.battleStarted = false;
     if (s.human) Hooks().Sound().Play(sound::Effect::Step);
 
-    // 3. to 9.
+    // What the step meets on a walkable field: an owner, a castle, an army.
     if (walkable > 0) Resolve(s);
     if (g.gameOver) return;
 
-    // 10. The map event and the spawn field of the new field, then the end of the human's turn.
+    // The map event and the spawn field of the new field, then the end of the human's turn.
     if (!g.battleStarted) VisitSite();
     if (!g.battleStarted) PickUpField();
     if (!g.battleStarted) {
         // A game loaded in a dungeon entered on this step goes on from the loaded turn instead.
-        if (a[Army::movesLeft] < 1 && s.human && g.inDungeon == 0 && !g.enteringDungeon &&
-            g.currentLord == s.c)
+        if (army[Army::movesLeft] < 1 && s.human && g.inDungeon == 0 && !g.enteringDungeon &&
+            g.currentLord == s.lord)
             Hooks().Timers().EnableTimer3();
         if (s.human) Hooks().View().DrawMap(true, true);
     }
@@ -260,11 +265,11 @@ void MoveArmy(int x, int y) {
 
 void MoveTargetClick(int direction) {
     if (direction < 0 || direction > 3 || !HumanMayAct()) return;
-    const auto& a = ArmyRecord(state::G().currentLord);
+    const auto& army = ArmyRecord(state::G().currentLord);
     // An army off the map has no neighbouring field to step onto.
-    if (!OnMap(a[Army::x], a[Army::y])) return;
+    if (!OnMap(army[Army::x], army[Army::y])) return;
     const DirectionStep step = kDirectionSteps[direction];
-    MoveArmy(a[Army::x] + step.dx, a[Army::y] + step.dy);
+    MoveArmy(army[Army::x] + step.dx, army[Army::y] + step.dy);
 }
 
 }  // namespace logic

@@ -12,6 +12,7 @@
 #include "rules/view_hooks.h"
 #include "state/int_math.h"
 #include "state/random.h"
+#include "state/themes.h"
 
 namespace logic {
 
@@ -46,7 +47,8 @@ constexpr int kMaxComputerHeroLevel = 8;
 
 // Themes whose dungeons hold a single theme find.
 bool SingleFindTheme(int theme) {
-    return theme == 6 || theme == 7 || theme == 12;
+    return theme == state::kCauldronsTheme || theme == state::kBowTheme ||
+           theme == state::kGatesOfHellTheme;
 }
 
 void PickUpResource(int lord, int slot, const ResourceFind& find) {
@@ -57,9 +59,11 @@ void PickUpResource(int lord, int slot, const ResourceFind& find) {
     auto& amount = LordRecord(lord)[find.slot];
     amount = state::AddSaturated(amount, 2 + state::Random(2));
     ClearSpawnSlot(slot);
-    // The tutorial waits for wood at step 10 and for iron at step 14.
-    if (IsHuman(lord) && find.kind == SpawnKind::wood) AdvanceTutorial(10, ArrangeTutorialStep);
-    if (IsHuman(lord) && find.kind == SpawnKind::iron) AdvanceTutorial(14, ArrangeTutorialStep);
+    // The tutorial waits for wood, then for iron.
+    if (IsHuman(lord) && find.kind == SpawnKind::wood)
+        AdvanceTutorial(TutorialStep::woodField, ArrangeTutorialStep);
+    if (IsHuman(lord) && find.kind == SpawnKind::iron)
+        AdvanceTutorial(TutorialStep::ironField, ArrangeTutorialStep);
 }
 
 void MeetTrader(int lord, int slot) {

@@ -10,7 +10,6 @@ namespace Lord = state::Lord;
 
 namespace {
 
-constexpr int kScoutCamp = 7;
 constexpr const char* kBuildingNames[9] = {"Barracks",   "Walls",    "Keep",
                                            "Bowmaker",   "Treasury", "Stables",
                                            "Scout-camp", "Workshop", "Guildhouse"};
@@ -50,7 +49,7 @@ std::string CastleReportText(int lord) {
 void ScoutArmy(int lord) {
     const int c = CurrentLordChecked();
     if (c == 0 || !ValidLord(lord)) return;
-    if (!HasBuilt(c, kScoutCamp)) {
+    if (!HasBuilt(c, CastleBuilding::scoutCamp)) {
         UI().ShowShortNotice(
             "This is one of the enemy lords. If you build a scout camp you can get more info "
             "about him.",
@@ -64,7 +63,7 @@ void ScoutArmy(int lord) {
 void ScoutCastle(int lord) {
     const int c = CurrentLordChecked();
     if (c == 0 || !ValidLord(lord)) return;
-    if (!HasBuilt(c, kScoutCamp)) {
+    if (!HasBuilt(c, CastleBuilding::scoutCamp)) {
         UI().ShowShortNotice(
             "This is the castle of an enemy lord. If you build a scout camp you can get more "
             "info about him.",

@@ -18,8 +18,6 @@ namespace Lord = state::Lord;
 
 namespace {
 
-constexpr int kScoutCamp = 7;
-
 // The castle and hire screens open in the human's own turn, even after its last step.
 bool HumanTurn() {
     const int c = CurrentLordChecked();
@@ -65,7 +63,7 @@ void PortalHome() {
 void MoveInformation() {
     const int c = CurrentLordChecked();
     if (!IsHuman(c)) return;
-    if (HasBuilt(c, kScoutCamp))
+    if (HasBuilt(c, CastleBuilding::scoutCamp))
         UI().ShowShortNotice(
             "If you right-click on an enemy army or castle you will get more information about "
             "its army strength or buildings.",
@@ -81,18 +79,18 @@ void MoveInformation() {
 // The tutorial's steps around the two screens: the button that opens one, and leaving it.
 void OpenHire() {
     if (!HumanTurn()) return;
-    AdvanceTutorial(46, ArrangeTutorialStep);
+    AdvanceTutorial(TutorialStep::hireOpened, ArrangeTutorialStep);
     Hooks().Screens().OpenHireTroops();
-    AdvanceTutorial(48, ArrangeTutorialStep);
+    AdvanceTutorial(TutorialStep::hireLeft, ArrangeTutorialStep);
 }
 
 void OpenCastle() {
     if (!HumanTurn()) return;
-    AdvanceTutorial(11, ArrangeTutorialStep);
-    AdvanceTutorial(42, ArrangeTutorialStep);
+    AdvanceTutorial(TutorialStep::castleOpened, ArrangeTutorialStep);
+    AdvanceTutorial(TutorialStep::castleAgain, ArrangeTutorialStep);
     Hooks().Screens().OpenBuildings();
-    AdvanceTutorial(13, ArrangeTutorialStep);
-    AdvanceTutorial(45, ArrangeTutorialStep);
+    AdvanceTutorial(TutorialStep::castleLeft, ArrangeTutorialStep);
+    AdvanceTutorial(TutorialStep::castleLeftAgain, ArrangeTutorialStep);
 }
 
 void OpenOptions() {

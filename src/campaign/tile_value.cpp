@@ -10,8 +10,10 @@
 #include "campaign/movement.h"
 #include "campaign/spawn_fields.h"
 #include "rules/lords.h"
+#include "rules/sites.h"
 #include "state/int_math.h"
 #include "state/scenario_settings.h"
+#include "state/themes.h"
 
 namespace logic {
 
@@ -23,8 +25,6 @@ namespace {
 
 constexpr int kCastleTarget = 100000;
 constexpr int kAvoid = -10000;
-constexpr int kCityKind = 1;
-constexpr int kSiteRows = 10;
 
 // What a theme row sees of the lord and the site.
 struct SiteView {
@@ -76,7 +76,8 @@ struct PaidSite {
     int kind;
     int gold;
 };
-constexpr PaidSite kPaidSites[] = {{4, 500}, {5, 400}, {6, 600}};
+constexpr PaidSite kPaidSites[] = {
+    {SiteKind::crusaderCamp, 500}, {SiteKind::archerCamp, 400}, {SiteKind::soldierCamp, 600}};
 
 // The dragon of theme 1, weighed twice: against five eggs, then against one.
 int DragonValue(int v, const SiteView& s) {
@@ -93,7 +94,7 @@ int DragonValue(int v, const SiteView& s) {
 }
 
 int ThemeSiteValue(int v, const SiteView& s) {
-    if (s.kind == -1 && s.theme == 1) v = DragonValue(v, s);
+    if (s.kind == SiteKind::mainTheme && s.theme == state::kDragonPassTheme) v = DragonValue(v, s);
     for (const ThemeRow& row : kThemeRows) {
         if (!KindMatches(row.kind, s.kind)) continue;
         bool themed = false;
@@ -131,7 +132,9 @@ int CityValue(int v, int lord, int site) {
     const bool own = owner == lord;
     const bool hostileGoal = goal == Goal::enemyClose || goal == Goal::attackCastle;
     if (neutral && garrison < mine && !hostileGoal) v += 2500;
-    if (state::G().mapSetting[state::MapSetting::theme] == 5 && !HasBuilt(lord, 2)) v += 100000;
+    if (state::G().mapSetting[state::MapSetting::theme] == state::kKeepTheme &&
+        !HasBuilt(lord, CastleBuilding::walls))
+        v += 100000;
     if (!neutral && !own) v = garrison >= mine || hostileGoal ? kAvoid : v + 2500;
     if ((neutral || own) && BuildingGoal(goal) && l[Lord::gold] >= 1000 && l[Lord::aiTarget] >= 1)
         v += MissingGoodsValue(lord);
@@ -153,13 +156,13 @@ int SiteValue(int v, int lord, int site) {
                             s[MapSite::countdown] != 0};
         return ThemeSiteValue(v, view);
     }
-    if (kind == kCityKind) return CityValue(v, lord, site);
-    if (kind == 2 || kind == 3) return 0;
+    if (kind == SiteKind::city) return CityValue(v, lord, site);
+    if (kind == SiteKind::sorcerer || kind == SiteKind::shrine) return 0;
     for (const PaidSite& p : kPaidSites) {
         if (p.kind == kind)
             return s[MapSite::countdown] != 0 || l[Lord::gold] < p.gold ? 0 : v + 5000;
     }
-    if (kind > 6) return 0;
+    if (kind > SiteKind::soldierCamp) return 0;
     return v;
 }
 

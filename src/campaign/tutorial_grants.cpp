@@ -31,11 +31,8 @@ namespace BattleSide = state::BattleSide;
 constexpr int kFieldLife = 10000;
 // The steps of the introduction (steps 0 to 3 share the strategic "Continue"), and the step
 // whose "Continue" only hides its panel.
-constexpr int kLastIntroStep = 3;
-constexpr int kHidePanelStep = 56;
 constexpr int kFirstFieldSlot = 1, kSecondFieldSlot = 2;
 constexpr int kSoldiersWanted = 6;
-constexpr int kBarracks = 1;
 // What the barracks cost, which step 43 makes sure the lord has.
 constexpr int kBarracksGold = 1000, kBarracksHonor = 1, kBarracksWood = 2, kBarracksIron = 2;
 
@@ -64,19 +61,19 @@ void RaiseTo(state::Int& amount, int least, bool& raised) {
 
 void ArrangeTutorialStep(int step) {
     switch (step) {
-        case 10:
+        case TutorialStep::woodField:
             PlaceField(step, kFirstFieldSlot, SpawnKind::wood);
             break;
-        case 14:
+        case TutorialStep::ironField:
             PlaceField(step, kFirstFieldSlot, SpawnKind::iron);
             break;
-        case 15:
+        case TutorialStep::dungeonField:
             PlaceField(step, kSecondFieldSlot, SpawnKind::dungeon);
             break;
-        case 36:
+        case TutorialStep::potion:
             ArrangeDungeonTutorialStep(step);
             break;
-        case 52:
+        case TutorialStep::smallerEnemy:
             ArrangeBattleTutorialStep(step);
             break;
         default:
@@ -97,33 +94,35 @@ void TopUpForBarracks() {
 }
 
 void TutorialBarracksShown() {
-    if (TutorialAt(12)) AdvanceTutorial(12, ArrangeTutorialStep);
-    if (TutorialAt(43)) {
+    if (TutorialAt(TutorialStep::barracksShown))
+        AdvanceTutorial(TutorialStep::barracksShown, ArrangeTutorialStep);
+    if (TutorialAt(TutorialStep::barracksAgain)) {
         TopUpForBarracks();
-        AdvanceTutorial(43, ArrangeTutorialStep);
+        AdvanceTutorial(TutorialStep::barracksAgain, ArrangeTutorialStep);
     }
 }
 
 void TutorialBuilt(int building) {
-    if (building == kBarracks) AdvanceTutorial(44, ArrangeTutorialStep);
+    if (building == CastleBuilding::barracks)
+        AdvanceTutorial(TutorialStep::barracksBuilt, ArrangeTutorialStep);
 }
 
 void TutorialUnitHired(int kind) {
-    if (!TutorialAt(47) || kind != 1) return;
+    if (!TutorialAt(TutorialStep::soldiersHired) || kind != 1) return;
     if (ArmyRecord(TutorialLord())[state::Army::soldiers] < kSoldiersWanted) {
         UI().ShowShortNotice(kTutorialHireAgain, "Continue");
         return;
     }
-    AdvanceTutorial(47, ArrangeTutorialStep);
+    AdvanceTutorial(TutorialStep::soldiersHired, ArrangeTutorialStep);
 }
 
 void TutorialContinueClick(TutorialContinue button) {
     const state::GameState& g = state::G();
     if (!g.tutorialOn) return;
     int step = g.tutorialStep;
-    if (button == TutorialContinue::strategic && step >= 0 && step < kLastIntroStep) {
-        state::G().tutorialStep = kLastIntroStep;
-        step = kLastIntroStep;
+    if (button == TutorialContinue::strategic && step >= 0 && step < TutorialStep::introDone) {
+        state::G().tutorialStep = TutorialStep::introDone;
+        step = TutorialStep::introDone;
     }
     const TutorialStepRow* row = FindTutorialStep(step);
     if (row == nullptr || row->continueButton != button) return;
@@ -131,13 +130,13 @@ void TutorialContinueClick(TutorialContinue button) {
         EndTutorial();
         return;
     }
-    if (step == kHidePanelStep) {
+    if (step == TutorialStep::battleWon) {
         Hooks().Tutorial().ShowStep(TutorialPanelView{});
         return;
     }
     AdvanceTutorial(step, ArrangeTutorialStep);
     // The item of step 24 is offered once its panel has moved on.
-    if (step == 24) OfferTutorialItem();
+    if (step == TutorialStep::itemExample) OfferTutorialItem();
 }
 
 void TutorialExtraContinueClick() {

@@ -20,11 +20,10 @@ namespace Site = state::MapSite;
 namespace {
 
 // The tutorial step that waits for the army to enter a city.
-constexpr int kTutorialCityStep = 49;
 
 void VisitCity(int site, int lord) {
     if (IsHuman(lord)) {
-        AdvanceTutorial(kTutorialCityStep, ArrangeTutorialStep);
+        AdvanceTutorial(TutorialStep::cityEntered, ArrangeTutorialStep);
         OpenCity();
     } else if (IsComputer(lord)) {
         ComputerCityVisit(site);
@@ -52,9 +51,9 @@ constexpr Handler kHandlers[] = {
     {SiteKind::settlers, &VisitSettlers},
     {SiteKind::witchHut, &VisitWitchHut},
     {SiteKind::ritualPlace, &VisitRitualPlace},
-    {-1, &VisitThemeSite},
-    {-2, &VisitThemeSite},
-    {-3, &VisitThemeSite},
+    {SiteKind::mainTheme, &VisitThemeSite},
+    {SiteKind::secondTheme, &VisitThemeSite},
+    {SiteKind::thirdTheme, &VisitThemeSite},
 };
 
 // The event of the site the current lord's army stands on, and its icon drawn anew. Only a

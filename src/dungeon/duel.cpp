@@ -15,6 +15,7 @@
 #include "rules/tutorial_steps.h"
 #include "rules/view_hooks.h"
 #include "state/int_math.h"
+#include "state/monster_table.h"
 #include "state/random.h"
 #include "state/value_ranges.h"
 
@@ -28,8 +29,6 @@ namespace Room = state::Room;
 
 namespace {
 
-constexpr int kTutorialNoDeath = 38;
-constexpr int kTutorialDuelStarts = 28;
 constexpr int kHeroicChance = 25;
 constexpr int kLowHealthForHeroic = 9;
 constexpr int kOpponentFlashSteps = 3;
@@ -41,13 +40,13 @@ constexpr const char* kBossSlain =
 // The opponent's damage by level 1..10 (levels outside use the nearest end).
 constexpr int kDamageByLevel[11] = {0, 2, 2, 2, 3, 3, 3, 4, 4, 6, 6};
 
-// Experience base by t = hero level - monster level, for t = -10..10.
-int ExperienceBase(int t) {
-    if (t < -10 || t > 10) return 0;
-    if (t <= -3) return 5;
-    if (t >= 3) return 500;
-    constexpr int kNear[5] = {10, 25, 50, 100, 250};  // t = -2..2
-    return kNear[t + 2];
+// The experience base by the hero's level minus the monster's level, for a lead of -10..10.
+int ExperienceBase(int levelLead) {
+    if (levelLead < -10 || levelLead > 10) return 0;
+    if (levelLead <= -3) return 5;
+    if (levelLead >= 3) return 500;
+    constexpr int kNear[5] = {10, 25, 50, 100, 250};  // a lead of -2..2
+    return kNear[levelLead + 2];
 }
 
 DungeonView& View() {
@@ -66,13 +65,14 @@ state::Values<100>& Opponent() {
 }
 
 int OppMonster() {
-    const int m = Opponent()[Opp::oppMonster];
-    return ValidMonster(m) ? m : 0;
+    const int monster = Opponent()[Opp::oppMonster];
+    return ValidMonster(monster) ? monster : 0;
 }
 
 std::string OppPictureBase() {
-    const int m = Opponent()[Opp::oppPicture];
-    return ValidMonster(m) ? state::G().monsterText[m][state::MonsterText::picture] : "";
+    const int monster = Opponent()[Opp::oppPicture];
+    return ValidMonster(monster) ? state::G().monsterText[monster][state::MonsterText::picture]
+                                 : "";
 }
 
 bool InDungeonDuel() {
@@ -85,9 +85,9 @@ bool LordDuel() {
 }
 
 void StopDuelTimers() {
-    for (DuelTimer t : {DuelTimer::OpponentAttack, DuelTimer::CoolDown, DuelTimer::HeroFlash,
-                        DuelTimer::OpponentFlash})
-        View().StopTimer(t);
+    for (DuelTimer timer : {DuelTimer::OpponentAttack, DuelTimer::CoolDown, DuelTimer::HeroFlash,
+                            DuelTimer::OpponentFlash})
+        View().StopTimer(timer);
 }
 
 void StartCoolDown() {
@@ -102,22 +102,21 @@ void HideDuel() {
 }
 
 // The item bonus of one item to the attack (hit) or the damage.
-void AddItemBonuses(int item, int h, int& attack, int& damage) {
+void AddItemBonuses(int item, int heroLevel, int& attack, int& damage) {
     const int level = ItemField(item, ItemTable::itemLevel);
     const int hit = ItemField(item, ItemTable::hitStrength);
     const int dmg = ItemField(item, ItemTable::damageStrength);
-    if (hit > 0) attack += ItemBonus(level, hit, h);
-    if (dmg > 0) damage += ItemBonus(level, dmg, h);
+    if (hit > 0) attack += ItemBonus(level, hit, heroLevel);
+    if (dmg > 0) damage += ItemBonus(level, dmg, heroLevel);
 }
 
 void HeroWon() {
     state::GameState& g = state::G();
-    AdvanceTutorial(kTutorialNoDeath);
+    AdvanceTutorial(TutorialStep::heroSurvived);
     Opponent()[Opp::oppActive] = 0;
     StopDuelTimers();
     g.duelShown = false;
-    const int m = OppMonster();
-    const int level = MonsterField(m, MonsterTable::monsterLevel);
+    const int level = MonsterField(OppMonster(), MonsterTable::monsterLevel);
     UI().ShowNotice(OppPictureBase() + ".jpg", "Enemy slain!",
                     "Your attacker has been slain. You won the fight!");
     AddXP(DuelExperience(HeroRecord()[Hero::level], level));
@@ -156,43 +155,44 @@ void HeroLost() {
 
 }  // namespace
 
-DuelStats ComputeDuelStats(int L, int h, int D, int toughness, int duelFlag) {
-    DuelStats s;
-    s.heroSkill = 10 + h - L;
+DuelStats ComputeDuelStats(int monsterLevel, int heroLevel, int difficulty, int toughness,
+                           int duelFlag) {
+    DuelStats stats;
+    stats.heroSkill = 10 + heroLevel - monsterLevel;
 
-    int skill = 10 + L - h;
+    int skill = 10 + monsterLevel - heroLevel;
     skill = skill - skill / 5;
-    if (D >= 6 && D <= 8) skill = skill + skill / 5;
-    if (D >= 9 && D <= 12) skill = skill + skill / 4;
-    if (L <= 3) skill = skill - skill / 5;
+    if (difficulty >= 6 && difficulty <= 8) skill = skill + skill / 5;
+    if (difficulty >= 9 && difficulty <= 12) skill = skill + skill / 4;
+    if (monsterLevel <= 3) skill = skill - skill / 5;
     if (duelFlag == 1) skill = skill + 1;
-    s.oppSkill = skill;
+    stats.oppSkill = skill;
 
-    int d = kDamageByLevel[std::clamp(L, 1, 10)];
-    if (D >= 2 && D <= 3) d = d + d / 3;
-    if (D >= 4 && D <= 8) d = d + d / 2;
-    if (D >= 9 && D <= 12) d = d * 2;
+    int damage = kDamageByLevel[std::clamp(monsterLevel, 1, 10)];
+    if (difficulty >= 2 && difficulty <= 3) damage = damage + damage / 3;
+    if (difficulty >= 4 && difficulty <= 8) damage = damage + damage / 2;
+    if (difficulty >= 9 && difficulty <= 12) damage = damage * 2;
 
-    int n = 9 * L;
-    if (duelFlag == 1) n = n + n / 2;
-    n = n - n / 4;
-    if (D >= 1 && D <= 3) n = n - n / 2;
-    if (D >= 9 && D <= 11) n = n + n / 2;
-    if (D == 12) n = 2 * n;
-    if (L <= 3) n = n - n / 4;
-    if (L < 8) n = n + 2;
+    int health = 9 * monsterLevel;
+    if (duelFlag == 1) health = health + health / 2;
+    health = health - health / 4;
+    if (difficulty >= 1 && difficulty <= 3) health = health - health / 2;
+    if (difficulty >= 9 && difficulty <= 11) health = health + health / 2;
+    if (difficulty == 12) health = 2 * health;
+    if (monsterLevel <= 3) health = health - health / 4;
+    if (monsterLevel < 8) health = health + 2;
 
-    if (toughness == 1) n = n + n / 3;
-    if (toughness == 2) d = d + d / 4;
-    if (toughness == 3) n = n - n / 3;
-    s.oppDamage = d;
-    s.oppHealth = n;
-    return s;
+    if (toughness == 1) health = health + health / 3;
+    if (toughness == 2) damage = damage + damage / 4;
+    if (toughness == 3) health = health - health / 3;
+    stats.oppDamage = damage;
+    stats.oppHealth = health;
+    return stats;
 }
 
 int DuelExperience(int heroLevel, int monsterLevel) {
-    const int f = ExperienceBase(heroLevel - monsterLevel);
-    return f + (monsterLevel * f) / 10;
+    const int base = ExperienceBase(heroLevel - monsterLevel);
+    return base + (monsterLevel * base) / 10;
 }
 
 bool DuelActive() {
@@ -219,13 +219,13 @@ DuelPause::~DuelPause() {
     if (coolDown_) View().StartTimer(DuelTimer::CoolDown);
 }
 
-void StartDuel(int m) {
+void StartDuel(int monster) {
     state::GameState& g = state::G();
-    if (!ValidMonster(m)) return;
+    if (!ValidMonster(monster)) return;
     auto& hero = HeroRecord();
     hero[Hero::heroic] = 0;
-    Opponent()[Opp::oppMonster] = m;
-    Opponent()[Opp::oppPicture] = m;
+    Opponent()[Opp::oppMonster] = monster;
+    Opponent()[Opp::oppPicture] = monster;
     Opponent()[Opp::oppActive] = 1;
     StopDuelTimers();
     g.coolDownStep = 0;
@@ -233,27 +233,27 @@ void StartDuel(int m) {
     View().ShowHourglasses(0, false);
     View().EnableDuelActions(true);
 
-    const auto& row = g.monsterTable[m];
-    const std::string& name = g.monsterText[m][state::MonsterText::name];
+    const auto& row = g.monsterTable[monster];
+    const std::string& name = g.monsterText[monster][state::MonsterText::name];
     UI().ShowNotice(OppPictureBase() + ".jpg", name, "You are attacked! Fight for your life!");
 
     const int level = row[MonsterTable::monsterLevel];
-    const DuelStats s =
+    const DuelStats stats =
         ComputeDuelStats(level, hero[Hero::level], LordRecord(HeroLord())[state::Lord::difficulty],
                          row[MonsterTable::toughness], row[MonsterTable::duelFlag]);
-    hero[Hero::duelSkill] = s.heroSkill;
+    hero[Hero::duelSkill] = stats.heroSkill;
     hero[Hero::duelDamage] = 2;
-    Opponent()[Opp::oppSkill] = s.oppSkill;
-    Opponent()[Opp::oppDamage] = s.oppDamage;
-    Opponent()[Opp::oppHealth] = s.oppHealth;
-    Opponent()[Opp::oppMaxHealth] = s.oppHealth;
+    Opponent()[Opp::oppSkill] = stats.oppSkill;
+    Opponent()[Opp::oppDamage] = stats.oppDamage;
+    Opponent()[Opp::oppHealth] = stats.oppHealth;
+    Opponent()[Opp::oppMaxHealth] = stats.oppHealth;
 
     g.duelShown = true;
     View().SetOpponentPicture(OppPictureBase() + ".jpg");
     View().SetDuelResult("");
     DrawDuelStatus();
     View().ShowDuelPanel();
-    AdvanceTutorial(kTutorialDuelStarts);
+    AdvanceTutorial(TutorialStep::firstMove);
 }
 
 void HeroAttack(int kind) {
@@ -266,64 +266,68 @@ void HeroAttack(int kind) {
     View().EnableDuelActions(false);
     if (kind == DuelAction::strike) hero[Hero::heroic] = 0;
 
-    const int h = hero[Hero::level];
-    int a = state::Random(12) + 2 + hero[Hero::duelSkill] + 2;
-    int b = 0;
+    // The hero's attack roll and damage bonus: the other items carried and the equipped weapon
+    // add to both.
+    const int heroLevel = hero[Hero::level];
+    int attack = state::Random(12) + 2 + hero[Hero::duelSkill] + 2;
+    int damageBonus = 0;
     for (int slot = 1; slot <= kBackpackSlots; ++slot) {
         const int item = SlotItem(slot);
         if (item != kNoItem && ItemField(item, ItemTable::itemKind) == ItemKind::other)
-            AddItemBonuses(item, h, a, b);
+            AddItemBonuses(item, heroLevel, attack, damageBonus);
     }
     const int weapon = EquippedItem();
-    if (weapon != kNoItem) AddItemBonuses(weapon, h, a, b);
-    const int v = state::Random(12) + 2 + Opponent()[Opp::oppSkill];
+    if (weapon != kNoItem) AddItemBonuses(weapon, heroLevel, attack, damageBonus);
+    const int opponentDefense = state::Random(12) + 2 + Opponent()[Opp::oppSkill];
 
-    const int w = EquippedKind();
-    const int r = MonsterField(OppMonster(), MonsterTable::resistance);
+    const int weaponKind = EquippedKind();
+    const int resistance = MonsterField(OppMonster(), MonsterTable::resistance);
     switch (kind) {
         case DuelAction::thrust:
-            if (w == 2 && r != 2) a += 4;
-            if (w == 1) a -= 2;
+            if (weaponKind == ItemKind::thrustWeapon && resistance != state::Resistance::thrusts)
+                attack += 4;
+            if (weaponKind == ItemKind::slashWeapon) attack -= 2;
             break;
         case DuelAction::smash:
-            if (w == 1) a -= 2;
-            if (w == 2) a -= 4;
-            if (r == 2) a -= 2;
+            if (weaponKind == ItemKind::slashWeapon) attack -= 2;
+            if (weaponKind == ItemKind::thrustWeapon) attack -= 4;
+            if (resistance == state::Resistance::thrusts) attack -= 2;
             break;
         case DuelAction::strike:
-            a = 1000;
+            attack = 1000;
             break;
         default:
             break;
     }
 
-    if (a < v) {
+    if (attack < opponentDefense) {
         Hooks().Sound().Play(sound::Effect::Miss);
         View().SetDuelResult("Miss...");
     } else {
         View().PlayHitCry(MonsterField(OppMonster(), MonsterTable::soundFamily));
         View().SetDuelResult("Hit!!");
-        int g = hero[Hero::duelDamage] + b;
+        int damage = hero[Hero::duelDamage] + damageBonus;
         switch (kind) {
             case DuelAction::thrust:
-                if (w == 2) g = g - g / 3;
-                if (w == 1) g = g - 2 * (g / 3);
-                if (r == 2) g = g - g / 4;
+                if (weaponKind == ItemKind::thrustWeapon) damage = damage - damage / 3;
+                if (weaponKind == ItemKind::slashWeapon) damage = damage - 2 * (damage / 3);
+                if (resistance == state::Resistance::thrusts) damage = damage - damage / 4;
                 break;
             case DuelAction::slash:
-                if (w == 2) g = g - g / 3;
-                if (r == 1) g = g - g / 4;
+                if (weaponKind == ItemKind::thrustWeapon) damage = damage - damage / 3;
+                if (resistance == state::Resistance::slashes) damage = damage - damage / 4;
                 break;
             case DuelAction::smash:
-                if (w == 1 && r != 1) g = 3 * g;
-                if (w == 2) g = g - g / 6;
+                if (weaponKind == ItemKind::slashWeapon && resistance != state::Resistance::slashes)
+                    damage = 3 * damage;
+                if (weaponKind == ItemKind::thrustWeapon) damage = damage - damage / 6;
                 break;
             default:
-                g = 3 * hero[Hero::duelDamage];
+                damage = 3 * hero[Hero::duelDamage];
                 View().SetDuelResult("Strike!!");
                 break;
         }
-        Opponent()[Opp::oppHealth] -= g;
+        Opponent()[Opp::oppHealth] -= damage;
         state::G().oppFlashStep = kOpponentFlashSteps;
         View().SetOpponentPicture(OppPictureBase() + "_red.jpg");
         View().StartTimer(DuelTimer::OpponentFlash);
@@ -346,8 +350,8 @@ void HeroHeal() {
     View().EnableDuelActions(false);
     auto& hero = HeroRecord();
     hero[Hero::heroic] = 0;
-    const int x = state::Random(5) + 10 + hero[Hero::level];
-    hero[Hero::health] = std::min(hero[Hero::health] + (x - x / 3), MaxHealth());
+    const int prayer = state::Random(5) + 10 + hero[Hero::level];
+    hero[Hero::health] = std::min(hero[Hero::health] + (prayer - prayer / 3), MaxHealth());
     RecomputeItemBonuses();
     DrawDuelStatus();
     UI().ShowNotice("m1_action_divine.jpg", "Prayer!",
@@ -392,9 +396,9 @@ void OpponentAttack() {
     if (!DuelActive()) return;
     if (TutorialHoldsMonsters()) return;
     auto& hero = HeroRecord();
-    const int d = state::Random(12) + 2 + hero[Hero::duelSkill];
-    const int a = state::Random(12) + 2 + Opponent()[Opp::oppSkill] + 2;
-    if (d <= a) {
+    const int heroDefense = state::Random(12) + 2 + hero[Hero::duelSkill];
+    const int attack = state::Random(12) + 2 + Opponent()[Opp::oppSkill] + 2;
+    if (heroDefense <= attack) {
         Hooks().Sound().Play(sound::Effect::Alert);
         hero[Hero::health] =
             state::AddWithin(hero[Hero::health], -std::int64_t{Opponent()[Opp::oppDamage]},
@@ -409,7 +413,7 @@ void OpponentAttack() {
 void CheckDuelEnd() {
     auto& hero = HeroRecord();
     if (hero[Hero::health] < 1 && Opponent()[Opp::oppHealth] < 1) hero[Hero::health] = 1;
-    if (TutorialAt(kTutorialNoDeath) && hero[Hero::health] < 1) {
+    if (TutorialAt(TutorialStep::heroSurvived) && hero[Hero::health] < 1) {
         DuelPause pause;
         hero[Hero::health] = 6;
         UI().ShowShortNotice(
@@ -425,10 +429,10 @@ void CheckDuelEnd() {
 
 void DrawDuelStatus() {
     DrawHeroStatus();
-    const int m = OppMonster();
+    const int monster = OppMonster();
     DuelView duel;
-    duel.opponentName = state::G().monsterText[m][state::MonsterText::name];
-    duel.opponentLevel = MonsterField(m, MonsterTable::monsterLevel);
+    duel.opponentName = state::G().monsterText[monster][state::MonsterText::name];
+    duel.opponentLevel = MonsterField(monster, MonsterTable::monsterLevel);
     duel.opponentHealthPicture =
         HealthPicture(Opponent()[Opp::oppHealth], Opponent()[Opp::oppMaxHealth]);
     duel.heroic = HeroRecord()[Hero::heroic] == 1;

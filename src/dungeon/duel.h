@@ -19,17 +19,17 @@ struct DuelStats {
     int oppHealth = 0;  // also the opponent's maximum health
 };
 
-// The statistics of a duel against a monster of level L for a hero of level h at difficulty D,
-// with the monster's toughness and duel flag.
+// The statistics of a duel against a monster of monsterLevel for a hero of heroLevel at the
+// lord's difficulty, with the monster's toughness and duel flag.
 DuelStats ComputeDuelStats(int monsterLevel, int heroLevel, int difficulty, int toughness,
                            int duelFlag);
 
-// The experience for slaying a monster of level L: base f by the hero's level minus L, plus
-// L * f / 10.
+// The experience for slaying a monster of monsterLevel: a base by the hero's level minus the
+// monster's, plus monsterLevel * base / 10.
 int DuelExperience(int heroLevel, int monsterLevel);
 
-// Starts a duel against MonsterTable row m (0..100; row 0 is a set-piece opponent).
-void StartDuel(int m);
+// Starts a duel against MonsterTable row `monster` (0..100; row 0 is a set-piece opponent).
+void StartDuel(int monster);
 // Thrust, Slash, Smash, or Strike in the heroic state.
 void HeroAttack(int kind);
 void HeroHeal();

@@ -25,8 +25,6 @@ namespace ItemText = state::ItemText;
 
 namespace {
 
-constexpr int kTutorialDungeonShown = 15;
-constexpr int kTutorialDungeonEnds = 40;
 // A generation call almost always succeeds; the wait window's ticks repeat it. Without a wait
 // window the rules call it until it does.
 constexpr int kGenerationCallsWithoutWindow = 1000;
@@ -65,7 +63,7 @@ void ArriveOnFloor() {
         g.duelShown = false;
         View().HideDuelPanel();
         DrawDungeon();
-        AdvanceTutorial(kTutorialDungeonShown);
+        AdvanceTutorial(TutorialStep::dungeonField);
         g.dungeonMayClose = false;
         View().ShowDungeonWindow();
     } else {
@@ -343,7 +341,7 @@ void Leave() {
 void DungeonOptions() {
     if (DuelActive()) return Refuse("Sorry, but during combat you can not access the option menu.");
     // The tutorial's last dungeon step also ends when the options are opened here.
-    AdvanceTutorial(kTutorialDungeonEnds);
+    AdvanceTutorial(TutorialStep::dungeonEnds);
     Hooks().Screens().OpenOptions();
     if (state::G().inDungeon == 1) {
         DrawDungeon();
@@ -409,7 +407,7 @@ void CloseDungeonScreen() {
     state::G().dungeonMayClose = true;
     View().CloseDungeonWindow();
     // However the dungeon ended, the tutorial's dungeon lesson is over.
-    AdvanceTutorial(kTutorialDungeonEnds);
+    AdvanceTutorial(TutorialStep::dungeonEnds);
 }
 
 bool DungeonCloseQuery() {

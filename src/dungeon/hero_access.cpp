@@ -5,6 +5,7 @@
 
 #include "rules/lords.h"
 #include "state/int_math.h"
+#include "state/item_table.h"
 
 namespace logic {
 
@@ -81,7 +82,8 @@ int EquippedItem() {
     const int item = SlotItem(slot);
     if (item == kNoItem) return kNoItem;
     const int kind = ItemField(item, ItemTable::itemKind);
-    return kind == 1 || kind == 2 ? item : kNoItem;
+    return kind == state::ItemKind::slashWeapon || kind == state::ItemKind::thrustWeapon ? item
+                                                                                         : kNoItem;
 }
 
 int EquippedKind() {

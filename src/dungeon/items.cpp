@@ -23,7 +23,6 @@ namespace HeroGear = state::HeroGear;
 
 namespace {
 
-constexpr int kTutorialKeepItem = 25;
 constexpr const char* kStrengthNames[5] = {"-", "Lesser", "Greater", "Master", "Legendary"};
 constexpr int kPotionHealing[4] = {20, 40, 60, 0};  // strength 4 heals BaseMaxHealth
 
@@ -189,7 +188,7 @@ bool AddFoundItem(int item) {
         if (SlotItem(slot) != kNoItem) continue;
         PutIntoSlot(slot, item);
         EquipIfUnarmed(slot, item);
-        AdvanceTutorial(kTutorialKeepItem);
+        AdvanceTutorial(TutorialStep::keepItem);
         RecomputeItemBonuses();
         DrawHeroStatus();
         return true;

@@ -5,16 +5,15 @@
 #include <string>
 
 #include "rules/dungeon_view.h"
+#include "state/item_table.h"
 
 namespace logic {
 
-namespace ItemKind {
-enum : int { slashWeapon = 1, thrustWeapon = 2, other = 3 };
-}
+namespace ItemKind = state::ItemKind;
 
 // Every lord's ItemHealthBonus from the items carried; Health is clamped to the maximum.
 void RecomputeItemBonuses();
-// The effective bonus of strength S of an item of level I for a hero of level h.
+// The effective bonus of an item's strength for the hero carrying it (none without strength).
 int ItemBonus(int itemLevel, int strength, int heroLevel);
 
 // The details shown by every item window.

@@ -22,7 +22,6 @@ namespace ItemTable = state::ItemTable;
 
 namespace {
 
-constexpr int kTutorialDungeonStep = 28;
 constexpr int kEventChance = 20;
 constexpr int kItemTreasureFrom = 70;
 constexpr int kMonsterRows = 100;
@@ -42,7 +41,7 @@ constexpr GoldBand kGoldBands[] = {
 constexpr int kGoldDrawRanges[] = {30, 60, 80, 100, 120, 129};
 
 bool TutorialDungeon() {
-    return TutorialAt(kTutorialDungeonStep);
+    return TutorialAt(TutorialStep::firstMove);
 }
 
 bool MapHasSite(int kind) {

@@ -14,6 +14,7 @@
 #include "state/int_math.h"
 #include "state/random.h"
 #include "state/theme_weapon.h"
+#include "state/themes.h"
 #include "state/value_ranges.h"
 
 namespace logic {
@@ -44,22 +45,22 @@ struct ThemeFindRule {
 };
 
 constexpr ThemeFindRule kFindRules[] = {
-    {1, false, 10, kNoLimit, 4, "Dragon eggs!",
+    {state::kDragonPassTheme, false, 10, kNoLimit, 4, "Dragon eggs!",
      "On the ground you find one of the stolen dragon eggs. You need five to calm the dragon and "
      "take the pass through the mountains.",
      "m1_dragoneggs.jpg", nullptr},
-    {6, true, kNoLimit, 25, kNoLimit, "Blood vials!",
+    {state::kCauldronsTheme, true, kNoLimit, 25, kNoLimit, "Blood vials!",
      "You have found a blood vial! Bring it to one of the Cauldrons Of Doom!", "m1_blood.jpg",
      nullptr},
     {state::kBowTheme, true, 10, kNoLimit, kNoLimit, "\"Bow Of Tir Elgire\"",
      "You have found the holy bow of the elves! You can now command the elves!", "m1_bow_demon.jpg",
      "Oh no! One of your enemies has found the mighty bow and can command the elves!"},
-    {8, false, 5, kNoLimit, kNoLimit, "Dragon eggs!",
+    {state::kDragonEggsTheme, false, 5, kNoLimit, kNoLimit, "Dragon eggs!",
      "You have found a dragon egg. You can use it to breed mighty dragons for your army.",
      "m1_dragoneggs.jpg", nullptr},
-    {12, true, kNoLimit, kNoLimit, kNoLimit, "Vial!",
+    {state::kGatesOfHellTheme, true, kNoLimit, kNoLimit, kNoLimit, "Vial!",
      "You have found a small vial with the remains of a Lord Of The Pit.", "m1_blood.jpg", nullptr},
-    {17, false, 5, kNoLimit, kNoLimit, "Shards of hell!",
+    {state::kFallenAngelTheme, false, 5, kNoLimit, kNoLimit, "Shards of hell!",
      "You have found one of the lost shards binding the soul of the Fallen Angel. You can use it "
      "at the dark altar to summon a daemon army.",
      "m1_bloodgem.jpg", nullptr},

@@ -19,8 +19,6 @@ namespace ItemTable = state::ItemTable;
 
 namespace {
 
-constexpr int kTutorialKeepItem = 25;
-
 struct GoldClass {
     const char* title;
     const char* picture;
@@ -78,7 +76,7 @@ void ShowFoundItem(int item) {
 
 bool SellFoundItem(int item) {
     if (!state::InRange(item, 0, 500)) return true;
-    if (TutorialAt(kTutorialKeepItem)) {
+    if (TutorialAt(TutorialStep::keepItem)) {
         UI().ShowShortNotice("Tutorial: No, please choose \"Keep for yourself\" at this time.");
         return false;
     }

@@ -3,6 +3,7 @@
 
 #include "dungeon/items.h"
 #include "dungeon/treasure.h"
+#include "rules/tutorial_table.h"
 
 namespace logic {
 
@@ -10,7 +11,6 @@ namespace {
 
 constexpr int kOfferedItem = 1;
 constexpr int kHealPotion = 132;
-constexpr int kPotionStep = 36;
 
 // Step 36: the heal potion in the first backpack place, whatever lay there.
 void GivePotion() {
@@ -24,7 +24,7 @@ void OfferTutorialItem() {
 }
 
 void ArrangeDungeonTutorialStep(int step) {
-    if (step == kPotionStep) GivePotion();
+    if (step == TutorialStep::potion) GivePotion();
 }
 
 }  // namespace logic

@@ -6,6 +6,7 @@
 #include "events/theme_common.h"
 #include "rules/lords.h"
 #include "rules/view_hooks.h"
+#include "state/themes.h"
 
 namespace logic {
 
@@ -22,22 +23,22 @@ struct ThemePlaces {
 };
 
 constexpr ThemePlaces kThemePlaces[] = {
-    {1, DragonAtThePass, nullptr},
-    {2, OrcCamp, OrcCamp},
-    {3, Dwarves, DwarvenMine},
-    {4, Arena, nullptr},
-    {6, CauldronOfDoom, CauldronOfDoom},
-    {7, Elves, nullptr},
-    {8, DragonAltar, nullptr},
-    {9, Graveyard, Graveyard},
-    {10, TheEldest, nullptr},
-    {12, GateOfHell, nullptr},
-    {13, MordulsCitadel, nullptr},
-    {14, Efreet, nullptr},
-    {15, CrusaderCamp, CrusaderCamp},
-    {16, Tombs, Tombs},
-    {17, DemonAltar, nullptr},
-    {19, Arena, nullptr},
+    {state::kDragonPassTheme, DragonAtThePass, nullptr},
+    {state::kOrcCampsTheme, OrcCamp, OrcCamp},
+    {state::kDwarvesTheme, Dwarves, DwarvenMine},
+    {state::kArenaOfKingsTheme, Arena, nullptr},
+    {state::kCauldronsTheme, CauldronOfDoom, CauldronOfDoom},
+    {state::kBowTheme, Elves, nullptr},
+    {state::kDragonEggsTheme, DragonAltar, nullptr},
+    {state::kGraveyardsTheme, Graveyard, Graveyard},
+    {state::kRingTheme, TheEldest, nullptr},
+    {state::kGatesOfHellTheme, GateOfHell, nullptr},
+    {state::kPrincessTheme, MordulsCitadel, nullptr},
+    {state::kFrontlineTheme, Efreet, nullptr},
+    {state::kCrusadersTheme, CrusaderCamp, CrusaderCamp},
+    {state::kCursedCitiesTheme, Tombs, Tombs},
+    {state::kFallenAngelTheme, DemonAltar, nullptr},
+    {state::kArenaOfSasgorothTheme, Arena, nullptr},
 };
 
 }  // namespace
@@ -47,11 +48,13 @@ void ThemeEvent(int site) {
     const int lord = CurrentLordChecked();
     if (lord == 0) return;
     const int kind = SiteRecord(site)[state::MapSite::kind];
-    if (kind != -1 && kind != -2 && kind != -3) return;
+    if (kind != SiteKind::mainTheme && kind != SiteKind::secondTheme &&
+        kind != SiteKind::thirdTheme)
+        return;
     const int theme = ScenarioTheme();
     for (const ThemePlaces& t : kThemePlaces) {
         if (t.theme != theme) continue;
-        const ThemeHandler handler = kind == -1 ? t.main : t.secondary;
+        const ThemeHandler handler = kind == SiteKind::mainTheme ? t.main : t.secondary;
         if (handler != nullptr) handler(lord, site);
         return;
     }

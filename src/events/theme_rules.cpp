@@ -6,6 +6,7 @@
 #include "rules/view_hooks.h"
 #include "state/game_state.h"
 #include "state/random.h"
+#include "state/themes.h"
 
 namespace logic {
 
@@ -28,7 +29,7 @@ int Theme() {
 }  // namespace
 
 bool ApplyThemeStartValues(int theme) {
-    if (theme != kKeepTheme) return false;
+    if (theme != state::kKeepTheme) return false;
     for (int p = 1; p <= kLords; ++p) {
         auto& l = LordRecord(p);
         l[Lord::keep] = 1;
@@ -39,7 +40,7 @@ bool ApplyThemeStartValues(int theme) {
 }
 
 bool CurseTheme(int theme) {
-    return theme == 9 || theme == 16;
+    return theme == state::kGraveyardsTheme || theme == state::kCursedCitiesTheme;
 }
 
 bool CityCursed(int site) {
@@ -72,7 +73,7 @@ int MaybeReturnCurse() {
 }
 
 bool SiegeHoldsTaxes() {
-    return Theme() == kSiegeTheme && AnySiteOfKind(SiteKind::mainTheme);
+    return Theme() == state::kGatesOfHellTheme && AnySiteOfKind(SiteKind::mainTheme);
 }
 
 }  // namespace logic

@@ -5,9 +5,6 @@
 
 namespace logic {
 
-inline constexpr int kKeepTheme = 5;
-inline constexpr int kSiegeTheme = 12;
-
 // Every lord starts with a built keep, 2500 gold and an unlimited castle range in the keep
 // theme. True when the theme has start values (they were applied).
 bool ApplyThemeStartValues(int theme);

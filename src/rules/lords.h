@@ -37,6 +37,8 @@ inline bool IsComputer(int lord) {
 inline bool InGame(int lord) {
     return ValidLord(lord) && LordRecord(lord)[state::Lord::inGame] > 0;
 }
+namespace CastleBuilding = state::CastleBuilding;
+// Whether the lord has built the building (a CastleBuilding).
 inline bool HasBuilt(int lord, int building) {
     return ValidLord(lord) && LordRecord(lord)[state::Lord::Built(building)] > 0;
 }

@@ -18,7 +18,9 @@ enum : int {
     settlers = 7,
     witchHut = 8,
     ritualPlace = 9,
-    mainTheme = -1,
+    mainTheme = -1,    // the theme's main event
+    secondTheme = -2,  // the theme's secondary events
+    thirdTheme = -3,
 };
 }
 

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "rules/lords.h"
+#include "rules/sites.h"
 #include "rules/view_hooks.h"
 #include "state/game_state.h"
 #include "state/int_math.h"
@@ -13,15 +14,7 @@ namespace logic {
 
 namespace {
 
-// The steps of the lessons whose refusals keep the player on them.
-constexpr int kDungeonLessonFrom = 16;
-constexpr int kFirstMoveStep = 28;
-constexpr int kFirstAttackStep = 36;
-constexpr int kMonstersWaitUntil = 37;
-constexpr int kBattleLessonFrom = 51;
-constexpr int kBattleOrdersStep = 55;
-
-// What the lord is granted after the dungeon (step 41) and for the hiring lesson (step 46).
+// What the lord is granted after the dungeon and for the hiring lesson.
 constexpr int kDungeonHonor = 2;
 constexpr int kHireGold = 1000;
 
@@ -67,7 +60,7 @@ bool NearestFreeCity(int& x, int& y) {
     long best = -1;
     for (int row = 1; row <= 10; ++row) {
         const auto& s = g.mapSite[row];
-        if (s[state::MapSite::active] <= 0 || s[state::MapSite::kind] != 1 ||
+        if (s[state::MapSite::active] <= 0 || s[state::MapSite::kind] != SiteKind::city ||
             s[state::MapSite::owner] != 0 || !OnMap(s[state::MapSite::x], s[state::MapSite::y]))
             continue;
         const long d = std::labs(static_cast<long>(s[state::MapSite::x]) - a[state::Army::x]) +
@@ -84,10 +77,10 @@ bool NearestFreeCity(int& x, int& y) {
 // The honor after the dungeon and the gold for hiring, granted as their steps begin.
 void GrantStepReward(int step) {
     auto& lord = LordRecord(TutorialLord());
-    if (step == 41) {
+    if (step == TutorialStep::dungeonReward) {
         lord[state::Lord::honor] = state::AddSaturated(lord[state::Lord::honor], kDungeonHonor);
         Hooks().View().DrawStatusBar();
-    } else if (step == 46 && lord[state::Lord::gold] < kHireGold) {
+    } else if (step == TutorialStep::hireOpened && lord[state::Lord::gold] < kHireGold) {
         lord[state::Lord::gold] = state::AddSaturated(lord[state::Lord::gold], kHireGold);
         Hooks().View().DrawStatusBar();
     }
@@ -122,7 +115,7 @@ TutorialPanelView TutorialStepView(int step) {
     v.action = row->action;
     v.continueShown = row->continueButton != TutorialContinue::none;
     v.extra = row->extra;
-    if (step == 41) v.text = TutorialDungeonEndText();
+    if (step == TutorialStep::dungeonReward) v.text = TutorialDungeonEndText();
     TutorialMapMark(step, v.markX, v.markY);
     return v;
 }
@@ -159,16 +152,16 @@ bool TutorialMapMark(int step, int& x, int& y) {
         case 9:
             EnemyCastle(x, y);
             break;
-        case 10:
+        case TutorialStep::woodField:
             x = kWoodX, y = kWoodY;
             break;
-        case 14:
+        case TutorialStep::ironField:
             x = kIronX, y = kIronY;
             break;
-        case 15:
+        case TutorialStep::dungeonField:
             x = kDungeonX, y = kDungeonY;
             break;
-        case 49:
+        case TutorialStep::cityEntered:
             NearestFreeCity(x, y);
             break;
         default:
@@ -179,23 +172,23 @@ bool TutorialMapMark(int step, int& x, int& y) {
 }
 
 bool TutorialRefusesDungeonMove() {
-    return RunningBetween(kDungeonLessonFrom, kFirstMoveStep);
+    return RunningBetween(TutorialStep::dungeonLesson, TutorialStep::firstMove);
 }
 
 bool TutorialRefusesLeaving() {
-    return RunningBetween(kDungeonLessonFrom, kFirstAttackStep);
+    return RunningBetween(TutorialStep::dungeonLesson, TutorialStep::potion);
 }
 
 bool TutorialRefusesDuelAction() {
-    return RunningBetween(kDungeonLessonFrom, kFirstAttackStep);
+    return RunningBetween(TutorialStep::dungeonLesson, TutorialStep::potion);
 }
 
 bool TutorialRefusesBattleOrders() {
-    return RunningBetween(kBattleLessonFrom, kBattleOrdersStep);
+    return RunningBetween(TutorialStep::battleLesson, TutorialStep::battleOrders);
 }
 
 bool TutorialHoldsMonsters() {
-    return RunningBetween(kDungeonLessonFrom, kMonstersWaitUntil + 1);
+    return RunningBetween(TutorialStep::dungeonLesson, TutorialStep::monstersWait + 1);
 }
 
 std::string TutorialDungeonEndText() {

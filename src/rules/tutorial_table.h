@@ -8,6 +8,41 @@ namespace logic {
 
 inline constexpr int kTutorialLastStep = 57;
 
+// The steps the rules wait at or arrange, named for what happens there.
+namespace TutorialStep {
+enum : int {
+    introDone = 3,         // the strategic window's "Continue" after the introduction
+    woodField = 10,        // the wood field lies on the map; picking it up moves on
+    castleOpened = 11,     // the castle button
+    barracksShown = 12,    // the barracks' details
+    castleLeft = 13,       // leaving the castle window
+    ironField = 14,        // the iron field; picking it up moves on
+    dungeonField = 15,     // the dungeon field; the dungeon window moves on
+    dungeonLesson = 16,    // from here the dungeon refuses moves and leaving
+    itemExample = 24,      // its "Continue" offers an item
+    keepItem = 25,         // keeping the offered item
+    firstMove = 28,        // the first step in the dungeon; the duel begins here
+    potion = 36,           // the heal potion; attacks are allowed from here
+    monstersWait = 37,     // the monsters wait until this fight
+    heroSurvived = 38,     // the duel ended without the hero's death
+    dungeonEnds = 40,      // leaving the dungeon
+    dungeonReward = 41,    // the honor after the dungeon
+    castleAgain = 42,      // the castle button, the second time
+    barracksAgain = 43,    // the barracks' details, topped up
+    barracksBuilt = 44,    // the barracks are built
+    castleLeftAgain = 45,  // leaving the castle window again
+    hireOpened = 46,       // the hire button, with gold for hiring
+    soldiersHired = 47,    // six soldier battalions
+    hireLeft = 48,         // leaving the hire window
+    cityEntered = 49,      // the army enters the city
+    cityAttacked = 50,     // "Attack && Conquer"
+    battleLesson = 51,     // from here the battle lesson refuses what it does not teach
+    smallerEnemy = 52,     // the enemy of the battle shrinks
+    battleOrders = 55,     // the battle orders are allowed from here
+    battleWon = 56,        // the won battle; its "Continue" only hides the panel
+};
+}  // namespace TutorialStep
+
 // The screens that show a tutorial panel.
 enum class TutorialScreen {
     none,  // no panel (the step waits for something that happens without one)

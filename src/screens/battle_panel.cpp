@@ -95,9 +95,9 @@ void BattlePanel::BuildOrders() {
         int set;
     };
     static constexpr Order kOrders[3] = {
-        {"BattleAttack", "Attack", "m1_action_charge.jpg", logic::kSetAttack},
-        {"BattleFlank", "Flank", "m1_skill_flank.jpg", logic::kSetFlank},
-        {"BattleDefend", "Defend", "m1_action_hold.jpg", logic::kSetDefend},
+        {"BattleAttack", "Attack", "m1_action_charge.jpg", logic::BattleOrder::attack},
+        {"BattleFlank", "Flank", "m1_skill_flank.jpg", logic::BattleOrder::flank},
+        {"BattleDefend", "Defend", "m1_action_hold.jpg", logic::BattleOrder::defend},
     };
     std::array<platform::SpeedButton*, 3> buttons{};
     for (int i = 0; i < 3; ++i) {

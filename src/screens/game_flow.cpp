@@ -31,44 +31,44 @@ namespace screens {
 
 void NewGameFlow(GameScreens& screens) {
     state::GameState& g = state::G();
-    // 1. A clean state, and the menu out of the way.
+    // A clean state, and the menu out of the way.
     g.modSetting[1] = 0;
     state::ResetGameState(g);
     screens.MainMenu().Hide();
-    // 2. The scenario choice; it sets ModSetting slot 1 when the player starts a game.
+    // The scenario choice; it sets ModSetting slot 1 when the player starts a game.
     screens.SelectMap().Reset();
     screens.SelectMap().ShowModal();
-    // 3. Nothing chosen: back to the main menu.
+    // Nothing chosen: back to the main menu.
     if (g.modSetting[1] <= 0) {
         TutorialBackAtMenu(screens);
         screens.MainMenu().Show();
         return;
     }
-    // 4. The difficulty, "Very easy" unless the player picks another.
+    // The difficulty, "Very easy" unless the player picks another.
     state::SetDifficulty(1, g);
     screens.Difficulty().Prepare();
     screens.Difficulty().ShowModal();
-    // 5. The first round: spawn fields, city rounds and the first turn.
+    // The first round: spawn fields, city rounds and the first turn.
     logic::PrepareFirstRound();
-    // 6. The map, the theme boxes, the window and the theme's introduction.
+    // The map, the theme boxes, the window and the theme's introduction.
     TFCampaign1& campaign = screens.Campaign();
     campaign.DrawMap(true, false);
     logic::SetupThemeDisplay();
     campaign.Show();
     logic::ShowThemeIntro();
-    // 7. The start message.
+    // The start message.
     screens.Dialogs().ShowNotice(
         HeroPictureName(logic::ShownLord()), "Your adventures begin!",
         "You are one of the prestigious lords of this kingdom and you dream of the crown - be it "
         "for selfish reasons or to bring peace to the land. Hire a strong army, gain experience as "
         "a hero and finally your dream might become true...",
         "Continue");
-    // 8. The tutorial's next step.
+    // The tutorial's next step.
     logic::AdvanceTutorial(2);
-    // 9. The game itself.
+    // The game itself.
     campaign.Hide();
     if (!g.gameOver) PlayGame(screens);
-    // 10. Back to the main menu.
+    // Back to the main menu.
     TutorialBackAtMenu(screens);
     screens.MainMenu().Show();
 }
@@ -84,14 +84,14 @@ void PlayGame(GameScreens& screens) {
 
 void LoadGameFlow(GameScreens& screens) {
     state::GameState& g = state::G();
-    // 1. Nothing loaded yet, and no load asks for confirmation from here.
+    // Nothing loaded yet, and no load asks for confirmation from here.
     g.inDungeon = -1;
     for (int lord = 1; lord <= 4; ++lord)
         g.heroSkill[lord][1] = 0;
-    // 2. The saved-game screen.
+    // The saved-game screen.
     screens.SaveLoad().FillSaveScreen();
     screens.SaveLoad().ShowModal();
-    // 3. Nothing was loaded: stay in the main menu. Else the map of the loaded game.
+    // Nothing was loaded: stay in the main menu. Else the map of the loaded game.
     if (g.inDungeon == -1) return;
     screens.MainMenu().Hide();
     screens.Campaign().DrawMap(logic::HumanMayAct(), false);

@@ -1,5 +1,6 @@
 #include "screens/map_pictures.h"
 
+#include "rules/sites.h"
 #include "state/asset_names.h"
 
 namespace screens {
@@ -16,7 +17,7 @@ std::string TileName(int prefix, int code) {
 
 std::string SiteIconName(int kind, int owner, int countdown) {
     if (kind < 0) return "d2_icon_theme.bmp";
-    if (kind != 1) return "d2_icon_event.bmp";
+    if (kind != logic::SiteKind::city) return "d2_icon_event.bmp";
     if (countdown > 0) return "d2_icon_village_grey.bmp";
     if (owner >= 1 && owner <= 4)
         return std::string("d2_icon_village_") + kLordColours[owner - 1] + ".bmp";

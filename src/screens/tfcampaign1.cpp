@@ -33,15 +33,6 @@ constexpr int kBattleLeft = kMapLeft + 20, kBattleTop = kMapTop + 40;
 constexpr const char* kMoveTargetNames[4] = {"MoveFieldN", "MoveFieldE", "MoveFieldS",
                                              "MoveFieldW"};
 
-bool OnMap(int x, int y) {
-    return x >= 1 && x <= 12 && y >= 1 && y <= 11;
-}
-
-// Step distance; an army position read from a file may be far off the map, so in 64 bits.
-std::int64_t Distance(int x1, int y1, int x2, int y2) {
-    return state::Gap(x1, x2) + state::Gap(y1, y2);
-}
-
 }  // namespace
 
 TFCampaign1::TFCampaign1(GameScreens& screens)
@@ -242,7 +233,7 @@ void TFCampaign1::BuildTutorial() {
         BuildBattleOrdersPanel(*this, screens_.Svc(), platform::Rect{836, 10, 184, 552},
                                [] { logic::TutorialExtraContinueClick(); }));
     screens_.Tutorial().mapFieldArea = [this](int x, int y) {
-        return OnMap(x, y) ? fields_[x][y]->ScreenBounds() : map_->ScreenBounds();
+        return logic::OnMap(x, y) ? fields_[x][y]->ScreenBounds() : map_->ScreenBounds();
     };
 }
 
@@ -285,7 +276,7 @@ void TFCampaign1::ShowHover(const std::string& control) {
         left = 680;
         top = box == 0 ? 355 : 427;
     } else if (control == "SpeedButton3") {
-        const bool scout = g.lord[logic::ShownLord()][state::Lord::Built(7)] == 1;
+        const bool scout = logic::MoveInformationScouts(logic::ShownLord());
         text = scout ? kMoveInfoHoverScout : kMoveInfoHoverMove;
         left = moveInfo_->Left();
         top = moveInfo_->Top() + moveInfo_->Height() + 4;
@@ -344,79 +335,58 @@ void TFCampaign1::HideHoverHelp() {
 // Drawing
 
 void TFCampaign1::DrawMap(bool highlight, bool nearOnly) {
-    state::GameState& g = state::G();
-    const int c = logic::ShownLord();
-    const int ax = g.army[c][state::Army::x], ay = g.army[c][state::Army::y];
-    const bool human = g.lord[c][state::Lord::controller] == 1;
-    const bool computer = g.lord[c][state::Lord::controller] == 2;
+    const logic::MapModel model = logic::DescribeMap(highlight, nearOnly);
     fieldsDrawn_ = 0;
-    for (int x = 1; x <= 12; ++x) {
-        for (int y = 1; y <= 11; ++y) {
-            if (g.field[x][y][state::Field::walkable] < 0) {
+    for (int x = 1; x <= logic::kMapColumns; ++x) {
+        for (int y = 1; y <= logic::kMapRows; ++y) {
+            const logic::MapFieldView& f =
+                model.fields[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
+            if (f.hidden) {
                 fields_[x][y]->Hide();
                 continue;
             }
-            if (nearOnly && Distance(ax, ay, x, y) >= 3) continue;
-            if (nearOnly && !human && !(x == ax && y == ay)) continue;
-            const int code = g.field[x][y][state::Field::tile];
-            int prefix = 0;
-            const bool aroundArmy = Distance(ax, ay, x, y) == 0 || Distance(ax, ay, x, y) == 1;
-            if (aroundArmy) prefix = (highlight && !computer) ? 1 : 0;
-            fields_[x][y]->LoadPicture(TileName(prefix, code));
+            if (!f.drawn) continue;
+            fields_[x][y]->LoadPicture(TileName(f.highlighted ? 1 : 0, f.tile));
             fields_[x][y]->Show();
             ++fieldsDrawn_;
         }
     }
-    ArmyPictures();
-    if (human) MoveTargets(ax, ay);
+    ArmyPictures(model);
+    if (model.humanTurn) MoveTargets(model);
     if (!nearOnly) {
         if (actions_.placeCastleMarkers) actions_.placeCastleMarkers();
         DrawAllSpawnFields();
         DrawAllSiteIcons();
     }
-    if (human) DrawStatusBar();
+    if (model.humanTurn) DrawStatusBar();
 }
 
-void TFCampaign1::ArmyPictures() {
-    const state::GameState& g = state::G();
+void TFCampaign1::ArmyPictures(const logic::MapModel& model) {
     for (int p = 1; p <= 4; ++p)
         armies_[p]->Hide();
     static const char* kColours[4] = {"blue", "green", "red", "cyan"};
     for (int p = 1; p <= 4; ++p) {
-        if (g.lord[p][state::Lord::inGame] <= 0) continue;
-        const int x = g.army[p][state::Army::x], y = g.army[p][state::Army::y];
-        if (!OnMap(x, y)) continue;
-        bool shared = false;
-        for (int o = 1; o <= 4; ++o) {
-            if (o != p && g.army[o][state::Army::present] > 0 && g.army[o][state::Army::x] == x &&
-                g.army[o][state::Army::y] == y) {
-                shared = true;
-            }
-        }
-        const ArmyPlacement place = PlaceArmy(p, x, y, shared);
+        const logic::MapArmyView& a = model.armies[static_cast<std::size_t>(p)];
+        if (!a.shown) continue;
+        const ArmyPlacement place = PlaceArmy(p, a.x, a.y, a.shared);
         armies_[p]->SetBounds(place.left, place.top, place.size, place.size);
         const std::string picture =
-            std::string("army_") + kColours[p - 1] + (shared ? "_sm" : "") + ".jpg";
+            std::string("army_") + kColours[p - 1] + (a.shared ? "_sm" : "") + ".jpg";
         if (armies_[p]->FileName() != picture) armies_[p]->LoadPicture(picture);
         armies_[p]->Show();
     }
-    armies_[logic::ShownLord()]->BringToFront();
+    armies_[model.lord]->BringToFront();
 }
 
-void TFCampaign1::MoveTargets(int ax, int ay) {
-    const state::GameState& g = state::G();
-    for (int d = 0; d < 4; ++d) {
-        moveTargets_[d]->Hide();
-        moveTargets_[d]->BringToFront();
-    }
-    // An army off the map (a damaged file) has no neighbours to step onto.
-    if (!OnMap(ax, ay)) return;
-    for (int d = 0; d < 4; ++d) {
-        const int x = ax + logic::kDirectionSteps[d].dx, y = ay + logic::kDirectionSteps[d].dy;
-        if (!OnMap(x, y)) continue;  // never beyond the edge of the map
-        if (g.field[x][y][state::Field::walkable] <= 0) continue;
-        moveTargets_[d]->SetPosition((x - 1) * kTile, (y - 1) * kTile);
-        moveTargets_[d]->Show();
+void TFCampaign1::MoveTargets(const logic::MapModel& model) {
+    for (std::size_t d = 0; d < model.targets.size(); ++d) {
+        platform::Picture* target = moveTargets_[d];
+        target->Hide();
+        target->BringToFront();
+        const logic::MapTargetView& t = model.targets[d];
+        if (!t.shown) continue;
+        target->SetPosition((t.x - 1) * kTile, (t.y - 1) * kTile);
+        target->Show();
     }
 }
 
@@ -449,7 +419,7 @@ void TFCampaign1::DrawSiteIcon(int row) {
     const state::Record& site = g.mapSite[row];
     if (site[state::MapSite::active] <= 0) return;
     const int x = site[state::MapSite::x], y = site[state::MapSite::y];
-    if (!OnMap(x, y)) return;
+    if (!logic::OnMap(x, y)) return;
     icon->LoadPicture(SiteIconName(site[state::MapSite::kind], site[state::MapSite::owner],
                                    site[state::MapSite::countdown]));
     icon->SetPosition((x - 1) * kTile + 7, (y - 1) * kTile + 7);
@@ -467,7 +437,7 @@ void TFCampaign1::DrawSpawnField(int slot) {
     platform::Picture* icon = spawns_[slot];
     const int x = spawn[state::SpawnField::x], y = spawn[state::SpawnField::y];
     const std::string picture = SpawnIconName(spawn[state::SpawnField::kind]);
-    if (spawn[state::SpawnField::present] <= 0 || !OnMap(x, y) || picture.empty()) {
+    if (spawn[state::SpawnField::present] <= 0 || !logic::OnMap(x, y) || picture.empty()) {
         icon->Hide();
         return;
     }
@@ -484,11 +454,10 @@ void TFCampaign1::DrawAllSpawnFields() {
 void TFCampaign1::DrawStatusBar() {
     const state::GameState& g = state::G();
     // The bar is the human's: in a computer lord's turn it keeps showing the human's values.
-    int c = logic::ShownLord();
-    if (g.lord[c][state::Lord::controller] != 1) c = logic::HumanLord();
+    const int c = logic::StatusBarLord();
     if (c == 0) return;
     const state::Record& lord = g.lord[c];
-    const bool scout = lord[state::Lord::Built(7)] == 1;
+    const bool scout = logic::MoveInformationScouts(c);
     image4_->LoadPicture(scout ? "m1_action_searchroom.jpg" : "icon_move.jpg");
     label5_->SetCaption(scout ? "Scout" : "Move");
     image1_->LoadPicture(logic::FactionLogo(c));

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "campaign/map_model.h"
 #include "platform/form.h"
 #include "rules/battle_view.h"
 #include "rules/view_hooks.h"
@@ -93,8 +94,8 @@ class TFCampaign1 final : public platform::Form {
     void ShowRightClickHelp(const std::string& control);
     // The theme box (0 counter, 1 troop) a control belongs to, or -1.
     static int ThemeBoxOf(const std::string& control);
-    void ArmyPictures();
-    void MoveTargets(int ax, int ay);
+    void ArmyPictures(const logic::MapModel& model);
+    void MoveTargets(const logic::MapModel& model);
 
     GameScreens& screens_;
     Actions actions_;

@@ -54,41 +54,39 @@ void TForm1::SwitchToFullScreen() {
 
 void TForm1::StartUp() {
     state::GameState& g = state::G();
-    // 1. The random generator, from the clock (or the seed a script asked for).
+    // The random generator, from the clock (or the seed a script asked for).
     const auto& opts = screens_.Options();
     state::SeedRandom(
         opts.fixedSeed
             ? opts.seed
             : static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count()));
-    // 2. The system's warning beep is switched off on the original platform; this desktop has
-    // no such switch and the game never beeps, so there is nothing to do.
-    // 3. The progress file, and the option buttons' captions from its switches.
+    // The game never beeps, so there is no warning beep to switch off.
+    // The progress file, and the option buttons' captions from its switches.
     std::string error;
     if (!state::ReadProgress(error, g)) screens_.ShowError(error);
     UpdateSwitchCaptions(screens_);
-    // 4. The music players.
+    // The music players.
     screens_.Sound().Channels().ResetMusicPlayers();
-    // 5. Full screen.
+    // Full screen.
     SwitchToFullScreen();
-    // 6. One more start.
+    // One more start.
     // Held at the largest count: a count that wrapped would bring the tutorial back.
     g.startCount = state::AddSaturated(g.startCount, 1);
-    // 7. The castle screen's building texts are filled by the castle screen itself when it is
-    // made (it has no screen yet).
-    // 8. The main menu's layout.
+    // The castle screen fills its building texts itself when it is made (it has no screen yet).
+    // The main menu's layout.
     screens_.MainMenu().LayOut();
-    // 9. Every scenario and difficulty is available.
+    // Every scenario and difficulty is available.
     g.scenariosUnlocked = 12;
     g.difficultyUnlocked = 12;
     SaveProgress(screens_);
-    // 10. The tutorial: off, then on for the first three starts.
+    // The tutorial: off, then on for the first three starts.
     EndTutorial(screens_);
     if (g.startCount < 4) {
         TutorialOnAtMenu(screens_);
     } else {
         screens_.MainMenu().HideTutorial();
     }
-    // 11. The main menu; when it returns the program ends.
+    // The main menu; when it returns the program ends.
     screens_.MainMenu().ShowModal();
     screens_.MainMenu().Hide();
     g.musicStopping = true;

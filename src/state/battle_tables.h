@@ -26,8 +26,6 @@ enum : int {
     fastMelee = 2,
     range = 3,
 };
-// Rows: the command sets.
-enum : int { attackSet = 1, flankSet = 2, defendSet = 3 };
 
 inline constexpr SlotName kSlotNames[] = {
     {"melee", melee},
@@ -35,6 +33,12 @@ inline constexpr SlotName kSlotNames[] = {
     {"range", range},
 };
 }  // namespace BattleOrders
+
+// The order a side fights with in a round (BattleSide order); attack, flank and defend are also
+// the rows of the command sets (BattleOrders).
+namespace BattleOrder {
+enum : int { attack = 1, flank = 2, defend = 3, retreat = 5 };
+}  // namespace BattleOrder
 
 namespace BattleSide {
 enum : int {

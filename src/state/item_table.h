@@ -9,7 +9,7 @@ namespace state {
 namespace ItemTable {
 enum : int {
     exists = 1,
-    itemKind = 2,  // 1 smash/slash weapon, 2 thrust/shoot weapon, 3 other item
+    itemKind = 2,  // an ItemKind
     itemLevel = 3,
     rarity = 4,
     itemValue = 5,
@@ -33,6 +33,11 @@ inline constexpr SlotName kSlotNames[] = {
     {"healStrength", healStrength},
 };
 }  // namespace ItemTable
+
+// The kinds of item (ItemTable itemKind): the two kinds of weapon and everything else.
+namespace ItemKind {
+enum : int { slashWeapon = 1, thrustWeapon = 2, other = 3 };
+}  // namespace ItemKind
 
 namespace ItemText {
 enum : int {

@@ -87,4 +87,19 @@ inline constexpr SlotName kSlotNames[] = {
 };
 }  // namespace Lord
 
+// The nine buildings of a castle, numbered as the building list and Lord::Built() number them.
+namespace CastleBuilding {
+enum : int {
+    barracks = 1,
+    walls = 2,
+    keep = 3,
+    bowmaker = 4,
+    treasury = 5,
+    stables = 6,
+    scoutCamp = 7,
+    workshop = 8,
+    guildhouse = 9,
+};
+}  // namespace CastleBuilding
+
 }  // namespace state

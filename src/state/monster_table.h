@@ -13,7 +13,7 @@ enum : int {
     toughness = 3,
     frequency = 4,
     soundFamily = 6,
-    resistance = 7,
+    resistance = 7,  // a Resistance
     duelFlag = 8,
 };
 
@@ -25,6 +25,11 @@ inline constexpr SlotName kSlotNames[] = {
     {"duelFlag", duelFlag},
 };
 }  // namespace MonsterTable
+
+// What a monster withstands in a duel (MonsterTable resistance).
+namespace Resistance {
+enum : int { none = 0, slashes = 1, thrusts = 2 };
+}  // namespace Resistance
 
 namespace MonsterText {
 enum : int {

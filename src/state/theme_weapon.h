@@ -4,11 +4,9 @@
 #pragma once
 
 #include "state/game_state.h"
+#include "state/themes.h"
 
 namespace state {
-
-inline constexpr int kBowTheme = 7;
-inline constexpr int kSwordTheme = 18;
 
 // True for the themes that have a special item.
 bool ThemeHasSpecialItem(int theme);

@@ -43,13 +43,13 @@ TEST_F(BattleTest, TheFirstEnemyRoundComesAfterTenTicksAndTheCoolDownRunsTenTick
     Troops(1, 50);
     Troops(2, 50);
     StartFieldBattle();
-    logic::GiveOrder(logic::kSetAttack);
+    logic::GiveOrder(logic::BattleOrder::attack);
     EXPECT_TRUE(state::G().battleClock.clockOn);
     EXPECT_FALSE(panel.buttons.attack);
     EXPECT_EQ(Own()[BS::order], 1);
     // A second order during the cool-down does nothing.
     const int foeSoldiers = Foe()[BS::soldiers];
-    logic::GiveOrder(logic::kSetDefend);
+    logic::GiveOrder(logic::BattleOrder::defend);
     EXPECT_EQ(Foe()[BS::soldiers], foeSoldiers);
     EXPECT_EQ(Own()[BS::order], 1);
 
@@ -83,7 +83,7 @@ TEST_F(BattleTest, ADialogDuringTheBattleStopsTheClockUntilItCloses) {
     Troops(1, 50);
     Troops(2, 50);
     StartFieldBattle();
-    logic::GiveOrder(logic::kSetAttack);
+    logic::GiveOrder(logic::BattleOrder::attack);
     hooks.battleShown = true;
     panel.calls.clear();
     const size_t before = dialogs.Shown().size();
@@ -129,13 +129,13 @@ TEST_F(BattleTest, FlankAndRetreatFollowTheCastles) {
     EXPECT_EQ(Own()[BS::castleBonus], 25);
     EXPECT_FALSE(panel.buttons.flank);
     EXPECT_EQ(panel.buttons.flankPicture, "m1_skill_flankg.jpg");
-    logic::GiveOrder(logic::kSetFlank);
+    logic::GiveOrder(logic::BattleOrder::flank);
     EXPECT_EQ(Own()[BS::order], 0);
     logic::RetreatOrder();
     EXPECT_EQ(dialogs.Last().text, "You are defending your castle! You cannot retreat!");
     EXPECT_FALSE(state::G().battleOver);
     // After a cool-down Flank stays disabled.
-    logic::GiveOrder(logic::kSetAttack);
+    logic::GiveOrder(logic::BattleOrder::attack);
     DelayTicks(10);
     EXPECT_TRUE(panel.buttons.attack);
     EXPECT_FALSE(panel.buttons.flank);
@@ -165,18 +165,18 @@ TEST_F(BattleTest, NeitherANeutralEnemyNorOneOnItsCastleRetreats) {
     Foe()[BS::heroicOrMayRetreat] = 1;
     PlaceArmy(2, 5, 5, 1);
     Foe()[BS::lord] = 2;
-    EXPECT_EQ(logic::ChooseTactic(foe, own), logic::kTacticRetreat);
+    EXPECT_EQ(logic::ChooseTactic(foe, own), logic::BattleOrder::retreat);
     Foe()[BS::lord] = 0;
     for (int i = 0; i < 50; ++i)
-        EXPECT_NE(logic::ChooseTactic(foe, own), logic::kTacticRetreat);
+        EXPECT_NE(logic::ChooseTactic(foe, own), logic::BattleOrder::retreat);
     Foe()[BS::lord] = 2;
     PlaceArmy(2, 12, 1, 1);
     for (int i = 0; i < 50; ++i)
-        EXPECT_NE(logic::ChooseTactic(foe, own), logic::kTacticRetreat);
+        EXPECT_NE(logic::ChooseTactic(foe, own), logic::BattleOrder::retreat);
     // Strength + a quarter equal to the player's: no retreat either.
     PlaceArmy(2, 5, 5, 1);
     Foe()[BS::strength] = 800;
-    EXPECT_NE(logic::ChooseTactic(foe, own), logic::kTacticRetreat);
+    EXPECT_NE(logic::ChooseTactic(foe, own), logic::BattleOrder::retreat);
 }
 
 TEST_F(BattleTest, OrdersAreRefusedBeforeTheTutorialReachesTheBattle) {
@@ -189,7 +189,7 @@ TEST_F(BattleTest, OrdersAreRefusedBeforeTheTutorialReachesTheBattle) {
     for (int step : {51, 54}) {
         g.tutorialStep = step;
         const size_t shown = dialogs.Shown().size();
-        logic::GiveOrder(logic::kSetAttack);
+        logic::GiveOrder(logic::BattleOrder::attack);
         ASSERT_EQ(dialogs.Shown().size(), shown + 1) << "step " << step;
         EXPECT_EQ(dialogs.Last().text, "Sorry, please follow the tutorial (click on \"Continue\")");
         EXPECT_EQ(Foe()[BS::soldiers], 40);
@@ -200,7 +200,7 @@ TEST_F(BattleTest, OrdersAreRefusedBeforeTheTutorialReachesTheBattle) {
     for (int step : {12, 55}) {
         g.tutorialStep = step;
         const size_t shown = dialogs.Shown().size();
-        logic::GiveOrder(logic::kSetAttack);
+        logic::GiveOrder(logic::BattleOrder::attack);
         EXPECT_EQ(dialogs.Shown().size(), shown) << "step " << step;
         EXPECT_TRUE(g.battleClock.delayActive) << "step " << step;  // the order was given
         for (int t = 0; t <= logic::kCommandDelayTicks; ++t)

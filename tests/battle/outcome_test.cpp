@@ -190,7 +190,7 @@ TEST_F(BattleTest, ANeutralGarrisonFightsFromTheScratchRowAndItsCityIsWon) {
     EXPECT_EQ(Foe()[BS::castleBonus], 0);
     EXPECT_EQ(panel.coat[1], "m1_orc.jpg");
     dialogs.Answer(logic::kOfferAction);
-    logic::GiveOrder(logic::kSetAttack);
+    logic::GiveOrder(logic::BattleOrder::attack);
     ASSERT_TRUE(g.battleOver);
     EXPECT_TRUE(dialogs.ShownText(
         "Your army is victorious! The enemy troops have been crushed! This battle is yours!"));

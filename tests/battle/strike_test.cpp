@@ -69,9 +69,9 @@ TEST_F(BattleTest, ArcherCoverComesBeforeTheHeroBonusForThePlayerAndAfterItForTh
     // Player archers (hero 25 %) at defending soldiers: 14 -> 7 -> 8.
     Own()[BS::archers] = 7;
     Own()[BS::heroBonus] = 25;
-    Own()[BS::order] = logic::kSetAttack;
+    Own()[BS::order] = logic::BattleOrder::attack;
     Foe()[BS::soldiers] = 100;
-    Foe()[BS::order] = logic::kTacticDefend;
+    Foe()[BS::order] = logic::BattleOrder::defend;
     state::SeedRandom(seed);
     logic::StrikeAll(own, foe, logic::kPlayerStyle);
     EXPECT_EQ(Foe()[BS::soldiers], 92);
@@ -83,9 +83,9 @@ TEST_F(BattleTest, ArcherCoverComesBeforeTheHeroBonusForThePlayerAndAfterItForTh
     Foe()[BS::lord] = 2;
     Foe()[BS::archers] = 7;
     Foe()[BS::heroBonus] = 25;
-    Foe()[BS::order] = logic::kTacticAttack;
+    Foe()[BS::order] = logic::BattleOrder::attack;
     Own()[BS::soldiers] = 100;
-    Own()[BS::order] = logic::kSetDefend;
+    Own()[BS::order] = logic::BattleOrder::defend;
     state::SeedRandom(seed);
     logic::StrikeAll(foe, own, logic::kEnemyStyle);
     EXPECT_EQ(Own()[BS::soldiers], 91);
@@ -97,13 +97,100 @@ TEST_F(BattleTest, ArcherCoverComesBeforeTheHeroBonusForThePlayerAndAfterItForTh
     Own().Clear();
     Own()[BS::lord] = 1;
     Own()[BS::fast] = 100;
-    Own()[BS::order] = logic::kSetFlank;
+    Own()[BS::order] = logic::BattleOrder::flank;
     Own()[BS::soldiers] = 100;
     Own()[BS::castleBonus] = 35;
     state::SeedRandom(seed);
     logic::StrikeAll(foe, own, logic::kEnemyStyle);
     EXPECT_EQ(Own()[BS::fast], 88);
     EXPECT_EQ(Own()[BS::soldiers], 100);
+}
+
+TEST_F(BattleTest, DefendPenaltyWeakensTheStrikesOfASideUnderTheDefendOrder) {
+    state::GameState& g = state::G();
+    // Every kind attacks with 14 and the targets have health 1, so seven attackers deal 1 to 14
+    // and each point of damage kills one soldier.
+    for (int kind : {1, 2, 5, 8, 9})
+        g.troopType[kind][state::TroopType::attack] = 14;
+    g.troopType[1][state::TroopType::health] = 1;
+    const unsigned seed = SeedDrawing(14, 13);  // seven attackers deal 14
+    const Fighter own{Own(), g.battleOrdersOwn};
+    const Fighter foe{Foe(), g.battleOrdersFoe};
+    // The soldiers the striker kills: `slot` of the striker holds seven; the other side has 100
+    // soldiers.
+    auto killed = [&](const Fighter& striker, const Fighter& target, logic::StrikeStyle style,
+                      int slot, int strikerOrder, int targetOrder, int heroBonus = 0) {
+        Own().Clear();
+        Foe().Clear();
+        Own()[BS::lord] = 1;
+        Foe()[BS::lord] = 2;
+        striker.side[logic::kSideTroop[slot]] = 7;
+        striker.side[BS::order] = strikerOrder;
+        striker.side[BS::heroBonus] = heroBonus;
+        target.side[BS::soldiers] = 100;
+        target.side[BS::order] = targetOrder;
+        state::SeedRandom(seed);
+        logic::StrikeAll(striker, target, style);
+        return 100 - target.side[BS::soldiers];
+    };
+    using logic::BattleOrder::attack;
+    using logic::BattleOrder::defend;
+    using logic::BattleOrder::flank;
+
+    // Soldiers under the defend order strike with 14 - 14 / 4 = 11 (not 14 x 3 / 4 = 10), on
+    // either side; under attack or flank they strike with the full 14.
+    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, 0, logic::BattleOrder::defend,
+                     logic::BattleOrder::attack),
+              11);
+    EXPECT_EQ(killed(foe, own, logic::kEnemyStyle, 0, logic::BattleOrder::defend,
+                     logic::BattleOrder::attack),
+              11);
+    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, 0, logic::BattleOrder::attack,
+                     logic::BattleOrder::attack),
+              14);
+    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, 0, logic::BattleOrder::flank,
+                     logic::BattleOrder::attack),
+              14);
+    // The target's defend order does not weaken the strike that hits it.
+    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, 0, logic::BattleOrder::attack,
+                     logic::BattleOrder::defend),
+              14);
+    EXPECT_EQ(killed(foe, own, logic::kEnemyStyle, 0, logic::BattleOrder::attack,
+                     logic::BattleOrder::defend),
+              14);
+    // The penalty comes before the hero bonus: 14 -> 11 -> 11 + 20 x 11 / 100 = 13 (the other
+    // way round 14 -> 16 -> 12).
+    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, 0, logic::BattleOrder::defend,
+                     logic::BattleOrder::attack, 20),
+              13);
+    // Fast melee under the defend order strike without a penalty.
+    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, 1, logic::BattleOrder::defend,
+                     logic::BattleOrder::attack),
+              14);
+
+    // A special slot takes the penalty under its role's setting 3 when it fights as melee or
+    // range, not as fast melee.
+    auto special = [&](int kind, int role) {
+        for (int row : {1, 2}) {
+            g.army[row][state::Army::specialType] = kind;
+            g.army[row][state::Army::specialClass] = role;
+        }
+    };
+    special(5, logic::kRoleMelee);
+    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, logic::kSpecialSlot, logic::BattleOrder::defend,
+                     logic::BattleOrder::attack),
+              11);
+    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, logic::kSpecialSlot, logic::BattleOrder::attack,
+                     logic::BattleOrder::defend),
+              14);
+    special(8, logic::kRoleRange);
+    EXPECT_EQ(killed(foe, own, logic::kEnemyStyle, logic::kSpecialSlot, logic::BattleOrder::defend,
+                     logic::BattleOrder::attack),
+              11);
+    special(9, logic::kRoleFast);
+    EXPECT_EQ(killed(own, foe, logic::kPlayerStyle, logic::kSpecialSlot, logic::BattleOrder::defend,
+                     logic::BattleOrder::attack),
+              14);
 }
 
 TEST_F(BattleTest, SpecialSlotStrikesWithTheOpposingHeroBonusOnlyOnTheEnemySide) {
@@ -149,16 +236,16 @@ TEST_F(BattleTest, TargetListsPickTheFirstPresentEntry) {
     Foe()[BS::fast] = 1;
     Foe()[BS::archers] = 1;
     Foe()[BS::siege] = 1;
-    Foe()[BS::order] = logic::kTacticAttack;  // fast setting 3: defending
+    Foe()[BS::order] = logic::BattleOrder::attack;  // fast setting 3: defending
     EXPECT_EQ(logic::PickTarget(logic::TargetList::melee, foe), 0);
     EXPECT_EQ(logic::PickTarget(logic::TargetList::flank, foe), 1);  // intercepted
     EXPECT_EQ(logic::PickTarget(logic::TargetList::range, foe), 2);
-    Foe()[BS::order] = logic::kTacticFlank;  // fast setting 2: flanking
+    Foe()[BS::order] = logic::BattleOrder::flank;  // fast setting 2: flanking
     EXPECT_EQ(logic::PickTarget(logic::TargetList::flank, foe), 2);
     EXPECT_EQ(logic::PickTarget(logic::TargetList::range, foe), 1);
     Foe()[BS::soldiers] = 0;
     EXPECT_EQ(logic::PickTarget(logic::TargetList::melee, foe), 2);  // archers before fast
-    Foe()[BS::order] = logic::kTacticDefend;
+    Foe()[BS::order] = logic::BattleOrder::defend;
     EXPECT_EQ(logic::PickTarget(logic::TargetList::melee, foe), 1);
     // A special of role 1 comes right after the soldiers; with nothing left, no target.
     g.army[2][state::Army::specialType] = 5;

@@ -20,23 +20,16 @@
 #include "../../tools/gendata/tile_codes.h"
 #include "platform/text_case.h"
 #include "state/asset_names.h"
+#include "support/game_data.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// The generated data folder: $MARCHHOLT_DATA, else data/ in the build folder above the test
-// program. Empty if there is none (data generation switched off).
+// The generated data folder: $MARCHHOLT_DATA, else the folder the build generates into.
 fs::path DataDir() {
     if (const char* env = std::getenv("MARCHHOLT_DATA")) return env;
-    std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (ec) return {};
-    for (fs::path dir = exe.parent_path(); !dir.empty() && dir != dir.root_path();
-         dir = dir.parent_path()) {
-        if (fs::exists(dir / "data" / "Intro.ogg")) return dir / "data";
-    }
-    return {};
+    return testsupport::GameDataDir();
 }
 
 // Lower-case file name -> path of every file in the folder.
@@ -48,9 +41,10 @@ std::map<std::string, fs::path> FilesIn(const fs::path& dir) {
     return files;
 }
 
+// Names the data folder `dir`; leaves the test when the generated data is not in it.
 #define REQUIRE_DATA(dir)           \
     const fs::path dir = DataDir(); \
-    if (dir.empty()) GTEST_SKIP() << "no generated data folder (generation off)"
+    if (!testsupport::RequireGameData("Intro.ogg", dir)) return
 
 bool Contains(const std::vector<std::string>& names, const std::string& name) {
     return std::any_of(names.begin(), names.end(), [&](const std::string& n) {

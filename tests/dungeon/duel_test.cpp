@@ -148,6 +148,108 @@ TEST_F(DuelTest, ItemBonusesCountForItemsAndTheEquippedWeaponOnly) {
     EXPECT_EQ(Damage(logic::DuelAction::smash), 3);
 }
 
+// A seed after which the hero's hit roll draws 7 of [0, 12), the opponent's roll 3 and the
+// heroic roll that follows a hit 25 or more of [0, 100) (no heroic state).
+unsigned SeedForHitRolls() {
+    for (unsigned seed = 1;; ++seed) {
+        state::SeedRandom(seed);
+        const int hero = state::Random(12);
+        const int opponent = state::Random(12);
+        if (hero == 7 && opponent == 3 && state::Random(100) >= 25) return seed;
+    }
+}
+
+TEST_F(DuelTest, HitRollAgainstTheOpponentsRollWithLevelItemsWeaponAndResistance) {
+    auto& g = state::G();
+    AddItem(1, 1, 1, 2);     // slash weapon
+    AddItem(2, 2, 1, 2);     // thrust weapon
+    AddItem(3, 2, 1, 2, 3);  // thrust weapon of hit strength 3 at level 1: +3 for a level-1 hero
+    AddItem(4, 3, 2, 2, 2);  // another item of hit strength 2 at level 2: +3 for a level-1 hero
+    const unsigned seed = SeedForHitRolls();
+    using logic::DuelAction::slash, logic::DuelAction::smash, logic::DuelAction::strike,
+        logic::DuelAction::thrust;
+    // The hero of duel skill 10 rolls 7 + 2 + 10 + 2 = 21 before the modifiers, the opponent
+    // 3 + 2 + its skill: a skill of 16 ties, and a tie is a hit.
+    struct Case {
+        const char* what;
+        int weapon;  // item in slot 1, 0 for none
+        bool armed;  // the weapon is equipped
+        bool charm;  // item 4 in slot 2
+        int heroLevel;
+        int resistance;
+        int kind;
+        int oppSkill;
+        const char* result;
+    };
+    const Case cases[] = {
+        {"bare hands tie", 0, false, false, 1, 0, slash, 16, "Hit!!"},
+        {"bare hands one short", 0, false, false, 1, 0, slash, 17, "Miss..."},
+        {"no weapon, thrust unchanged", 0, false, false, 1, 0, thrust, 16, "Hit!!"},
+        {"no weapon, thrust unchanged", 0, false, false, 1, 0, thrust, 17, "Miss..."},
+        {"no weapon, smash unchanged", 0, false, false, 1, 0, smash, 16, "Hit!!"},
+        {"no weapon, smash unchanged", 0, false, false, 1, 0, smash, 17, "Miss..."},
+        {"no weapon, smash against resistance 2: - 2", 0, false, false, 1, 2, smash, 14, "Hit!!"},
+        {"no weapon, smash against resistance 2: - 2", 0, false, false, 1, 2, smash, 15, "Miss..."},
+        {"thrust weapon, thrust + 4", 2, true, false, 1, 0, thrust, 20, "Hit!!"},
+        {"thrust weapon, thrust + 4", 2, true, false, 1, 0, thrust, 21, "Miss..."},
+        {"thrust weapon, thrust against resistance 2: no bonus", 2, true, false, 1, 2, thrust, 17,
+         "Miss..."},
+        {"thrust weapon, thrust against resistance 2: no bonus", 2, true, false, 1, 2, thrust, 16,
+         "Hit!!"},
+        {"thrust weapon, slash unchanged", 2, true, false, 1, 0, slash, 16, "Hit!!"},
+        {"thrust weapon, slash unchanged", 2, true, false, 1, 0, slash, 17, "Miss..."},
+        {"thrust weapon, smash - 4", 2, true, false, 1, 0, smash, 12, "Hit!!"},
+        {"thrust weapon, smash - 4", 2, true, false, 1, 0, smash, 13, "Miss..."},
+        {"thrust weapon, smash against resistance 2: - 6", 2, true, false, 1, 2, smash, 10,
+         "Hit!!"},
+        {"thrust weapon, smash against resistance 2: - 6", 2, true, false, 1, 2, smash, 11,
+         "Miss..."},
+        {"slash weapon, thrust - 2", 1, true, false, 1, 0, thrust, 14, "Hit!!"},
+        {"slash weapon, thrust - 2", 1, true, false, 1, 0, thrust, 15, "Miss..."},
+        {"slash weapon, thrust against resistance 2: - 2", 1, true, false, 1, 2, thrust, 15,
+         "Miss..."},
+        {"slash weapon, smash - 2", 1, true, false, 1, 0, smash, 14, "Hit!!"},
+        {"slash weapon, smash - 2", 1, true, false, 1, 0, smash, 15, "Miss..."},
+        {"slash weapon, smash against resistance 2: - 4", 1, true, false, 1, 2, smash, 12, "Hit!!"},
+        {"slash weapon, smash against resistance 2: - 4", 1, true, false, 1, 2, smash, 13,
+         "Miss..."},
+        {"slash weapon, slash unchanged", 1, true, false, 1, 1, slash, 16, "Hit!!"},
+        {"slash weapon, slash unchanged", 1, true, false, 1, 1, slash, 17, "Miss..."},
+        {"equipped weapon's hit + 3", 3, true, false, 1, 0, slash, 19, "Hit!!"},
+        {"equipped weapon's hit + 3", 3, true, false, 1, 0, slash, 20, "Miss..."},
+        {"a weapon carried but not equipped adds nothing", 3, false, false, 1, 0, slash, 17,
+         "Miss..."},
+        {"carried item's hit + 3 at level 1", 0, false, true, 1, 0, slash, 19, "Hit!!"},
+        {"carried item's hit + 3 at level 1", 0, false, true, 1, 0, slash, 20, "Miss..."},
+        {"carried item's hit + 2 at level 2", 0, false, true, 2, 0, slash, 19, "Miss..."},
+        {"carried item's hit + 2 at level 2", 0, false, true, 2, 0, slash, 18, "Hit!!"},
+        {"carried item's hit never below 0", 0, false, true, 5, 0, slash, 16, "Hit!!"},
+        {"carried item and weapon: + 6", 3, true, true, 1, 0, slash, 22, "Hit!!"},
+        {"carried item and weapon: + 6", 3, true, true, 1, 0, slash, 23, "Miss..."},
+        {"the heroic strike rolls 1000", 2, true, true, 1, 2, strike, 995, "Strike!!"},
+        {"the heroic strike rolls 1000", 2, true, true, 1, 2, strike, 996, "Miss..."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.what) + ", opponent skill " + std::to_string(c.oppSkill));
+        g.heroGear[1] = {};
+        if (c.weapon != 0) Give(1, c.weapon);
+        if (c.charm) Give(2, 4);
+        g.equippedSlot = c.armed ? 1 : 0;
+        g.hero[1][Hero::level] = c.heroLevel;
+        g.hero[1][Hero::duelSkill] = 10;
+        g.hero[1][Hero::heroic] = c.kind == strike ? 1 : 0;
+        g.monsterTable[1][state::MonsterTable::resistance] = c.resistance;
+        g.opponent[Opp::oppSkill] = c.oppSkill;
+        g.opponent[Opp::oppHealth] = 10000;
+        view.result.clear();
+        state::SeedRandom(seed);
+        logic::HeroAttack(c.kind);
+        EXPECT_EQ(view.result, c.result);
+        // Only a hit wounds the opponent.
+        EXPECT_EQ(g.opponent[Opp::oppHealth] < 10000, std::string(c.result) != "Miss...");
+    }
+}
+
 TEST_F(DuelTest, HeroicStateComesOneHitInFourOrOneInThreeBelowNineHealth) {
     auto& g = state::G();
     for (int health : {9, 8}) {

@@ -3,8 +3,6 @@
 // command editor.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "battle/battle_engine.h"
 #include "campaign/strategic_buttons.h"
 #include "platform/form.h"
@@ -15,6 +13,7 @@
 #include "state/game_state.h"
 #include "state/new_game.h"
 #include "state/reset.h"
+#include "support/game_data.h"
 #include "support/headless_app.h"
 #include "support/scripted_dialogs.h"
 
@@ -22,10 +21,6 @@ namespace {
 
 namespace BS = state::BattleSide;
 using testsupport::HeadlessApp;
-
-bool HaveGameData() {
-    return std::filesystem::exists(std::filesystem::path(MARCHHOLT_TEST_DATA_DIR) / "Health9.jpg");
-}
 
 struct PanelFixture {
     HeadlessApp h{true};
@@ -87,7 +82,7 @@ struct PanelFixture {
 };
 
 TEST(BattlePanel, RealTimersBringTheFirstRoundFourSecondsAfterTheOrder) {
-    if (!HaveGameData()) GTEST_SKIP() << "the generated game data is not there";
+    if (!testsupport::RequireGameData("Health9.jpg")) return;
     PanelFixture f;
     testsupport::ScriptedDialogs dialogs;
     EXPECT_FALSE(f.BattleShown());
@@ -153,7 +148,7 @@ TEST(BattlePanel, RealTimersBringTheFirstRoundFourSecondsAfterTheOrder) {
 }
 
 TEST(BattlePanel, FlankIsGreyedWithACastleBonusAndTheBonusLineShows) {
-    if (!HaveGameData()) GTEST_SKIP() << "the generated game data is not there";
+    if (!testsupport::RequireGameData("Health9.jpg")) return;
     PanelFixture f;
     testsupport::ScriptedDialogs dialogs;
     f.g.army[2][state::Army::x] = 12;  // the enemy on its own castle
@@ -170,7 +165,7 @@ TEST(BattlePanel, FlankIsGreyedWithACastleBonusAndTheBonusLineShows) {
 }
 
 TEST(BattlePanel, ARefusalPausesTheBattleButHelpAndTheCommandEditorDoNot) {
-    if (!HaveGameData()) GTEST_SKIP() << "the generated game data is not there";
+    if (!testsupport::RequireGameData("Health9.jpg")) return;
     PanelFixture f;
     int ownBefore = 0;
     f.h.Then([&] {
@@ -228,7 +223,7 @@ TEST(BattlePanel, ARefusalPausesTheBattleButHelpAndTheCommandEditorDoNot) {
 }
 
 TEST(BattlePanel, HoverHelpAndSideInformation) {
-    if (!HaveGameData()) GTEST_SKIP() << "the generated game data is not there";
+    if (!testsupport::RequireGameData("Health9.jpg")) return;
     PanelFixture f;
     testsupport::ScriptedDialogs dialogs;
     logic::StartBattle(1, 2);
@@ -261,7 +256,7 @@ TEST(BattlePanel, HoverHelpAndSideInformation) {
 }
 
 TEST(BattlePanel, TheCommandEditorWritesTheSelectedFormation) {
-    if (!HaveGameData()) GTEST_SKIP() << "the generated game data is not there";
+    if (!testsupport::RequireGameData("Health9.jpg")) return;
     PanelFixture f;
     screens::TFModifyBattleCommands& editor = f.screens.ModifyCommands();
     f.g.selectedFormation = 0;

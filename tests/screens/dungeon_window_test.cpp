@@ -3,8 +3,6 @@
 // the close query that refuses only the player, and the board's drawing.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "dungeon/duel.h"
 #include "platform/form.h"
 #include "rules/view_hooks.h"
@@ -14,15 +12,12 @@
 #include "state/game_state.h"
 #include "state/new_game.h"
 #include "state/reset.h"
+#include "support/game_data.h"
 #include "support/headless_app.h"
 
 namespace {
 
 using testsupport::HeadlessApp;
-
-bool HaveGameData() {
-    return std::filesystem::exists(std::filesystem::path(MARCHHOLT_TEST_DATA_DIR) / "Health9.jpg");
-}
 
 struct DungeonFixture {
     HeadlessApp h{true};
@@ -84,7 +79,7 @@ struct DungeonFixture {
 };
 
 TEST(DungeonWindow, DuelTimersWaitForTheHeroAndLockTheButtonsFor1200Ms) {
-    if (!HaveGameData()) GTEST_SKIP() << "the generated game data is not there";
+    if (!testsupport::RequireGameData("Health9.jpg")) return;
     DungeonFixture f;
     f.StartRatDuel();
     EXPECT_TRUE(f.C("DuelPanel").Visible());
@@ -127,7 +122,7 @@ TEST(DungeonWindow, DuelTimersWaitForTheHeroAndLockTheButtonsFor1200Ms) {
 }
 
 TEST(DungeonWindow, HelpWindowDuringADuelStopsTheTimersUntilItCloses) {
-    if (!HaveGameData()) GTEST_SKIP() << "the generated game data is not there";
+    if (!testsupport::RequireGameData("Health9.jpg")) return;
     DungeonFixture f;
     f.StartRatDuel();
     f.h.App().ClickControl(f.C("Thrust"));
@@ -149,7 +144,7 @@ TEST(DungeonWindow, HelpWindowDuringADuelStopsTheTimersUntilItCloses) {
 }
 
 TEST(DungeonWindow, OnlyTheProgramClosesItWhileInsideOrDuring) {
-    if (!HaveGameData()) GTEST_SKIP() << "the generated game data is not there";
+    if (!testsupport::RequireGameData("Health9.jpg")) return;
     DungeonFixture f;
     std::string refusal;
     auto expectRefusal = [&] {
@@ -181,7 +176,7 @@ TEST(DungeonWindow, OnlyTheProgramClosesItWhileInsideOrDuring) {
 }
 
 TEST(DungeonWindow, BoardShowsRoomsDoorsHeroAndMoveFramesAndReloadsNothingUnchanged) {
-    if (!HaveGameData()) GTEST_SKIP() << "the generated game data is not there";
+    if (!testsupport::RequireGameData("Health9.jpg")) return;
     DungeonFixture f;
     logic::BoardView b;
     b.tile[1][1] = {true, "m1_set1_cave_sm.jpg"};

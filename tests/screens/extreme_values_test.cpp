@@ -2,7 +2,6 @@
 // or hand-edited file can hold them.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <limits>
 
 #include "screens/game_screens.h"
@@ -11,6 +10,7 @@
 #include "state/game_state.h"
 #include "state/progress_file.h"
 #include "state/reset.h"
+#include "support/game_data.h"
 #include "support/headless_app.h"
 
 namespace {
@@ -91,9 +91,7 @@ TEST(ExtremeMapValues, TheCheatsHoldTheTreasuryAtTheEndsOfTheRange) {
 }
 
 TEST(ExtremeMapValues, TheStartCounterStopsAtItsLargestValue) {
-    if (!std::filesystem::exists(std::filesystem::path(MARCHHOLT_TEST_DATA_DIR) /
-                                 "background_1440.jpg"))
-        GTEST_SKIP() << "the generated game data is not there";
+    if (!testsupport::RequireGameData("background_1440.jpg")) return;
     HeadlessApp h(true);
     // 12, 12, the largest start count, sound, music and hints on.
     std::vector<unsigned char> file = {12, 0, 0, 0, 12, 0, 0, 0, 0xff, 0xff, 0xff, 0x7f};

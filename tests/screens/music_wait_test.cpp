@@ -2,7 +2,6 @@
 // clock and the timers have stopped.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -11,15 +10,13 @@
 #include "screens/game_screens.h"
 #include "sound/music_player.h"
 #include "state/game_state.h"
+#include "support/game_data.h"
 #include "support/headless_app.h"
 
 namespace {
 
 TEST(MusicErrors, WaitWhileTheBattleClockOrADuelTimerRuns) {
-    if (!std::filesystem::exists(std::filesystem::path(MARCHHOLT_TEST_DATA_DIR) /
-                                 "background_1440.jpg")) {
-        GTEST_SKIP() << "the generated game data is not there";
-    }
+    if (!testsupport::RequireGameData("background_1440.jpg")) return;
     testsupport::HeadlessApp h(true);
     state::G() = state::GameState{};
     screens::GameScreens screens(h.App(), screens::StartOptions{true, 7});

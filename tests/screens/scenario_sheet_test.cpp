@@ -11,15 +11,12 @@
 #include "screens/game_screens.h"
 #include "screens/tfselectmap.h"
 #include "state/game_state.h"
+#include "support/game_data.h"
 #include "support/headless_app.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-bool GameDataPresent() {
-    return fs::exists(fs::path(MARCHHOLT_TEST_DATA_DIR) / "princess.mod");
-}
 
 struct SheetSeen {
     std::string picture, monsters, theme;
@@ -27,10 +24,10 @@ struct SheetSeen {
 };
 
 TEST(ScenarioSheet, AShippedThemeScenarioShowsItsThemeAPlayersOwnTheCustomScenarios) {
-    if (!GameDataPresent()) GTEST_SKIP() << "the generated game data is not there";
+    if (!testsupport::RequireGameData("princess.mod")) return;
     testsupport::HeadlessApp h(true);
     // The player's own scenario: the princess module under another name, in the user folder.
-    fs::copy_file(fs::path(MARCHHOLT_TEST_DATA_DIR) / "princess.mod", h.User() / "mycliffs.mod");
+    fs::copy_file(testsupport::GameDataDir() / "princess.mod", h.User() / "mycliffs.mod");
     state::G() = state::GameState{};
     screens::GameScreens screens(h.App(), screens::StartOptions{true, 7});
     state::G().tutorialOn = false;

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "screens/game_screens.h"
 #include "screens/tfoptions.h"
 #include "state/game_state.h"
 #include "state/progress_file.h"
+#include "support/game_data.h"
 #include "support/headless_app.h"
 
 namespace {
@@ -22,13 +21,6 @@ std::vector<std::int32_t> ProgressValues(const testsupport::TempDir& user) {
     return values;
 }
 
-// These runs show the real windows with the generated pictures; without them every window
-// would first show an error box.
-bool GameDataPresent() {
-    return std::filesystem::exists(std::filesystem::path(MARCHHOLT_TEST_DATA_DIR) /
-                                   "background_1440.jpg");
-}
-
 // One run of the program: start-up, then the player's steps in the main menu.
 void RunOnce(HeadlessApp& h, const std::function<void(screens::GameScreens&)>& steps) {
     state::G() = state::GameState{};
@@ -37,8 +29,10 @@ void RunOnce(HeadlessApp& h, const std::function<void(screens::GameScreens&)>& s
     screens.Run();
 }
 
+// These runs show the real windows with the generated pictures; without them every window
+// would first show an error box.
 TEST(StartUp, SwitchesPersistAcrossStartsAndTheTutorialEndsAfterThreeStarts) {
-    if (!GameDataPresent()) GTEST_SKIP() << "the generated game data is not there";
+    if (!testsupport::RequireGameData("background_1440.jpg")) return;
     HeadlessApp h(true);
     auto click = [&h](screens::GameScreens&, const std::string& name) {
         platform::Control* c = h.App().InputForm()->Find(name);
@@ -74,7 +68,7 @@ TEST(StartUp, SwitchesPersistAcrossStartsAndTheTutorialEndsAfterThreeStarts) {
 }
 
 TEST(StartUp, AShortProgressFileTurnsTheSwitchesOnAndIsRewrittenWithSixValues) {
-    if (!GameDataPresent()) GTEST_SKIP() << "the generated game data is not there";
+    if (!testsupport::RequireGameData("background_1440.jpg")) return;
     HeadlessApp h(true);
     h.User().WriteFile(state::kProgressFile, {3, 0, 0, 0, 2, 0, 0, 0, 9, 0, 0, 0});
     RunOnce(h, [&](screens::GameScreens& s) {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <filesystem>
 
 #include "rules/tutorial_steps.h"
 #include "screens/dungeon_bridge.h"
@@ -18,15 +17,13 @@
 #include "screens/tutorial_panel.h"
 #include "screens/tutorial_switch.h"
 #include "state/game_state.h"
+#include "support/game_data.h"
 #include "support/headless_app.h"
 
 namespace {
 
 TEST(TutorialPanels, EachStepShowsItsScreensPanelAndTheEndStopsEveryBlink) {
-    if (!std::filesystem::exists(std::filesystem::path(MARCHHOLT_TEST_DATA_DIR) /
-                                 "background_1440.jpg")) {
-        GTEST_SKIP() << "the generated game data is not there";
-    }
+    if (!testsupport::RequireGameData("background_1440.jpg")) return;
     testsupport::HeadlessApp h(true);
     state::G() = state::GameState{};
     screens::GameScreens screens(h.App(), screens::StartOptions{true, 7});
@@ -89,10 +86,7 @@ TEST(TutorialPanels, EachStepShowsItsScreensPanelAndTheEndStopsEveryBlink) {
 // Windows do not move under the pointer: a window shown when the tutorial ends keeps its place
 // and size, and loses its panel's strip only when it next opens.
 TEST(TutorialPanels, AShownWindowKeepsItsBoundsWhenTheTutorialEnds) {
-    if (!std::filesystem::exists(std::filesystem::path(MARCHHOLT_TEST_DATA_DIR) /
-                                 "background_1440.jpg")) {
-        GTEST_SKIP() << "the generated game data is not there";
-    }
+    if (!testsupport::RequireGameData("background_1440.jpg")) return;
     testsupport::HeadlessApp h(true);
     state::G() = state::GameState{};
     screens::GameScreens screens(h.App(), screens::StartOptions{true, 7});
@@ -133,10 +127,7 @@ TEST(TutorialPanels, AShownWindowKeepsItsBoundsWhenTheTutorialEnds) {
 // On the scenario sheet the panel stands over the scenario's picture: the title, the story, the
 // theme lines, the faction rows and the buttons stay readable.
 TEST(TutorialPanels, TheSheetsPanelHidesNothingThePlayerReads) {
-    if (!std::filesystem::exists(std::filesystem::path(MARCHHOLT_TEST_DATA_DIR) /
-                                 "background_1440.jpg")) {
-        GTEST_SKIP() << "the generated game data is not there";
-    }
+    if (!testsupport::RequireGameData("background_1440.jpg")) return;
     testsupport::HeadlessApp h(true);
     state::G() = state::GameState{};
     screens::GameScreens screens(h.App(), screens::StartOptions{true, 7});
@@ -191,10 +182,7 @@ void CheckPointers(int width, int height) {
 }
 
 TEST(TutorialPanels, EveryPointerStandsBesideTheControlItsStepNames) {
-    if (!std::filesystem::exists(std::filesystem::path(MARCHHOLT_TEST_DATA_DIR) /
-                                 "background_1440.jpg")) {
-        GTEST_SKIP() << "the generated game data is not there";
-    }
+    if (!testsupport::RequireGameData("background_1440.jpg")) return;
     CheckPointers(1440, 900);
     CheckPointers(1024, 768);
 }

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
@@ -16,6 +15,7 @@
 #include "screens/tutorial_guide.h"
 #include "screens/tutorial_panel.h"
 #include "state/game_state.h"
+#include "support/game_data.h"
 #include "support/headless_app.h"
 
 namespace {
@@ -124,10 +124,7 @@ void CheckEveryWindow(int width, int height) {
 }
 
 TEST(WindowLayout, EveryWindowFitsAt1440x900And1024x768) {
-    if (!std::filesystem::exists(std::filesystem::path(MARCHHOLT_TEST_DATA_DIR) /
-                                 "background_1440.jpg")) {
-        GTEST_SKIP() << "the generated game data is not there";
-    }
+    if (!testsupport::RequireGameData("background_1440.jpg")) return;
     CheckEveryWindow(1440, 900);
     CheckEveryWindow(1024, 768);
 }

@@ -11,6 +11,7 @@
 #include "app/script_registry.h"
 #include "campaign/buildings.h"
 #include "campaign/hiring.h"
+#include "campaign/map_model.h"
 #include "campaign/movement.h"
 #include "campaign/scouting.h"
 #include "campaign/spawn_fields.h"
@@ -21,6 +22,7 @@
 #include "rules/castle_markers.h"
 #include "rules/dialogs.h"
 #include "rules/game_end.h"
+#include "rules/lords.h"
 #include "screens/game_screens.h"
 #include "screens/tfcampaign1.h"
 #include "screens/tutorial_switch.h"
@@ -254,6 +256,25 @@ void RegisterCampaign(ScriptRegistry& registry, screens::GameScreens& screens) {
     registry.AddCall("DrawMap", WithInts([map](int h, int n) { map->DrawMap(h != 0, n != 0); }));
     registry.AddCall("DrawStatusBar", Plain([map] { map->DrawStatusBar(); }));
     registry.AddCall("MoveArmy", WithInts([](int x, int y) { logic::MoveArmy(x, y); }));
+    // The map model the strategic window draws: a field as "hidden", or its tile and whether it
+    // is highlighted; a move target (0 north .. 3 west) as "x y" or "none".
+    registry.AddCall(
+        "MapField", Ints<3>([](int x, int y, int highlight) {
+            if (!logic::OnMap(x, y)) return std::string("off the map");
+            const logic::MapModel model = logic::DescribeMap(highlight != 0, false);
+            const auto& f = model.fields[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
+            if (f.hidden) return std::string("hidden");
+            return "tile " + std::to_string(f.tile) + (f.highlighted ? " highlighted" : "");
+        }));
+    registry.AddCall("MapTarget", Ints<1>([](int direction) {
+                         if (direction < 0 || direction > 3) return std::string("none");
+                         const logic::MapModel model = logic::DescribeMap(true, false);
+                         const auto& t = model.targets[static_cast<std::size_t>(direction)];
+                         return t.shown ? std::to_string(t.x) + " " + std::to_string(t.y)
+                                        : std::string("none");
+                     }));
+    registry.AddCall("StatusBarLord", Ints<0>(&logic::StatusBarLord));
+    registry.AddCall("MoveInformationScouts", Ints<1>(&logic::MoveInformationScouts));
     registry.AddCall("NextLord", Plain([] { logic::NextLord(); }));
     registry.AddCall("CheckGameEnd", Plain([] { logic::CheckGameEnd(); }));
     registry.AddCall("PlaceCastleMarkers", Plain([] { logic::PlaceCastleMarkers(); }));

@@ -94,7 +94,7 @@ ScriptRegistry::Call TakesUpTo(std::vector<ArgKind> takes, std::size_t required,
 bool IntArg(const CallArgs& args, size_t index, int& out, std::string& error);
 
 // An operation on N whole-number arguments whose result (if any) the transcript shows; a bool
-// result shows as 1 or 0.
+// result shows as 1 or 0, a text as it is.
 template <std::size_t N, typename Fn>
 ScriptRegistry::Call Ints(Fn fn) {
     return Takes(std::vector<ArgKind>(N, kNumber),
@@ -108,6 +108,8 @@ ScriptRegistry::Call Ints(Fn fn) {
                          std::apply(fn, v);
                      } else if constexpr (std::is_same_v<R, bool>) {
                          result = std::apply(fn, v) ? "1" : "0";
+                     } else if constexpr (std::is_convertible_v<R, std::string>) {
+                         result = std::apply(fn, v);
                      } else {
                          result = std::to_string(std::apply(fn, v));
                      }

@@ -4,6 +4,7 @@
 
 #include "app/control_names.h"
 #include "platform/application.h"
+#include "platform/driver.h"
 #include "platform/trace.h"
 
 namespace app {
@@ -111,10 +112,10 @@ void ConsoleRunner::Run(const ScriptCommand& cmd) {
     if (v == "click" || v == "rclick" || v == "dblclick" || v == "hover") {
         Control* c = Target(cmd, a[0]);
         if (!c) return;
-        if (v == "click") app_.ClickControl(*c);
-        if (v == "rclick") app_.ClickControl(*c, platform::MouseButton::Right);
-        if (v == "dblclick") app_.DoubleClickControl(*c);
-        if (v == "hover") app_.HoverControl(*c);
+        if (v == "click") platform::Driver(app_).ClickControl(*c);
+        if (v == "rclick") platform::Driver(app_).ClickControl(*c, platform::MouseButton::Right);
+        if (v == "dblclick") platform::Driver(app_).DoubleClickControl(*c);
+        if (v == "hover") platform::Driver(app_).HoverControl(*c);
     } else if (v == "type") {
         Control* c = Target(cmd, a[0]);
         if (!c) return;
@@ -123,17 +124,17 @@ void ConsoleRunner::Run(const ScriptCommand& cmd) {
             Fail(cmd, a[0] + " is not an edit box");
             return;
         }
-        app_.TypeText(*edit, a[1]);
+        platform::Driver(app_).TypeText(*edit, a[1]);
     } else if (v == "key") {
         if (a[0] == "Enter" || a[0] == "Escape") {
-            app_.PressEnterEscape(a[0] == "Enter");
+            platform::Driver(app_).PressEnterEscape(a[0] == "Enter");
         } else if (a[0] == "F11") {
             app_.ToggleWindowed();
         } else {
             Fail(cmd, "unknown key " + a[0] + " (Enter, Escape or F11)");
         }
     } else if (v == "close") {
-        app_.RequestClose();
+        platform::Driver(app_).RequestClose();
     } else if (v == "wait") {
         waitUntil_ = app_.GetClock().NowMs() + cmd.number;
     } else if (v == "get") {
@@ -198,7 +199,7 @@ void ConsoleRunner::Run(const ScriptCommand& cmd) {
         ShowForm();
     } else if (v == "screenshot") {
         std::string error;
-        if (!app_.Screenshot(a[0], error)) Fail(cmd, error);
+        if (!platform::Driver(app_).Screenshot(a[0], error)) Fail(cmd, error);
     } else if (v == "seed") {
         if (registry_.seed) registry_.seed(static_cast<unsigned>(cmd.number));
     } else if (v == "quit") {

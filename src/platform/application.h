@@ -110,14 +110,6 @@ class Application {
     void Invalidate() { dirty_ = true; }
     void InvalidateRect(const Rect& r);
 
-    // --- input, as the player gives it (also used by the console and tests) ---
-    void ClickControl(Control& control, MouseButton button = MouseButton::Left);
-    void DoubleClickControl(Control& control);
-    void HoverControl(Control& control);
-    void TypeText(Edit& edit, const std::string& text);
-    // A close request from the window frame or Escape, to the form that takes input.
-    void RequestClose();
-    void PressEnterEscape(bool enter);
     // Who is told of the real window's input (null: nobody); not owned.
     void SetInputObserver(InputObserver* observer) { inputObserver_ = observer; }
 
@@ -136,14 +128,23 @@ class Application {
     }
     void TraceEvent(const std::string& event);
     bool Tracing() const { return static_cast<bool>(traceSink_); }
-    // Draws the canvas now and writes it as PNG.
-    bool Screenshot(const std::string& path, std::string& error);
     // Draws every visible form onto the canvas, or only into one area of it.
     void DrawCanvas();
     void DrawCanvas(const Rect& area);
     Canvas& GetCanvas();
 
   private:
+    friend class Driver;
+    // Input as the player gives it: from the real window's events, and through the Driver.
+    void ClickControl(Control& control, MouseButton button = MouseButton::Left);
+    void DoubleClickControl(Control& control);
+    void HoverControl(Control& control);
+    void TypeText(Edit& edit, const std::string& text);
+    // A close request from the window frame or Escape, to the form that takes input.
+    void RequestClose();
+    void PressEnterEscape(bool enter);
+    // Draws the canvas now and writes it as PNG.
+    bool Screenshot(const std::string& path, std::string& error);
     friend class Form;
     friend class Timer;
     friend class Control;

@@ -3,6 +3,7 @@
 #include "platform/application.h"
 #include "platform/canvas.h"
 #include "platform/control.h"
+#include "platform/driver.h"
 #include "platform/image.h"
 #include "support/headless_app.h"
 
@@ -35,13 +36,13 @@ TEST(Forms, ModalFormOpenedFromAModalFormReturnsResultsInOrder) {
     });
     h.Then([&] {
         EXPECT_EQ(h.App().InputForm(), &outer);
-        h.App().ClickControl(*open);
+        platform::Driver(h.App()).ClickControl(*open);
     });
     h.Then([&] {
         EXPECT_EQ(h.App().InputForm(), &inner);  // only the topmost modal form takes input
-        h.App().ClickControl(*yes);
+        platform::Driver(h.App()).ClickControl(*yes);
     });
-    h.Then([&] { h.App().ClickControl(*ok); });
+    h.Then([&] { platform::Driver(h.App()).ClickControl(*ok); });
     h.App().Run(main);
     EXPECT_EQ(innerResult, platform::mrYes);
     EXPECT_EQ(outerResult, platform::mrOk);
@@ -62,12 +63,12 @@ TEST(Forms, CloseQueryCanRefuseAndEscapeGoesThroughIt) {
         result = dialog.ShowModal();
         main.Close();
     });
-    h.Then([&] { h.App().RequestClose(); });           // the window frame's close: refused
-    h.Then([&] { h.App().PressEnterEscape(false); });  // Escape: refused as well
+    h.Then([&] { platform::Driver(h.App()).RequestClose(); });  // the window frame's close: refused
+    h.Then([&] { platform::Driver(h.App()).PressEnterEscape(false); });  // Escape: refused as well
     h.Then([&] {
         EXPECT_TRUE(dialog.Visible());
         allow = true;
-        h.App().PressEnterEscape(false);
+        platform::Driver(h.App()).PressEnterEscape(false);
     });
     h.App().Run(main);
     EXPECT_EQ(asked, 3);
@@ -165,9 +166,9 @@ TEST(Forms, OnlyTheEditBoxWithTheKeyboardShowsTheCaret) {
         carets.emplace_back(InkInside(*shot, *first), InkInside(*shot, *second));
     };
     h.Then(look);  // nothing has the keyboard yet
-    h.Then([&] { h.App().ClickControl(*second); });
+    h.Then([&] { platform::Driver(h.App()).ClickControl(*second); });
     h.Then(look);
-    h.Then([&] { h.App().ClickControl(*first); });
+    h.Then([&] { platform::Driver(h.App()).ClickControl(*first); });
     h.Then(look);
     h.Then([&] { main.Close(); });
     h.App().Run(main);
@@ -214,7 +215,7 @@ TEST(Forms, TheCheckedRadioButtonIsTheMarkedOne) {
         middles.emplace_back(MiddleOfBox(*shot, *first), MiddleOfBox(*shot, *second));
     };
     h.Then(look);
-    h.Then([&] { h.App().ClickControl(*first); });
+    h.Then([&] { platform::Driver(h.App()).ClickControl(*first); });
     h.Then(look);
     h.Then([&] { main.Close(); });
     h.App().Run(main);
@@ -257,12 +258,12 @@ TEST(Forms, AnErrorIsShownOnceAfterTheOperationAndNeverStacks) {
         ASSERT_NE(h.App().InputForm(), nullptr);
         EXPECT_EQ(h.App().InputForm()->ClassName(), "ErrorBox");
         steps.push_back("first box");
-        h.App().PressEnterEscape(true);
+        platform::Driver(h.App()).PressEnterEscape(true);
     });
     h.Then([&] {
         EXPECT_EQ(h.App().InputForm()->ClassName(), "ErrorBox");
         steps.push_back("second box");
-        h.App().PressEnterEscape(true);
+        platform::Driver(h.App()).PressEnterEscape(true);
     });
     h.Then([&] {
         EXPECT_EQ(h.App().InputForm(), &main);

@@ -2,6 +2,7 @@
 
 #include "platform/application.h"
 #include "platform/canvas.h"
+#include "platform/driver.h"
 #include "platform/image.h"
 #include "support/child_peak.h"
 #include "support/headless_app.h"
@@ -78,8 +79,8 @@ TEST(Images, APictureThatCannotBeLoadedLeavesTheControlEmptyAndReportsOnce) {
         loadedBroken = pic->LoadPicture("broken.jpg") || loadedBroken;
         loadedMissing = pic->LoadPicture("missing.jpg");
     });
-    h.Then([&] { h.App().PressEnterEscape(true); });
-    h.Then([&] { h.App().PressEnterEscape(true); });
+    h.Then([&] { platform::Driver(h.App()).PressEnterEscape(true); });
+    h.Then([&] { platform::Driver(h.App()).PressEnterEscape(true); });
     h.Then([&] { main.Close(); });
     h.App().Run(main);
     EXPECT_TRUE(loadedGood);
@@ -108,7 +109,7 @@ TEST(Images, ScreenshotShowsTheFormsInZOrder) {
     h.Then([&] {
         pic->LoadPicture("tile.jpg");
         top.Show();
-        ok = h.App().Screenshot(path, error);
+        ok = platform::Driver(h.App()).Screenshot(path, error);
         auto shot = h.App().GetCanvas().Snapshot();
         EXPECT_EQ(shot->PixelAt(5, 5) & 0xFFFFFF, 0x00C800u);  // the form
         EXPECT_LT((shot->PixelAt(12, 12) >> 16) & 0xFF, 40u);  // the picture (blue)

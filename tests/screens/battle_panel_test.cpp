@@ -5,6 +5,7 @@
 
 #include "battle/battle_engine.h"
 #include "campaign/strategic_buttons.h"
+#include "platform/driver.h"
 #include "platform/form.h"
 #include "rules/view_hooks.h"
 #include "screens/game_screens.h"
@@ -63,7 +64,7 @@ struct PanelFixture {
     std::string Picture(const std::string& name) {
         return static_cast<platform::Picture&>(C(name)).FileName();
     }
-    void Click(const std::string& name) { h.App().ClickControl(C(name)); }
+    void Click(const std::string& name) { platform::Driver(h.App()).ClickControl(C(name)); }
     // Lets virtual time pass, firing every timer that falls due on the way.
     void Advance(int ms) {
         const std::int64_t target = h.Clock().NowMs() + ms;
@@ -171,7 +172,9 @@ TEST(BattlePanel, ARefusalPausesTheBattleButHelpAndTheCommandEditorDoNot) {
     f.h.Then([&] {
         logic::StartBattle(1, 2);  // "A battle!" is open now
     });
-    f.h.Then([&] { f.h.App().ClickControl(*f.h.App().InputForm()->Find("SpeedButton1")); });
+    f.h.Then([&] {
+        platform::Driver(f.h.App()).ClickControl(*f.h.App().InputForm()->Find("SpeedButton1"));
+    });
     f.h.Then([&] {
         f.Click("BattleAttack");
         ownBefore = f.g.battleOwnSide[BS::soldiers];
@@ -187,12 +190,12 @@ TEST(BattlePanel, ARefusalPausesTheBattleButHelpAndTheCommandEditorDoNot) {
         // No enemy round came while the refusal was open.
         EXPECT_EQ(f.g.battleOwnSide[BS::soldiers], ownBefore);
         EXPECT_EQ(f.g.battleFoeSide[BS::order], 0);
-        f.h.App().ClickControl(*f.h.App().InputForm()->Find("SpeedButton1"));
+        platform::Driver(f.h.App()).ClickControl(*f.h.App().InputForm()->Find("SpeedButton1"));
     });
     f.h.Then([&] {
         EXPECT_TRUE(f.map.BattleClock().Enabled());
         EXPECT_TRUE(f.map.CommandDelayTimer().Enabled());
-        f.h.App().ClickControl(f.C("BattleAttack"), platform::MouseButton::Right);
+        platform::Driver(f.h.App()).ClickControl(f.C("BattleAttack"), platform::MouseButton::Right);
     });
     f.h.Then([&] {
         platform::Form* help = f.h.App().InputForm();
@@ -227,7 +230,7 @@ TEST(BattlePanel, HoverHelpAndSideInformation) {
     PanelFixture f;
     testsupport::ScriptedDialogs dialogs;
     logic::StartBattle(1, 2);
-    f.h.App().HoverControl(f.C("BattleDefend"));
+    platform::Driver(f.h.App()).HoverControl(f.C("BattleDefend"));
     EXPECT_TRUE(f.C("BattleHelpStrip").Visible());
     EXPECT_EQ(f.C("BattleHelpStrip").Caption(),
               "Melee/range +50% defense vs. enemy range and -25% attack, fast melee vs. flanking "
@@ -236,20 +239,20 @@ TEST(BattlePanel, HoverHelpAndSideInformation) {
     EXPECT_TRUE(f.C("BattleHelpStrip").Visible());
     f.Advance(1);
     EXPECT_FALSE(f.C("BattleHelpStrip").Visible());
-    f.h.App().HoverControl(f.C("BattleFoeHeroBonus"));
+    platform::Driver(f.h.App()).HoverControl(f.C("BattleFoeHeroBonus"));
     EXPECT_EQ(f.C("BattleHelpStrip").Caption(),
               "Battle bonus for the enemy hero experience level!");
     // Any action hides the strip.
     f.Click("BattlePause");
     EXPECT_FALSE(f.C("BattleHelpStrip").Visible());
 
-    f.h.App().HoverControl(f.C("BattleFoeLogo"));
+    platform::Driver(f.h.App()).HoverControl(f.C("BattleFoeLogo"));
     EXPECT_TRUE(f.C("BattleInfoPanel").Visible());
     EXPECT_EQ(f.C("BattleInfoTitle").Caption(), "Enemy army:");
     EXPECT_EQ(f.C("BattleInfoCount1").Caption(), "Soldiers: 40");
     EXPECT_EQ(f.C("BattleInfoOrderCaption").Caption(), "(Paused)");
     f.Click("BattleFlank");
-    f.h.App().HoverControl(f.C("BattleOwnLogo"));
+    platform::Driver(f.h.App()).HoverControl(f.C("BattleOwnLogo"));
     EXPECT_EQ(f.C("BattleInfoTitle").Caption(), "Your army:");
     EXPECT_EQ(f.C("BattleInfoOrderCaption").Caption(), "Flank");
     EXPECT_EQ(f.Picture("BattleInfoOrder"), "m1_action_retreat.jpg");
@@ -267,23 +270,24 @@ TEST(BattlePanel, TheCommandEditorWritesTheSelectedFormation) {
         EXPECT_EQ(editor.RoleList(role)->Caption(), "Attack");
     }
     // A disabled list takes no click.
-    f.h.App().ClickControl(*editor.RoleList(1));
+    platform::Driver(f.h.App()).ClickControl(*editor.RoleList(1));
     EXPECT_EQ(f.g.battleOrdersOwn[1][state::BattleOrders::melee], 1);
-    f.h.App().ClickControl(*editor.Formation(3));  // Defend: (3, 3, 3)
+    platform::Driver(f.h.App()).ClickControl(*editor.Formation(3));  // Defend: (3, 3, 3)
     EXPECT_EQ(f.g.selectedFormation, 3);
     EXPECT_EQ(editor.RoleList(1)->Caption(), "Defend");
     EXPECT_EQ(editor.RoleList(2)->Caption(), "Defend");
     EXPECT_EQ(editor.Formation(3)->Caption(), "");
-    f.h.App().ClickControl(*editor.RoleList(2));  // steps from Defend round to Attack
+    platform::Driver(f.h.App()).ClickControl(
+        *editor.RoleList(2));  // steps from Defend round to Attack
     EXPECT_EQ(f.g.battleOrdersOwn[3][state::BattleOrders::fastMelee], 1);
-    f.h.App().ClickControl(*editor.RoleList(2));
+    platform::Driver(f.h.App()).ClickControl(*editor.RoleList(2));
     EXPECT_EQ(f.g.battleOrdersOwn[3][state::BattleOrders::fastMelee], 2);
-    f.h.App().ClickControl(*editor.RoleList(3));
+    platform::Driver(f.h.App()).ClickControl(*editor.RoleList(3));
     EXPECT_EQ(f.g.battleOrdersOwn[3][state::BattleOrders::range], 1);
     // The other formations are untouched.
     EXPECT_EQ(f.g.battleOrdersOwn[1][state::BattleOrders::fastMelee], 3);
     // Refreshing shows what was stored, and does not write again.
-    f.h.App().ClickControl(*editor.Formation(1));
+    platform::Driver(f.h.App()).ClickControl(*editor.Formation(1));
     EXPECT_EQ(editor.RoleList(2)->Caption(), "Defend");
     EXPECT_EQ(f.g.battleOrdersOwn[1][state::BattleOrders::melee], 1);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "events/theme_display.h"
+#include "platform/driver.h"
 #include "screens/game_screens.h"
 #include "screens/tfcampaign1.h"
 #include "state/game_state.h"
@@ -123,18 +124,19 @@ TEST(CampaignMap, HoverHelpNeedsTheSwitchAndShowsOncePerApproach) {
     platform::Control* gold = f.map.Find("Image12");
     platform::Control* panel = f.map.Find("InGameHelp3_Panel");
     f.g.hintsOn = false;
-    f.h.App().HoverControl(*gold);
+    platform::Driver(f.h.App()).HoverControl(*gold);
     EXPECT_FALSE(panel->Visible());
     f.g.hintsOn = true;
-    f.h.App().HoverControl(*gold);
+    platform::Driver(f.h.App()).HoverControl(*gold);
     EXPECT_TRUE(panel->Visible());
     EXPECT_EQ(panel->Left(), 40);
     EXPECT_EQ(panel->Top(), 491);
-    f.h.App().HoverControl(*hire);
+    platform::Driver(f.h.App()).HoverControl(*hire);
     EXPECT_TRUE(panel->Visible());
     EXPECT_EQ(panel->Left(), 16);
     panel->Hide();
-    f.h.App().HoverControl(*hire);  // the same numbered control again: not shown again
+    platform::Driver(f.h.App()).HoverControl(
+        *hire);  // the same numbered control again: not shown again
     EXPECT_FALSE(panel->Visible());
 }
 

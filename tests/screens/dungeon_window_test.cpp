@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "dungeon/duel.h"
+#include "platform/driver.h"
 #include "platform/form.h"
 #include "rules/view_hooks.h"
 #include "screens/dungeon_bridge.h"
@@ -69,7 +70,7 @@ struct DungeonFixture {
         h.Then([this] {
             platform::Form* f = h.App().InputForm();
             ASSERT_NE(f, nullptr);
-            h.App().ClickControl(*f->Find("SpeedButton1"));
+            platform::Driver(h.App()).ClickControl(*f->Find("SpeedButton1"));
         });
     }
     void StartRatDuel() {
@@ -93,7 +94,7 @@ TEST(DungeonWindow, DuelTimersWaitForTheHeroAndLockTheButtonsFor1200Ms) {
     EXPECT_EQ(f.g.hero[1][state::Hero::health], 25);
     EXPECT_FALSE(f.window.DuelTimer(logic::DuelTimer::OpponentAttack).Enabled());
 
-    f.h.App().ClickControl(f.C("Slash"));
+    platform::Driver(f.h.App()).ClickControl(f.C("Slash"));
     EXPECT_TRUE(f.window.DuelTimer(logic::DuelTimer::OpponentAttack).Enabled());
     EXPECT_FALSE(f.C("Thrust").Enabled());
     EXPECT_FALSE(f.C("ThrustHourglass").Visible());
@@ -125,7 +126,7 @@ TEST(DungeonWindow, HelpWindowDuringADuelStopsTheTimersUntilItCloses) {
     if (!testsupport::RequireGameData("Health9.jpg")) return;
     DungeonFixture f;
     f.StartRatDuel();
-    f.h.App().ClickControl(f.C("Thrust"));
+    platform::Driver(f.h.App()).ClickControl(f.C("Thrust"));
     ASSERT_TRUE(f.g.duelShown);
     bool opponentRanWhileOpen = true, coolDownRanWhileOpen = true;
     std::string title;
@@ -135,7 +136,7 @@ TEST(DungeonWindow, HelpWindowDuringADuelStopsTheTimersUntilItCloses) {
         title = f.h.App().InputForm()->Find("Label1")->Caption();
     });
     f.ThenContinue();
-    f.h.App().ClickControl(f.C("HealthPicture"), platform::MouseButton::Right);
+    platform::Driver(f.h.App()).ClickControl(f.C("HealthPicture"), platform::MouseButton::Right);
     EXPECT_EQ(title, "Help mode: Health");
     EXPECT_FALSE(opponentRanWhileOpen);
     EXPECT_FALSE(coolDownRanWhileOpen);
@@ -165,7 +166,7 @@ TEST(DungeonWindow, OnlyTheProgramClosesItWhileInsideOrDuring) {
     EXPECT_TRUE(f.window.Visible());
     EXPECT_EQ(refusal, "You cannot close the screen while in combat!");
     // A close by the program passes at once, and the duel's timers stop.
-    f.h.App().ClickControl(f.C("Thrust"));
+    platform::Driver(f.h.App()).ClickControl(f.C("Thrust"));
     f.window.CloseByProgram();
     EXPECT_FALSE(f.window.Visible());
     EXPECT_FALSE(f.window.DuelTimer(logic::DuelTimer::OpponentAttack).Enabled());

@@ -4,6 +4,7 @@
 
 #include <limits>
 
+#include "platform/driver.h"
 #include "screens/game_screens.h"
 #include "screens/tfcampaign1.h"
 #include "screens/tfcheats.h"
@@ -70,7 +71,7 @@ TEST(ExtremeMapValues, TheCheatsHoldTheTreasuryAtTheEndsOfTheRange) {
     auto click = [&](const char* name) {
         platform::Control* button = cheats.Find(name);
         ASSERT_NE(button, nullptr) << name;
-        h.App().ClickControl(*button);
+        platform::Driver(h.App()).ClickControl(*button);
     };
     lord[state::Lord::gold] = kMax - 1;
     click("SpeedButton12");  // + 1.000 gold
@@ -104,7 +105,8 @@ TEST(ExtremeMapValues, TheStartCounterStopsAtItsLargestValue) {
         h.Then([&] {
             EXPECT_EQ(state::G().startCount, kMax);
             EXPECT_FALSE(state::G().tutorialOn);
-            h.App().ClickControl(*h.App().InputForm()->Find("SpeedButton2"));  // Quit
+            platform::Driver(h.App()).ClickControl(
+                *h.App().InputForm()->Find("SpeedButton2"));  // Quit
         });
         screens.Run();
         EXPECT_EQ(h.User().ReadFile(state::kProgressFile), file);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/driver.h"
 #include "screens/message_dialogs.h"
 #include "state/game_state.h"
 #include "support/headless_app.h"
@@ -31,7 +32,7 @@ struct DialogFixture {
     void Click(const std::string& name) {
         platform::Control* c = Top()->Find(name);
         ASSERT_NE(c, nullptr) << name;
-        h.App().ClickControl(*c);
+        platform::Driver(h.App()).ClickControl(*c);
     }
     void Run() {
         h.Then([this] { main.Close(); });
@@ -85,23 +86,23 @@ TEST(MessageDialogs, OfferAndYesNoRefuseAFrameCloseButNoticesDoNot) {
     int offer = -5, yesNo = -5;
     f.h.Then(
         [&] { offer = f.ui.AskOffer("p.jpg", "Dungeon", "x", "Enter dungeon", "Leave", true); });
-    f.h.Then([&] { f.h.App().RequestClose(); });
+    f.h.Then([&] { platform::Driver(f.h.App()).RequestClose(); });
     f.h.Then([&] {
         EXPECT_EQ(f.Top()->ClassName(), "TFMessage4");  // still open
-        f.h.App().PressEnterEscape(false);
+        platform::Driver(f.h.App()).PressEnterEscape(false);
     });
     f.h.Then([&] {
         EXPECT_EQ(f.Top()->ClassName(), "TFMessage4");
         f.Click("SpeedButton2");
     });
     f.h.Then([&] { yesNo = f.ui.AskYesNo("Really?", "Yes", "No"); });
-    f.h.Then([&] { f.h.App().RequestClose(); });
+    f.h.Then([&] { platform::Driver(f.h.App()).RequestClose(); });
     f.h.Then([&] {
         EXPECT_EQ(f.Top()->ClassName(), "TFMessage5");
         f.Click("SpeedButton1");
     });
     f.h.Then([&] { f.ui.ShowShortNotice("Done.", "Continue"); });
-    f.h.Then([&] { f.h.App().RequestClose(); });
+    f.h.Then([&] { platform::Driver(f.h.App()).RequestClose(); });
     f.h.Then([&] { EXPECT_EQ(f.Top(), &f.main); });
     f.Run();
     EXPECT_EQ(offer, 2);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/control.h"
+#include "platform/driver.h"
 #include "platform/form.h"
 #include "screens/game_screens.h"
 #include "screens/tfselectmap.h"
@@ -35,7 +36,7 @@ TEST(ScenarioSheet, AShippedThemeScenarioShowsItsThemeAPlayersOwnTheCustomScenar
     auto click = [&h](const std::string& name) {
         platform::Control* c = h.App().InputForm()->Find(name);
         ASSERT_NE(c, nullptr) << name;
-        h.App().ClickControl(*c);
+        platform::Driver(h.App()).ClickControl(*c);
     };
     auto caption = [&h](const std::string& name) {
         platform::Control* c = h.App().InputForm()->Find(name);

@@ -9,6 +9,7 @@
 #include "battle/battle_sides.h"
 #include "campaign/city_visit.h"
 #include "dungeon/exploration.h"
+#include "platform/driver.h"
 #include "screens/battle_panel.h"
 #include "screens/dungeon_bridge.h"
 #include "screens/game_screens.h"
@@ -99,7 +100,7 @@ TEST(ShownValues, AModalWindowRefreshesTheWindowsBehindIt) {
         // The notice has just opened: the gold changed before it is already on the bar.
         EXPECT_EQ(f.Faults(), "");
         f.g.lord[1][state::Lord::wood] = 55;  // changed while the notice is open
-        f.h.App().PressEnterEscape(true);
+        platform::Driver(f.h.App()).PressEnterEscape(true);
         checked = true;
     });
     f.g.lord[1][state::Lord::gold] = 4321;

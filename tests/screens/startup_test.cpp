@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/driver.h"
 #include "screens/game_screens.h"
 #include "screens/tfoptions.h"
 #include "state/game_state.h"
@@ -37,7 +38,7 @@ TEST(StartUp, SwitchesPersistAcrossStartsAndTheTutorialEndsAfterThreeStarts) {
     auto click = [&h](screens::GameScreens&, const std::string& name) {
         platform::Control* c = h.App().InputForm()->Find(name);
         ASSERT_NE(c, nullptr) << name;
-        h.App().ClickControl(*c);
+        platform::Driver(h.App()).ClickControl(*c);
     };
     RunOnce(h, [&](screens::GameScreens& s) {
         EXPECT_TRUE(state::G().tutorialOn);
@@ -76,7 +77,7 @@ TEST(StartUp, AShortProgressFileTurnsTheSwitchesOnAndIsRewrittenWithSixValues) {
         EXPECT_TRUE(state::G().musicOn);
         EXPECT_EQ(state::G().startCount, 10);
         EXPECT_FALSE(state::G().tutorialOn);
-        h.App().ClickControl(*h.App().InputForm()->Find("SpeedButton2"));
+        platform::Driver(h.App()).ClickControl(*h.App().InputForm()->Find("SpeedButton2"));
         (void)s;
     });
     EXPECT_EQ(ProgressValues(h.User()), (std::vector<std::int32_t>{12, 12, 10, 1, 1, 1}));

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # A recording cut off anywhere (as a crash or a kill leaves it) replays up to its last line
-# without failing; cut after a `get`, its transcript is the whole session's up to that get's value.
+# without failing; cut after a `get`, its transcript is the whole recording's up to that get's value.
 # usage: cut_off.sh CONSOLE SCRIPT
 set -u
 console="$1" script="$2"
@@ -8,13 +8,13 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-XDG_DATA_HOME="$work/whole" "$console" --seed 1 --record "$work/session.mhs" "$script" \
-  >"$work/whole.out" || fail "the whole session failed"
-total=$(wc -l <"$work/session.mhs")
-gets=$(grep -n '^get ' "$work/session.mhs" | cut -d: -f1)
-[ -n "$gets" ] || fail "the session has no get to cut after"
+XDG_DATA_HOME="$work/whole" "$console" --seed 1 --record "$work/recorded.mhs" "$script" \
+  >"$work/whole.out" || fail "the whole recorded run failed"
+total=$(wc -l <"$work/recorded.mhs")
+gets=$(grep -n '^get ' "$work/recorded.mhs" | cut -d: -f1)
+[ -n "$gets" ] || fail "the recording has no get to cut after"
 for k in 1 3 $((total / 2)) $((total - 1)) $gets; do
-  head -n "$k" "$work/session.mhs" >"$work/cut.mhs"
+  head -n "$k" "$work/recorded.mhs" >"$work/cut.mhs"
   rm -rf "$work/user"
   XDG_DATA_HOME="$work/user" "$console" "$work/cut.mhs" >"$work/cut.out" ||
     fail "the first $k lines do not replay cleanly"

@@ -30,13 +30,13 @@ grep -o 'call ControlCenter = [0-9]* [0-9]*$' "$work/where.out" | cut -d' ' -f4,
 
 mkdir "$work/played" "$work/replayed"
 XDG_DATA_HOME="$work/played" xvfb-run -a -s "-screen 0 1440x900x24" \
-  "$here/drive_game.sh" "$game" "$seed" "$work/session.mhs" "$here/real_game.steps" \
+  "$here/drive_game.sh" "$game" "$seed" "$work/recorded.mhs" "$here/real_game.steps" \
   "$work/points" || fail "the game could not be played under the virtual display"
 echo "--- the recording"
-cat "$work/session.mhs"
-[ "$(head -n 1 "$work/session.mhs")" = "seed $seed" ] || fail "the recording does not start with the seed"
+cat "$work/recorded.mhs"
+[ "$(head -n 1 "$work/recorded.mhs")" = "seed $seed" ] || fail "the recording does not start with the seed"
 
-XDG_DATA_HOME="$work/replayed" "$console" "$work/session.mhs" >"$work/replayed.out" ||
+XDG_DATA_HOME="$work/replayed" "$console" "$work/recorded.mhs" >"$work/replayed.out" ||
   fail "the replay failed: $(grep FAIL "$work/replayed.out")"
 saves=$(cd "$work/played/marchholt" && ls Savegame01.* 2>/dev/null)
 [ -n "$saves" ] || fail "the game played saved nothing"

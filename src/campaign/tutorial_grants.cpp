@@ -2,21 +2,14 @@
 // enemy of its battle, each at its step.
 #include "campaign/tutorial_grants.h"
 
-#include "battle/battle_engine.h"
-#include "battle/battle_sides.h"
 #include "battle/tutorial_battle.h"
 #include "campaign/spawn_fields.h"
-#include "dungeon/hero_access.h"
-#include "dungeon/items.h"
-#include "dungeon/treasure.h"
 #include "dungeon/tutorial_dungeon.h"
 #include "rules/dialogs.h"
 #include "rules/lords.h"
 #include "rules/tutorial_steps.h"
 #include "rules/view_hooks.h"
-#include "state/battle_tables.h"
 #include "state/game_state.h"
-#include "state/hero.h"
 #include "state/int_math.h"
 #include "state/spawn_field.h"
 
@@ -26,11 +19,8 @@ namespace {
 
 namespace Lord = state::Lord;
 namespace SpawnField = state::SpawnField;
-namespace BattleSide = state::BattleSide;
 
 constexpr int kFieldLife = 10000;
-// The steps of the introduction (steps 0 to 3 share the strategic "Continue"), and the step
-// whose "Continue" only hides its panel.
 constexpr int kFirstFieldSlot = 1, kSecondFieldSlot = 2;
 constexpr int kSoldiersWanted = 6;
 // What the barracks cost, which step 43 makes sure the lord has.

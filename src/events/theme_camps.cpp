@@ -1,13 +1,10 @@
 // The theme places that can end in a battle against an event army: the orc camps (theme 2),
 // the crusader camps (theme 15), the graveyards (theme 9) and Morduls Citadel with the
 // captive princess (theme 13).
-#include "dungeon/hero_access.h"
 #include "events/theme_common.h"
 #include "events/theme_events.h"
 #include "rules/dialogs.h"
-#include "rules/game_end.h"
 #include "rules/lords.h"
-#include "rules/view_hooks.h"
 #include "state/int_math.h"
 
 namespace logic {

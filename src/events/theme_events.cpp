@@ -1,8 +1,6 @@
-// The choice of a theme place's handler by the scenario theme, the set-piece opponents, the
-// event battles and the follow-ups of a won event battle.
+// The choice of a theme place's handler by the scenario theme and the site's kind.
 #include "events/theme_events.h"
 
-#include "dungeon/set_piece_duel.h"
 #include "events/theme_common.h"
 #include "rules/lords.h"
 #include "rules/view_hooks.h"
@@ -11,10 +9,6 @@
 namespace logic {
 
 namespace {
-
-namespace Army = state::Army;
-namespace BattleSide = state::BattleSide;
-namespace Monster = state::MonsterTable;
 
 struct ThemePlaces {
     int theme;

@@ -5,6 +5,7 @@
 #include "app/control_names.h"
 #include "platform/application.h"
 #include "platform/driver.h"
+#include "platform/key_names.h"
 #include "platform/trace.h"
 
 namespace app {
@@ -126,13 +127,17 @@ void ConsoleRunner::Run(const ScriptCommand& cmd) {
         }
         platform::Driver(app_).TypeText(*edit, a[1]);
     } else if (v == "key") {
-        if (a[0] == "Enter" || a[0] == "Escape") {
-            platform::Driver(app_).PressEnterEscape(a[0] == "Enter");
-        } else if (a[0] == "F11") {
-            app_.ToggleWindowed();
-        } else {
-            Fail(cmd, "unknown key " + a[0] + " (Enter, Escape or F11)");
+        // A name of several words may come unquoted: key Keypad 8.
+        std::string name = a[0];
+        for (std::size_t i = 1; i < a.size(); ++i)
+            name += " " + a[i];
+        const std::optional<std::string> key = platform::CanonicalKeyName(name);
+        if (!key) {
+            Fail(cmd,
+                 "unknown key " + name + " (keys by their names: Return, Right, Keypad 8, F1)");
+            return;
         }
+        platform::Driver(app_).PressKey(*key);
     } else if (v == "close") {
         platform::Driver(app_).RequestClose();
     } else if (v == "wait") {
@@ -194,6 +199,15 @@ void ConsoleRunner::Run(const ScriptCommand& cmd) {
         if (!found) {
             Fail(cmd, "the form shown last (" + (f ? f->ClassName() : std::string("none")) +
                           ") does not contain " + platform::Quote(a[0]));
+        }
+    } else if (v == "expect-caption") {
+        // What a control on screen shows, shown or not to the player's input (a label).
+        Control* c = Find(a[0]);
+        if (!c) {
+            Fail(cmd, "no control \"" + a[0] + "\" on screen");
+        } else if (c->Caption() != a[1]) {
+            Fail(cmd, a[0] + " shows " + platform::Quote(c->Caption()) + ", not " +
+                          platform::Quote(a[1]));
         }
     } else if (v == "show") {
         ShowForm();

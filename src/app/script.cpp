@@ -15,11 +15,12 @@ struct Arity {
 
 const std::map<std::string, Arity>& Verbs() {
     static const std::map<std::string, Arity> verbs = {
-        {"click", {1, 1}},      {"rclick", {1, 1}}, {"dblclick", {1, 1}},     {"hover", {1, 1}},
-        {"type", {2, 2}},       {"wait", {1, 1}},   {"get", {1, 1}},          {"set", {2, 2}},
-        {"expect", {2, 2}},     {"call", {1, -1}},  {"expect-shown", {1, 1}}, {"show", {0, 0}},
-        {"screenshot", {1, 1}}, {"seed", {1, 1}},   {"quit", {0, 0}},         {"close", {0, 0}},
-        {"key", {1, 1}},
+        {"click", {1, 1}},      {"rclick", {1, 1}},       {"dblclick", {1, 1}},
+        {"hover", {1, 1}},      {"type", {2, 2}},         {"wait", {1, 1}},
+        {"get", {1, 1}},        {"set", {2, 2}},          {"expect", {2, 2}},
+        {"call", {1, -1}},      {"expect-shown", {1, 1}}, {"show", {0, 0}},
+        {"screenshot", {1, 1}}, {"seed", {1, 1}},         {"quit", {0, 0}},
+        {"close", {0, 0}},      {"key", {1, 3}},          {"expect-caption", {2, 2}},
     };
     return verbs;
 }

@@ -153,6 +153,10 @@ void SessionRecorder::EnterEscape(bool enter) {
     Input("key", {enter ? "Enter" : "Escape"});
 }
 
+void SessionRecorder::KeyPressed(const std::string& name) {
+    Input("key", {name});
+}
+
 void SessionRecorder::CloseRequested() {
     Input("close", {});
 }

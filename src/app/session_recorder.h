@@ -41,6 +41,7 @@ class SessionRecorder final : public platform::InputObserver {
                   bool overPressed) override;
     void Edited(platform::Control& control) override;
     void EnterEscape(bool enter) override;
+    void KeyPressed(const std::string& name) override;
     void CloseRequested() override;
 
   private:

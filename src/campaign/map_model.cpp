@@ -7,6 +7,7 @@
 #include "rules/lords.h"
 #include "state/game_state.h"
 #include "state/int_math.h"
+#include "state/slot_info.h"
 
 namespace logic {
 
@@ -76,7 +77,14 @@ MapModel DescribeMap(bool highlight, bool nearOnly) {
     }
     DescribeArmies(m);
     if (m.humanTurn) DescribeTargets(m, ax, ay);
+    m.turnLine = TurnLine();
     return m;
+}
+
+std::string TurnLine() {
+    const state::GameState& g = state::G();
+    const std::string round = g.round > 0 ? std::to_string(g.round) : "?";
+    return "Round " + round + " - " + state::LordColourName(ShownLord()) + "'s turn";
 }
 
 int StatusBarLord() {

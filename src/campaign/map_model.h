@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 namespace logic {
 
@@ -34,12 +35,17 @@ struct MapModel {
     std::array<std::array<MapFieldView, kMapRows + 1>, kMapColumns + 1> fields{};  // [x][y]
     std::array<MapArmyView, 5> armies{};                                           // [lord]
     std::array<MapTargetView, 4> targets{};  // north, east, south, west of the army
+    std::string turnLine;                    // "Round 12 - Blue's turn"
 };
 
 // The map as the window draws it: highlight marks the fields around the army of a lord that is
 // not a computer lord, nearOnly redraws only the fields within two steps of the army (and of a
 // computer lord's army only its own field).
 MapModel DescribeMap(bool highlight, bool nearOnly);
+
+// The line that says which round it is and whose turn: "Round 12 - Blue's turn", with "?" for a
+// round that is not known (a game loaded from a slot saved without it).
+std::string TurnLine();
 
 // The lord whose values the status bar shows: the lord of the turn when it is the human, else
 // the human; 0 when there is none.

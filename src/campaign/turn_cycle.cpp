@@ -7,6 +7,7 @@
 #include "rules/dialogs.h"
 #include "rules/lords.h"
 #include "rules/view_hooks.h"
+#include "state/slot_info.h"
 
 namespace logic {
 
@@ -31,6 +32,8 @@ void ClaimCastles() {
 
 // The once-per-round updates when the turn passes from the last lord back to lord 1.
 void NewRound() {
+    state::GameState& g = state::G();
+    if (g.round >= 0 && g.round < state::kLargestRound) ++g.round;
     SpawnFields(true);
     CityRound();
 }
@@ -125,6 +128,9 @@ void ResumeTurn() {
 }
 
 void PrepareFirstRound() {
+    // The set-up leaves the turn with the last lord, so the first turn starts round 1 as every
+    // later round starts; from any other lord it starts within round 1.
+    state::G().round = state::G().currentLord == kLords ? 0 : 1;
     for (int pass = 0; pass < 11; ++pass)
         SpawnFields(false);
     // The cities start in a settled state: twelve rounds of garrisons, taxes, prices and stocks.

@@ -10,6 +10,7 @@
 #include "platform/backend.h"
 #include "platform/canvas.h"
 #include "platform/files.h"
+#include "platform/key_names.h"
 #include "platform/trace.h"
 #include "platform/window_settings.h"
 
@@ -406,14 +407,7 @@ bool Application::Step(const std::function<bool()>& done) {
                 }
                 break;
             case InputEvent::Key:
-                if (e.key == InputEvent::kEnter || e.key == InputEvent::kEscape) {
-                    if (inputObserver_) inputObserver_->EnterEscape(e.key == InputEvent::kEnter);
-                    PressEnterEscape(e.key == InputEvent::kEnter);
-                } else if (focus_ && focus_->Showing() && focus_->OwnerForm() == InputForm()) {
-                    Control* edited = focus_;
-                    edited->KeyEdit(e.key);
-                    if (inputObserver_ && focus_ == edited) inputObserver_->Edited(*edited);
-                }
+                KeyFromWindow(e.keyName, e.repeat);
                 break;
             case InputEvent::CloseRequest:
                 if (inputObserver_) inputObserver_->CloseRequested();
@@ -630,6 +624,86 @@ void Application::TypeText(Edit& edit, const std::string& text) {
 
 void Application::RequestClose() {
     if (Form* f = InputForm()) f->Close();
+}
+
+namespace {
+
+// The keys an edit box takes while it has the keyboard.
+int EditKeyOf(const std::string& name) {
+    static const std::pair<const char*, int> kEditKeys[] = {
+        {"Backspace", Edit::kBackspace}, {"Delete", Edit::kDelete}, {"Left", Edit::kLeft},
+        {"Right", Edit::kRight},         {"Home", Edit::kHome},     {"End", Edit::kEnd},
+    };
+    for (const auto& [key, edit] : kEditKeys) {
+        if (name == key) return edit;
+    }
+    return 0;
+}
+
+bool IsEnter(const std::string& name) {
+    return name == kEnterKey || name == kKeypadEnterKey;
+}
+
+}  // namespace
+
+Control* Application::KeyboardEdit() const {
+    if (focus_ && focus_->Showing() && focus_->OwnerForm() == InputForm() &&
+        dynamic_cast<Edit*>(focus_))
+        return focus_;
+    return nullptr;
+}
+
+void Application::KeyFromWindow(const std::string& name, bool repeat) {
+    if (IsEnter(name) || name == kEscapeKey) {
+        if (repeat) return;
+        if (inputObserver_) inputObserver_->EnterEscape(IsEnter(name));
+        PressEnterEscape(IsEnter(name));
+        return;
+    }
+    if (Control* edited = KeyboardEdit(); edited && EditKeyOf(name) != 0) {
+        edited->KeyEdit(EditKeyOf(name));
+        if (inputObserver_ && focus_ == edited) inputObserver_->Edited(*edited);
+        return;
+    }
+    // A key held down acts once: an army or a hero takes one step per press.
+    if (repeat) return;
+    if (inputObserver_) inputObserver_->KeyPressed(name);
+    PressKey(name);
+}
+
+void Application::PressKey(const std::string& name) {
+    if (IsEnter(name) || name == kEscapeKey) {
+        PressEnterEscape(IsEnter(name));
+        return;
+    }
+    if (name == kWindowedKey) {
+        ToggleWindowed();
+        return;
+    }
+    if (Control* edited = KeyboardEdit(); edited && EditKeyOf(name) != 0) {
+        edited->KeyEdit(EditKeyOf(name));
+        return;
+    }
+    Form* form = InputForm();
+    if (!form) return;
+    if (name == kKeyListKey) {
+        if (keyListHook_) keyListHook_(*form);
+        return;
+    }
+    // Letters and digits go into the edit box that has the keyboard.
+    if (KeyboardEdit()) return;
+    const Form::KeyBinding* binding = form->BindingOf(name);
+    if (!binding) return;
+    Control& control = *binding->control;
+    // Only what a click would reach: a control covered by another (a panel over the map) is not.
+    if (control.Enabled() && ClickWouldReach(control)) ClickControl(control);
+}
+
+bool Application::ClickWouldReach(Control& control) {
+    Form* form = InputForm();
+    if (!form || control.OwnerForm() != form || !control.Showing()) return false;
+    const Rect r = control.ScreenBounds();
+    return ControlAt(*form, r.x + r.w / 2, r.y + r.h / 2) == &control;
 }
 
 void Application::PressEnterEscape(bool enter) {

@@ -110,6 +110,13 @@ class Application {
     void Invalidate() { dirty_ = true; }
     void InvalidateRect(const Rect& r);
 
+    // Whether a click at the middle of the control would reach it: it is shown on the form that
+    // takes input and nothing that takes clicks lies over it there (enabled or not).
+    bool ClickWouldReach(Control& control);
+
+    // F1: shows the keys of the form that takes input (the screens install the list).
+    void SetKeyListHook(std::function<void(Form&)> hook) { keyListHook_ = std::move(hook); }
+
     // Who is told of the real window's input (null: nobody); not owned.
     void SetInputObserver(InputObserver* observer) { inputObserver_ = observer; }
 
@@ -143,6 +150,10 @@ class Application {
     // A close request from the window frame or Escape, to the form that takes input.
     void RequestClose();
     void PressEnterEscape(bool enter);
+    // A key by its name (platform/key_names.h), to the form that takes input: Enter, Escape and
+    // F11 as always, the editing keys to the edit box that has the keyboard, F1 to the key list,
+    // any other key to the form's binding, which clicks its control when a click could reach it.
+    void PressKey(const std::string& name);
     // Draws the canvas now and writes it as PNG.
     bool Screenshot(const std::string& path, std::string& error);
     friend class Form;
@@ -166,6 +177,11 @@ class Application {
     void ShowPendingError();
     void UpdateActivation();
     void PresentIfDirty();
+
+    // A key from the real window: told to the input observer, then pressed; a held key acts once.
+    void KeyFromWindow(const std::string& name, bool repeat);
+    // The edit box of the form that takes input, when it has the keyboard.
+    Control* KeyboardEdit() const;
 
     // Mouse handling in canvas coordinates.
     Control* ControlAt(Form& form, int x, int y);
@@ -198,6 +214,7 @@ class Application {
     std::function<bool()> idleHook_;
     InputObserver* inputObserver_ = nullptr;
     std::function<void()> refreshViewsHook_;
+    std::function<void(Form&)> keyListHook_;
     bool inRefreshViewsHook_ = false;
     std::function<void(const std::string&)> traceSink_;
     bool quitting_ = false;

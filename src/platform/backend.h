@@ -28,9 +28,8 @@ struct InputEvent {
     MouseButton button = MouseButton::Left;
     int clicks = 1;
     std::string text;
-    int key = 0;  // Edit::Key, or kEnter / kEscape below
-    static constexpr int kEnter = 100;
-    static constexpr int kEscape = 101;
+    std::string keyName;  // a Key: the key's name (platform/key_names.h)
+    bool repeat = false;  // a Key held down: the system's repetition
 };
 
 class Backend {

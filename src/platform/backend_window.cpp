@@ -8,6 +8,7 @@
 
 #include "platform/backend.h"
 #include "platform/canvas.h"
+#include "platform/key_names.h"
 #include "platform/viewport.h"
 
 namespace platform {
@@ -152,35 +153,16 @@ class WindowBackend final : public Backend {
                     break;
                 }
                 ev.type = InputEvent::Key;
-                switch (k) {
-                    case SDLK_BACKSPACE:
-                        ev.key = Edit::kBackspace;
-                        break;
-                    case SDLK_DELETE:
-                        ev.key = Edit::kDelete;
-                        break;
-                    case SDLK_LEFT:
-                        ev.key = Edit::kLeft;
-                        break;
-                    case SDLK_RIGHT:
-                        ev.key = Edit::kRight;
-                        break;
-                    case SDLK_HOME:
-                        ev.key = Edit::kHome;
-                        break;
-                    case SDLK_END:
-                        ev.key = Edit::kEnd;
-                        break;
-                    case SDLK_RETURN:
-                    case SDLK_KP_ENTER:
-                        ev.key = InputEvent::kEnter;
-                        break;
-                    case SDLK_ESCAPE:
-                        ev.key = InputEvent::kEscape;
-                        break;
-                    default:
-                        return;
+                // The key's own name (a letter by the layout), else the name of its place.
+                if (auto name = CanonicalKeyName(SDL_GetKeyName(k))) {
+                    ev.keyName = *name;
+                } else if (auto place =
+                               CanonicalKeyName(SDL_GetScancodeName(e.key.keysym.scancode))) {
+                    ev.keyName = *place;
+                } else {
+                    return;
                 }
+                ev.repeat = e.key.repeat != 0;
                 break;
             }
             case SDL_WINDOWEVENT:

@@ -22,6 +22,8 @@ class Driver {
     // A close request from the window frame or Escape, to the form that takes input.
     void RequestClose() { app_.RequestClose(); }
     void PressEnterEscape(bool enter) { app_.PressEnterEscape(enter); }
+    // A key by its name as platform/key_names.h spells it ("Right", "Keypad 8", "F1").
+    void PressKey(const std::string& name) { app_.PressKey(name); }
     // Draws the canvas now and writes it as PNG.
     bool Screenshot(const std::string& path, std::string& error) {
         return app_.Screenshot(path, error);

@@ -1,7 +1,10 @@
 #include "platform/form.h"
 
+#include <algorithm>
+
 #include "platform/application.h"
 #include "platform/canvas.h"
+#include "platform/key_names.h"
 
 namespace platform {
 
@@ -81,6 +84,25 @@ void Form::Close() {
 void Form::SetModalResult(int result) {
     modalResult_ = result;
     if (result != mrNone) Close();
+}
+
+void Form::BindKeys(std::vector<std::string> keys, std::string what, Control& control) {
+    for (std::string& key : keys)
+        key = CanonicalKeyName(key).value_or(key);
+    keyBindings_.push_back({std::move(keys), std::move(what), &control});
+}
+
+const Form::KeyBinding* Form::BindingOf(const std::string& key) const {
+    // The first binding of the key that a click could use: a form's controls that share a key
+    // (the map's and the battle's) are never shown at once.
+    const KeyBinding* found = nullptr;
+    for (const KeyBinding& binding : keyBindings_) {
+        if (std::find(binding.keys.begin(), binding.keys.end(), key) == binding.keys.end())
+            continue;
+        if (binding.control->Showing() && binding.control->Enabled()) return &binding;
+        if (!found) found = &binding;
+    }
+    return found;
 }
 
 std::vector<std::pair<std::string, std::string>> Form::Describe() {

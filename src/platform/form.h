@@ -65,6 +65,17 @@ class Form : public Control {
     std::function<bool(bool enter)> OnEnterEscape;
     void SetDefaultButton(Control* button) { defaultButton_ = button; }
 
+    // Keys of the form: a key (by its name, platform/key_names.h) clicks its control, as a click
+    // would, when the control is shown, enabled and not covered. `what` is the key list's line.
+    struct KeyBinding {
+        std::vector<std::string> keys;
+        std::string what;
+        Control* control = nullptr;
+    };
+    void BindKeys(std::vector<std::string> keys, std::string what, Control& control);
+    const std::vector<KeyBinding>& KeyBindings() const { return keyBindings_; }
+    const KeyBinding* BindingOf(const std::string& key) const;
+
     // What the transcript shows when the form is shown: pairs of key and text, by default the
     // caption and the captions of the visible buttons.
     virtual std::vector<std::pair<std::string, std::string>> Describe();
@@ -84,6 +95,7 @@ class Form : public Control {
     int modalResult_ = mrNone;
     Control* defaultButton_ = nullptr;
     std::vector<std::function<void()>> openingHooks_;
+    std::vector<KeyBinding> keyBindings_;
 };
 
 // A window timer. It fires on the user-interface thread, also while a modal form is open.

@@ -2,6 +2,8 @@
 // console's and the tests' simulated input is not told).
 #pragma once
 
+#include <string>
+
 #include "platform/control.h"
 
 namespace platform {
@@ -21,6 +23,8 @@ class InputObserver {
     virtual void Edited(Control& control) = 0;
     // Before Enter or Escape reaches the form that takes input.
     virtual void EnterEscape(bool enter) = 0;
+    // Before any other key reaches the form that takes input (by its name, platform/key_names.h).
+    virtual void KeyPressed(const std::string& /*name*/) {}
     // Before the window's close request reaches the form that takes input.
     virtual void CloseRequested() = 0;
 };

@@ -93,11 +93,16 @@ void BattlePanel::BuildOrders() {
         const char* caption;
         const char* glyph;
         int set;
+        const char* key;
+        const char* what;
     };
     static constexpr Order kOrders[3] = {
-        {"BattleAttack", "Attack", "m1_action_charge.jpg", logic::BattleOrder::attack},
-        {"BattleFlank", "Flank", "m1_skill_flank.jpg", logic::BattleOrder::flank},
-        {"BattleDefend", "Defend", "m1_action_hold.jpg", logic::BattleOrder::defend},
+        {"BattleAttack", "Attack", "m1_action_charge.jpg", logic::BattleOrder::attack, "A",
+         "order: attack"},
+        {"BattleFlank", "Flank", "m1_skill_flank.jpg", logic::BattleOrder::flank, "F",
+         "order: flank"},
+        {"BattleDefend", "Defend", "m1_action_hold.jpg", logic::BattleOrder::defend, "D",
+         "order: defend"},
     };
     std::array<platform::SpeedButton*, 3> buttons{};
     for (int i = 0; i < 3; ++i) {
@@ -107,6 +112,7 @@ void BattlePanel::BuildOrders() {
         buttons[static_cast<size_t>(i)] =
             Button(o.name, "", x, kOrderTop, 64, 64, [set] { logic::GiveOrder(set); });
         buttons[static_cast<size_t>(i)]->LoadGlyph(o.glyph);
+        form_.BindKeys({o.key}, o.what, *buttons[static_cast<size_t>(i)]);
         auto* caption = AddLabel(*root_, std::string(o.name) + "Caption", x - 8, kOrderTop + 68, 80,
                                  20, 13, true, false);
         caption->SetAlign(platform::Align::Center);
@@ -123,9 +129,12 @@ void BattlePanel::BuildOrders() {
         AddLabel(*root_, "BattlePauseCaption", 344, kOrderTop + 68, 80, 20, 13, true, false);
     pauseCaption->SetAlign(platform::Align::Center);
     pauseCaption->SetCaption("Pause");
-    Button("BattleModify", "Modify..", 432, kOrderTop + 12, 112, 40,
-           [this] { screens_.ModifyCommands().Open(); });
+    auto* modify = Button("BattleModify", "Modify..", 432, kOrderTop + 12, 112, 40,
+                          [this] { screens_.ModifyCommands().Open(); });
     retreat_ = Button("BattleRetreat", "Retreat", 16, 232, 120, 40, [] { logic::RetreatOrder(); });
+    form_.BindKeys({"Space"}, "pause the battle or go on", *pause_);
+    form_.BindKeys({"R"}, "retreat", *retreat_);
+    form_.BindKeys({"M"}, "modify the battle commands", *modify);
     hourglasses_[3] = Hourglass("BattleRetreatHourglass", 140, 232);
 }
 
@@ -154,6 +163,7 @@ void BattlePanel::BuildHeroicActions() {
         logic::ChallengeDuel();
     });
     duel_->LoadGlyph("hero2.jpg");
+    form_.BindKeys({"U"}, "challenge the enemy lord to a duel", *duel_);
     AttachHelp(*duel_, "BattleDuel");
     auto* duelCaption =
         AddLabel(*duelPanel_, "BattleDuelCaption", 72, 34, 120, 22, 14, true, false);

@@ -93,6 +93,10 @@ platform::SpeedButton* DungeonDuelPanel::ActionButton(int index, const char* nam
                              });
     button->LoadGlyph(glyph);
     form_.AttachHelp(*button, help);
+    // The actions by their number, left to right and top to bottom.
+    static constexpr const char* kWhat[6] = {"thrust", "slash",          "smash",
+                                             "strike", "divine healing", "retreat"};
+    form_.BindKeys({std::to_string(index + 1)}, kWhat[index], *button);
     auto* caption = AddLabel(*root_, std::string(name) + "Caption", x - 8, y + kActionSize + 2,
                              kActionSize + 16, 22, 13, true, false);
     caption->SetAlign(platform::Align::Center);

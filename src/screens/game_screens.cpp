@@ -21,6 +21,7 @@
 #include "screens/tfdifficulty.h"
 #include "screens/tfhiretroops.h"
 #include "screens/tfintro3.h"
+#include "screens/tfkeylist.h"
 #include "screens/tfmodifybattlecommands.h"
 #include "screens/tfoptions.h"
 #include "screens/tform1.h"
@@ -98,11 +99,14 @@ GameScreens::GameScreens(platform::Application& app, const StartOptions& options
     logic::InstallDialogs(dialogs_.get());
     BuildChoiceTutorialPanel();
     dungeon_ = std::make_unique<DungeonBridge>(*this);
+    keyList_ = std::make_unique<TFKeyList>(app_, services_);
+    app_.SetKeyListHook([this](platform::Form& front) { keyList_->ShowFor(front); });
     app_.SetRefreshViewsHook([this] { RefreshShownViews(*this); });
 }
 
 GameScreens::~GameScreens() {
     app_.SetRefreshViewsHook(nullptr);
+    app_.SetKeyListHook(nullptr);
     logic::Hooks().SetTutorial(nullptr);
     logic::InstallDialogs(nullptr);
 }

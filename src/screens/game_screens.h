@@ -21,6 +21,7 @@ class TFOptions;
 class TFAIStatusScreen;
 class TFCheats;
 class TFCredits;
+class TFKeyList;
 class TutorialPanel;
 class TutorialGuide;
 struct TutorialExtraPanel;
@@ -66,6 +67,7 @@ class GameScreens {
     TFCheats& Cheats() { return *cheats_; }
     TFAIStatusScreen& AIStatus() { return *aiStatus_; }
     TFCredits& Credits() { return *credits_; }
+    TFKeyList& KeyList() { return *keyList_; }
     TFSelectMap& SelectMap() { return *selectMap_; }
     TFShowMap& Sheet() { return *showMap_; }
     TFPreviewMap& Preview() { return *previewMap_; }
@@ -118,6 +120,7 @@ class GameScreens {
     std::unique_ptr<TFCheats> cheats_;
     std::unique_ptr<TFAIStatusScreen> aiStatus_;
     std::unique_ptr<TFCredits> credits_;
+    std::unique_ptr<TFKeyList> keyList_;
     std::unique_ptr<TFSelectMap> selectMap_;
     std::unique_ptr<TFShowMap> showMap_;
     std::unique_ptr<TFPreviewMap> previewMap_;

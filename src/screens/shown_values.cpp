@@ -6,6 +6,7 @@
 #include "battle/battle_engine.h"
 #include "battle/battle_sides.h"
 #include "campaign/city_visit.h"
+#include "campaign/map_model.h"
 #include "campaign/movement.h"
 #include "campaign/turn_cycle.h"
 #include "dungeon/exploration.h"
@@ -74,6 +75,7 @@ void CompareStatusBar(GameScreens& screens, std::vector<std::string>& faults) {
     c.Picture("Image76", "hero", HeroPictureName(lord));
     c.Picture("Image1", "faction logo", logic::FactionLogo(lord));
     c.Picture("Image18", "moves left", HourglassName(g.army[lord][state::Army::movesLeft]));
+    c.Caption("TurnLine", "round and turn", logic::TurnLine());
     const bool battle = map.Battle().Shown();
     const char* labels[4] = {"Label9", "Label11", "Label10", "Label29"};
     const int slots[4] = {state::Army::soldiers, state::Army::fast, state::Army::archers,

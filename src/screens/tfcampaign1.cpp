@@ -33,6 +33,19 @@ constexpr int kBattleLeft = kMapLeft + 20, kBattleTop = kMapTop + 40;
 constexpr const char* kMoveTargetNames[4] = {"MoveFieldN", "MoveFieldE", "MoveFieldS",
                                              "MoveFieldW"};
 
+// The keys of the move targets, in the same order: an arrow or the number pad's arrow digit.
+struct MoveKeys {
+    const char* arrow;
+    const char* keypad;
+    const char* what;
+};
+constexpr MoveKeys kMoveKeys[4] = {
+    {"Up", "Keypad 8", "move the army north"},
+    {"Right", "Keypad 6", "move the army east"},
+    {"Down", "Keypad 2", "move the army south"},
+    {"Left", "Keypad 4", "move the army west"},
+};
+
 }  // namespace
 
 TFCampaign1::TFCampaign1(GameScreens& screens)
@@ -127,6 +140,8 @@ void TFCampaign1::BuildMap() {
             if (actions_.moveTarget) actions_.moveTarget(d);
         };
         moveTargets_[d] = target;
+        const MoveKeys& keys = kMoveKeys[d];
+        BindKeys({keys.arrow, keys.keypad}, keys.what, *target);
     }
     computerMove_ = Add<platform::Panel>("ComputerMovePanel");
     computerMove_->SetBounds(kComputerMoveLeft, kComputerMoveTop, 240, 110);
@@ -165,13 +180,21 @@ void TFCampaign1::BuildLeftColumn() {
     castle->LoadGlyph("icon_castleupgrade.jpg");
     auto* portal = ActionButton("SpeedButton2", "", 160, 186, 64, 52, &Actions::portal);
     portal->LoadGlyph("icon_transfer.jpg");
-    ActionButton("SpeedButton6", "Options", 16, 276, 88, 48, &Actions::options);
-    ActionButton("SpeedButton4", "Skip", 112, 276, 88, 48, &Actions::skipTurn);
+    auto* options = ActionButton("SpeedButton6", "Options", 16, 276, 88, 48, &Actions::options);
+    auto* skip = ActionButton("SpeedButton4", "Skip", 112, 276, 88, 48, &Actions::skipTurn);
     moveInfo_ = ActionButton("SpeedButton3", "", 16, 356, 200, 56, &Actions::moveInfo);
+    BindKeys({"H"}, "hire troops", *hire);
+    BindKeys({"C"}, "the castle's buildings", *castle);
+    BindKeys({"P"}, "the portal home", *portal);
+    BindKeys({"S"}, "skip the rest of the turn", *skip);
+    BindKeys({"O"}, "options", *options);
+    BindKeys({"I"}, "how to move", *moveInfo_);
     image4_ = AddPicture(*this, "Image4", 22, 360, 48, 48);
     label5_ = AddLabel(*this, "Label5", 80, 372, 130, 24, 16, true, false);
     image18_ = AddPicture(*this, "Image18", 80, 430, 70, 70);
     AttachHelp(*image18_);
+    // Which round it is and whose turn, under the hourglass.
+    turnLine_ = AddLabel(*this, "TurnLine", 12, 512, 208, 24, 14, true, false);
 }
 
 void TFCampaign1::BuildRightColumn() {
@@ -359,6 +382,7 @@ void TFCampaign1::DrawMap(bool highlight, bool nearOnly) {
         DrawAllSiteIcons();
     }
     if (model.humanTurn) DrawStatusBar();
+    turnLine_->SetCaption(model.turnLine);
 }
 
 void TFCampaign1::ArmyPictures(const logic::MapModel& model) {
@@ -502,6 +526,7 @@ void TFCampaign1::ShowComputerMovePanel(int lord) {
     computerMoveLogo_->LoadPicture(logic::FactionLogo(lord));
     computerMove_->Show();
     computerMove_->BringToFront();
+    turnLine_->SetCaption(logic::TurnLine());
 }
 
 void TFCampaign1::HideComputerMovePanel() {

@@ -115,6 +115,7 @@ class TFCampaign1 final : public platform::Form {
     platform::Picture* image4_ = nullptr;
     platform::Label* label5_ = nullptr;
     platform::Picture* image18_ = nullptr;               // hourglass
+    platform::Label* turnLine_ = nullptr;                // "Round 12 - Blue's turn"
     std::array<platform::Label*, 6> resources_{};        // gold, honor, wood, iron, stone, gems
     std::array<platform::Label*, 4> troops_{};           // soldiers, fast, archers, siege
     std::array<platform::Picture*, 2> themePictures_{};  // Image69, Image646

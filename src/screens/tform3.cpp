@@ -40,6 +40,17 @@ constexpr const char* kMoveNames[4] = {"MoveFieldN", "MoveFieldE", "MoveFieldS",
 constexpr int kStepX[4] = {0, 1, 0, -1};
 constexpr int kStepY[4] = {-1, 0, 1, 0};
 void (*const kMoves[4])() = {logic::MoveNorth, logic::MoveEast, logic::MoveSouth, logic::MoveWest};
+// The keys of the moves, in the same order: an arrow or the number pad's arrow digit.
+struct MoveKeys {
+    std::vector<std::string> keys;
+    const char* what;
+};
+const MoveKeys kMoveKeys[4] = {
+    {{"Up", "Keypad 8"}, "go north"},
+    {{"Right", "Keypad 6"}, "go east"},
+    {{"Down", "Keypad 2"}, "go south"},
+    {{"Left", "Keypad 4"}, "go west"},
+};
 
 int TileLeft(int x) {
     return (x - 1) * kTileW + 1;
@@ -194,6 +205,7 @@ void TForm3::BuildBoard() {
         };
         frame->Hide();
         moveFrames_[static_cast<size_t>(d)] = frame;
+        BindKeys(kMoveKeys[d].keys, kMoveKeys[d].what, *frame);
     }
 }
 
@@ -251,11 +263,14 @@ void TForm3::BuildButtons() {
         const char* caption;
         DungeonControl help;
         void (*action)();
+        const char* key;
+        const char* what;
     };
     static constexpr Button kButtons[3] = {
-        {"EatButton", "Eat", DungeonControl::Eat, logic::Eat},
-        {"LeaveButton", "Leave", DungeonControl::Leave, logic::Leave},
-        {"OptionsButton", "Options", DungeonControl::Options, logic::DungeonOptions},
+        {"EatButton", "Eat", DungeonControl::Eat, logic::Eat, "E", "eat"},
+        {"LeaveButton", "Leave", DungeonControl::Leave, logic::Leave, "L", "leave the dungeon"},
+        {"OptionsButton", "Options", DungeonControl::Options, logic::DungeonOptions, "O",
+         "options"},
     };
     for (int i = 0; i < 3; ++i) {
         const Button& b = kButtons[i];
@@ -265,6 +280,7 @@ void TForm3::BuildButtons() {
                                      action();
                                  });
         AttachHelp(*button, b.help);
+        BindKeys({b.key}, b.what, *button);
     }
 }
 

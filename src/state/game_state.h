@@ -92,7 +92,11 @@ struct GameState {
     bool musicOn = false;
     bool hintsOn = false;
 
-    // Run-time values, never saved.
+    // Run-time values, never saved in the tables.
+    // The round of the running game, counted from 1 as the turn passes from the last lord back
+    // to the first; kept in a slot's small file beside the tables, and -1 when it is not known
+    // (a game loaded from a slot saved without that file).
+    Int round = -1;
     bool gameOver = false;
     bool returnToMenu = false;
     bool battleStarted = false;

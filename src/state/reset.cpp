@@ -44,6 +44,7 @@ void ResetGameState(GameState& g) {
     g.inDungeon = 0;
     g.currentLord = 1;
     g.dungeonLord = 1;
+    g.round = -1;
     g.gameOver = false;
     g.portalNoticeShown = false;
 

@@ -4,14 +4,17 @@
 #include <cstdint>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "platform/clock.h"
 #include "platform/files.h"
 #include "state/int_file.h"
 #include "state/records.h"
 #include "state/reset.h"
 #include "state/saved_game_check.h"
 #include "state/saved_layout.h"
+#include "state/slot_info.h"
 #include "state/theme_weapon.h"
 
 namespace state {
@@ -110,6 +113,9 @@ bool SaveGame(int slot, std::string& error, const GameState& g) {
     std::vector<platform::Files::PendingFile> files;
     for (const SlotFile& file : kSlotFiles)
         files.push_back({base + file.extension, file.encode(g)});
+    // The small file goes last, so that a slot that holds it holds the pair it describes.
+    files.push_back({base + kSlotInfoExtension,
+                     EncodeSlotInfo(DescribeSavedGame(g, platform::NowDateTimeText()))});
     const auto written = platform::CurrentFiles().WriteAll(files, error);
     if (written == platform::Files::WriteResult::unchanged) error += kSlotKept;
     return written == platform::Files::WriteResult::written;
@@ -131,7 +137,11 @@ bool LoadGame(int slot, std::string& error, GameState& g) {
         const SlotFile& file = kSlotFiles[i];
         if (!ReadExactly(base + file.extension, file.size, files[i], error)) return false;
     }
-    return LoadSavedGame(base, {std::move(files[0]), std::move(files[1])}, error, g);
+    if (!LoadSavedGame(base, {std::move(files[0]), std::move(files[1])}, error, g)) return false;
+    // A slot saved without its small file loads as before; its round is not known.
+    const std::optional<SlotInfo> info = ReadSlotInfo(slot);
+    g.round = info ? info->round : kUnknownRound;
+    return true;
 }
 
 bool LoadSavedGame(const std::string& base, const SavedGameFiles& files, std::string& error,

@@ -27,9 +27,9 @@ std::string SlotBaseName(int slot);
 // Whether the slot's integer file can be opened (the slot holds a game).
 bool SlotExists(int slot);
 
-// Writes every file of the slot, or none: when one cannot be replaced, those already replaced
-// get their previous versions back, and error is the system's message followed by "The slot was
-// left as it was."
+// Writes every file of the slot (the pair and the small file of state/slot_info.h), or none: when
+// one cannot be replaced, those already replaced get their previous versions back, and error is the
+// system's message followed by "The slot was left as it was."
 bool SaveGame(int slot, std::string& error, const GameState& g = G());
 
 // The two files of a save of g, as SaveGame writes them.
@@ -39,7 +39,8 @@ struct SavedGameFiles {
 SavedGameFiles EncodeSavedGame(const GameState& g);
 
 // ResetGameState, then every saved table from the slot, once all files have their exact length
-// and the tables they hold can be played on (SavedGameFault). On failure the running game is
+// and the tables they hold can be played on (SavedGameFault); the round from the slot's small
+// file, unknown without one. On failure the running game is
 // kept exactly as it was, and error says in the player's words which file is wrong and why.
 bool LoadGame(int slot, std::string& error, GameState& g = G());
 

@@ -70,9 +70,8 @@ GameScreens::GameScreens(platform::Application& app, const StartOptions& options
                            return state::G().battleClock.clockOn ||
                                   (dungeon_ && dungeon_->AnyDuelTimerRunning());
                        })),
-      services_{app, *sound_} {
-    // First, so that every window registers its tutorial panel with it.
-    guide_ = std::make_unique<TutorialGuide>();
+      guide_(std::make_unique<TutorialGuide>()),
+      shared_(app, *sound_, *guide_) {
     // The background window first, so that it is the application's main window.
     form1_ = std::make_unique<TForm1>(*this);
     form2_ = std::make_unique<TForm2>(*this);
@@ -94,7 +93,8 @@ GameScreens::GameScreens(platform::Application& app, const StartOptions& options
     modifyCommands_ = std::make_unique<TFModifyBattleCommands>(*this);
     intro3_ = std::make_unique<TFIntro3>(*this);
     WireCampaign();
-    dialogs_ = std::make_unique<MessageDialogs>(services_);
+    dialogs_ = std::make_unique<MessageDialogs>(shared_.Svc());
+    shared_.SetDialogs(*dialogs_);
     logic::InstallDialogs(dialogs_.get());
     BuildChoiceTutorialPanel();
     dungeon_ = std::make_unique<DungeonBridge>(*this);
@@ -105,16 +105,6 @@ GameScreens::~GameScreens() {
     app_.SetRefreshViewsHook(nullptr);
     logic::Hooks().SetTutorial(nullptr);
     logic::InstallDialogs(nullptr);
-}
-
-void GameScreens::RegisterTutorialPanel(logic::TutorialScreen screen, TutorialPanel* panel) {
-    tutorialPanels_.push_back(panel);
-    guide_->Register(screen, panel);
-}
-
-void GameScreens::RegisterTutorialExtra(logic::TutorialExtra extra,
-                                        const TutorialExtraPanel& panel) {
-    guide_->RegisterExtra(extra, panel);
 }
 
 // The choice dialog's panel lies over the top of the dialog.
@@ -151,10 +141,6 @@ void GameScreens::WireCampaign() {
     campaign_->Timer3().OnTimer = [] { logic::Timer3Tick(); };
     campaign_->OnActivate = [] { logic::WindowActivated(); };
     campaign_->OnCloseQuery = [] { return logic::CloseQuery(); };
-}
-
-void GameScreens::ShowError(const std::string& text) {
-    app_.ReportError(text);
 }
 
 }  // namespace screens

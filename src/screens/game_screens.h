@@ -1,6 +1,6 @@
 // Every window of the game, made once at start in the order the game makes them (the
-// background window first), and what every window reaches (sound, dialogs, the error box). The
-// flows from one window to the next live in game_flow.h.
+// background window first), each given the shared services and the windows it opens. The flows
+// from one window to the next live in game_flow.h.
 #pragma once
 
 #include <memory>
@@ -85,16 +85,11 @@ class GameScreens {
     void ShowError(const std::string& text) { shared_.ShowError(text); }
 
     // The screens that show a tutorial panel.
-    void RegisterTutorialPanel(logic::TutorialScreen screen, TutorialPanel* panel) {
-        shared_.RegisterTutorialPanel(screen, panel);
-    }
-    void RegisterTutorialExtra(logic::TutorialExtra extra, const TutorialExtraPanel& panel) {
-        shared_.RegisterTutorialExtra(extra, panel);
-    }
     const std::vector<TutorialPanel*>& TutorialPanels() const { return shared_.TutorialPanels(); }
     TutorialGuide& Tutorial() { return *guide_; }
 
   private:
+    void ConnectLaterWindows();
     void WireCampaign();
     void BuildChoiceTutorialPanel();
 

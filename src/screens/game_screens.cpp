@@ -136,9 +136,11 @@ void GameScreens::ConnectLaterWindows() {
 }
 
 void GameScreens::WireCampaign() {
-    bridge_ = std::make_unique<CampaignBridge>(*this);
+    bridge_ = std::make_unique<CampaignBridge>(
+        shared_, CampaignWindows{*campaign_, *aiStatus_, *trading_, *city_, *guildShop_,
+                                 *buildings_, *hireTroops_, *options_screen_});
     battleBridge_ = std::make_unique<BattleBridge>(*campaign_);
-    themeBridge_ = std::make_unique<ThemeBridge>(*this);
+    themeBridge_ = std::make_unique<ThemeBridge>(*intro3_, *campaign_);
     logic::Hooks().SetTutorial(guide_.get());
     TFCampaign1::Actions& a = campaign_->GetActions();
     a.moveTarget = [](int direction) { logic::MoveTargetClick(direction); };

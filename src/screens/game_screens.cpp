@@ -105,7 +105,7 @@ GameScreens::GameScreens(platform::Application& app, const StartOptions& options
     logic::InstallDialogs(dialogs_.get());
     BuildChoiceTutorialPanel();
     dungeon_ = std::make_unique<DungeonBridge>(shared_);
-    app_.SetRefreshViewsHook([this] { RefreshShownViews(*this); });
+    app_.SetRefreshViewsHook([this] { RefreshShownViews(*campaign_, dungeon_->Window(), *city_); });
 }
 
 GameScreens::~GameScreens() {

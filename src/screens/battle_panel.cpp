@@ -5,7 +5,7 @@
 #include "battle/battle_engine.h"
 #include "battle/lord_duel.h"
 #include "screens/battle_help.h"
-#include "screens/game_screens.h"
+#include "screens/screen_services.h"
 #include "screens/tfmodifybattlecommands.h"
 
 namespace screens {
@@ -22,7 +22,7 @@ constexpr const char* kCountNames[5] = {"Soldiers", "Fast melee", "Archers", "Si
 
 }  // namespace
 
-BattlePanel::BattlePanel(platform::Form& form, GameScreens& screens, platform::Timer& helpTimer,
+BattlePanel::BattlePanel(platform::Form& form, ScreenServices& screens, platform::Timer& helpTimer,
                          int left, int top)
     : form_(form), screens_(screens), helpTimer_(helpTimer) {
     root_ = form_.Add<platform::Panel>("BattlePanel");
@@ -130,7 +130,7 @@ void BattlePanel::BuildOrders() {
     pauseCaption->SetAlign(platform::Align::Center);
     pauseCaption->SetCaption("Pause");
     auto* modify = Button("BattleModify", "Modify..", 432, kOrderTop + 12, 112, 40,
-                          [this] { screens_.ModifyCommands().Open(); });
+                          [this] { commands_->Open(); });
     retreat_ = Button("BattleRetreat", "Retreat", 16, 232, 120, 40, [] { logic::RetreatOrder(); });
     form_.BindKeys({"Space"}, "pause the battle or go on", *pause_);
     form_.BindKeys({"R"}, "retreat", *retreat_);

@@ -12,14 +12,17 @@
 
 namespace screens {
 
-class GameScreens;
+class ScreenServices;
+class TFModifyBattleCommands;
 
 class BattlePanel {
   public:
     // Builds the panel's controls on the strategic window at (left, top); helpTimer hides the
     // help strip 3.5 seconds after it was shown.
-    BattlePanel(platform::Form& form, GameScreens& screens, platform::Timer& helpTimer, int left,
+    BattlePanel(platform::Form& form, ScreenServices& screens, platform::Timer& helpTimer, int left,
                 int top);
+    // The window behind "Modify..", made after the strategic window.
+    void Connect(TFModifyBattleCommands& commands) { commands_ = &commands; }
 
     void Show();
     void Hide();
@@ -75,7 +78,8 @@ class BattlePanel {
     }
 
     platform::Form& form_;
-    GameScreens& screens_;
+    ScreenServices& screens_;
+    TFModifyBattleCommands* commands_ = nullptr;
     platform::Timer& helpTimer_;
     platform::Panel* root_ = nullptr;
     std::array<SideControls, 2> sides_{};

@@ -1,7 +1,7 @@
 #include "screens/campaign_bridge.h"
 
 #include "screens/battle_panel.h"
-#include "screens/game_screens.h"
+#include "screens/screen_services.h"
 #include "screens/tfaistatusscreen.h"
 #include "screens/tfbuildings.h"
 #include "screens/tfbuyitems.h"
@@ -13,7 +13,8 @@
 
 namespace screens {
 
-CampaignBridge::CampaignBridge(GameScreens& screens) : screens_(screens) {
+CampaignBridge::CampaignBridge(ScreenServices& screens, const CampaignWindows& windows)
+    : screens_(screens), windows_(windows) {
     logic::ViewHooks& hooks = logic::Hooks();
     hooks.SetView(this);
     hooks.SetTimers(this);
@@ -26,88 +27,88 @@ CampaignBridge::~CampaignBridge() {
 }
 
 void CampaignBridge::DrawMap(bool highlight, bool nearOnly) {
-    screens_.Campaign().DrawMap(highlight, nearOnly);
+    windows_.campaign.DrawMap(highlight, nearOnly);
 }
 void CampaignBridge::DrawStatusBar() {
-    screens_.Campaign().DrawStatusBar();
+    windows_.campaign.DrawStatusBar();
 }
 void CampaignBridge::DrawSiteIcon(int row) {
-    screens_.Campaign().DrawSiteIcon(row);
+    windows_.campaign.DrawSiteIcon(row);
 }
 void CampaignBridge::DrawAllSiteIcons() {
-    screens_.Campaign().DrawAllSiteIcons();
+    windows_.campaign.DrawAllSiteIcons();
 }
 void CampaignBridge::DrawSpawnField(int slot) {
-    screens_.Campaign().DrawSpawnField(slot);
+    windows_.campaign.DrawSpawnField(slot);
 }
 
 void CampaignBridge::PlaceCastleMarker(int lord, int x, int y, bool visible) {
-    screens_.Campaign().PlaceCastleMarker(lord, x, y, visible);
+    windows_.campaign.PlaceCastleMarker(lord, x, y, visible);
 }
 
 void CampaignBridge::ShowComputerMovePanel(int lord) {
-    screens_.Campaign().ShowComputerMovePanel(lord);
+    windows_.campaign.ShowComputerMovePanel(lord);
 }
 bool CampaignBridge::IsMapShown() {
-    return screens_.Campaign().Visible();
+    return windows_.campaign.Visible();
 }
 
 void CampaignBridge::RefreshComputerStatus() {
-    screens_.AIStatus().Refresh();
+    windows_.aiStatus.Refresh();
 }
 
 void CampaignBridge::ShowComputerLordStatus(int lord) {
-    screens_.AIStatus().ShowLord(lord);
-    screens_.AIStatus().Show();
+    windows_.aiStatus.ShowLord(lord);
+    windows_.aiStatus.Show();
 }
 
 void CampaignBridge::HideComputerMovePanel() {
-    screens_.Campaign().HideComputerMovePanel();
+    windows_.campaign.HideComputerMovePanel();
 }
 void CampaignBridge::HideHoverHelp() {
-    screens_.Campaign().HideHoverHelp();
+    windows_.campaign.HideHoverHelp();
 }
 
 bool CampaignBridge::IsBattleShown() {
-    return screens_.Campaign().Battle().Shown();
+    return windows_.campaign.Battle().Shown();
 }
 
 void CampaignBridge::EnableTimer1() {
-    screens_.Campaign().Timer1().SetEnabled(true);
+    windows_.campaign.Timer1().SetEnabled(true);
 }
 void CampaignBridge::DisableTimer1() {
-    screens_.Campaign().Timer1().SetEnabled(false);
+    windows_.campaign.Timer1().SetEnabled(false);
 }
 void CampaignBridge::EnableTimer3() {
-    screens_.Campaign().Timer3().SetEnabled(true);
+    windows_.campaign.Timer3().SetEnabled(true);
 }
 void CampaignBridge::DisableTimer3() {
-    screens_.Campaign().Timer3().SetEnabled(false);
+    windows_.campaign.Timer3().SetEnabled(false);
 }
 void CampaignBridge::DisableAllTimers() {
-    screens_.Campaign().DisableAllTimers();
+    windows_.campaign.DisableAllTimers();
 }
 
 void CampaignBridge::OpenTrading(logic::TradeOffer& offer) {
-    screens_.Trading().Open(offer);
+    windows_.trading.Open(offer);
 }
 int CampaignBridge::ShowCity(int site) {
-    return screens_.City().Open(site);
+    return windows_.city.Open(site);
 }
 void CampaignBridge::ShowGuildShop(int site) {
-    screens_.GuildShop().Open(site);
+    windows_.guildShop.Open(site);
 }
 void CampaignBridge::OpenBuildings() {
-    screens_.Buildings().Open();
+    windows_.buildings.Open();
 }
 void CampaignBridge::OpenHireTroops() {
-    screens_.HireTroops().Open();
+    windows_.hireTroops.Open();
 }
 void CampaignBridge::OpenOptions() {
-    screens_.OptionsScreen().ShowModal();
+    windows_.options.ShowModal();
 }
 void CampaignBridge::CloseStrategicWindow() {
-    screens_.Campaign().Close();
+    windows_.campaign.Close();
 }
 void CampaignBridge::ReportError(const std::string& text) {
     screens_.ShowError(text);

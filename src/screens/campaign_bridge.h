@@ -7,14 +7,34 @@
 
 namespace screens {
 
-class GameScreens;
+class ScreenServices;
+class TFAIStatusScreen;
+class TFBuildings;
+class TFBuyItems;
+class TFCampaign1;
+class TFCity;
+class TFHireTroops;
+class TFOptions;
+class TFTrading;
+
+// The windows the campaign rules open or draw on.
+struct CampaignWindows {
+    TFCampaign1& campaign;
+    TFAIStatusScreen& aiStatus;
+    TFTrading& trading;
+    TFCity& city;
+    TFBuyItems& guildShop;
+    TFBuildings& buildings;
+    TFHireTroops& hireTroops;
+    TFOptions& options;
+};
 
 class CampaignBridge final : public logic::MapView,
                              public logic::TurnTimers,
                              public logic::CampaignScreens,
                              public logic::Sounds {
   public:
-    explicit CampaignBridge(GameScreens& screens);
+    CampaignBridge(ScreenServices& screens, const CampaignWindows& windows);
     ~CampaignBridge() override;
 
     // MapView
@@ -55,7 +75,8 @@ class CampaignBridge final : public logic::MapView,
     void PlayReward(int n) override;
 
   private:
-    GameScreens& screens_;
+    ScreenServices& screens_;
+    CampaignWindows windows_;
 };
 
 }  // namespace screens

@@ -3,7 +3,7 @@
 
 #include "rules/view_hooks.h"
 #include "screens/dungeon_duel_panel.h"
-#include "screens/game_screens.h"
+#include "screens/screen_services.h"
 #include "screens/tfgoldtreasure.h"
 #include "screens/tfitemdetail.h"
 #include "screens/tfitemreplace.h"
@@ -14,7 +14,7 @@
 
 namespace screens {
 
-DungeonBridge::DungeonBridge(GameScreens& screens) : screens_(screens) {
+DungeonBridge::DungeonBridge(ScreenServices& screens) : screens_(screens) {
     form3_ = std::make_unique<TForm3>(screens);
     wait_ = std::make_unique<DungeonWait>(screens, screens.Dialogs().WaitScreen());
     treasure_ = std::make_unique<TFItemTreasure>(screens);

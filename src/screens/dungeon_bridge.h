@@ -9,7 +9,7 @@
 
 namespace screens {
 
-class GameScreens;
+class ScreenServices;
 class TForm3;
 class DungeonWait;
 class TFItemTreasure;
@@ -20,7 +20,7 @@ class TFLevelUp;
 
 class DungeonBridge final : public logic::DungeonView {
   public:
-    explicit DungeonBridge(GameScreens& screens);
+    explicit DungeonBridge(ScreenServices& screens);
     ~DungeonBridge() override;
 
     TForm3& Window() { return *form3_; }
@@ -60,7 +60,7 @@ class DungeonBridge final : public logic::DungeonView {
     void PlayHitCry(int soundFamily) override;
 
   private:
-    GameScreens& screens_;
+    ScreenServices& screens_;
     std::unique_ptr<TForm3> form3_;
     std::unique_ptr<DungeonWait> wait_;
     std::unique_ptr<TFItemTreasure> treasure_;

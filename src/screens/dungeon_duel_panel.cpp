@@ -2,7 +2,7 @@
 #include "screens/dungeon_duel_panel.h"
 
 #include "dungeon/duel.h"
-#include "screens/game_screens.h"
+#include "screens/screen_services.h"
 #include "screens/tform3.h"
 
 namespace screens {
@@ -25,8 +25,8 @@ const platform::Color kBackground = platform::Color::Rgb(34, 28, 24);
 
 }  // namespace
 
-DungeonDuelPanel::DungeonDuelPanel(TForm3& form, GameScreens& screens, int left, int top, int width,
-                                   int height)
+DungeonDuelPanel::DungeonDuelPanel(TForm3& form, ScreenServices& screens, int left, int top,
+                                   int width, int height)
     : form_(form), screens_(screens) {
     root_ = form_.Add<platform::Panel>("DuelPanel");
     root_->SetBounds(left, top, width, height);

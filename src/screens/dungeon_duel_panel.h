@@ -12,12 +12,13 @@
 
 namespace screens {
 
-class GameScreens;
+class ScreenServices;
 class TForm3;
 
 class DungeonDuelPanel {
   public:
-    DungeonDuelPanel(TForm3& form, GameScreens& screens, int left, int top, int width, int height);
+    DungeonDuelPanel(TForm3& form, ScreenServices& screens, int left, int top, int width,
+                     int height);
 
     void Show();
     void Hide();
@@ -37,7 +38,7 @@ class DungeonDuelPanel {
                                         int y, logic::DungeonControl help);
 
     TForm3& form_;
-    GameScreens& screens_;
+    ScreenServices& screens_;
     platform::Panel* root_ = nullptr;
     platform::Picture* opponent_ = nullptr;
     platform::Label* name_ = nullptr;

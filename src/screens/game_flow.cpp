@@ -156,7 +156,7 @@ void ExitToMainMenu(GameScreens& screens) {
     screens.OptionsScreen().Close();
 }
 
-void SaveProgress(GameScreens& screens) {
+void SaveProgress(ScreenServices& screens) {
     std::string error;
     if (!state::WriteProgress(error)) screens.ShowError(error);
 }

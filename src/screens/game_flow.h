@@ -6,6 +6,7 @@
 namespace screens {
 
 class GameScreens;
+class ScreenServices;
 
 // "Start a new game": a clean state, the scenario list, the sheet, the difficulty, the first
 // round, the start message, then the game until it ends; back to the main menu afterwards.
@@ -19,6 +20,6 @@ void ExitToMainMenu(GameScreens& screens);
 // Shows the strategic window modally (the game runs inside this call).
 void PlayGame(GameScreens& screens);
 // Writes the progress file, reporting a failure in the error box.
-void SaveProgress(GameScreens& screens);
+void SaveProgress(ScreenServices& screens);
 
 }  // namespace screens

@@ -11,6 +11,7 @@
 #include "screens/battle_panel.h"
 #include "screens/campaign_bridge.h"
 #include "screens/dungeon_bridge.h"
+#include "screens/game_flow.h"
 #include "screens/tfaistatusscreen.h"
 #include "screens/tfbuildings.h"
 #include "screens/tfbuyitems.h"
@@ -71,37 +72,43 @@ GameScreens::GameScreens(platform::Application& app, const StartOptions& options
                            return state::G().battleClock.clockOn ||
                                   (dungeon_ && dungeon_->AnyDuelTimerRunning());
                        })),
-      services_{app, *sound_} {
-    // First, so that every window registers its tutorial panel with it.
-    guide_ = std::make_unique<TutorialGuide>();
+      guide_(std::make_unique<TutorialGuide>()),
+      shared_(app, *sound_, *guide_) {
     // The background window first, so that it is the application's main window.
-    form1_ = std::make_unique<TForm1>(*this);
-    form2_ = std::make_unique<TForm2>(*this);
-    campaign_ = std::make_unique<TFCampaign1>(*this);
-    options_screen_ = std::make_unique<TFOptions>(*this);
-    cheats_ = std::make_unique<TFCheats>(*this);
-    aiStatus_ = std::make_unique<TFAIStatusScreen>(*this);
-    credits_ = std::make_unique<TFCredits>(*this);
-    selectMap_ = std::make_unique<TFSelectMap>(*this);
-    showMap_ = std::make_unique<TFShowMap>(*this);
-    previewMap_ = std::make_unique<TFPreviewMap>(*this);
-    difficulty_ = std::make_unique<TFDifficulty>(*this);
-    saveLoad_ = std::make_unique<TFSaveLoad>(*this);
-    buildings_ = std::make_unique<TFBuildings>(*this);
-    hireTroops_ = std::make_unique<TFHireTroops>(*this);
-    trading_ = std::make_unique<TFTrading>(*this);
-    city_ = std::make_unique<TFCity>(*this);
-    guildShop_ = std::make_unique<TFBuyItems>(*this);
-    modifyCommands_ = std::make_unique<TFModifyBattleCommands>(*this);
-    intro3_ = std::make_unique<TFIntro3>(*this);
+    form1_ = std::make_unique<TForm1>(shared_, options_);
+    form2_ = std::make_unique<TForm2>(
+        shared_, TForm2::Flows{[this] { NewGameFlow(*this); }, [this] { StartTutorial(*this); },
+                               [this] { LoadGameFlow(*this); }});
+    campaign_ = std::make_unique<TFCampaign1>(shared_);
+    options_screen_ =
+        std::make_unique<TFOptions>(shared_, form1_->Soundtimer1(),
+                                    TFOptions::Flows{[this] { SaveLoadFromOptions(*this); },
+                                                     [this] { ExitToMainMenu(*this); }});
+    cheats_ = std::make_unique<TFCheats>(shared_, *campaign_);
+    aiStatus_ = std::make_unique<TFAIStatusScreen>(shared_);
+    credits_ = std::make_unique<TFCredits>(shared_);
+    selectMap_ = std::make_unique<TFSelectMap>(shared_);
+    showMap_ = std::make_unique<TFShowMap>(shared_);
+    previewMap_ = std::make_unique<TFPreviewMap>(shared_);
+    difficulty_ = std::make_unique<TFDifficulty>(shared_);
+    saveLoad_ = std::make_unique<TFSaveLoad>(shared_, *campaign_);
+    buildings_ = std::make_unique<TFBuildings>(shared_, *campaign_);
+    hireTroops_ = std::make_unique<TFHireTroops>(shared_, *campaign_);
+    trading_ = std::make_unique<TFTrading>(shared_, *campaign_);
+    city_ = std::make_unique<TFCity>(shared_);
+    guildShop_ = std::make_unique<TFBuyItems>(shared_);
+    modifyCommands_ = std::make_unique<TFModifyBattleCommands>(shared_);
+    intro3_ = std::make_unique<TFIntro3>(shared_);
+    ConnectLaterWindows();
     WireCampaign();
-    dialogs_ = std::make_unique<MessageDialogs>(services_);
+    dialogs_ = std::make_unique<MessageDialogs>(shared_.Svc());
+    shared_.SetDialogs(*dialogs_);
     logic::InstallDialogs(dialogs_.get());
     BuildChoiceTutorialPanel();
-    dungeon_ = std::make_unique<DungeonBridge>(*this);
-    keyList_ = std::make_unique<TFKeyList>(app_, services_);
+    dungeon_ = std::make_unique<DungeonBridge>(shared_);
+    keyList_ = std::make_unique<TFKeyList>(app_, shared_.Svc());
     app_.SetKeyListHook([this](platform::Form& front) { keyList_->ShowFor(front); });
-    app_.SetRefreshViewsHook([this] { RefreshShownViews(*this); });
+    app_.SetRefreshViewsHook([this] { RefreshShownViews(*campaign_, dungeon_->Window(), *city_); });
 }
 
 GameScreens::~GameScreens() {
@@ -111,20 +118,10 @@ GameScreens::~GameScreens() {
     logic::InstallDialogs(nullptr);
 }
 
-void GameScreens::RegisterTutorialPanel(logic::TutorialScreen screen, TutorialPanel* panel) {
-    tutorialPanels_.push_back(panel);
-    guide_->Register(screen, panel);
-}
-
-void GameScreens::RegisterTutorialExtra(logic::TutorialExtra extra,
-                                        const TutorialExtraPanel& panel) {
-    guide_->RegisterExtra(extra, panel);
-}
-
 // The choice dialog's panel lies over the top of the dialog.
 void GameScreens::BuildChoiceTutorialPanel() {
     platform::Form& choice = dialogs_->Form("TFMessage7");
-    choiceTutorial_ = AddTutorialPanel(*this, choice, logic::TutorialScreen::choice,
+    choiceTutorial_ = AddTutorialPanel(shared_, choice, logic::TutorialScreen::choice,
                                        platform::Rect{8, 8, choice.Width() - 16, 132});
 }
 
@@ -132,10 +129,22 @@ void GameScreens::Run() {
     app_.Run(*form1_);
 }
 
+// The windows that open or read a window made after them.
+void GameScreens::ConnectLaterWindows() {
+    form1_->Connect(*form2_, *options_screen_);
+    form2_->Connect(*options_screen_, *credits_);
+    campaign_->Battle().Connect(*modifyCommands_);
+    options_screen_->Connect(*cheats_);
+    cheats_->Connect(*aiStatus_);
+    selectMap_->Connect(*previewMap_, *showMap_);
+}
+
 void GameScreens::WireCampaign() {
-    bridge_ = std::make_unique<CampaignBridge>(*this);
+    bridge_ = std::make_unique<CampaignBridge>(
+        shared_, CampaignWindows{*campaign_, *aiStatus_, *trading_, *city_, *guildShop_,
+                                 *buildings_, *hireTroops_, *options_screen_});
     battleBridge_ = std::make_unique<BattleBridge>(*campaign_);
-    themeBridge_ = std::make_unique<ThemeBridge>(*this);
+    themeBridge_ = std::make_unique<ThemeBridge>(*intro3_, *campaign_);
     logic::Hooks().SetTutorial(guide_.get());
     TFCampaign1::Actions& a = campaign_->GetActions();
     a.moveTarget = [](int direction) { logic::MoveTargetClick(direction); };
@@ -155,10 +164,6 @@ void GameScreens::WireCampaign() {
     campaign_->Timer3().OnTimer = [] { logic::Timer3Tick(); };
     campaign_->OnActivate = [] { logic::WindowActivated(); };
     campaign_->OnCloseQuery = [] { return logic::CloseQuery(); };
-}
-
-void GameScreens::ShowError(const std::string& text) {
-    app_.ReportError(text);
 }
 
 }  // namespace screens

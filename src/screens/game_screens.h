@@ -1,6 +1,6 @@
 // Every window of the game, made once at start in the order the game makes them (the
-// background window first), and what every window reaches (sound, dialogs, the error box). The
-// flows from one window to the next live in game_flow.h.
+// background window first), each given the shared services and the windows it opens. The flows
+// from one window to the next live in game_flow.h.
 #pragma once
 
 #include <memory>
@@ -10,7 +10,9 @@
 #include "platform/application.h"
 #include "rules/tutorial_table.h"
 #include "screens/message_dialogs.h"
+#include "screens/screen_services.h"
 #include "screens/services.h"
+#include "screens/start_options.h"
 #include "sound/sound_system.h"
 
 namespace screens {
@@ -43,11 +45,6 @@ class TFIntro3;
 class ThemeBridge;
 class DungeonBridge;
 
-struct StartOptions {
-    bool fixedSeed = false;  // the console's --seed replaces the clock's seed
-    unsigned seed = 0;
-};
-
 class GameScreens {
   public:
     GameScreens(platform::Application& app, const StartOptions& options);
@@ -57,7 +54,9 @@ class GameScreens {
     void Run();
 
     platform::Application& App() { return app_; }
-    Services& Svc() { return services_; }
+    // What every window reaches; each window gets it with the windows it opens.
+    ScreenServices& Shared() { return shared_; }
+    Services& Svc() { return shared_.Svc(); }
     sound::SoundSystem& Sound() { return *sound_; }
     MessageDialogs& Dialogs() { return *dialogs_; }
     const StartOptions& Options() const { return options_; }
@@ -85,23 +84,23 @@ class GameScreens {
     DungeonBridge& Dungeon() { return *dungeon_; }
 
     // The error box for file, picture and device errors.
-    void ShowError(const std::string& text);
+    void ShowError(const std::string& text) { shared_.ShowError(text); }
 
-    // The screens that show a tutorial panel, so that each step finds its screen's panel and the
-    // tutorial can be switched off on all.
-    void RegisterTutorialPanel(logic::TutorialScreen screen, TutorialPanel* panel);
-    void RegisterTutorialExtra(logic::TutorialExtra extra, const TutorialExtraPanel& panel);
-    const std::vector<TutorialPanel*>& TutorialPanels() const { return tutorialPanels_; }
+    // The screens that show a tutorial panel.
+    const std::vector<TutorialPanel*>& TutorialPanels() const { return shared_.TutorialPanels(); }
     TutorialGuide& Tutorial() { return *guide_; }
 
   private:
+    void ConnectLaterWindows();
     void WireCampaign();
     void BuildChoiceTutorialPanel();
 
     platform::Application& app_;
     StartOptions options_;
     std::unique_ptr<sound::SoundSystem> sound_;
-    Services services_;
+    // Made first, so that every window registers its tutorial panel with it.
+    std::unique_ptr<TutorialGuide> guide_;
+    ScreenServices shared_;
     std::unique_ptr<MessageDialogs> dialogs_;
     std::unique_ptr<TForm1> form1_;
     std::unique_ptr<TForm2> form2_;
@@ -126,8 +125,6 @@ class GameScreens {
     std::unique_ptr<TFPreviewMap> previewMap_;
     std::unique_ptr<TFDifficulty> difficulty_;
     std::unique_ptr<TFSaveLoad> saveLoad_;
-    std::vector<TutorialPanel*> tutorialPanels_;
-    std::unique_ptr<TutorialGuide> guide_;
     std::unique_ptr<TutorialPanel> choiceTutorial_;
     // Last, so that it goes first: its wait window belongs to the message windows.
     std::unique_ptr<DungeonBridge> dungeon_;

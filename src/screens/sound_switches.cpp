@@ -1,46 +1,42 @@
 // The sound and music switches of the options screen and the background window's music timer.
 #include "screens/sound_switches.h"
 
-#include "screens/game_screens.h"
 #include "screens/tfoptions.h"
-#include "screens/tform1.h"
+#include "sound/sound_system.h"
 #include "state/game_state.h"
 
 namespace screens {
 
-void MusicTimerTick(GameScreens& screens) {
+void MusicTimerTick(sound::SoundSystem& sound, platform::Timer& musicTimer) {
     if (state::G().musicStopping) return;
-    platform::Timer& timer = screens.Background().Soundtimer1();
-    timer.SetEnabled(false);
-    timer.SetInterval(screens.Sound().Music().TimerTick());
-    timer.SetEnabled(true);
+    musicTimer.SetEnabled(false);
+    musicTimer.SetInterval(sound.Music().TimerTick());
+    musicTimer.SetEnabled(true);
 }
 
-void UpdateSwitchCaptions(GameScreens& screens) {
+void UpdateSwitchCaptions(TFOptions& options) {
     const state::GameState& g = state::G();
-    TFOptions& options = screens.OptionsScreen();
     options.SoundButton()->SetCaption(g.soundOn ? "Sound effects: On" : "Sound effects: Off");
     options.MusicButton()->SetCaption(g.musicOn ? "Music/Ambient: On" : "Music/Ambient: Off");
 }
 
-void ToggleSound(GameScreens& screens) {
+void ToggleSound(TFOptions& options) {
     state::G().soundOn = !state::G().soundOn;
-    UpdateSwitchCaptions(screens);
+    UpdateSwitchCaptions(options);
 }
 
-void ToggleMusic(GameScreens& screens) {
+void ToggleMusic(TFOptions& options, sound::SoundSystem& sound, platform::Timer& musicTimer) {
     state::GameState& g = state::G();
     g.musicOn = !g.musicOn;
-    UpdateSwitchCaptions(screens);
+    UpdateSwitchCaptions(options);
     if (!g.musicOn) {
-        screens.Sound().Music().MusicOff();
+        sound.Music().MusicOff();
         return;
     }
-    if (auto interval = screens.Sound().Music().MusicOn()) {
-        platform::Timer& timer = screens.Background().Soundtimer1();
-        timer.SetEnabled(false);
-        timer.SetInterval(*interval);
-        timer.SetEnabled(true);
+    if (auto interval = sound.Music().MusicOn()) {
+        musicTimer.SetEnabled(false);
+        musicTimer.SetInterval(*interval);
+        musicTimer.SetEnabled(true);
     }
 }
 

@@ -2,12 +2,12 @@
 
 #include "campaign/computer_status.h"
 #include "platform/control.h"
-#include "screens/game_screens.h"
+#include "screens/screen_services.h"
 #include "screens/services.h"
 
 namespace screens {
 
-TFAIStatusScreen::TFAIStatusScreen(GameScreens& screens)
+TFAIStatusScreen::TFAIStatusScreen(ScreenServices& screens)
     : Form(screens.App(), "TFAIStatusScreen", 520, 520) {
     SetCaption(kGameCaption);
     selector_ = Add<platform::ComboBox>("ComboBox1");

@@ -11,11 +11,11 @@ class Picture;
 
 namespace screens {
 
-class GameScreens;
+class ScreenServices;
 
 class TFAIStatusScreen final : public platform::Form {
   public:
-    explicit TFAIStatusScreen(GameScreens& screens);
+    explicit TFAIStatusScreen(ScreenServices& screens);
     // Fills the screen with a lord (a lord not in the game shows the current one).
     void ShowLord(int lord);
     // Shows the shown lord's values anew, if the screen is open.

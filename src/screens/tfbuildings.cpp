@@ -1,14 +1,14 @@
 #include "screens/tfbuildings.h"
 
 #include "campaign/buildings.h"
-#include "screens/game_screens.h"
+#include "screens/screen_services.h"
 #include "screens/tfcampaign1.h"
 #include "screens/tutorial_switch.h"
 
 namespace screens {
 
-TFBuildings::TFBuildings(GameScreens& screens)
-    : Form(screens.App(), "TFBuildings", 860, 560), screens_(screens) {
+TFBuildings::TFBuildings(ScreenServices& screens, TFCampaign1& campaign)
+    : Form(screens.App(), "TFBuildings", 860, 560), screens_(screens), campaign_(campaign) {
     SetCaption(kDialogCaption);
     Services& s = screens.Svc();
     auto* heading = AddLabel(*this, "Label1", 24, 16, 500, 32, 20, true, false);
@@ -50,7 +50,7 @@ TFBuildings::TFBuildings(GameScreens& screens)
             RefreshPictures();
             details_->Hide();
         }
-        screens_.Campaign().DrawStatusBar();
+        campaign_.DrawStatusBar();
     });
     AddButton(*details_, s, "SpeedButton3", "Back", 210, 380, 150, 40,
               [this] { details_->Hide(); });

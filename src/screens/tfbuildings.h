@@ -10,11 +10,12 @@
 
 namespace screens {
 
-class GameScreens;
+class ScreenServices;
+class TFCampaign1;
 
 class TFBuildings final : public platform::Form {
   public:
-    explicit TFBuildings(GameScreens& screens);
+    TFBuildings(ScreenServices& screens, TFCampaign1& campaign);
     // Refreshes the building pictures, hides the detail panel and shows the screen modally.
     void Open();
 
@@ -24,7 +25,8 @@ class TFBuildings final : public platform::Form {
     void RefreshPictures();
     void ShowDetails(int building);
 
-    GameScreens& screens_;
+    ScreenServices& screens_;
+    TFCampaign1& campaign_;
     std::array<platform::Picture*, 10> tiles_{};
     platform::Panel* details_;
     platform::Label* name_;

@@ -1,11 +1,11 @@
 #include "screens/tfbuyitems.h"
 
 #include "campaign/guild_shop.h"
-#include "screens/game_screens.h"
+#include "screens/screen_services.h"
 
 namespace screens {
 
-TFBuyItems::TFBuyItems(GameScreens& screens) : Form(screens.App(), "TFBuyItems", 720, 420) {
+TFBuyItems::TFBuyItems(ScreenServices& screens) : Form(screens.App(), "TFBuyItems", 720, 420) {
     SetCaption(kGameCaption);
     Services& s = screens.Svc();
     auto* title = AddLabel(*this, "Label1", 24, 16, 500, 32, 20, true, false);

@@ -7,11 +7,11 @@
 
 namespace screens {
 
-class GameScreens;
+class ScreenServices;
 
 class TFBuyItems final : public platform::Form {
   public:
-    explicit TFBuyItems(GameScreens& screens);
+    explicit TFBuyItems(ScreenServices& screens);
     // Shows the shop of a city site modally.
     void Open(int site);
 

@@ -9,8 +9,8 @@
 #include "rules/tutorial_steps.h"
 #include "screens/battle_panel.h"
 #include "screens/campaign_help.h"
-#include "screens/game_screens.h"
 #include "screens/map_pictures.h"
+#include "screens/screen_services.h"
 #include "screens/tutorial_extras.h"
 #include "screens/tutorial_guide.h"
 #include "screens/tutorial_switch.h"
@@ -48,7 +48,7 @@ constexpr MoveKeys kMoveKeys[4] = {
 
 }  // namespace
 
-TFCampaign1::TFCampaign1(GameScreens& screens)
+TFCampaign1::TFCampaign1(ScreenServices& screens)
     : Form(screens.App(), "TFCampaign1", 1024, 620),
       screens_(screens),
       timer1_(screens.App(), kTimer1Ms, false),

@@ -16,12 +16,12 @@
 
 namespace screens {
 
-class GameScreens;
+class ScreenServices;
 class BattlePanel;
 
 class TFCampaign1 final : public platform::Form {
   public:
-    explicit TFCampaign1(GameScreens& screens);
+    explicit TFCampaign1(ScreenServices& screens);
     ~TFCampaign1() override;
 
     // The map view.
@@ -97,7 +97,7 @@ class TFCampaign1 final : public platform::Form {
     void ArmyPictures(const logic::MapModel& model);
     void MoveTargets(const logic::MapModel& model);
 
-    GameScreens& screens_;
+    ScreenServices& screens_;
     Actions actions_;
     platform::Panel* map_ = nullptr;
     std::array<std::array<platform::Picture*, 12>, 13> fields_{};  // [x 1..12][y 1..11]

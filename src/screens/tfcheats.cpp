@@ -1,7 +1,7 @@
 #include "screens/tfcheats.h"
 
 #include "rules/lords.h"
-#include "screens/game_screens.h"
+#include "screens/screen_services.h"
 #include "screens/tfaistatusscreen.h"
 #include "screens/tfcampaign1.h"
 #include "state/game_state.h"
@@ -22,8 +22,8 @@ void AddTo(state::Int& amount, state::Int change) {
 }
 }  // namespace
 
-TFCheats::TFCheats(GameScreens& screens)
-    : Form(screens.App(), "TFCheats", 420, 380), screens_(screens) {
+TFCheats::TFCheats(ScreenServices& screens, TFCampaign1& campaign)
+    : Form(screens.App(), "TFCheats", 420, 380), screens_(screens), campaign_(campaign) {
     SetCaption(kGameCaption);
     Services& s = screens.Svc();
     auto* title = AddLabel(*this, "Label1", 20, 18, 380, 36, 22, true, false);
@@ -49,8 +49,8 @@ TFCheats::TFCheats(GameScreens& screens)
     });
     AddButton(*this, s, "SpeedButton5", "Show AI status screen", x, 220, w, 40, [this] {
         // Not modal: the status screen stays open beside the game, on the green lord.
-        screens_.AIStatus().ShowLord(2);
-        screens_.AIStatus().Show();
+        aiStatus_->ShowLord(2);
+        aiStatus_->Show();
         Done();
     });
     AddButton(*this, s, "SpeedButton1", "Back to the game", x, 300, w, 40, [this] { Close(); });
@@ -58,7 +58,7 @@ TFCheats::TFCheats(GameScreens& screens)
 
 void TFCheats::Done() {
     screens_.Dialogs().ShowShortNotice("Done.", "Continue");
-    screens_.Campaign().DrawStatusBar();
+    campaign_.DrawStatusBar();
 }
 
 }  // namespace screens

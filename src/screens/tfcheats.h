@@ -5,15 +5,21 @@
 
 namespace screens {
 
-class GameScreens;
+class ScreenServices;
+class TFAIStatusScreen;
+class TFCampaign1;
 
 class TFCheats final : public platform::Form {
   public:
-    explicit TFCheats(GameScreens& screens);
+    TFCheats(ScreenServices& screens, TFCampaign1& campaign);
+    // The computer lords' status window, made after this one.
+    void Connect(TFAIStatusScreen& aiStatus) { aiStatus_ = &aiStatus; }
 
   private:
     void Done();
-    GameScreens& screens_;
+    ScreenServices& screens_;
+    TFCampaign1& campaign_;
+    TFAIStatusScreen* aiStatus_ = nullptr;
 };
 
 }  // namespace screens

@@ -3,12 +3,12 @@
 #include "campaign/city_visit.h"
 #include "rules/lords.h"
 #include "rules/view_hooks.h"
-#include "screens/game_screens.h"
+#include "screens/screen_services.h"
 #include "screens/tutorial_switch.h"
 
 namespace screens {
 
-TFCity::TFCity(GameScreens& screens) : Form(screens.App(), "TFCity", 640, 400) {
+TFCity::TFCity(ScreenServices& screens) : Form(screens.App(), "TFCity", 640, 400) {
     SetCaption(kGameCaption);
     Services& s = screens.Svc();
     title_ = AddLabel(*this, "Label1", 24, 16, 400, 32, 20, true, false);

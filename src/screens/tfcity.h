@@ -10,11 +10,11 @@
 
 namespace screens {
 
-class GameScreens;
+class ScreenServices;
 
 class TFCity final : public platform::Form {
   public:
-    explicit TFCity(GameScreens& screens);
+    explicit TFCity(ScreenServices& screens);
     // Shows the screen for a city site modally; returns logic::kCityAttack when the player chose
     // to attack, else 0.
     int Open(int site);

@@ -1,6 +1,6 @@
 #include "screens/tfcredits.h"
 
-#include "screens/game_screens.h"
+#include "screens/screen_services.h"
 
 namespace screens {
 
@@ -24,7 +24,7 @@ constexpr const char* kCredits =
     "GoogleTest and Google Benchmark - BSD and Apache 2.0 licences (tests only)";
 }
 
-TFCredits::TFCredits(GameScreens& screens) : Form(screens.App(), "TFCredits", 640, 520) {
+TFCredits::TFCredits(ScreenServices& screens) : Form(screens.App(), "TFCredits", 640, 520) {
     SetCaption(kDialogCaption);
     auto* title = AddLabel(*this, "Label1", 20, 18, 600, 40, 26, true, false);
     title->SetAlign(platform::Align::Center);

@@ -5,11 +5,11 @@
 
 namespace screens {
 
-class GameScreens;
+class ScreenServices;
 
 class TFCredits final : public platform::Form {
   public:
-    explicit TFCredits(GameScreens& screens);
+    explicit TFCredits(ScreenServices& screens);
 };
 
 }  // namespace screens

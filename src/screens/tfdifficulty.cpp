@@ -1,13 +1,13 @@
 #include "screens/tfdifficulty.h"
 
-#include "screens/game_screens.h"
+#include "screens/screen_services.h"
 #include "screens/tutorial_switch.h"
 #include "state/game_state.h"
 #include "state/new_game.h"
 
 namespace screens {
 
-TFDifficulty::TFDifficulty(GameScreens& screens)
+TFDifficulty::TFDifficulty(ScreenServices& screens)
     : Form(screens.App(), "TFDifficulty", 520, 520), screens_(screens) {
     SetCaption(kDialogCaption);
     auto* text = AddLabel(*this, "Label1", 24, 20, 472, 50, 15);

@@ -9,18 +9,18 @@
 
 namespace screens {
 
-class GameScreens;
+class ScreenServices;
 
 class TFDifficulty final : public platform::Form {
   public:
-    explicit TFDifficulty(GameScreens& screens);
+    explicit TFDifficulty(ScreenServices& screens);
     // Enables the first n buttons for the unlocked difficulty n (all from 7 on).
     void Prepare();
 
     TutorialPanel& Tutorial() { return *tutorial_; }
 
   private:
-    GameScreens& screens_;
+    ScreenServices& screens_;
     std::array<platform::SpeedButton*, 7> buttons_{};
     std::array<platform::Picture*, 7> pictures_{};
     std::unique_ptr<TutorialPanel> tutorial_;

@@ -3,11 +3,11 @@
 
 #include <string>
 
-#include "screens/game_screens.h"
+#include "screens/screen_services.h"
 
 namespace screens {
 
-TFGoldTreasure::TFGoldTreasure(GameScreens& screens)
+TFGoldTreasure::TFGoldTreasure(ScreenServices& screens)
     : Form(screens.App(), "TFGoldTreasure", 600, 360) {
     SetCaption(kDialogCaption);
     picture_ = AddPicture(*this, "Image1", 24, 64, 200, 200);

@@ -10,11 +10,11 @@
 
 namespace screens {
 
-class GameScreens;
+class ScreenServices;
 
 class TFGoldTreasure final : public platform::Form {
   public:
-    explicit TFGoldTreasure(GameScreens& screens);
+    explicit TFGoldTreasure(ScreenServices& screens);
     // Modal; the gold was added before.
     void Open(const logic::GoldFindView& gold);
 

@@ -2,15 +2,15 @@
 
 #include "campaign/hiring.h"
 #include "rules/lords.h"
-#include "screens/game_screens.h"
+#include "screens/screen_services.h"
 #include "screens/tfcampaign1.h"
 #include "screens/tutorial_switch.h"
 #include "state/game_state.h"
 
 namespace screens {
 
-TFHireTroops::TFHireTroops(GameScreens& screens)
-    : Form(screens.App(), "TFHireTroops", 760, 560), screens_(screens) {
+TFHireTroops::TFHireTroops(ScreenServices& screens, TFCampaign1& campaign)
+    : Form(screens.App(), "TFHireTroops", 760, 560), screens_(screens), campaign_(campaign) {
     SetCaption(kDialogCaption);
     auto* heading = AddLabel(*this, "Label1", 24, 16, 500, 32, 20, true, false);
     heading->SetCaption(logic::kHireHeading);
@@ -20,8 +20,7 @@ TFHireTroops::TFHireTroops(GameScreens& screens)
         pictures_[kind] = AddPicture(*this, "Image" + std::to_string(kind), 24, y, 90, 90);
         buttons_[kind] = AddButton(*this, screens.Svc(), "SpeedButton" + std::to_string(kind), "",
                                    130, y + 20, 64, 52, [this, kind] {
-                                       if (logic::HireUnit(kind))
-                                           screens_.Campaign().DrawStatusBar();
+                                       if (logic::HireUnit(kind)) campaign_.DrawStatusBar();
                                    });
         names_[kind] = AddLabel(*this, "LabelName" + std::to_string(kind), 210, y + 4, 520, 24, 16,
                                 true, false);

@@ -9,11 +9,12 @@
 
 namespace screens {
 
-class GameScreens;
+class ScreenServices;
+class TFCampaign1;
 
 class TFHireTroops final : public platform::Form {
   public:
-    explicit TFHireTroops(GameScreens& screens);
+    TFHireTroops(ScreenServices& screens, TFCampaign1& campaign);
     // Fills prices and pictures and shows the screen modally.
     void Open();
 
@@ -21,7 +22,8 @@ class TFHireTroops final : public platform::Form {
 
   private:
     void Fill();
-    GameScreens& screens_;
+    ScreenServices& screens_;
+    TFCampaign1& campaign_;
     std::array<platform::Picture*, 5> pictures_{};
     std::array<platform::SpeedButton*, 5> buttons_{};
     std::array<platform::Label*, 5> names_{};

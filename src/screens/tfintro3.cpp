@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "screens/game_screens.h"
+#include "screens/screen_services.h"
 
 namespace screens {
 
@@ -12,7 +12,7 @@ constexpr int kFrameSize = 150, kFrameGap = 30, kFrameTop = 220, kBorder = 4;
 constexpr int kWidth = 620;
 }  // namespace
 
-TFIntro3::TFIntro3(GameScreens& screens) : Form(screens.App(), "TFIntro3", kWidth, 520) {
+TFIntro3::TFIntro3(ScreenServices& screens) : Form(screens.App(), "TFIntro3", kWidth, 520) {
     SetCaption(kDialogCaption);
     SetColor(platform::Color::Rgb(30, 26, 22));
     auto* title = AddLabel(*this, "Label1", 20, 16, 580, 36, 22, true, false);

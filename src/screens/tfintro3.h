@@ -12,11 +12,11 @@
 
 namespace screens {
 
-class GameScreens;
+class ScreenServices;
 
 class TFIntro3 final : public platform::Form {
   public:
-    explicit TFIntro3(GameScreens& screens);
+    explicit TFIntro3(ScreenServices& screens);
     // Fills the texts and pictures; a picture without a name is hidden with its frame.
     void Fill(const logic::ThemeIntro& intro);
     // The transcript shows the text, the goal and the pictures shown.

@@ -2,12 +2,13 @@
 #include "screens/tfitemdetail.h"
 
 #include "dungeon/items.h"
-#include "screens/game_screens.h"
 #include "screens/item_detail_box.h"
+#include "screens/screen_services.h"
 
 namespace screens {
 
-TFItemDetail::TFItemDetail(GameScreens& screens) : Form(screens.App(), "TFItemDetail", 560, 396) {
+TFItemDetail::TFItemDetail(ScreenServices& screens)
+    : Form(screens.App(), "TFItemDetail", 560, 396) {
     SetCaption(kDialogCaption);
     Services& s = screens.Svc();
     auto* title = AddLabel(*this, "TitleLabel", 16, 12, 380, 34, 22, true, false);

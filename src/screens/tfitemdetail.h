@@ -14,12 +14,12 @@
 
 namespace screens {
 
-class GameScreens;
+class ScreenServices;
 class ItemDetailBox;
 
 class TFItemDetail final : public platform::Form {
   public:
-    explicit TFItemDetail(GameScreens& screens);
+    explicit TFItemDetail(ScreenServices& screens);
     ~TFItemDetail() override;
 
     // Modal. weaponButton is "Use weapon", "Unequip" or empty (no second button).

@@ -6,7 +6,7 @@
 #include "dungeon/hero_access.h"
 #include "dungeon/items.h"
 #include "screens/frame_box.h"
-#include "screens/game_screens.h"
+#include "screens/screen_services.h"
 #include "state/game_state.h"
 
 namespace screens {
@@ -19,7 +19,7 @@ constexpr int kStrengthFields[4] = {state::ItemTable::hitStrength, state::ItemTa
                                     state::ItemTable::healStrength};
 }  // namespace
 
-TFItemReplace::TFItemReplace(GameScreens& screens)
+TFItemReplace::TFItemReplace(ScreenServices& screens)
     : Form(screens.App(), "TFItemReplace", 640, 456) {
     SetCaption(kDialogCaption);
     Services& s = screens.Svc();

@@ -12,12 +12,12 @@
 
 namespace screens {
 
-class GameScreens;
+class ScreenServices;
 class FrameBox;
 
 class TFItemReplace final : public platform::Form {
   public:
-    explicit TFItemReplace(GameScreens& screens);
+    explicit TFItemReplace(ScreenServices& screens);
 
     // Modal, slot 1 selected. True when the found-item window must close as well.
     bool Open(int item);

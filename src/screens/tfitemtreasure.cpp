@@ -3,14 +3,14 @@
 
 #include "dungeon/items.h"
 #include "dungeon/treasure.h"
-#include "screens/game_screens.h"
 #include "screens/item_detail_box.h"
+#include "screens/screen_services.h"
 #include "screens/tutorial_switch.h"
 #include "state/game_state.h"
 
 namespace screens {
 
-TFItemTreasure::TFItemTreasure(GameScreens& screens)
+TFItemTreasure::TFItemTreasure(ScreenServices& screens)
     : Form(screens.App(), "TFItemTreasure", 560, 396), screens_(screens) {
     SetCaption(kDialogCaption);
     Services& s = screens.Svc();

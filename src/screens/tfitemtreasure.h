@@ -15,12 +15,12 @@
 
 namespace screens {
 
-class GameScreens;
+class ScreenServices;
 class ItemDetailBox;
 
 class TFItemTreasure final : public platform::Form {
   public:
-    explicit TFItemTreasure(GameScreens& screens);
+    explicit TFItemTreasure(ScreenServices& screens);
     ~TFItemTreasure() override;
 
     // Modal; returns when the item was sold or kept.
@@ -37,7 +37,7 @@ class TFItemTreasure final : public platform::Form {
     void Prepare(Mode mode, const std::string& title, const logic::ItemDetailView& detail);
     void Finish();
 
-    GameScreens& screens_;
+    ScreenServices& screens_;
     std::unique_ptr<ItemDetailBox> detail_;
     platform::Label* title_ = nullptr;
     platform::SpeedButton* sell_ = nullptr;

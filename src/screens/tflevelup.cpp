@@ -3,11 +3,11 @@
 
 #include <string>
 
-#include "screens/game_screens.h"
+#include "screens/screen_services.h"
 
 namespace screens {
 
-TFLevelUp::TFLevelUp(GameScreens& screens) : Form(screens.App(), "TFLevelUp", 520, 330) {
+TFLevelUp::TFLevelUp(ScreenServices& screens) : Form(screens.App(), "TFLevelUp", 520, 330) {
     SetCaption(kDialogCaption);
     picture_ = AddPicture(*this, "Image1", 24, 24, 100, 100);
     heading_ = AddLabel(*this, "Label1", 140, 24, 356, 56, 18, true, true);

@@ -10,11 +10,11 @@
 
 namespace screens {
 
-class GameScreens;
+class ScreenServices;
 
 class TFLevelUp final : public platform::Form {
   public:
-    explicit TFLevelUp(GameScreens& screens);
+    explicit TFLevelUp(ScreenServices& screens);
     void Open(const logic::LevelUpView& levelUp);
 
     std::vector<std::pair<std::string, std::string>> Describe() override;

@@ -5,7 +5,7 @@
 
 #include "dungeon/exploration.h"
 #include "rules/dungeon_view.h"
-#include "screens/game_screens.h"
+#include "screens/screen_services.h"
 
 namespace screens {
 
@@ -13,7 +13,7 @@ namespace {
 constexpr int kMostDots = 6;
 }
 
-DungeonWait::DungeonWait(GameScreens& screens, platform::Form& form)
+DungeonWait::DungeonWait(ScreenServices& screens, platform::Form& form)
     : app_(screens.App()), form_(form), timer_(screens.App(), logic::kWaitTickMs, false) {
     dots_ = dynamic_cast<platform::Label*>(form_.Find("Label2"));
     timer_.OnTimer = [this] { Tick(); };

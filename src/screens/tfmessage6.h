@@ -8,12 +8,12 @@
 
 namespace screens {
 
-class GameScreens;
+class ScreenServices;
 
 class DungeonWait {
   public:
     // Uses the wait form of the message windows.
-    DungeonWait(GameScreens& screens, platform::Form& form);
+    DungeonWait(ScreenServices& screens, platform::Form& form);
 
     // Modal until the floor is ready and the window has been shown long enough.
     void Run();

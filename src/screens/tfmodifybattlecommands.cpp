@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "battle/battle_commands.h"
-#include "screens/game_screens.h"
+#include "screens/screen_services.h"
 
 namespace screens {
 
@@ -22,7 +22,7 @@ std::vector<std::string> RoleEntries(int role) {
 
 }  // namespace
 
-TFModifyBattleCommands::TFModifyBattleCommands(GameScreens& screens)
+TFModifyBattleCommands::TFModifyBattleCommands(ScreenServices& screens)
     : Form(screens.App(), "TFModifyBattleCommands", 520, 470), screens_(screens) {
     SetCaption(kDialogCaption);
     auto* heading = AddLabel(*this, "Label1", 24, 14, 470, 30, 20, true, false);

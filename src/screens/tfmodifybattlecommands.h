@@ -8,11 +8,11 @@
 
 namespace screens {
 
-class GameScreens;
+class ScreenServices;
 
 class TFModifyBattleCommands final : public platform::Form {
   public:
-    explicit TFModifyBattleCommands(GameScreens& screens);
+    explicit TFModifyBattleCommands(ScreenServices& screens);
     // Refreshes the screen and shows it modally.
     void Open();
     // The formation pictures and the three lists as the command sets stand.
@@ -22,7 +22,7 @@ class TFModifyBattleCommands final : public platform::Form {
     platform::ComboBox* RoleList(int role) { return lists_[role - 1]; }
 
   private:
-    GameScreens& screens_;
+    ScreenServices& screens_;
     std::array<platform::SpeedButton*, 3> formations_{};
     std::array<platform::ComboBox*, 3> lists_{};
     bool refreshing_ = false;

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "screens/game_flow.h"
-#include "screens/game_screens.h"
+#include "screens/screen_services.h"
 #include "screens/sound_switches.h"
 #include "screens/tform2.h"
 #include "screens/tutorial_switch.h"
@@ -23,16 +23,17 @@ std::string BackgroundFor(int canvasWidth) {
 }
 }  // namespace
 
-TForm1::TForm1(GameScreens& screens)
+TForm1::TForm1(ScreenServices& screens, const StartOptions& options)
     : Form(screens.App(), "TForm1", screens.App().CanvasWidth(), screens.App().CanvasHeight()),
       screens_(screens),
+      startOptions_(options),
       soundtimer1_(screens.App(), sound::kMusicFirstTickMs, true) {
     SetFullCanvas(true);
     SetColor(platform::colors::kBlack);
     SetCaption(kGameCaption);
     image1_ = AddPicture(*this, "Image1", 0, 0, Width(), Height());
     image1_->LoadPicture(BackgroundFor(App().CanvasWidth()));
-    soundtimer1_.OnTimer = [this] { MusicTimerTick(screens_); };
+    soundtimer1_.OnTimer = [this] { MusicTimerTick(screens_.Sound(), soundtimer1_); };
     OnActivate = [this] {
         if (started_) return;
         started_ = true;
@@ -55,7 +56,7 @@ void TForm1::SwitchToFullScreen() {
 void TForm1::StartUp() {
     state::GameState& g = state::G();
     // The random generator, from the clock (or the seed a script asked for).
-    const auto& opts = screens_.Options();
+    const auto& opts = startOptions_;
     state::SeedRandom(
         opts.fixedSeed
             ? opts.seed
@@ -64,7 +65,7 @@ void TForm1::StartUp() {
     // The progress file, and the option buttons' captions from its switches.
     std::string error;
     if (!state::ReadProgress(error, g)) screens_.ShowError(error);
-    UpdateSwitchCaptions(screens_);
+    UpdateSwitchCaptions(*optionsScreen_);
     // The music players.
     screens_.Sound().Channels().ResetMusicPlayers();
     // Full screen.
@@ -74,7 +75,7 @@ void TForm1::StartUp() {
     g.startCount = state::AddSaturated(g.startCount, 1);
     // The castle screen fills its building texts itself when it is made (it has no screen yet).
     // The main menu's layout.
-    screens_.MainMenu().LayOut();
+    mainMenu_->LayOut();
     // Every scenario and difficulty is available.
     g.scenariosUnlocked = 12;
     g.difficultyUnlocked = 12;
@@ -82,13 +83,13 @@ void TForm1::StartUp() {
     // The tutorial: off, then on for the first three starts.
     EndTutorial(screens_);
     if (g.startCount < 4) {
-        TutorialOnAtMenu(screens_);
+        TutorialOnAtMenu(*mainMenu_);
     } else {
-        screens_.MainMenu().HideTutorial();
+        mainMenu_->HideTutorial();
     }
     // The main menu; when it returns the program ends.
-    screens_.MainMenu().ShowModal();
-    screens_.MainMenu().Hide();
+    mainMenu_->ShowModal();
+    mainMenu_->Hide();
     g.musicStopping = true;
     soundtimer1_.SetEnabled(false);
     screens_.Sound().Channels().StopTrack(1);

@@ -1,7 +1,8 @@
 #include "screens/tform2.h"
 
-#include "screens/game_flow.h"
-#include "screens/game_screens.h"
+#include <utility>
+
+#include "screens/screen_services.h"
 #include "screens/tfcredits.h"
 #include "screens/tfoptions.h"
 #include "screens/tutorial_switch.h"
@@ -17,8 +18,8 @@ constexpr int kColumnW = 300;
 constexpr int kSidePictureHeight = 265;
 }  // namespace
 
-TForm2::TForm2(GameScreens& screens)
-    : Form(screens.App(), "TForm2", kWidth, kHeight), screens_(screens) {
+TForm2::TForm2(ScreenServices& screens, Flows flows)
+    : Form(screens.App(), "TForm2", kWidth, kHeight), screens_(screens), flows_(std::move(flows)) {
     SetCaption(kGameCaption);
     Services& s = screens.Svc();
     auto* title = AddLabel(*this, "Label1", 0, 40, kWidth, 70, 48, true, false);
@@ -40,11 +41,11 @@ TForm2::TForm2(GameScreens& screens)
                       screens_.Dialogs().ShowShortNotice(tutorialRefusal, "Continue");
                       return;
                   }
-                  NewGameFlow(screens_);
+                  flows_.newGame();
               });
     y += 50;
     AddButton(*this, s, "SpeedButton13", "Start the tutorial", kColumnX, y, kColumnW, 42,
-              [this] { StartTutorial(screens_); });
+              [this] { flows_.startTutorial(); });
     y += 50;
     AddButton(*this, s, "SpeedButton15", "Load a game", kColumnX, y, kColumnW, 42, [this] {
         if (state::G().tutorialOn) {
@@ -54,18 +55,18 @@ TForm2::TForm2(GameScreens& screens)
                 "Continue");
             return;
         }
-        LoadGameFlow(screens_);
+        flows_.loadGame();
     });
     y += 50;
     AddButton(*this, s, "SpeedButton9", "Options", kColumnX, y, kColumnW, 42, [this] {
-        TFOptions& options = screens_.OptionsScreen();
+        TFOptions& options = *options_;
         options.SaveLoadButton()->SetEnabled(false);
         options.ShowModal();
         options.SaveLoadButton()->SetEnabled(true);
     });
     y += 50;
     AddButton(*this, s, "SpeedButton12", "Credits", kColumnX, y, kColumnW, 42,
-              [this] { screens_.Credits().ShowModal(); });
+              [this] { credits_->ShowModal(); });
     AddButton(*this, s, "SpeedButton7", "Quit", kWidth - 92, 150 - 38, 80, 30, [this] { Close(); });
 
     quitPanel_ = Add<platform::Panel>("Panel1");

@@ -1,6 +1,7 @@
 // The main menu.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "platform/form.h"
@@ -8,11 +9,24 @@
 
 namespace screens {
 
-class GameScreens;
+class ScreenServices;
+class TFCredits;
+class TFOptions;
 
 class TForm2 final : public platform::Form {
   public:
-    explicit TForm2(GameScreens& screens);
+    // The game flows behind "Start a new game", "Start the tutorial" and "Load a game".
+    struct Flows {
+        std::function<void()> newGame;
+        std::function<void()> startTutorial;
+        std::function<void()> loadGame;
+    };
+    TForm2(ScreenServices& screens, Flows flows);
+    // The options and the credits, made after the main menu.
+    void Connect(TFOptions& options, TFCredits& credits) {
+        options_ = &options;
+        credits_ = &credits;
+    }
 
     // Start-up's layout step: the lower Quit panel and the two side pictures.
     void LayOut();
@@ -20,7 +34,10 @@ class TForm2 final : public platform::Form {
     void HideTutorial();
 
   private:
-    GameScreens& screens_;
+    ScreenServices& screens_;
+    Flows flows_;
+    TFOptions* options_ = nullptr;
+    TFCredits* credits_ = nullptr;
     platform::Panel* quitPanel_;
     platform::Picture* image30_;
     platform::Picture* image31_;

@@ -12,7 +12,7 @@
 #include "rules/tutorial_steps.h"
 #include "screens/dungeon_duel_panel.h"
 #include "screens/frame_box.h"
-#include "screens/game_screens.h"
+#include "screens/screen_services.h"
 #include "screens/tutorial_extras.h"
 #include "screens/tutorial_guide.h"
 #include "screens/tutorial_switch.h"
@@ -73,7 +73,7 @@ platform::Panel* Door(platform::Panel& board, const std::string& name, int x, in
 
 }  // namespace
 
-TForm3::TForm3(GameScreens& screens)
+TForm3::TForm3(ScreenServices& screens)
     : Form(screens.App(), "TForm3", kWidth, kHeight),
       screens_(screens),
       opponentTimer_(screens.App(), logic::kDuelTimerIntervalMs[0], false),

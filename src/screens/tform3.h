@@ -16,12 +16,12 @@
 
 namespace screens {
 
-class GameScreens;
+class ScreenServices;
 class DungeonDuelPanel;
 
 class TForm3 final : public platform::Form {
   public:
-    explicit TForm3(GameScreens& screens);
+    explicit TForm3(ScreenServices& screens);
     ~TForm3() override;
 
     // Modally, unless the window is already shown (then it only comes to the front).
@@ -65,7 +65,7 @@ class TForm3 final : public platform::Form {
     void Load(platform::Picture& picture, const std::string& file);
     void ShowSlot(Slot& slot, const logic::GearSlotView& view, bool weapon);
 
-    GameScreens& screens_;
+    ScreenServices& screens_;
     platform::Panel* board_ = nullptr;
     std::array<std::array<platform::Picture*, 6>, 8> tiles_{};  // [x 1..7][y 1..5]
     std::array<std::array<platform::Panel*, 6>, 8> doorL_{}, doorR_{}, doorO_{}, doorU_{};

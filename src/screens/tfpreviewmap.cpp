@@ -1,13 +1,13 @@
 #include "screens/tfpreviewmap.h"
 
 #include "events/theme_sheet_lines.h"
-#include "screens/game_screens.h"
+#include "screens/screen_services.h"
 #include "state/game_state.h"
 #include "state/scenario_files.h"
 
 namespace screens {
 
-TFPreviewMap::TFPreviewMap(GameScreens& screens)
+TFPreviewMap::TFPreviewMap(ScreenServices& screens)
     : Form(screens.App(), "TFPreviewMap", 820, 520), screens_(screens) {
     SetCaption(kGameCaption);
     picture_ = AddPicture(*this, "Image1", 20, 20, 260, 260);

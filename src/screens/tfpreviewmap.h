@@ -8,16 +8,16 @@
 
 namespace screens {
 
-class GameScreens;
+class ScreenServices;
 
 class TFPreviewMap final : public platform::Form {
   public:
-    explicit TFPreviewMap(GameScreens& screens);
+    explicit TFPreviewMap(ScreenServices& screens);
     // Reads the scenario's module and shows what it is about.
     void ShowFor(const std::string& baseName, int scenarioNumber);
 
   private:
-    GameScreens& screens_;
+    ScreenServices& screens_;
     platform::Picture* picture_;
     platform::Label* title_;
     platform::Label* story_;

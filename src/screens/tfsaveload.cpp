@@ -3,15 +3,15 @@
 
 #include "dungeon/duel.h"
 #include "rules/lords.h"
-#include "screens/game_screens.h"
+#include "screens/screen_services.h"
 #include "screens/tfcampaign1.h"
 #include "state/game_state.h"
 #include "state/saved_games.h"
 
 namespace screens {
 
-TFSaveLoad::TFSaveLoad(GameScreens& screens)
-    : Form(screens.App(), "TFSaveLoad", 860, 640), screens_(screens) {
+TFSaveLoad::TFSaveLoad(ScreenServices& screens, TFCampaign1& campaign)
+    : Form(screens.App(), "TFSaveLoad", 860, 640), screens_(screens), campaign_(campaign) {
     SetCaption("Save / Load");
     Services& s = screens.Svc();
     for (int slot = 1; slot <= 5; ++slot) {
@@ -49,7 +49,7 @@ void TFSaveLoad::FillSaveScreen() {
     const int lord = logic::ShownLord();
     // From the main menu no game is being played: the tables still hold the game that was left
     // (or nothing), and a save of them could not be loaded or would hold a finished game.
-    const bool running = screens_.Campaign().Visible() && !g.gameOver && g.inDungeon >= 0 &&
+    const bool running = campaign_.Visible() && !g.gameOver && g.inDungeon >= 0 &&
                          g.lord[lord][state::Lord::inGame] >= 1;
     for (int slot = 1; slot <= 5; ++slot)
         saveButtons_[slot]->SetEnabled(running);

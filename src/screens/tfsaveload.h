@@ -7,11 +7,12 @@
 
 namespace screens {
 
-class GameScreens;
+class ScreenServices;
+class TFCampaign1;
 
 class TFSaveLoad final : public platform::Form {
   public:
-    explicit TFSaveLoad(GameScreens& screens);
+    TFSaveLoad(ScreenServices& screens, TFCampaign1& campaign);
 
     // Descriptions from the file; a load button for each slot that holds a game; the save
     // buttons only while a game runs.
@@ -22,7 +23,8 @@ class TFSaveLoad final : public platform::Form {
     void LoadSlot(int slot);
     void SaveDescriptions();
 
-    GameScreens& screens_;
+    ScreenServices& screens_;
+    TFCampaign1& campaign_;
     std::array<platform::Edit*, 6> descriptions_{};
     std::array<platform::SpeedButton*, 6> saveButtons_{};
     std::array<platform::SpeedButton*, 7> loadButtons_{};  // 1..5 and 6 for the automatic slot

@@ -2,8 +2,8 @@
 
 #include "platform/files.h"
 #include "rules/tutorial_steps.h"
-#include "screens/game_screens.h"
 #include "screens/scenario_list.h"
+#include "screens/screen_services.h"
 #include "screens/tfpreviewmap.h"
 #include "screens/tfshowmap.h"
 #include "screens/tutorial_switch.h"
@@ -22,7 +22,7 @@ constexpr int kCustomColumns = 3, kCustomX = 20, kCustomY = 230, kCustomW = 216,
               kCustomGap = 4;
 }  // namespace
 
-TFSelectMap::TFSelectMap(GameScreens& screens)
+TFSelectMap::TFSelectMap(ScreenServices& screens)
     : Form(screens.App(), "TFSelectMap", 720, 710), screens_(screens) {
     SetCaption(kDialogCaption);
     Services& s = screens.Svc();
@@ -139,7 +139,7 @@ void TFSelectMap::ChooseScenario(int index) {
         logic::AdvanceTutorial(1);
     }
     if (!(g.scenariosUnlocked > e.needsAbove)) {
-        screens_.Preview().ShowFor(e.baseName, e.number);
+        preview_->ShowFor(e.baseName, e.number);
         return;
     }
     LoadAndShowSheet(e.baseName, e.number, "");
@@ -173,7 +173,7 @@ void TFSelectMap::LoadAndShowSheet(const std::string& baseName, int number,
     }
     g.modSetting[1] = 0;
     const int scenarioNumber = number == 0 ? g.mapSetting[3] : number;
-    TFShowMap& sheet = screens_.Sheet();
+    TFShowMap& sheet = *sheet_;
     sheet.Fill(picture.empty() ? g.modText[6] + ".jpg" : picture,
                sheetShowsMapTheme ? g.mapSetting[3] : scenarioNumber);
     if (sheet.Run()) {

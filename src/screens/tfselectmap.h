@@ -13,11 +13,18 @@
 
 namespace screens {
 
-class GameScreens;
+class ScreenServices;
+class TFPreviewMap;
+class TFShowMap;
 
 class TFSelectMap final : public platform::Form {
   public:
-    explicit TFSelectMap(GameScreens& screens);
+    explicit TFSelectMap(ScreenServices& screens);
+    // The preview and the scenario sheet, made after this window.
+    void Connect(TFPreviewMap& preview, TFShowMap& sheet) {
+        preview_ = &preview;
+        sheet_ = &sheet;
+    }
 
     // The main menu's preparation: first page, "Next...".
     void Reset();
@@ -36,7 +43,9 @@ class TFSelectMap final : public platform::Form {
     void RefreshCustomScenarios();
     void PlayListedCustom(int index);
 
-    GameScreens& screens_;
+    ScreenServices& screens_;
+    TFPreviewMap* preview_ = nullptr;
+    TFShowMap* sheet_ = nullptr;
     platform::Panel* page1_;
     platform::Panel* page2_;
     platform::SpeedButton* pageButton_;

@@ -2,8 +2,8 @@
 
 #include "events/theme_sheet_lines.h"
 #include "rules/tutorial_steps.h"
-#include "screens/game_screens.h"
 #include "screens/scenario_list.h"
+#include "screens/screen_services.h"
 #include "screens/tutorial_switch.h"
 #include "state/game_state.h"
 
@@ -14,7 +14,7 @@ constexpr const char* kColours[4] = {"Blue", "Green", "Red", "Cyan"};
 constexpr platform::Rect kPictureArea{20, 20, 300, 300};
 }  // namespace
 
-TFShowMap::TFShowMap(GameScreens& screens)
+TFShowMap::TFShowMap(ScreenServices& screens)
     : Form(screens.App(), "TFShowMap", 960, 700), screens_(screens) {
     SetCaption(kDialogCaption);
     Services& s = screens.Svc();

@@ -11,11 +11,11 @@
 
 namespace screens {
 
-class GameScreens;
+class ScreenServices;
 
 class TFShowMap final : public platform::Form {
   public:
-    explicit TFShowMap(GameScreens& screens);
+    explicit TFShowMap(ScreenServices& screens);
 
     // Fills the sheet for the loaded scenario: picture, title, story, theme, faction rows.
     void Fill(const std::string& picture, int scenarioNumber);
@@ -29,7 +29,7 @@ class TFShowMap final : public platform::Form {
     void Select(int lord);
     void StartGame();
 
-    GameScreens& screens_;
+    ScreenServices& screens_;
     platform::Picture* picture_;
     platform::Label* title_;
     platform::Label* story_;

@@ -2,7 +2,7 @@
 
 #include "campaign/trading.h"
 #include "rules/lords.h"
-#include "screens/game_screens.h"
+#include "screens/screen_services.h"
 #include "screens/tfcampaign1.h"
 #include "state/game_state.h"
 
@@ -15,8 +15,8 @@ constexpr int kResourceSlots[4] = {state::Lord::wood, state::Lord::iron, state::
                                    state::Lord::gems};
 }  // namespace
 
-TFTrading::TFTrading(GameScreens& screens)
-    : Form(screens.App(), "TFTrading", 720, 420), screens_(screens) {
+TFTrading::TFTrading(ScreenServices& screens, TFCampaign1& campaign)
+    : Form(screens.App(), "TFTrading", 720, 420), screens_(screens), campaign_(campaign) {
     SetCaption(kDialogCaption);
     auto* heading = AddLabel(*this, "Label1", 24, 16, 500, 32, 20, true, false);
     heading->SetCaption("Trade");
@@ -32,13 +32,13 @@ TFTrading::TFTrading(GameScreens& screens)
         buy_[good] = AddButton(*this, screens.Svc(), "SpeedButton" + std::to_string(good * 2 + 1),
                                "", 240, y, 240, 40, [this, good] {
                                    if (offer_ && logic::BuyGoods(*offer_, good))
-                                       screens_.Campaign().DrawStatusBar();
+                                       campaign_.DrawStatusBar();
                                    Refresh();
                                });
         sell_[good] = AddButton(*this, screens.Svc(), "SpeedButton" + std::to_string(good * 2 + 2),
                                 "", 496, y, 200, 40, [this, good] {
                                     if (offer_ && logic::SellGoods(*offer_, good))
-                                        screens_.Campaign().DrawStatusBar();
+                                        campaign_.DrawStatusBar();
                                     Refresh();
                                 });
     }

@@ -11,17 +11,19 @@ struct TradeOffer;
 
 namespace screens {
 
-class GameScreens;
+class ScreenServices;
+class TFCampaign1;
 
 class TFTrading final : public platform::Form {
   public:
-    explicit TFTrading(GameScreens& screens);
+    TFTrading(ScreenServices& screens, TFCampaign1& campaign);
     // Shows the screen modally with these prices and stocks (left as they are afterwards).
     void Open(logic::TradeOffer& offer);
 
   private:
     void Refresh();
-    GameScreens& screens_;
+    ScreenServices& screens_;
+    TFCampaign1& campaign_;
     logic::TradeOffer* offer_ = nullptr;
     std::array<platform::Label*, 4> amounts_{};
     std::array<platform::Label*, 4> prices_{};

@@ -1,13 +1,13 @@
 // Installs the theme screens for the event rules.
 #include "screens/theme_bridge.h"
 
-#include "screens/game_screens.h"
 #include "screens/tfcampaign1.h"
 #include "screens/tfintro3.h"
 
 namespace screens {
 
-ThemeBridge::ThemeBridge(GameScreens& screens) : screens_(screens) {
+ThemeBridge::ThemeBridge(TFIntro3& intro, TFCampaign1& campaign)
+    : intro_(intro), campaign_(campaign) {
     logic::Hooks().SetTheme(this);
 }
 
@@ -16,16 +16,16 @@ ThemeBridge::~ThemeBridge() {
 }
 
 void ThemeBridge::ShowIntro(const logic::ThemeIntro& intro) {
-    screens_.Intro().Fill(intro);
-    screens_.Intro().ShowModal();
+    intro_.Fill(intro);
+    intro_.ShowModal();
 }
 
 void ThemeBridge::SetupBoxes(const logic::ThemeBoxes& boxes) {
-    screens_.Campaign().SetupThemeBoxes(boxes);
+    campaign_.SetupThemeBoxes(boxes);
 }
 
 void ThemeBridge::SetNumbers(int counter, int troop) {
-    screens_.Campaign().SetThemeNumbers(counter, troop);
+    campaign_.SetThemeNumbers(counter, troop);
 }
 
 }  // namespace screens

@@ -6,18 +6,20 @@
 
 namespace screens {
 
-class GameScreens;
+class TFCampaign1;
+class TFIntro3;
 
 class ThemeBridge final : public logic::ThemeScreens {
   public:
-    explicit ThemeBridge(GameScreens& screens);
+    ThemeBridge(TFIntro3& intro, TFCampaign1& campaign);
     ~ThemeBridge() override;
     void ShowIntro(const logic::ThemeIntro& intro) override;
     void SetupBoxes(const logic::ThemeBoxes& boxes) override;
     void SetNumbers(int counter, int troop) override;
 
   private:
-    GameScreens& screens_;
+    TFIntro3& intro_;
+    TFCampaign1& campaign_;
 };
 
 }  // namespace screens

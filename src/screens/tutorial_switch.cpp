@@ -5,6 +5,7 @@
 #include "rules/tutorial_steps.h"
 #include "screens/game_flow.h"
 #include "screens/game_screens.h"
+#include "screens/screen_services.h"
 #include "screens/tform2.h"
 #include "screens/tutorial_panel.h"
 #include "state/game_state.h"
@@ -15,7 +16,7 @@ namespace {
 constexpr int kStripHeight = 140;
 }
 
-std::unique_ptr<TutorialPanel> AddTutorialStrip(GameScreens& screens, platform::Form& window,
+std::unique_ptr<TutorialPanel> AddTutorialStrip(ScreenServices& screens, platform::Form& window,
                                                 logic::TutorialScreen screen, bool withContinue) {
     TutorialPanelNames names = kTutorialButtonNames;
     if (withContinue) names.next = "TutorialContinueButton";
@@ -25,7 +26,7 @@ std::unique_ptr<TutorialPanel> AddTutorialStrip(GameScreens& screens, platform::
     return panel;
 }
 
-std::unique_ptr<TutorialPanel> AddTutorialPanel(GameScreens& screens, platform::Control& parent,
+std::unique_ptr<TutorialPanel> AddTutorialPanel(ScreenServices& screens, platform::Control& parent,
                                                 logic::TutorialScreen screen,
                                                 const platform::Rect& area,
                                                 const TutorialPanelNames& names) {
@@ -36,31 +37,39 @@ std::unique_ptr<TutorialPanel> AddTutorialPanel(GameScreens& screens, platform::
     return panel;
 }
 
-void TutorialOnAtMenu(GameScreens& screens) {
+void TutorialOnAtMenu(TForm2& mainMenu) {
     state::G().tutorialOn = true;
     state::G().tutorialStep = 0;
-    screens.MainMenu().Tutorial().Activate();
+    mainMenu.Tutorial().Activate();
 }
 
 void TutorialBackAtMenu(GameScreens& screens) {
     if (!state::G().tutorialOn) return;
     EndTutorial(screens);
-    TutorialOnAtMenu(screens);
+    TutorialOnAtMenu(screens.MainMenu());
 }
 
-void EndTutorial(GameScreens& screens) {
+void EndTutorial(ScreenServices& screens) {
     logic::EndTutorial();
     // Every panel, also of a screen whose panel the steps never reached.
     for (TutorialPanel* panel : screens.TutorialPanels())
         panel->Deactivate();
 }
 
-void ExitTutorial(GameScreens& screens) {
+void EndTutorial(GameScreens& screens) {
+    EndTutorial(screens.Shared());
+}
+
+void ExitTutorial(ScreenServices& screens) {
     if (screens.Dialogs().AskYesNo(
             "Do you really wish to turn off the tutorial? It is recommended to play the tutorial.",
             "Yes", "No") == logic::kAnswerYes) {
         EndTutorial(screens);
     }
+}
+
+void ExitTutorial(GameScreens& screens) {
+    ExitTutorial(screens.Shared());
 }
 
 void StartTutorial(GameScreens& screens) {

@@ -4,8 +4,6 @@
 #include "battle/battle_engine.h"
 #include "dungeon/exploration.h"
 #include "screens/battle_panel.h"
-#include "screens/dungeon_bridge.h"
-#include "screens/game_screens.h"
 #include "screens/tfcampaign1.h"
 #include "screens/tfcity.h"
 #include "screens/tform3.h"
@@ -13,9 +11,8 @@
 
 namespace screens {
 
-void RefreshShownViews(GameScreens& screens) {
+void RefreshShownViews(TFCampaign1& campaign, TForm3& dungeon, TFCity& city) {
     const state::GameState& g = state::G();
-    TFCampaign1& campaign = screens.Campaign();
     if (campaign.Visible()) {
         if (campaign.Battle().Shown()) {
             logic::RefreshBattleDisplay();  // the panel and the status bar with the battle's troops
@@ -23,8 +20,8 @@ void RefreshShownViews(GameScreens& screens) {
             campaign.DrawStatusBar();
         }
     }
-    if (screens.Dungeon().Window().Visible() && g.inDungeon == 1) logic::DrawHeroStatus();
-    if (screens.City().Visible()) screens.City().Refresh();
+    if (dungeon.Visible() && g.inDungeon == 1) logic::DrawHeroStatus();
+    if (city.Visible()) city.Refresh();
 }
 
 }  // namespace screens

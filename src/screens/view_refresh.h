@@ -5,8 +5,10 @@
 
 namespace screens {
 
-class GameScreens;
+class TFCampaign1;
+class TFCity;
+class TForm3;
 
-void RefreshShownViews(GameScreens& screens);
+void RefreshShownViews(TFCampaign1& campaign, TForm3& dungeon, TFCity& city);
 
 }  // namespace screens

@@ -162,7 +162,19 @@ ScriptCommand Command(const std::string& verb, std::vector<std::string> args = {
 }
 
 // The kinds of action and their weights.
-enum class Action { click, rightClick, type, enter, escape, f11, tick, second, battleRound, duel };
+enum class Action {
+    click,
+    rightClick,
+    type,
+    enter,
+    escape,
+    f11,
+    key,
+    tick,
+    second,
+    battleRound,
+    duel
+};
 
 class Explorer {
   public:
@@ -497,6 +509,8 @@ std::vector<ScriptCommand> Explorer::RandomAction() {
                          : formName == "TFCampaign1" ? 0.3
                                                      : 2.0},
         {Action::f11, 0.3},
+        // A key of the window (or F1, or a key bound to nothing there).
+        {Action::key, 4.0},
         {Action::tick, 6.0},
         {Action::second, 4.0},
         {Action::battleRound, battle ? 12.0 : 0.0},
@@ -535,6 +549,12 @@ std::vector<ScriptCommand> Explorer::RandomAction() {
             return {Command("key", {"Escape"})};
         case Action::f11:
             return {Command("key", {"F11"})};
+        case Action::key: {
+            std::vector<std::string> keys = {"F1", "Q"};
+            for (const platform::Form::KeyBinding& binding : form->KeyBindings())
+                keys.insert(keys.end(), binding.keys.begin(), binding.keys.end());
+            return {Command("key", {Pick(keys)})};
+        }
         case Action::tick:
             return {Command("wait", {"100"})};
         case Action::second:

@@ -194,7 +194,7 @@ void TFCampaign1::BuildLeftColumn() {
     image18_ = AddPicture(*this, "Image18", 80, 430, 70, 70);
     AttachHelp(*image18_);
     // Which round it is and whose turn, under the hourglass.
-    turnLine_ = AddLabel(*this, "TurnLine", 12, 512, 208, 24, 14, true, false);
+    turnLine_ = AddLabel(*this, "TurnLine", 10, 512, 212, 24, 14, false, false);
 }
 
 void TFCampaign1::BuildRightColumn() {
@@ -476,6 +476,8 @@ void TFCampaign1::DrawAllSpawnFields() {
 }
 
 void TFCampaign1::DrawStatusBar() {
+    // Whose turn and which round: also after a load or a window that changed them.
+    turnLine_->SetCaption(logic::TurnLine());
     const state::GameState& g = state::G();
     // The bar is the human's: in a computer lord's turn it keeps showing the human's values.
     const int c = logic::StatusBarLord();

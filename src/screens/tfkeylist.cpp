@@ -54,14 +54,18 @@ std::vector<std::string> TFKeyList::LinesFor(platform::Form& front) {
 
 void TFKeyList::ShowFor(platform::Form& front) {
     if (&front == this) return;
-    std::string text;
-    for (const std::string& line : LinesFor(front))
-        text += (text.empty() ? "" : "\n") + line;
-    lines_->SetCaption(text);
+    ShowLines(LinesFor(front));
     // A battle's clock and a duel's opponent wait while the player reads.
     logic::BattleDialogPause battlePause;
     logic::DuelPause duelPause;
     ShowModal();
+}
+
+void TFKeyList::ShowLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += (text.empty() ? "" : "\n") + line;
+    lines_->SetCaption(text);
 }
 
 std::vector<std::pair<std::string, std::string>> TFKeyList::Describe() {

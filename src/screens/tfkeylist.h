@@ -22,6 +22,9 @@ class TFKeyList final : public platform::Form {
     // click could reach now, then the keys every window shares.
     static std::vector<std::string> LinesFor(platform::Form& front);
 
+    // The list shows these lines (ShowFor fills it with LinesFor).
+    void ShowLines(const std::vector<std::string>& lines);
+
     std::vector<std::pair<std::string, std::string>> Describe() override;
 
   private:

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "campaign/campaign_fixture.h"
+#include "campaign/map_model.h"
 #include "campaign/turn_cycle.h"
 #include "rules/lords.h"
 #include "rules/view_hooks.h"
@@ -53,9 +54,11 @@ TEST_F(TurnCycleTest, DefeatedLordsAreSkippedAndRoundsTurnOnlyOnTheWrap) {
     g.spawnField[1][SpawnField::roundsLeft] = 5;
     // The fields stay open for the spawn field; lord 4 has no goal worth a step.
     g.lord[4][Lord::moveRange] = 0;
+    g.round = 6;
 
     logic::NextLord();
     EXPECT_EQ(g.currentLord, 4);
+    EXPECT_EQ(g.round, 6);
     EXPECT_EQ(g.army[4][Army::movesLeft], 4);
     EXPECT_EQ(CityRounds(), 0);
     EXPECT_EQ(g.spawnField[1][SpawnField::roundsLeft], 5);
@@ -66,12 +69,20 @@ TEST_F(TurnCycleTest, DefeatedLordsAreSkippedAndRoundsTurnOnlyOnTheWrap) {
     EXPECT_EQ(g.army[1][Army::movesLeft], 4);
     EXPECT_EQ(CityRounds(), 1);
     EXPECT_EQ(g.spawnField[1][SpawnField::roundsLeft], 4);
+    EXPECT_EQ(g.round, 7);
 
     // A lord whose inGame is not exactly 1 does not take a turn either.
     g.lord[4][Lord::inGame] = 2;
     logic::NextLord();
     EXPECT_EQ(g.currentLord, 1);
     EXPECT_EQ(CityRounds(), 2);
+    EXPECT_EQ(g.round, 8);
+
+    // A round not known (a game from a slot saved without it) stays unknown.
+    g.round = -1;
+    logic::NextLord();
+    EXPECT_EQ(g.round, -1);
+    EXPECT_EQ(logic::TurnLine(), "Round ? - Blue's turn");
 }
 
 TEST_F(TurnCycleTest, AComputerTurnRunsAtOnceAndTimer1PassesIt) {
@@ -191,8 +202,11 @@ TEST_F(TurnCycleTest, TheFirstRoundSettlesTheMapAndStartsWithLordOne) {
     SetHuman(3);
     FirstDrawWatch draw([this] { return CityRounds(); });
     logic::Hooks().SetView(&draw);
+    g.round = 40;  // left from the game before
     logic::PrepareFirstRound();
     EXPECT_EQ(g.currentLord, 1);  // lord 1 is a computer: its turn has run, Timer1 waits
+    EXPECT_EQ(g.round, 1);
+    EXPECT_EQ(logic::TurnLine(), "Round 1 - Blue's turn");
     EXPECT_GE(hooks.Count("RefreshComputerStatus"), 1);
     EXPECT_TRUE(hooks.Has("EnableTimer1"));
     // Twelve settling rounds and the one of the wrap to lord 1.

@@ -12,6 +12,8 @@
 #include "platform/form.h"
 #include "rules/tutorial_steps.h"
 #include "screens/game_screens.h"
+#include "screens/tfcampaign1.h"
+#include "screens/tfkeylist.h"
 #include "screens/tutorial_guide.h"
 #include "screens/tutorial_panel.h"
 #include "state/game_state.h"
@@ -30,7 +32,7 @@ const std::set<std::string> kWindows = {
     "TFMessage7",     "TFHelpMessage",  "TFGameOver",   "TFModifyBattleCommands",
     "TFIntro3",       "TFCity",         "TFBuyItems",   "TFAIStatusScreen",
     "TForm3",         "TFItemTreasure", "TFItemDetail", "TFItemReplace",
-    "TFGoldTreasure", "TFLevelUp",
+    "TFGoldTreasure", "TFLevelUp",      "TFKeyList",
 };
 
 bool Overlap(const platform::Rect& a, const platform::Rect& b) {
@@ -90,6 +92,23 @@ void CheckEveryWindow(int width, int height) {
     testsupport::HeadlessApp h(true, width, height);
     state::G() = state::GameState{};
     screens::GameScreens screens(h.App(), screens::StartOptions{true, 7});
+    // The longest texts the additions show: the round line of a long game in green's turn, and
+    // the key list of the strategic window with every key of the map and the battle.
+    state::G().round = 99999;
+    state::G().currentLord = 2;
+    screens.Campaign().DrawStatusBar();
+    std::vector<std::string> keys;
+    for (const platform::Form::KeyBinding& binding : screens.Campaign().KeyBindings()) {
+        std::string line;
+        for (const std::string& key : binding.keys)
+            line += (line.empty() ? "" : " or ") + key;
+        keys.push_back(line + ": " + binding.what);
+    }
+    for (const char* shared :
+         {"Return: the highlighted button", "Escape: close the window or go back",
+          "F11: full screen or a window", "F1: this list of keys"})
+        keys.push_back(shared);
+    screens.KeyList().ShowLines(keys);
     std::set<std::string> seen;
     std::vector<std::string> faults;
     CheckForms(h, "", seen, faults);

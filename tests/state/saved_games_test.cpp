@@ -186,8 +186,8 @@ TEST_F(SavedGames, ASlotIsReplacedWholeOrNotAtAll) {
               "I/O error: cannot write \"Savegame02.str\" (Is a directory). The slot was left as "
               "it was.");
     EXPECT_FALSE(SlotExists(2));
-    EXPECT_EQ(userFiles(),
-              (std::vector<std::string>{"Savegame01.int", "Savegame01.str", "Savegame02.str"}));
+    EXPECT_EQ(userFiles(), (std::vector<std::string>{"Savegame01.info", "Savegame01.int",
+                                                     "Savegame01.str", "Savegame02.str"}));
 
     // A ".str" file that cannot be replaced even by root, where the system allows marking one.
     std::filesystem::remove_all(UserFile("Savegame01.str"));

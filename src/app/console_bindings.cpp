@@ -257,21 +257,24 @@ void RegisterCampaign(ScriptRegistry& registry, screens::GameScreens& screens) {
     registry.AddCall("DrawStatusBar", Plain([map] { map->DrawStatusBar(); }));
     registry.AddCall("MoveArmy", WithInts([](int x, int y) { logic::MoveArmy(x, y); }));
     // The map model the strategic window draws: a field as "hidden", or its tile and whether it
-    // is highlighted; a move target (0 north .. 3 west) as "x y" or "none".
+    // is highlighted and whether it lies beyond the castle range; a move target (0 north .. 3
+    // west) as "x y" (and whether beyond the range) or "none".
     registry.AddCall(
         "MapField", Ints<3>([](int x, int y, int highlight) {
             if (!logic::OnMap(x, y)) return std::string("off the map");
             const logic::MapModel model = logic::DescribeMap(highlight != 0, false);
             const auto& f = model.fields[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
             if (f.hidden) return std::string("hidden");
-            return "tile " + std::to_string(f.tile) + (f.highlighted ? " highlighted" : "");
+            return "tile " + std::to_string(f.tile) + (f.highlighted ? " highlighted" : "") +
+                   (f.beyondRange ? " beyond the castle range" : "");
         }));
     registry.AddCall("MapTarget", Ints<1>([](int direction) {
                          if (direction < 0 || direction > 3) return std::string("none");
                          const logic::MapModel model = logic::DescribeMap(true, false);
                          const auto& t = model.targets[static_cast<std::size_t>(direction)];
-                         return t.shown ? std::to_string(t.x) + " " + std::to_string(t.y)
-                                        : std::string("none");
+                         if (!t.shown) return std::string("none");
+                         return std::to_string(t.x) + " " + std::to_string(t.y) +
+                                (t.beyondRange ? " beyond the castle range" : "");
                      }));
     registry.AddCall("StatusBarLord", Ints<0>(&logic::StatusBarLord));
     registry.AddCall("MoveInformationScouts", Ints<1>(&logic::MoveInformationScouts));

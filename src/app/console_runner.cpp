@@ -202,10 +202,16 @@ void ConsoleRunner::Run(const ScriptCommand& cmd) {
         }
     } else if (v == "expect-caption") {
         // What a control on screen shows, shown or not to the player's input (a label).
+        // A caption of several lines is written with \n between them.
         Control* c = Find(a[0]);
+        std::string shown;
+        if (c) {
+            for (char ch : c->Caption())
+                shown += ch == '\n' ? std::string("\\n") : std::string(1, ch);
+        }
         if (!c) {
             Fail(cmd, "no control \"" + a[0] + "\" on screen");
-        } else if (c->Caption() != a[1]) {
+        } else if (shown != a[1]) {
             Fail(cmd, a[0] + " shows " + platform::Quote(c->Caption()) + ", not " +
                           platform::Quote(a[1]));
         }

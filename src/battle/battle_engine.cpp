@@ -1,8 +1,11 @@
 // The interactive battle: start, orders, enemy rounds and the display.
 #include "battle/battle_engine.h"
 
+#include <array>
+
 #include "battle/battle_clock.h"
 #include "battle/battle_end.h"
+#include "battle/battle_log.h"
 #include "battle/strike.h"
 #include "rules/dialogs.h"
 #include "rules/lords.h"
@@ -49,6 +52,11 @@ void ShowSide(BattleSideId id, BattleRecord& side) {
     Panel().ShowBonus(id, BonusKind::hero, hero, hero != 0 ? std::to_string(hero) + " %" : "");
     Panel().ShowBonus(id, BonusKind::castle, castle,
                       castle != 0 ? std::to_string(castle) + " %" : "");
+    std::array<int, kTroopSlots> counts{};
+    for (int slot = 0; slot < kTroopSlots; ++slot)
+        counts[static_cast<std::size_t>(slot)] =
+            SlotPresent(side, slot) ? side[kSideTroop[slot]] : 0;
+    Panel().ShowTroops(id, counts);
 }
 
 // The enemy leaves the field: the battle is over and its army goes home.
@@ -99,7 +107,8 @@ void StartBattle(int playerSideLord, int enemySideLord) {
     own[BattleSide::startStrength] = SideStrength(own);
     foe[BattleSide::startStrength] = SideStrength(foe);
 
-    // The panel, paused.
+    // The panel, paused, with no strikes yet.
+    ClearBattleLog();
     g.battleClock.panelShown = true;
     Panel().ShowPanel();
     RefreshBattleDisplay();
@@ -115,7 +124,7 @@ void PlayerStrike(int commandSet) {
     state::GameState& g = state::G();
     g.battleOwnSide[BattleSide::order] = commandSet;
     Hooks().Sound().Play(sound::Effect::Battle);
-    StrikeAll(Own(), Foe(), kPlayerStyle);
+    LogStrikes(true, StrikeAll(Own(), Foe(), kPlayerStyle));
     if (state::Random(1000) <= kHeroicChance &&
         g.battleOwnSide[BattleSide::heroicOrMayRetreat] == 0)
         g.battleOwnSide[BattleSide::heroicOrMayRetreat] = 1;
@@ -134,7 +143,7 @@ void EnemyRound() {
         EnemyRetreats();
         return;
     }
-    StrikeAll(Foe(), Own(), kEnemyStyle);
+    LogStrikes(false, StrikeAll(Foe(), Own(), kEnemyStyle));
     if (state::Random(1000) <= kHeroicChance) g.battleFoeSide[BattleSide::heroicOrMayRetreat] = 1;
     CheckBattleEnd();
 }
@@ -145,6 +154,7 @@ void RefreshBattleDisplay() {
     ShowSide(BattleSideId::foe, g.battleFoeSide);
     Hooks().View().DrawStatusBar();
     Panel().ShowHeroicActions(g.battleOwnSide[BattleSide::heroicOrMayRetreat] > 0);
+    Panel().ShowStrikeLog(g.battleLog);
 }
 
 void GiveOrder(int commandSet) {

@@ -2,6 +2,7 @@
 #include "battle/strike.h"
 
 #include <cstdint>
+#include <optional>
 
 #include "rules/lords.h"
 #include "state/random.h"
@@ -126,11 +127,12 @@ Attack AttackOf(const Fighter& attacker, int slot) {
     return attack;
 }
 
-void StrikeWith(const Fighter& attacker, const Fighter& defender, int slot, StrikeStyle style) {
+std::optional<StrikeReport> StrikeWith(const Fighter& attacker, const Fighter& defender, int slot,
+                                       StrikeStyle style) {
     const Attack attack = AttackOf(attacker, slot);
-    if (!attack.strikes) return;
+    if (!attack.strikes) return std::nullopt;
     const int target = PickTarget(attack.list, defender);
-    if (target < 0) return;
+    if (target < 0) return std::nullopt;
     const BattleRecord& attackerSide = attacker.side;
     BattleRecord& defenderSide = defender.side;
     int damage =
@@ -148,7 +150,9 @@ void StrikeWith(const Fighter& attacker, const Fighter& defender, int slot, Stri
     if (cover && !style.coverBeforeHero) damage = DefendCover(damage);
     damage = CastleCover(damage, defenderSide[BattleSide::castleBonus]);
     state::Int& count = defenderSide[kSideTroop[target]];
+    const state::Int before = count;
     count = CountAfterHit(count, TroopHealth(SlotKind(defenderSide, target)), damage);
+    return StrikeReport{slot, target, before - count};
 }
 
 }  // namespace
@@ -210,10 +214,14 @@ int PickTarget(TargetList list, const Fighter& target) {
     return kNoTarget;
 }
 
-void StrikeAll(const Fighter& attacker, const Fighter& defender, StrikeStyle style) {
+std::vector<StrikeReport> StrikeAll(const Fighter& attacker, const Fighter& defender,
+                                    StrikeStyle style) {
+    std::vector<StrikeReport> strikes;
     for (int slot = 0; slot < kTroopSlots; ++slot) {
-        if (SlotPresent(attacker.side, slot)) StrikeWith(attacker, defender, slot, style);
+        if (!SlotPresent(attacker.side, slot)) continue;
+        if (auto strike = StrikeWith(attacker, defender, slot, style)) strikes.push_back(*strike);
     }
+    return strikes;
 }
 
 int ChooseTactic(const Fighter& chooser, const Fighter& opponent) {

@@ -3,6 +3,8 @@
 // the tactic a side chooses for its round.
 #pragma once
 
+#include <vector>
+
 #include "battle/battle_sides.h"
 
 namespace logic {
@@ -45,9 +47,19 @@ struct StrikeStyle {
 inline constexpr StrikeStyle kPlayerStyle{true, false};
 inline constexpr StrikeStyle kEnemyStyle{false, true};
 
+// What one kind's strike did: the attacker's troop slot (0..4), the slot it hit and how many
+// of that slot fell.
+struct StrikeReport {
+    int attackerSlot = 0;
+    int targetSlot = 0;
+    int fallen = 0;
+};
+
 // Every present kind of the attacker strikes the defender once with the attacker's current
-// order, in the order soldiers, fast melee, archers, siege, special slot.
-void StrikeAll(const Fighter& attacker, const Fighter& defender, StrikeStyle style);
+// order, in the order soldiers, fast melee, archers, siege, special slot; the strikes that found
+// a target, in that order.
+std::vector<StrikeReport> StrikeAll(const Fighter& attacker, const Fighter& defender,
+                                    StrikeStyle style);
 
 // The tactic the chooser picks against the opponent (whose current order is read for the
 // defending tests). Current strengths (slot strength) must be up to date.

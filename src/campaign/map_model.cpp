@@ -47,7 +47,7 @@ void DescribeTargets(MapModel& m, int ax, int ay) {
     for (std::size_t d = 0; d < m.targets.size(); ++d) {
         const int x = ax + kDirectionSteps[d].dx, y = ay + kDirectionSteps[d].dy;
         if (!OnMap(x, y) || g.field[x][y][Field::walkable] <= 0) continue;
-        m.targets[d] = {true, x, y};
+        m.targets[d] = {true, x, y, !WithinCastleRange(m.lord, x, y)};
     }
 }
 
@@ -73,6 +73,13 @@ MapModel DescribeMap(bool highlight, bool nearOnly) {
             f.drawn = true;
             f.tile = g.field[x][y][Field::tile];
             f.highlighted = highlight && !computer && Distance(ax, ay, x, y) <= 1;
+        }
+    }
+    // The castle range is the human's to see, in its own turn; with the keep it covers the map.
+    for (int x = 1; x <= kMapColumns && m.humanTurn; ++x) {
+        for (int y = 1; y <= kMapRows; ++y) {
+            MapFieldView& f = m.fields[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
+            f.beyondRange = !f.hidden && !WithinCastleRange(m.lord, x, y);
         }
     }
     DescribeArmies(m);

@@ -16,6 +16,7 @@ struct MapFieldView {
     bool drawn = false;        // drawn anew (a redraw near the army leaves the others)
     int tile = 0;              // the picture's tile code
     bool highlighted = false;  // drawn as a move target
+    bool beyondRange = false;  // in the human's turn: beyond its castle range (shaded)
 };
 
 struct MapArmyView {
@@ -27,6 +28,7 @@ struct MapArmyView {
 struct MapTargetView {
     bool shown = false;
     int x = 0, y = 0;
+    bool beyondRange = false;  // a step there is refused: marked
 };
 
 struct MapModel {

@@ -216,6 +216,12 @@ int StepDistance(int x1, int y1, int x2, int y2) {
     return steps;
 }
 
+bool WithinCastleRange(int lord, int x, int y) {
+    if (!ValidLord(lord)) return false;
+    const auto& l = LordRecord(lord);
+    return StepDistance(l[Lord::castleX], l[Lord::castleY], x, y) <= l[Lord::moveRange];
+}
+
 void MoveArmy(int x, int y) {
     state::GameState& g = state::G();
     Step s;
@@ -223,7 +229,6 @@ void MoveArmy(int x, int y) {
     auto* field = FieldAt(x, y);
     if (s.lord == 0 || field == nullptr) return;
     auto& army = ArmyRecord(s.lord);
-    const auto& lordRecord = LordRecord(s.lord);
     s.human = IsHuman(s.lord);
     // A second click after the last step, before the turn has passed, does nothing.
     if (s.human && army[Army::movesLeft] < 1) return;
@@ -235,9 +240,7 @@ void MoveArmy(int x, int y) {
     s.owner = ValidLord(owner) ? owner : 0;
 
     // The target must neighbour the army and lie within the lord's range of its castle.
-    if (StepDistance(s.fromX, s.fromY, x, y) >= 2 ||
-        StepDistance(lordRecord[Lord::castleX], lordRecord[Lord::castleY], x, y) >
-            lordRecord[Lord::moveRange]) {
+    if (StepDistance(s.fromX, s.fromY, x, y) >= 2 || !WithinCastleRange(s.lord, x, y)) {
         TellHuman(s, kOutOfRange);
         return;
     }

@@ -20,6 +20,8 @@ inline constexpr DirectionStep kDirectionSteps[4] = {{0, -1}, {1, 0}, {0, 1}, {-
 // Steps between two fields when each round may move one column and one row at once but counts
 // one for each coordinate moved; at most 11 rounds. Equals |dx| + |dy| on the map.
 int StepDistance(int x1, int y1, int x2, int y2);
+// Whether the field lies within the lord's range of its castle (its movement range limit).
+bool WithinCastleRange(int lord, int x, int y);
 
 // One step of the current lord's army to (x, y). Called by the move targets and the computer
 // lords. A target off the map does nothing.

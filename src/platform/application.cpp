@@ -667,6 +667,10 @@ void Application::KeyFromWindow(const std::string& name, bool repeat) {
     }
     // A key held down acts once: an army or a hero takes one step per press.
     if (repeat) return;
+    // Only a key that can do something is told (typing, Shift and keys bound to nothing are not).
+    Form* form = InputForm();
+    const bool listsKeys = name == kKeyListKey && keyListHook_;
+    if (!form || (!listsKeys && (KeyboardEdit() || !form->BindingOf(name)))) return;
     if (inputObserver_) inputObserver_->KeyPressed(name);
     PressKey(name);
 }

@@ -4,7 +4,9 @@
 // names, never pixels.
 #pragma once
 
+#include <array>
 #include <string>
+#include <vector>
 
 namespace logic {
 
@@ -68,6 +70,13 @@ class BattleView {
     // The hourglasses beside the order buttons during a cool-down.
     virtual void ShowHourglasses(const std::string& picture) { (void)picture; }
     virtual void HideHourglasses() {}
+    // A side's troops by kind: soldiers, fast melee, archers, siege, special.
+    virtual void ShowTroops(BattleSideId side, const std::array<int, 5>& counts) {
+        (void)side;
+        (void)counts;
+    }
+    // The last strikes, the oldest first.
+    virtual void ShowStrikeLog(const std::vector<std::string>& lines) { (void)lines; }
 };
 
 }  // namespace logic

@@ -69,5 +69,11 @@ void BattleBridge::ShowHourglasses(const std::string& picture) {
 void BattleBridge::HideHourglasses() {
     campaign_.Battle().HideHourglasses();
 }
+void BattleBridge::ShowTroops(logic::BattleSideId side, const std::array<int, 5>& counts) {
+    campaign_.Battle().ShowTroops(side, counts);
+}
+void BattleBridge::ShowStrikeLog(const std::vector<std::string>& lines) {
+    campaign_.Battle().ShowStrikeLog(lines);
+}
 
 }  // namespace screens

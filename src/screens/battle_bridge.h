@@ -31,6 +31,8 @@ class BattleBridge final : public logic::BattleView {
     void SetOrderButtons(const logic::OrderButtons& buttons) override;
     void ShowHourglasses(const std::string& picture) override;
     void HideHourglasses() override;
+    void ShowTroops(logic::BattleSideId side, const std::array<int, 5>& counts) override;
+    void ShowStrikeLog(const std::vector<std::string>& lines) override;
 
   private:
     TFCampaign1& campaign_;

@@ -34,6 +34,9 @@ BattlePanel::BattlePanel(platform::Form& form, ScreenServices& screens, platform
     BuildSide(BattleSideId::foe, 444, 396, 356, 288);
     BuildOrders();
     BuildHeroicActions();
+    BuildTroopGrid();
+    // The last strikes, under the heroic actions; the help strip lies over them while shown.
+    strikeLog_ = AddLabel(*root_, "BattleStrikeLog", 16, 406, 528, 62, 12, false, true);
     helpStrip_ = AddLabel(*root_, "BattleHelpStrip", 16, 414, 528, 44, 12);
     helpStrip_->SetBackground(platform::Color::Rgb(236, 222, 186));
     helpStrip_->SetColor(platform::colors::kInk);
@@ -44,6 +47,35 @@ BattlePanel::BattlePanel(platform::Form& form, ScreenServices& screens, platform
 
 // ---------------------------------------------------------------------------------------------
 // Building the panel
+
+// Both sides' troops by kind, beside the retreat button: a heading row with the kinds, then a
+// row for the player's side and one for the enemy.
+void BattlePanel::BuildTroopGrid() {
+    constexpr int kLeft = 176, kTop = 222, kNameWidth = 52, kColumn = 63, kRow = 17;
+    for (int i = 0; i < 5; ++i) {
+        auto* heading =
+            AddLabel(*root_, "BattleTroopKind" + std::to_string(i + 1),
+                     kLeft + kNameWidth + i * kColumn, kTop, kColumn, kRow, 11, false, false);
+        heading->SetAlign(platform::Align::Center);
+        heading->SetColor(platform::colors::kGold);
+        heading->SetCaption(kCountNames[i]);
+    }
+    const char* rows[2] = {"You", "Enemy"};
+    const char* prefixes[2] = {"BattleOwnTroops", "BattleFoeTroops"};
+    for (int side = 0; side < 2; ++side) {
+        const int y = kTop + (side + 1) * kRow;
+        auto* name = AddLabel(*root_, std::string(prefixes[side]) + "Name", kLeft, y, kNameWidth,
+                              kRow, 12, true, false);
+        name->SetCaption(rows[side]);
+        for (int i = 0; i < 5; ++i) {
+            auto* count =
+                AddLabel(*root_, prefixes[side] + std::to_string(i + 1),
+                         kLeft + kNameWidth + i * kColumn, y, kColumn, kRow, 12, true, false);
+            count->SetAlign(platform::Align::Center);
+            sides_[static_cast<std::size_t>(side)].troops[static_cast<std::size_t>(i)] = count;
+        }
+    }
+}
 
 void BattlePanel::BuildSide(BattleSideId id, int logoX, int vesselX, int bonusX, int textX) {
     const std::string prefix = id == BattleSideId::own ? "BattleOwn" : "BattleFoe";
@@ -308,6 +340,18 @@ void BattlePanel::ShowHourglasses(const std::string& picture) {
         if (glass->FileName() != picture) glass->LoadPicture(picture);
         glass->Show();
     }
+}
+
+void BattlePanel::ShowTroops(BattleSideId side, const std::array<int, 5>& counts) {
+    for (std::size_t i = 0; i < counts.size(); ++i)
+        Side(side).troops[i]->SetCaption(std::to_string(counts[i]));
+}
+
+void BattlePanel::ShowStrikeLog(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += (text.empty() ? "" : "\n") + line;
+    strikeLog_->SetCaption(text);
 }
 
 void BattlePanel::HideHourglasses() {

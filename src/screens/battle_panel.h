@@ -37,6 +37,10 @@ class BattlePanel {
     void SetOrderButtons(const logic::OrderButtons& buttons);
     void ShowHourglasses(const std::string& picture);
     void HideHourglasses();
+    // Both sides' troops by kind, in the grid beside the retreat button.
+    void ShowTroops(logic::BattleSideId side, const std::array<int, 5>& counts);
+    // The last strikes, at the foot of the panel.
+    void ShowStrikeLog(const std::vector<std::string>& lines);
     // The help strip and the information panel (any action hides them).
     void HideHelp();
 
@@ -53,6 +57,7 @@ class BattlePanel {
         platform::Label* heroBonus = nullptr;
         platform::Picture* castleImage = nullptr;
         platform::Label* castleBonus = nullptr;
+        std::array<platform::Label*, 5> troops{};  // the grid's row of this side
     };
     struct InfoControls {
         platform::Panel* panel = nullptr;
@@ -66,6 +71,7 @@ class BattlePanel {
     void BuildOrders();
     void BuildHeroicActions();
     void BuildInfoPanel();
+    void BuildTroopGrid();
     platform::SpeedButton* Button(const std::string& name, const std::string& caption, int x, int y,
                                   int w, int h, std::function<void()> action);
     platform::Picture* Hourglass(const std::string& name, int x, int y);
@@ -93,6 +99,7 @@ class BattlePanel {
     platform::Panel* placeholders_ = nullptr;          // the "N/A" chain
     platform::Panel* duelPanel_ = nullptr;
     platform::Label* helpStrip_ = nullptr;
+    platform::Label* strikeLog_ = nullptr;
     InfoControls info_;
 };
 

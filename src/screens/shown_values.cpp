@@ -84,6 +84,21 @@ void CompareStatusBar(GameScreens& screens, std::vector<std::string>& faults) {
         const state::Int n = battle ? g.battleOwnSide[slots[i]] : g.army[lord][slots[i]];
         c.Number(labels[i], "troops", n);
     }
+    if (!battle) return;
+    // The battle panel's grid of both sides' troops and its account of the last strikes.
+    const char* prefixes[2] = {"BattleOwnTroops", "BattleFoeTroops"};
+    const logic::BattleRecord* sides[2] = {&g.battleOwnSide, &g.battleFoeSide};
+    for (int side = 0; side < 2; ++side) {
+        for (int slot = 0; slot < logic::kTroopSlots; ++slot) {
+            const bool present = logic::SlotPresent(*sides[side], slot);
+            c.Number(prefixes[side] + std::to_string(slot + 1), "troops by kind",
+                     present ? (*sides[side])[logic::kSideTroop[slot]] : 0);
+        }
+    }
+    std::string log;
+    for (const std::string& line : g.battleLog)
+        log += (log.empty() ? "" : "\n") + line;
+    c.Caption("BattleStrikeLog", "last strikes", log);
 }
 
 // While the human may step, the fields around its army are drawn highlighted and the move
@@ -106,6 +121,32 @@ void CompareMoveTargets(GameScreens& screens, std::vector<std::string>& faults) 
             faults.push_back("TFCampaign1 " + std::string(kNames[d]) + " (move target) shows \"" +
                              field->FileName() + (map.MoveTarget(d)->Visible() ? "" : ", hidden") +
                              "\", the turn holds \"" + want + "\"");
+        }
+    }
+    // The castle range: the shade over the fields beyond it, the mark on a target beyond it.
+    const logic::MapModel model = logic::DescribeMap(true, false);
+    int wrong = 0;
+    std::string first;
+    for (int x = 1; x <= logic::kMapColumns; ++x) {
+        for (int y = 1; y <= logic::kMapRows; ++y) {
+            const bool beyond =
+                model.fields[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)].beyondRange;
+            if (map.FieldShaded(x, y) == beyond) continue;
+            if (wrong++ == 0)
+                first =
+                    std::to_string(x) + "," + std::to_string(y) + (beyond ? " beyond" : " within");
+        }
+    }
+    if (wrong > 0) {
+        faults.push_back("TFCampaign1 RangeShade (castle range) shades " + std::to_string(wrong) +
+                         " fields unlike the turn (the first, " + first + " the range)");
+    }
+    for (int d = 0; d < 4; ++d) {
+        const logic::MapTargetView& t = model.targets[static_cast<std::size_t>(d)];
+        if (map.TargetMarked(d) != (t.shown && t.beyondRange)) {
+            faults.push_back("TFCampaign1 " + std::string(kNames[d]) + "Range (castle range) is " +
+                             (map.TargetMarked(d) ? "shown" : "hidden") + ", the turn holds it " +
+                             (t.beyondRange ? "beyond" : "within") + " the range");
         }
     }
 }

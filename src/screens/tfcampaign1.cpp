@@ -9,7 +9,9 @@
 #include "rules/tutorial_steps.h"
 #include "screens/battle_panel.h"
 #include "screens/campaign_help.h"
+#include "screens/frame_box.h"
 #include "screens/map_pictures.h"
+#include "screens/range_shade.h"
 #include "screens/screen_services.h"
 #include "screens/tutorial_extras.h"
 #include "screens/tutorial_guide.h"
@@ -22,6 +24,8 @@ namespace screens {
 namespace {
 
 constexpr int kMapLeft = 228, kMapTop = 10;
+// The mark of a move target a step cannot reach: beyond the castle range.
+const platform::Color kRangeMark = platform::Color::Rgb(200, 40, 30);
 constexpr int kTile = 50;
 constexpr int kComputerMoveLeft = 272, kComputerMoveTop = 168;
 constexpr int kTimer1Ms = 100, kTimer3Ms = 100, kTimer6Ms = 3500, kInGameHelpMs = 2000;
@@ -105,6 +109,9 @@ void TFCampaign1::BuildMap() {
             fields_[x][y] = field;
         }
     }
+    // Over the fields, under everything placed on them.
+    shade_ = map_->Add<RangeShade>("RangeShade", kTile);
+    shade_->SetBounds(0, 0, 12 * kTile, 11 * kTile);
     for (int i = 1; i <= 10; ++i) {
         missions_[i] = AddPicture(*map_, "Mission" + std::to_string(i), 0, 0, 36, 36);
         missions_[i]->SetTransparentKey(true);
@@ -142,6 +149,13 @@ void TFCampaign1::BuildMap() {
         moveTargets_[d] = target;
         const MoveKeys& keys = kMoveKeys[d];
         BindKeys({keys.arrow, keys.keypad}, keys.what, *target);
+    }
+    // The mark of a move target beyond the castle range, over the target; it takes no clicks.
+    for (int d = 0; d < 4; ++d) {
+        auto* mark = map_->Add<FrameBox>(std::string(kMoveTargetNames[d]) + "Range", kRangeMark, 3);
+        mark->SetBounds(0, 0, kTile, kTile);
+        mark->Hide();
+        rangeMarks_[static_cast<std::size_t>(d)] = mark;
     }
     computerMove_ = Add<platform::Panel>("ComputerMovePanel");
     computerMove_->SetBounds(kComputerMoveLeft, kComputerMoveTop, 240, 110);
@@ -376,6 +390,7 @@ void TFCampaign1::DrawMap(bool highlight, bool nearOnly) {
     }
     ArmyPictures(model);
     if (model.humanTurn) MoveTargets(model);
+    CastleRange(model);
     if (!nearOnly) {
         if (actions_.placeCastleMarkers) actions_.placeCastleMarkers();
         DrawAllSpawnFields();
@@ -383,6 +398,31 @@ void TFCampaign1::DrawMap(bool highlight, bool nearOnly) {
     }
     if (model.humanTurn) DrawStatusBar();
     turnLine_->SetCaption(model.turnLine);
+}
+
+void TFCampaign1::CastleRange(const logic::MapModel& model) {
+    RangeShade::Mask shaded{};
+    for (int x = 1; x <= logic::kMapColumns; ++x) {
+        for (int y = 1; y <= logic::kMapRows; ++y)
+            shaded[x][y] =
+                model.fields[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)].beyondRange;
+    }
+    shade_->SetMask(shaded);
+    // A shown move target is marked where the model puts it beyond the range.
+    for (std::size_t d = 0; d < model.targets.size(); ++d) {
+        const logic::MapTargetView& t = model.targets[d];
+        const bool marked = moveTargets_[d]->Visible() && t.shown && t.beyondRange;
+        rangeMarks_[d]->SetVisible(marked);
+    }
+}
+
+bool TFCampaign1::FieldShaded(int x, int y) const {
+    return shade_->Shaded(x, y);
+}
+
+bool TFCampaign1::TargetMarked(int direction) const {
+    return direction >= 0 && direction < 4 &&
+           rangeMarks_[static_cast<std::size_t>(direction)]->Visible();
 }
 
 void TFCampaign1::ArmyPictures(const logic::MapModel& model) {
@@ -405,12 +445,16 @@ void TFCampaign1::ArmyPictures(const logic::MapModel& model) {
 void TFCampaign1::MoveTargets(const logic::MapModel& model) {
     for (std::size_t d = 0; d < model.targets.size(); ++d) {
         platform::Picture* target = moveTargets_[d];
+        FrameBox* mark = rangeMarks_[d];
         target->Hide();
+        mark->Hide();
         target->BringToFront();
+        mark->BringToFront();
         const logic::MapTargetView& t = model.targets[d];
         if (!t.shown) continue;
         target->SetPosition((t.x - 1) * kTile, (t.y - 1) * kTile);
         target->Show();
+        mark->SetPosition((t.x - 1) * kTile, (t.y - 1) * kTile);
     }
 }
 
@@ -476,8 +520,10 @@ void TFCampaign1::DrawAllSpawnFields() {
 }
 
 void TFCampaign1::DrawStatusBar() {
-    // Whose turn and which round: also after a load or a window that changed them.
+    // Whose turn and which round, and the castle range: also after a load or a window that
+    // changed them (the keep built).
     turnLine_->SetCaption(logic::TurnLine());
+    CastleRange(logic::DescribeMap(false, false));
     const state::GameState& g = state::G();
     // The bar is the human's: in a computer lord's turn it keeps showing the human's values.
     const int c = logic::StatusBarLord();

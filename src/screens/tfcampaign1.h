@@ -18,6 +18,8 @@ namespace screens {
 
 class ScreenServices;
 class BattlePanel;
+class FrameBox;
+class RangeShade;
 
 class TFCampaign1 final : public platform::Form {
   public:
@@ -67,6 +69,9 @@ class TFCampaign1 final : public platform::Form {
     BattlePanel& Battle() { return *battle_; }
     TutorialPanel& Tutorial() { return *tutorial_; }
     platform::Control* MoveTarget(int direction) { return moveTargets_[direction]; }
+    // What the map shows of the castle range: a shaded field, a marked move target.
+    bool FieldShaded(int x, int y) const;
+    bool TargetMarked(int direction) const;
     platform::Picture* FieldPicture(int x, int y) { return fields_[x][y]; }
     platform::Picture* ArmyPicture(int lord) { return armies_[lord]; }
     // The theme boxes (counter, troop) and the special troop picture of the army panel.
@@ -96,6 +101,8 @@ class TFCampaign1 final : public platform::Form {
     static int ThemeBoxOf(const std::string& control);
     void ArmyPictures(const logic::MapModel& model);
     void MoveTargets(const logic::MapModel& model);
+    // The shade beyond the castle range and the marks of the move targets beyond it.
+    void CastleRange(const logic::MapModel& model);
 
     ScreenServices& screens_;
     Actions actions_;
@@ -106,6 +113,8 @@ class TFCampaign1 final : public platform::Form {
     std::array<platform::Picture*, 11> missions_{};
     std::array<platform::Picture*, 11> spawns_{};
     std::array<platform::Picture*, 4> moveTargets_{};  // N, E, S, W
+    std::array<FrameBox*, 4> rangeMarks_{};            // over a target beyond the castle range
+    RangeShade* shade_ = nullptr;                      // over the fields beyond the castle range
     platform::Panel* computerMove_ = nullptr;
     platform::Picture* computerMoveLogo_ = nullptr;
     platform::Picture* image1_ = nullptr;   // faction logo

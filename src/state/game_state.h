@@ -12,6 +12,9 @@
 // MonsterText, ItemTable and ItemText use theirs.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "state/army.h"
 #include "state/battle_tables.h"
 #include "state/field.h"
@@ -109,6 +112,8 @@ struct GameState {
     bool dungeonMayClose = false;
     bool musicStopping = false;
     bool battleOver = false;
+    // The last strikes of the interactive battle as its panel shows them, the oldest first.
+    std::vector<std::string> battleLog;
     BattleClock battleClock;
     Int selectedFormation = 0;  // the command set open on the modify screen, 0 none
     // The dungeon's run-time values. EquippedSlot is the backpack slot of the equipped weapon

@@ -41,8 +41,17 @@ XDG_DATA_HOME="$work/replayed" "$console" "$work/recorded.mhs" >"$work/replayed.
 saves=$(cd "$work/played/marchholt" && ls Savegame01.* 2>/dev/null)
 [ -n "$saves" ] || fail "the game played saved nothing"
 for f in $saves; do
-  cmp "$work/played/marchholt/$f" "$work/replayed/marchholt/$f" ||
-    fail "$f differs between the game played and its replay"
+  case "$f" in
+    # The small file says when the game was saved: the clock of the game played, the console's
+    # virtual one in the replay. Everything else in it must agree.
+    *.info)
+      cmp <(grep -v '^saved=' "$work/played/marchholt/$f") \
+          <(grep -v '^saved=' "$work/replayed/marchholt/$f") ||
+        fail "$f differs between the game played and its replay" ;;
+    *)
+      cmp "$work/played/marchholt/$f" "$work/replayed/marchholt/$f" ||
+        fail "$f differs between the game played and its replay" ;;
+  esac
 done
 echo "the replay saved the same game: $(echo $saves)"
 exit 0

@@ -7,6 +7,7 @@
 #include "screens/tfcampaign1.h"
 #include "state/game_state.h"
 #include "state/saved_games.h"
+#include "state/slot_info.h"
 
 namespace screens {
 
@@ -29,10 +30,16 @@ TFSaveLoad::TFSaveLoad(ScreenServices& screens, TFCampaign1& campaign)
                       130, 38, [this, slot] { SaveSlot(slot); });
         loadButtons_[slot] = AddButton(*this, s, "SpeedButton" + std::to_string(slot * 2), "Load",
                                        706, y + 24, 130, 38, [this, slot] { LoadSlot(slot); });
+        // What the slot's small file tells of the game in it, under its description.
+        details_[slot] = AddLabel(*this, "LabelDetails" + std::to_string(slot), 120, y + 64, 716,
+                                  22, 12, false, false);
     }
     loadButtons_[state::kAutoSlot] =
         AddButton(*this, s, "SpeedButton12", "Continue your last game (autosave feature)", 120, 510,
                   560, 42, [this] { LoadSlot(state::kAutoSlot); });
+    details_[state::kAutoSlot] =
+        AddLabel(*this, "LabelDetails6", 120, 553, 560, 22, 12, false, false);
+    details_[state::kAutoSlot]->SetAlign(platform::Align::Center);
     AddButton(*this, s, "SpeedButton11", "Back", 355, 576, 150, 42, [this] {
         logic::SetupThemeDisplay();
         Close();
@@ -44,8 +51,14 @@ void TFSaveLoad::FillSaveScreen() {
     const state::SlotDescriptions texts = state::ReadDescriptions();
     for (int slot = 1; slot <= 5; ++slot)
         descriptions_[slot]->SetText(texts[slot - 1]);
-    for (int slot = 1; slot <= 6; ++slot)
-        loadButtons_[slot]->SetEnabled(state::SlotExists(slot));
+    for (int slot = 1; slot <= 6; ++slot) {
+        const bool exists = state::SlotExists(slot);
+        loadButtons_[slot]->SetEnabled(exists);
+        // A slot saved without the small file shows its description alone.
+        const std::optional<state::SlotInfo> info =
+            exists ? state::ReadSlotInfo(slot) : std::nullopt;
+        details_[slot]->SetCaption(info ? state::SlotDetailsLine(*info) : "");
+    }
     const int lord = logic::ShownLord();
     // From the main menu no game is being played: the tables still hold the game that was left
     // (or nothing), and a save of them could not be loaded or would hold a finished game.

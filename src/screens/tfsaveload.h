@@ -28,6 +28,7 @@ class TFSaveLoad final : public platform::Form {
     std::array<platform::Edit*, 6> descriptions_{};
     std::array<platform::SpeedButton*, 6> saveButtons_{};
     std::array<platform::SpeedButton*, 7> loadButtons_{};  // 1..5 and 6 for the automatic slot
+    std::array<platform::Label*, 7> details_{};            // the same slots' small files
 };
 
 }  // namespace screens

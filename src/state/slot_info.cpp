@@ -112,6 +112,19 @@ std::optional<SlotInfo> ReadSlotInfo(int slot) {
     return DecodeSlotInfo(bytes);
 }
 
+std::string SlotDetailsLine(const SlotInfo& info) {
+    std::string line = info.title;
+    auto add = [&line](const std::string& part) {
+        if (part.empty()) return;
+        line += (line.empty() ? "" : " - ") + part;
+    };
+    add("Round " + (info.round > 0 ? std::to_string(info.round) : std::string("?")));
+    add(LordColourName(info.lord));
+    add(DifficultyCaption(info.difficulty));
+    add(info.savedAt);
+    return line;
+}
+
 std::string LordColourName(Int lord) {
     const std::vector<std::string>& colours = LordColours();
     if (lord < 1 || lord > static_cast<Int>(colours.size())) return {};

@@ -39,6 +39,10 @@ std::optional<SlotInfo> DecodeSlotInfo(const std::vector<std::uint8_t>& bytes);
 // The small file of a slot (1 to 6), if it is there and readable.
 std::optional<SlotInfo> ReadSlotInfo(int slot);
 
+// The line the save window shows beside a slot: "Showdown - Round 12 - Blue - Medium -
+// 2026-12-10 08:31", leaving out what the file does not know (the round shows as "?").
+std::string SlotDetailsLine(const SlotInfo& info);
+
 // "Blue", "Green", "Red", "Cyan" for lords 1 to 4; empty for any other.
 std::string LordColourName(Int lord);
 // The caption of the difficulty button that stores this value ("Medium" for 7); empty for a

@@ -99,6 +99,16 @@ TEST_F(SlotInfoFile, TextsAreKeptToOneLineAndValuesNamed) {
     EXPECT_EQ(back->savedAt, "2026-12-10 08:31");
     EXPECT_EQ(back->lord, 0);
 
+    SlotInfo full;
+    full.round = 12;
+    full.title = "Showdown";
+    full.lord = 3;
+    full.difficulty = 7;
+    full.savedAt = "2026-12-10 08:31";
+    EXPECT_EQ(SlotDetailsLine(full), "Showdown - Round 12 - Red - Medium - 2026-12-10 08:31");
+    SlotInfo sparse;  // a file that knew only its round, and that not
+    EXPECT_EQ(SlotDetailsLine(sparse), "Round ?");
+
     EXPECT_EQ(LordColourName(1), "Blue");
     EXPECT_EQ(LordColourName(4), "Cyan");
     EXPECT_EQ(LordColourName(0), "");

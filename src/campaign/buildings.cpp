@@ -13,7 +13,6 @@ namespace Lord = state::Lord;
 namespace {
 
 // The Keep lifts the range limit.
-constexpr int kUnlimitedRange = 99;
 
 namespace R {
 constexpr int wood = 1, iron = 2, stone = 3, gems = 4;

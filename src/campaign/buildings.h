@@ -8,6 +8,8 @@
 namespace logic {
 
 inline constexpr int kBuildingCount = 9;
+// The movement range limit once the keep is built: more steps than the map has.
+inline constexpr int kUnlimitedRange = 99;
 
 inline constexpr const char* kBuildingsHeading = "Build new improvements:";
 inline constexpr const char* kBuildingRefusal =

@@ -56,7 +56,7 @@ void ComputerBuild(int lord, int building) {
         l[kCostSlots[i]] -= cost[i];
     l[Lord::Built(building)] = 1;
     l[Lord::aiTarget] = 0;
-    if (building == 3) l[Lord::moveRange] = 99;
+    if (building == CastleBuilding::keep) l[Lord::moveRange] = kUnlimitedRange;
 }
 
 HireWeights ComputerHireWeights(int lord, int enemy) {

@@ -3,6 +3,7 @@
 
 #include "rules/lords.h"
 #include "state/game_state.h"
+#include "state/themes.h"
 
 namespace logic {
 
@@ -156,8 +157,10 @@ std::optional<std::string> ThemeBoxHint(int theme, ThemeBoxId box) {
     const bool counter = box == ThemeBoxId::counter;
     const TextRow* row = counter ? FindText(kCounterHints, theme) : FindText(kTroopHints, theme);
     if (row) return std::string(row->text);
-    // Themes 0 and 13 to 100 without a text of their own share one hint.
-    if (theme == 0 || state::InRange(theme, 13, 100)) return std::string(kGenericHint);
+    // No theme, and the themes from the princess's on without a text of their own, share one
+    // hint.
+    if (theme == state::kNoTheme || state::InRange(theme, state::kPrincessTheme, 100))
+        return std::string(kGenericHint);
     return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -11,12 +12,15 @@
 #include "platform/canvas.h"
 #include "platform/form.h"
 #include "rules/tutorial_steps.h"
+#include "screens/battle_panel.h"
 #include "screens/game_screens.h"
 #include "screens/tfcampaign1.h"
 #include "screens/tfkeylist.h"
+#include "screens/tfsaveload.h"
 #include "screens/tutorial_guide.h"
 #include "screens/tutorial_panel.h"
 #include "state/game_state.h"
+#include "state/saved_games.h"
 #include "support/game_data.h"
 #include "support/headless_app.h"
 
@@ -109,6 +113,27 @@ void CheckEveryWindow(int width, int height) {
           "F11: full screen or a window", "F1: this list of keys"})
         keys.push_back(shared);
     screens.KeyList().ShowLines(keys);
+    // The battle panel's grid and strikes at their widest, and a save slot's details with the
+    // longest shipped title and difficulty.
+    screens.Campaign().Battle().ShowTroops(logic::BattleSideId::foe,
+                                           {99999, 99999, 99999, 99999, 99999});
+    const std::string widest = "Enemy fast melee units strike: 99999 of your special troops fall";
+    screens.Campaign().Battle().ShowStrikeLog({widest, widest, widest, widest});
+    {
+        auto saved = std::make_unique<state::GameState>();
+        saved->round = 99999;
+        saved->modText[state::ModText::title] = "The Sword of Nara´gul";
+        saved->lord[2][state::Lord::controller] = 1;
+        saved->lord[2][state::Lord::difficulty] = 9;
+        std::string error;
+        ASSERT_TRUE(state::SaveGame(state::kAutoSlot, error, *saved)) << error;
+        ASSERT_TRUE(state::SaveGame(1, error, *saved)) << error;
+        screens.SaveLoad().FillSaveScreen();
+        const std::string details =
+            "The Sword of Nara´gul - Round 99999 - Green - Medium-Difficult";
+        EXPECT_EQ(screens.SaveLoad().Find("LabelDetails1")->Caption().substr(0, details.size()),
+                  details);
+    }
     std::set<std::string> seen;
     std::vector<std::string> faults;
     CheckForms(h, "", seen, faults);

@@ -5,6 +5,8 @@
 #include <fontconfig/fontconfig.h>
 
 #include <algorithm>
+#include <cstddef>
+#include <cstdint>
 
 namespace platform {
 
@@ -105,13 +107,23 @@ void Canvas::Fill(const Rect& r, Color c) {
         SDL_FillRect(surface_, &dst, SDL_MapRGBA(surface_->format, c.r, c.g, c.b, 255));
         return;
     }
-    SDL_Surface* tmp =
-        SDL_CreateRGBSurfaceWithFormat(0, area.w, area.h, 32, SDL_PIXELFORMAT_ARGB8888);
-    if (!tmp) return;
-    SDL_FillRect(tmp, nullptr, SDL_MapRGBA(tmp->format, c.r, c.g, c.b, c.a));
-    SDL_SetSurfaceBlendMode(tmp, SDL_BLENDMODE_BLEND);
-    SDL_BlitSurface(tmp, nullptr, surface_, &dst);
-    SDL_FreeSurface(tmp);
+    // The canvas is ARGB8888: a see-through colour is blended into it in place.
+    if (SDL_MUSTLOCK(surface_) && SDL_LockSurface(surface_) != 0) return;
+    const std::uint32_t alpha = c.a, keep = 255 - c.a;
+    const std::uint32_t red = c.r * alpha, green = c.g * alpha, blue = c.b * alpha;
+    for (int y = area.y; y < area.y + area.h; ++y) {
+        auto* row =
+            reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(surface_->pixels) +
+                                             static_cast<std::ptrdiff_t>(y) * surface_->pitch);
+        for (int x = area.x; x < area.x + area.w; ++x) {
+            const std::uint32_t p = row[x];
+            const std::uint32_t pr = (((p >> 16) & 0xFF) * keep + red) / 255;
+            const std::uint32_t pg = (((p >> 8) & 0xFF) * keep + green) / 255;
+            const std::uint32_t pb = ((p & 0xFF) * keep + blue) / 255;
+            row[x] = 0xFF000000u | (pr << 16) | (pg << 8) | pb;
+        }
+    }
+    if (SDL_MUSTLOCK(surface_)) SDL_UnlockSurface(surface_);
 }
 
 void Canvas::Frame(const Rect& r, Color c, int t) {

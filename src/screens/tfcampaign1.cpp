@@ -402,7 +402,9 @@ void TFCampaign1::DrawMap(bool highlight, bool nearOnly) {
 
 void TFCampaign1::CastleRange(const logic::MapModel& model) {
     RangeShade::Mask shaded{};
-    for (int x = 1; x <= logic::kMapColumns; ++x) {
+    // While the battle panel lies over the map no step can be taken: the shade waits under it.
+    const bool covered = battle_ && battle_->Shown();
+    for (int x = 1; x <= logic::kMapColumns && !covered; ++x) {
         for (int y = 1; y <= logic::kMapRows; ++y)
             shaded[x][y] =
                 model.fields[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)].beyondRange;

@@ -35,6 +35,7 @@ screen_point() {
 
 exec 3<"$points"
 clicks=0
+keys=0
 grep -v '^#' "$steps" | while read -r verb rest; do
   case "$verb" in
     click)
@@ -51,6 +52,12 @@ grep -v '^#' "$steps" | while read -r verb rest; do
       text="${rest#* }"
       xdotool type --delay 40 "$text"
       shows "^type $rest\$" 1 || fail "the recording never showed \"type $rest\""
+      ;;
+    key)
+      # A key by the game's name for it, as xdotool names it.
+      keys=$((keys + 1))
+      xdotool key "$rest"
+      shows '^key ' "$keys" || fail "the recording never showed the key $rest"
       ;;
     pause)
       # The player's thinking time: the game's own timers run meanwhile.

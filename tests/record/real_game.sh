@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The real game, played under a virtual X display with xdotool (a new game of the first
-# scenario, a turn skipped, a save) and recorded with --record, replays headless in
+# scenario, a turn skipped, the key list opened and closed, a step by the arrow key, a save) and recorded with --record, replays headless in
 # marchholt-console to the same saved game, file for file. Skips (77) where no virtual display or
 # xdotool is installed.
 # usage: real_game.sh GAME CONSOLE
@@ -20,6 +20,7 @@ grep -v '^#' "$here/real_game.steps" | while read -r verb rest; do
   case "$verb" in
     click) echo "call ControlCenter $rest"; echo "click $rest" ;;
     type) echo "type $rest" ;;
+    key) echo "key $rest" ;;
     pause) echo "wait $rest" ;;
   esac
 done >"$work/where.mhs"

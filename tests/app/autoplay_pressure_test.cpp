@@ -255,8 +255,8 @@ std::string Play(const app::AutoplayOptions& options, int& status, std::string* 
     return text;
 }
 
-// The lord's part of a round line: "lord 1 gold=1000 army=40 castles=1 cities=0".
-std::string LordPart(const std::string& line, int lord) {
+// The lord's column of a round line: "lord 1 gold=1000 army=40 castles=1 cities=0".
+std::string LordColumn(const std::string& line, int lord) {
     const std::string key = "| lord " + std::to_string(lord) + " ";
     const auto at = line.find(key);
     if (at == std::string::npos) return "";
@@ -276,15 +276,15 @@ TEST_F(PassiveAutoplay, ThePassiveLordChangesOnlyWhenAttackedAndTheSummaryAgrees
     for (std::string l; std::getline(lines, l);) {
         if (l.rfind("round ", 0) == 0) {
             round = std::stoi(l.substr(6));
-            const std::string part = LordPart(l, 1);
-            if (part.empty()) continue;  // left the game
-            if (part != last) {
+            const std::string column = LordColumn(l, 1);
+            if (column.empty()) continue;  // left the game
+            if (column != last) {
                 const std::string battle = "battle in round " + std::to_string(round) + ": ";
                 EXPECT_NE(text.find(battle), std::string::npos) << l;
                 EXPECT_NE(text.find(" attacked lord 1, ", text.find(battle)), std::string::npos)
                     << l;
             }
-            last = part;
+            last = column;
         } else if (l.rfind("battle in round ", 0) == 0 &&
                    l.find(" attacked lord 1, ") != std::string::npos && firstBattle == 0) {
             firstBattle = std::stoi(l.substr(16));

@@ -4,8 +4,9 @@
 // malformed script (found before it runs, or at a call or set it cannot mean, where it stops)
 // or an option out of range.
 // With --record FILE the run is written to FILE as it goes, a script that replays it.
-// marchholt-console --autoplay SCENARIO --rounds N [--seed S]: a game of computer lords alone
-// (see app/autoplay.h); exit status 0 when every invariant held.
+// marchholt-console --autoplay SCENARIO --rounds N [--seed S] [--passive LORD] [--difficulty D]:
+// a game of computer lords alone, or against one lord that holds still (see app/autoplay.h);
+// exit status 0 when every invariant held.
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -16,6 +17,7 @@
 #include <string>
 
 #include "app/autoplay.h"
+#include "app/autoplay_pressure.h"
 #include "app/console_runner.h"
 #include "app/explorer.h"
 #include "app/game.h"
@@ -30,7 +32,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: marchholt-console [--seed N] [--desktop WxH] [--record FILE] [SCRIPT]\n"
-    "       marchholt-console --autoplay SCENARIO --rounds N [--seed S]\n"
+    "       marchholt-console --autoplay SCENARIO --rounds N [--seed S] [--passive LORD]\n"
+    "                         [--difficulty D]\n"
     "       marchholt-console --explore SCENARIO --actions N [--seed S] [--tutorial]\n"
     "       marchholt-console --shrink SCRIPT [--seed S] [--seconds N]\n"
     "\n"
@@ -48,6 +51,14 @@ constexpr const char* kUsage =
     "  --autoplay SCENARIO  play a new game of SCENARIO with every lord a computer lord and\n"
     "               print one line per round; --rounds N rounds at most (1 to 1000000,\n"
     "               default 100)\n"
+    "  --passive LORD  with --autoplay: lord LORD (one the scenario has) stands for a player\n"
+    "               who never moves, builds or hires; its battles are fought automatically.\n"
+    "               Prints each battle and each city or castle taken between lords, the round\n"
+    "               of the first battle against LORD and the round its castle fell; the game\n"
+    "               ends when it falls\n"
+    "  --difficulty D  with --autoplay: the difficulty value of every lord: 1 (Very easy),\n"
+    "               3 (Easy), 5 (Medium-Easy), 7 (Medium), 9 (Medium-Difficult),\n"
+    "               10 (Difficult) or 12 (God-like); default 1\n"
     "  --explore SCENARIO  random play through the real windows: a new game of SCENARIO, then\n"
     "               --actions N things a player could do (default 1000), each followed by\n"
     "               checks of the tables, the screens, the saves and the way out; prints a\n"
@@ -81,6 +92,8 @@ int main(int argc, char** argv) {
     bool tutorial = false;
     std::int64_t seed = -1;
     std::int64_t rounds = 100;
+    std::int64_t passive = 0, difficulty = 1;
+    bool passiveGiven = false, difficultyGiven = false;
     int desktopW = 1440, desktopH = 900;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc) {
@@ -108,6 +121,18 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr, "marchholt-console: --desktop wants WxH, e.g. 1024x768\n");
                 return 2;
             }
+        } else if (std::strcmp(argv[i], "--passive") == 0 && i + 1 < argc) {
+            if (!OptionNumber("--passive", argv[++i], 1, logic::kLords, passive)) return 2;
+            passiveGiven = true;
+        } else if (std::strcmp(argv[i], "--difficulty") == 0 && i + 1 < argc) {
+            const char* text = argv[++i];
+            if (!app::ParseWholeNumber(text, 0, 100, difficulty) ||
+                !app::IsDifficultyValue(static_cast<int>(difficulty))) {
+                std::fprintf(stderr, "marchholt-console: --difficulty wants %s, not \"%s\"\n",
+                             app::DifficultyChoices().c_str(), text);
+                return 2;
+            }
+            difficultyGiven = true;
         } else if (std::strcmp(argv[i], "--rounds") == 0 && i + 1 < argc) {
             if (!OptionNumber("--rounds", argv[++i], 1, kMostRounds, rounds)) return 2;
         } else if (argv[i][0] == '-' && argv[i][1] != '\0') {
@@ -119,6 +144,10 @@ int main(int argc, char** argv) {
     }
     if (!recordPath.empty() && (!explore.empty() || !shrink.empty() || !autoplay.empty())) {
         std::fprintf(stderr, "marchholt-console: --record records a script's run only\n");
+        return 2;
+    }
+    if ((passiveGiven || difficultyGiven) && autoplay.empty()) {
+        std::fprintf(stderr, "marchholt-console: --passive and --difficulty go with --autoplay\n");
         return 2;
     }
     if (!explore.empty()) {
@@ -144,6 +173,8 @@ int main(int argc, char** argv) {
         options.scenario = autoplay;
         options.rounds = static_cast<int>(rounds);
         options.seed = seed >= 0 ? static_cast<unsigned>(seed) : 1u;
+        options.passiveLord = static_cast<int>(passive);
+        options.difficulty = static_cast<int>(difficulty);
         const int status = app::RunAutoplay(options, stdout);
         std::fflush(stdout);
         return status;

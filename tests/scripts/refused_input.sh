@@ -57,4 +57,17 @@ expect 2 "marchholt-console: --seed wants a whole number from 0 to 4294967295, n
 expect 2 "marchholt-console: --seed wants a whole number from 0 to 4294967295, not \"-1\"" \
   "quit" --autoplay darkmines --seed -1
 
+# The passive lord must be one the scenario has, the difficulty one of the difficulty screen's.
+expect 2 "marchholt-console: --passive wants a whole number from 1 to 4, not \"5\"" \
+  "quit" --autoplay showdown --rounds 5 --passive 5
+expect 2 "marchholt-console: --passive wants a lord of showdown (1, 3), not 2" \
+  "quit" --autoplay showdown --rounds 5 --passive 2 --difficulty 7
+expect 2 "marchholt-console: --difficulty wants 1 (Very easy), 3 (Easy), 5 (Medium-Easy), 7 (Medium), 9 (Medium-Difficult), 10 (Difficult) or 12 (God-like), not \"8\"" \
+  "quit" --autoplay showdown --rounds 5 --passive 1 --difficulty 8
+expect 2 "marchholt-console: --difficulty wants 1 (Very easy), 3 (Easy), 5 (Medium-Easy), 7 (Medium), 9 (Medium-Difficult), 10 (Difficult) or 12 (God-like), not \"Medium\"" \
+  "quit" --autoplay showdown --rounds 5 --difficulty Medium
+expect 2 "marchholt-console: --passive and --difficulty go with --autoplay" \
+  "quit" --passive 1
+expect 0 "" "quit" --autoplay showdown --rounds 5 --passive 3 --difficulty 12
+
 [ "$failures" -eq 0 ]

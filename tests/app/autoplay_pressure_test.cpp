@@ -17,7 +17,6 @@
 #include "rules/sites.h"
 #include "scenario_source.h"
 #include "state/game_state.h"
-#include "state/new_game.h"
 #include "state/random.h"
 #include "state/scenario_files.h"
 #include "state/temp_folders.h"
@@ -43,12 +42,8 @@ class PressureTest : public CampaignTest {
   protected:
     void SetUp() override {
         CampaignTest::SetUp();
+        NewGameBattlePlans(true);
         auto& g = state::G();
-        auto fresh = std::make_unique<state::GameState>();
-        state::ScenarioSetup(*fresh);
-        g.battleOrdersOwn = fresh->battleOrdersOwn;
-        g.battleOrdersFoe = fresh->battleOrdersFoe;
-        g.troopType = fresh->troopType;
         for (int p = 1; p <= 4; ++p) {
             g.lord[p][Lord::controller] = logic::kComputerController;
             g.lord[p][Lord::moveRange] = 99;  // a keep: every field in range

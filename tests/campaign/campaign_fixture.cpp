@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "state/game_state.h"
+#include "state/new_game.h"
 #include "state/random.h"
 #include "state/reset.h"
 
@@ -117,6 +118,15 @@ void CampaignTest::PlaceArmy(int p, int x, int y, int soldiers, int siege) {
 void CampaignTest::TurnOf(int p) {
     state::G().currentLord = p;
     state::G().army[p][Army::movesLeft] = 4;
+}
+
+void CampaignTest::NewGameBattlePlans(bool troopTypes) {
+    auto& g = state::G();
+    auto fresh = std::make_unique<state::GameState>();
+    state::ScenarioSetup(*fresh);
+    g.battleOrdersOwn = fresh->battleOrdersOwn;
+    g.battleOrdersFoe = fresh->battleOrdersFoe;
+    if (troopTypes) g.troopType = fresh->troopType;
 }
 
 void CampaignTest::SetHuman(int p) {

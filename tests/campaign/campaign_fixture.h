@@ -101,6 +101,9 @@ class CampaignTest : public ::testing::Test {
     // Makes lord p the current lord with a fresh turn.
     void TurnOf(int p);
     void SetHuman(int p);
+    // The battle plans of a new game (so that automatic battles strike), and with troopTypes its
+    // troop table too.
+    static void NewGameBattlePlans(bool troopTypes = false);
 
     testsupport::ScriptedDialogs dialogs;
     Recorder hooks;

@@ -12,7 +12,6 @@
 #include "campaign/turn_cycle.h"
 #include "state/ai_plan.h"
 #include "state/game_state.h"
-#include "state/new_game.h"
 
 #include <memory>
 
@@ -29,12 +28,8 @@ class ComputerLordTest : public CampaignTest {
   protected:
     void SetUp() override {
         CampaignTest::SetUp();
+        NewGameBattlePlans();
         auto& g = state::G();
-        // The battle plans of a new game, so that automatic battles strike.
-        auto fresh = std::make_unique<state::GameState>();
-        state::ScenarioSetup(*fresh);
-        g.battleOrdersOwn = fresh->battleOrdersOwn;
-        g.battleOrdersFoe = fresh->battleOrdersFoe;
         const int health[5] = {0, 10, 20, 12, 30};
         for (int k = 1; k <= 4; ++k) {
             g.troopType[k][state::TroopType::attack] = 5;

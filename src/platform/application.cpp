@@ -654,25 +654,22 @@ Control* Application::KeyboardEdit() const {
 }
 
 void Application::KeyFromWindow(const std::string& name, bool repeat) {
-    if (IsEnter(name) || name == kEscapeKey) {
-        if (repeat) return;
-        if (inputObserver_) inputObserver_->EnterEscape(IsEnter(name));
-        PressEnterEscape(IsEnter(name));
-        return;
+    Control* edited = EditKeyOf(name) != 0 ? KeyboardEdit() : nullptr;
+    // A key held down acts once (an army or a hero takes one step a press); editing repeats.
+    if (repeat && !edited) return;
+    if (inputObserver_) {
+        // Only a key that can act is told: typing, Shift and keys bound to nothing are not.
+        Form* form = InputForm();
+        if (IsEnter(name) || name == kEscapeKey) {
+            inputObserver_->EnterEscape(IsEnter(name));
+        } else if (!edited && form &&
+                   ((name == kKeyListKey && keyListHook_) ||
+                    (!KeyboardEdit() && form->BindingOf(name)))) {
+            inputObserver_->KeyPressed(name);
+        }
     }
-    if (Control* edited = KeyboardEdit(); edited && EditKeyOf(name) != 0) {
-        edited->KeyEdit(EditKeyOf(name));
-        if (inputObserver_ && focus_ == edited) inputObserver_->Edited(*edited);
-        return;
-    }
-    // A key held down acts once: an army or a hero takes one step per press.
-    if (repeat) return;
-    // Only a key that can do something is told (typing, Shift and keys bound to nothing are not).
-    Form* form = InputForm();
-    const bool listsKeys = name == kKeyListKey && keyListHook_;
-    if (!form || (!listsKeys && (KeyboardEdit() || !form->BindingOf(name)))) return;
-    if (inputObserver_) inputObserver_->KeyPressed(name);
     PressKey(name);
+    if (edited && inputObserver_ && focus_ == edited) inputObserver_->Edited(*edited);
 }
 
 void Application::PressKey(const std::string& name) {

@@ -93,8 +93,7 @@ void Form::BindKeys(std::vector<std::string> keys, std::string what, Control& co
 }
 
 const Form::KeyBinding* Form::BindingOf(const std::string& key) const {
-    // The first binding of the key that a click could use: a form's controls that share a key
-    // (the map's and the battle's) are never shown at once.
+    // A key bound to several controls acts on the first that is shown and enabled now.
     const KeyBinding* found = nullptr;
     for (const KeyBinding& binding : keyBindings_) {
         if (std::find(binding.keys.begin(), binding.keys.end(), key) == binding.keys.end())

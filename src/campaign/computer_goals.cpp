@@ -9,6 +9,7 @@
 #include "rules/lords.h"
 #include "rules/sites.h"
 #include "state/int_math.h"
+#include "state/lord_colours.h"
 #include "state/scenario_settings.h"
 #include "state/themes.h"
 
@@ -223,7 +224,6 @@ GoalChoice StoreGoal(int lord) {
 }
 
 std::string GoalText(int goal, int target) {
-    static constexpr const char* kColours[kLords] = {"blue", "green", "red", "cyan"};
     switch (goal) {
         case Goal::enemyClose:
             return "Enemy is close...hire as many troops as possible.";
@@ -236,8 +236,8 @@ std::string GoalText(int goal, int target) {
         case Goal::keep:
             return "We need more range - build a keep now!";
         case Goal::attackCastle:
-            return std::string("We can attack the enemy castle (") +
-                   (ValidLord(target) ? kColours[target - 1] : "") + ") and should do so!";
+            return std::string("We can attack the enemy castle (") + state::LordColourWord(target) +
+                   ") and should do so!";
         case Goal::buildings:
             return "Build buildings left.";
         case Goal::hireTroops:

@@ -1,5 +1,7 @@
 #include "rules/lords.h"
 
+#include "state/lord_colours.h"
+
 namespace logic {
 
 int HumanLord() {
@@ -10,9 +12,8 @@ int HumanLord() {
 }
 
 std::string FactionLogo(int lord) {
-    static constexpr const char* kColours[] = {"blue", "green", "red", "cyan"};
     if (!ValidLord(lord)) return {};
-    return std::string("factionlogo_") + kColours[lord - 1] + ".jpg";
+    return std::string("factionlogo_") + state::LordColourWord(lord) + ".jpg";
 }
 
 }  // namespace logic

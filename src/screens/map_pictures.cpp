@@ -2,14 +2,9 @@
 
 #include "rules/sites.h"
 #include "state/asset_names.h"
+#include "state/lord_colours.h"
 
 namespace screens {
-
-namespace {
-
-constexpr const char* kLordColours[4] = {"blue", "green", "red", "cyan"};
-
-}  // namespace
 
 std::string TileName(int prefix, int code) {
     return state::TileFileName(prefix, code);
@@ -20,7 +15,7 @@ std::string SiteIconName(int kind, int owner, int countdown) {
     if (kind != logic::SiteKind::city) return "d2_icon_event.bmp";
     if (countdown > 0) return "d2_icon_village_grey.bmp";
     if (owner >= 1 && owner <= 4)
-        return std::string("d2_icon_village_") + kLordColours[owner - 1] + ".bmp";
+        return std::string("d2_icon_village_") + state::LordColourWord(owner) + ".bmp";
     return "d2_icon_village.bmp";
 }
 

@@ -18,6 +18,7 @@
 #include "screens/tutorial_switch.h"
 #include "state/game_state.h"
 #include "state/int_math.h"
+#include "state/lord_colours.h"
 
 namespace screens {
 
@@ -430,14 +431,13 @@ bool TFCampaign1::TargetMarked(int direction) const {
 void TFCampaign1::ArmyPictures(const logic::MapModel& model) {
     for (int p = 1; p <= 4; ++p)
         armies_[p]->Hide();
-    static const char* kColours[4] = {"blue", "green", "red", "cyan"};
     for (int p = 1; p <= 4; ++p) {
         const logic::MapArmyView& a = model.armies[static_cast<std::size_t>(p)];
         if (!a.shown) continue;
         const ArmyPlacement place = PlaceArmy(p, a.x, a.y, a.shared);
         armies_[p]->SetBounds(place.left, place.top, place.size, place.size);
         const std::string picture =
-            std::string("army_") + kColours[p - 1] + (a.shared ? "_sm" : "") + ".jpg";
+            std::string("army_") + state::LordColourWord(p) + (a.shared ? "_sm" : "") + ".jpg";
         if (armies_[p]->FileName() != picture) armies_[p]->LoadPicture(picture);
         armies_[p]->Show();
     }
@@ -462,7 +462,6 @@ void TFCampaign1::MoveTargets(const logic::MapModel& model) {
 
 void TFCampaign1::PlaceCastleMarker(int lord, int x, int y, bool visible) {
     if (!logic::ValidLord(lord)) return;
-    static const char* kColours[4] = {"blue", "green", "red", "cyan"};
     platform::Picture* marker = castles_[lord];
     if (!visible || !logic::OnMap(x, y)) {
         marker->Hide();
@@ -470,7 +469,7 @@ void TFCampaign1::PlaceCastleMarker(int lord, int x, int y, bool visible) {
     }
     const PixelPoint place = CastleMarkerPlace(x, y);
     marker->SetPosition(place.left, place.top);
-    const std::string picture = std::string("castle_") + kColours[lord - 1] + "_sm.jpg";
+    const std::string picture = std::string("castle_") + state::LordColourWord(lord) + "_sm.jpg";
     if (marker->FileName() != picture) marker->LoadPicture(picture);
     marker->Show();
 }

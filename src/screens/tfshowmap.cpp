@@ -6,11 +6,11 @@
 #include "screens/screen_services.h"
 #include "screens/tutorial_switch.h"
 #include "state/game_state.h"
+#include "state/slot_info.h"
 
 namespace screens {
 
 namespace {
-constexpr const char* kColours[4] = {"Blue", "Green", "Red", "Cyan"};
 constexpr platform::Rect kPictureArea{20, 20, 300, 300};
 }  // namespace
 
@@ -36,7 +36,7 @@ TFShowMap::TFShowMap(ScreenServices& screens)
         const int y = 340 + p * 52;
         auto* colour = AddLabel(*this, "LabelFaction" + std::to_string(p), 20, y + 6, 120, 24, 14,
                                 true, false);
-        colour->SetCaption(kColours[p - 1]);
+        colour->SetCaption(state::LordColourName(p));
         realmEdits_[p] = Add<platform::Edit>("Edit" + std::to_string(p));
         realmEdits_[p]->SetBounds(150, y, 300, 32);
         heroEdits_[p] = Add<platform::Edit>("Edit" + std::to_string(p + 4));

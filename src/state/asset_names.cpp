@@ -5,6 +5,7 @@
 #include <set>
 
 #include "platform/text_case.h"
+#include "state/lord_colours.h"
 
 namespace state {
 
@@ -292,7 +293,7 @@ std::string TileFileName(int prefix, int code) {
 }
 
 const std::vector<std::string>& LordColours() {
-    static const std::vector<std::string> colours = {"blue", "green", "red", "cyan"};
+    static const std::vector<std::string> colours(kLordColourWords.begin(), kLordColourWords.end());
     return colours;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "state/ai_plan.h"
+#include "state/lord_colours.h"
 
 namespace state {
 
@@ -234,8 +235,7 @@ Int* StoredValue(GameState& g, Holder holder, int record, int slot) {
 }
 
 std::string LordName(int lord) {
-    static constexpr const char* kColours[4] = {"blue", "green", "red", "cyan"};
-    return std::string("the ") + kColours[lord - 1] + " lord";
+    return std::string("the ") + LordColourWord(lord) + " lord";
 }
 
 std::string RangeFault(const GameState& g, FileKind file) {

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "platform/files.h"
-#include "state/asset_names.h"
+#include "state/lord_colours.h"
 #include "state/new_game.h"
 #include "state/saved_games.h"
 
@@ -126,9 +126,8 @@ std::string SlotDetailsLine(const SlotInfo& info) {
 }
 
 std::string LordColourName(Int lord) {
-    const std::vector<std::string>& colours = LordColours();
-    if (lord < 1 || lord > static_cast<Int>(colours.size())) return {};
-    std::string name = colours[static_cast<std::size_t>(lord - 1)];
+    std::string name = LordColourWord(lord);
+    if (name.empty()) return name;
     name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
     return name;
 }

@@ -13,7 +13,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 
 #include "app/autoplay.h"
@@ -31,7 +30,8 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: marchholt-console [--seed N] [--desktop WxH] [--record FILE] [SCRIPT]\n"
+    "usage: marchholt-console [--seed N] [--desktop WxH] [--record FILE] [--shots DIR]\n"
+    "                         [SCRIPT]\n"
     "       marchholt-console --autoplay SCENARIO --rounds N [--seed S] [--passive LORD]\n"
     "                         [--difficulty D]\n"
     "       marchholt-console --explore SCENARIO --actions N [--seed S] [--tutorial]\n"
@@ -48,6 +48,8 @@ constexpr const char* kUsage =
     "               game draws on its 1024x768 canvas\n"
     "  --record FILE  write the run to FILE as it goes: the seed, then every command;\n"
     "               `marchholt-console FILE` replays it to the same transcript\n"
+    "  --shots DIR  `screenshot PATH` writes below DIR instead of the current folder; a\n"
+    "               script never writes outside it, nor over a file that is not a PNG\n"
     "  --autoplay SCENARIO  play a new game of SCENARIO with every lord a computer lord and\n"
     "               print one line per round; --rounds N rounds at most (1 to 1000000,\n"
     "               default 100)\n"
@@ -86,7 +88,7 @@ bool OptionNumber(const char* option, const char* text, std::int64_t least, std:
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string scriptPath, autoplay, explore, shrink, recordPath;
+    std::string scriptPath, autoplay, explore, shrink, recordPath, shotFolder;
     std::int64_t shrinkSeconds = 120;
     std::int64_t actions = 1000;
     bool tutorial = false;
@@ -103,6 +105,8 @@ int main(int argc, char** argv) {
             return 0;
         } else if (std::strcmp(argv[i], "--record") == 0 && i + 1 < argc) {
             recordPath = argv[++i];
+        } else if (std::strcmp(argv[i], "--shots") == 0 && i + 1 < argc) {
+            shotFolder = argv[++i];
         } else if (std::strcmp(argv[i], "--autoplay") == 0 && i + 1 < argc) {
             autoplay = argv[++i];
         } else if (std::strcmp(argv[i], "--explore") == 0 && i + 1 < argc) {
@@ -179,20 +183,20 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
         return status;
     }
-    std::stringstream text;
+    std::string text, error;
+    bool read = false;
     if (scriptPath.empty() || scriptPath == "-") {
-        text << std::cin.rdbuf();
+        read = app::ReadScriptText(std::cin, text, error);
     } else {
         std::ifstream in(scriptPath);
         if (!in) {
             std::fprintf(stderr, "marchholt-console: cannot read %s\n", scriptPath.c_str());
             return 2;
         }
-        text << in.rdbuf();
+        read = app::ReadScriptText(in, text, error);
     }
     std::vector<app::ScriptCommand> script;
-    std::string error;
-    if (!app::ParseScript(text.str(), script, error)) {
+    if (!read || !app::ParseScript(text, script, error)) {
         std::fprintf(stderr, "marchholt-console: %s\n", error.c_str());
         return 2;
     }
@@ -220,6 +224,7 @@ int main(int argc, char** argv) {
 
     app::ScriptRegistry registry;
     app::ConsoleRunner runner(application, registry, std::move(script), print);
+    runner.SetScreenshotFolder(shotFolder);
     app::SessionRecorder recorder(application);
     if (!recordPath.empty()) {
         if (!recorder.Open(recordPath, error)) {

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "app/control_names.h"
+#include "app/screenshot_path.h"
 #include "platform/application.h"
 #include "platform/driver.h"
 #include "platform/key_names.h"
@@ -61,21 +62,22 @@ Control* ConsoleRunner::Target(const ScriptCommand& cmd, const std::string& name
     Control* found = Find(name);
     if (!found) {
         if (byName) {
-            Fail(cmd, name + " is hidden");
+            Fail(cmd, QuoteExcerpt(name) + " is hidden");
         } else if (app_.FindForm(name) || [&] {
                        for (platform::Form* f : app_.AllForms()) {
                            if (f->Find(name)) return true;
                        }
                        return false;
                    }()) {
-            Fail(cmd, name + " is not on the form that takes input (" + form->ClassName() + ")");
+            Fail(cmd, QuoteExcerpt(name) + " is not on the form that takes input (" +
+                          form->ClassName() + ")");
         } else {
-            Fail(cmd, "no control or button \"" + name + "\" on " + form->ClassName());
+            Fail(cmd, "no control or button " + QuoteExcerpt(name) + " on " + form->ClassName());
         }
         return nullptr;
     }
     if (!found->Enabled()) {
-        Fail(cmd, name + " is disabled");
+        Fail(cmd, QuoteExcerpt(name) + " is disabled");
         return nullptr;
     }
     return found;
@@ -122,7 +124,7 @@ void ConsoleRunner::Run(const ScriptCommand& cmd) {
         if (!c) return;
         auto* edit = dynamic_cast<platform::Edit*>(c);
         if (!edit) {
-            Fail(cmd, a[0] + " is not an edit box");
+            Fail(cmd, QuoteExcerpt(a[0]) + " is not an edit box");
             return;
         }
         platform::Driver(app_).TypeText(*edit, a[1]);
@@ -133,8 +135,8 @@ void ConsoleRunner::Run(const ScriptCommand& cmd) {
             name += " " + a[i];
         const std::optional<std::string> key = platform::CanonicalKeyName(name);
         if (!key) {
-            Fail(cmd,
-                 "unknown key " + name + " (keys by their names: Return, Right, Keypad 8, F1)");
+            Fail(cmd, "unknown key " + QuoteExcerpt(name) +
+                          " (keys by their names: Return, Right, Keypad 8, F1)");
             return;
         }
         platform::Driver(app_).PressKey(*key);
@@ -171,7 +173,7 @@ void ConsoleRunner::Run(const ScriptCommand& cmd) {
     } else if (v == "call") {
         const ScriptRegistry::Call* call = registry_.FindCall(a[0]);
         if (!call) {
-            Fail(cmd, "unknown operation " + a[0]);
+            Fail(cmd, "unknown operation " + QuoteExcerpt(a[0]));
             return;
         }
         std::string result, error;
@@ -218,8 +220,10 @@ void ConsoleRunner::Run(const ScriptCommand& cmd) {
     } else if (v == "show") {
         ShowForm();
     } else if (v == "screenshot") {
-        std::string error;
-        if (!platform::Driver(app_).Screenshot(a[0], error)) Fail(cmd, error);
+        std::string target, error;
+        if (!ScreenshotTarget(shotFolder_, a[0], target, error) ||
+            !platform::Driver(app_).Screenshot(target, error))
+            Fail(cmd, error);
     } else if (v == "seed") {
         if (registry_.seed) registry_.seed(static_cast<unsigned>(cmd.number));
     } else if (v == "quit") {

@@ -32,6 +32,8 @@ class ConsoleRunner {
     void OnCommand(std::function<void(const ScriptCommand&)> listener) {
         onCommand_ = std::move(listener);
     }
+    // The folder below which `screenshot` writes (the current folder when empty).
+    void SetScreenshotFolder(std::string folder) { shotFolder_ = std::move(folder); }
     // The control a command names on the form that takes input, as `click NAME` finds it.
     platform::Control* Find(const std::string& name);
 
@@ -59,6 +61,7 @@ class ConsoleRunner {
     bool failed_ = false;
     std::string refusal_;
     bool quit_ = false;
+    std::string shotFolder_;
 };
 
 }  // namespace app

@@ -28,11 +28,29 @@
 #include "platform/form.h"
 #include "rules/lords.h"
 #include "rules/sites.h"
+#include "screens/scenario_list.h"
 #include "state/game_state.h"
 
 namespace app {
 
 namespace {
+
+const char* TutorialScenarioCaption(const std::string& scenario) {
+    // The list's page button is refused during the tutorial: only its first page is reached.
+    for (const screens::ScenarioEntry& e : screens::kScenarios) {
+        if (e.tutorial && e.page == 1 && scenario == e.baseName) return e.caption;
+    }
+    return nullptr;
+}
+
+std::string TutorialScenarios() {
+    std::string names;
+    for (const screens::ScenarioEntry& e : screens::kScenarios) {
+        if (!e.tutorial || e.page != 1) continue;
+        names += (names.empty() ? "" : ", ") + std::string(e.baseName);
+    }
+    return names;
+}
 
 using platform::Control;
 
@@ -342,10 +360,16 @@ std::vector<ScriptCommand> Explorer::StartCommands() {
         return {};
     }
     if (name == "TForm2") {
+        // As a player starts it: the menu's button, then the scenario's own on the list.
+        if (options_.tutorial) return {Command("click", {"Start the tutorial"})};
         platform::Control* exit = form->Find("SpeedButton4");
-        if (!options_.tutorial && exit && exit->Showing())
+        if (exit && exit->Showing())
             return {Command("click", {"SpeedButton4"}), Command("click", {"Yes"})};
         return {Command("click", {"Start a new game"})};
+    }
+    if (name == "TFSelectMap" && options_.tutorial) {
+        if (const char* caption = TutorialScenarioCaption(options_.scenario))
+            return {Command("click", {caption})};
     }
     if (name == "TFSelectMap")
         return {Command("click", {"Next..."}), Command("type", {"Edit1", options_.scenario}),
@@ -623,6 +647,11 @@ std::string Joined(const std::set<std::string>& names) {
 }  // namespace
 
 int RunExplorer(const ExploreOptions& options, std::FILE* out) {
+    if (options.tutorial && !TutorialScenarioCaption(options.scenario)) {
+        std::fprintf(out, "explore: the tutorial plays on %s only, not on %s\n",
+                     TutorialScenarios().c_str(), options.scenario.c_str());
+        return 2;
+    }
     // A user folder of its own, so that the run and its replays start alike.
     std::string userDir = (std::filesystem::temp_directory_path() / "marchholt-explore-XXXXXX");
     if (mkdtemp(userDir.data()) == nullptr) {

@@ -14,7 +14,7 @@ struct ExploreOptions {
     std::string scenario;  // base name, as for --autoplay
     int actions = 1000;
     unsigned seed = 1;
-    bool tutorial = false;  // leave the tutorial on
+    bool tutorial = false;  // start the tutorial from the main menu, on a scenario it allows
     int desktopWidth = 1440, desktopHeight = 900;
     std::string program;      // this program, to replay and shorten a failing run
     int goOnEvery = 50;       // actions between two checks of the way out

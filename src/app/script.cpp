@@ -118,6 +118,38 @@ std::string FormatCommand(const ScriptCommand& command) {
     return line;
 }
 
+bool ReadScriptText(std::istream& in, std::string& text, std::string& error) {
+    text.clear();
+    char chunk[64 * 1024];
+    std::size_t lineLength = 0;
+    int line = 1;
+    while (in) {
+        in.read(chunk, sizeof chunk);
+        const std::streamsize got = in.gcount();
+        for (std::streamsize i = 0; i < got; ++i) {
+            if (chunk[i] == '\n') {
+                ++line;
+                lineLength = 0;
+            } else if (++lineLength > kLongestLine) {
+                error = "line " + std::to_string(line) + ": longer than " +
+                        std::to_string(kLongestLine) + " characters";
+                return false;
+            }
+        }
+        text.append(chunk, static_cast<std::size_t>(got));
+    }
+    return true;
+}
+
+std::string QuoteExcerpt(const std::string& word) {
+    if (word.size() <= kLongestQuote) return "\"" + word + "\"";
+    std::size_t cut = kLongestQuote;
+    // Not inside a character of several bytes.
+    while (cut > 0 && (static_cast<unsigned char>(word[cut]) & 0xC0) == 0x80)
+        --cut;
+    return "\"" + word.substr(0, cut) + "...\"";
+}
+
 bool ParseScript(const std::string& text, std::vector<ScriptCommand>& out, std::string& error) {
     out.clear();
     std::istringstream in(text);
@@ -125,6 +157,11 @@ bool ParseScript(const std::string& text, std::vector<ScriptCommand>& out, std::
     int number = 0;
     while (std::getline(in, line)) {
         ++number;
+        if (line.size() > kLongestLine) {
+            error = "line " + std::to_string(number) + ": longer than " +
+                    std::to_string(kLongestLine) + " characters";
+            return false;
+        }
         std::vector<std::string> words;
         std::string why;
         if (!SplitWords(line, words, why)) {
@@ -138,7 +175,8 @@ bool ParseScript(const std::string& text, std::vector<ScriptCommand>& out, std::
         cmd.args.assign(words.begin() + 1, words.end());
         auto it = Verbs().find(cmd.verb);
         if (it == Verbs().end()) {
-            error = "line " + std::to_string(number) + ": unknown command \"" + cmd.verb + "\"";
+            error =
+                "line " + std::to_string(number) + ": unknown command " + QuoteExcerpt(cmd.verb);
             return false;
         }
         const int n = static_cast<int>(cmd.args.size());

@@ -1,12 +1,19 @@
 // Console scripts: one command a line, '#' starts a comment, double quotes group words.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <istream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace app {
+
+// The longest line a script may have; a longer one is refused before it is read on.
+inline constexpr std::size_t kLongestLine = 64 * 1024;
+// The most characters of a refused word that a message quotes.
+inline constexpr std::size_t kLongestQuote = 80;
 
 // The longest wait a script may ask for: a day of virtual time.
 inline constexpr std::int64_t kLongestWaitMs = 86'400'000;
@@ -30,6 +37,14 @@ bool ParseScript(const std::string& text, std::vector<ScriptCommand>& out, std::
 // for anything else, however many digits it has.
 bool ParseWholeNumber(std::string_view text, std::int64_t least, std::int64_t most,
                       std::int64_t& value);
+
+// Reads a whole script from in. False with "line N: ..." in error, at once, for a line longer
+// than kLongestLine.
+bool ReadScriptText(std::istream& in, std::string& text, std::string& error);
+
+// A word for a message: in double quotes, cut to its first kLongestQuote characters (then
+// "...").
+std::string QuoteExcerpt(const std::string& word);
 
 // Splits one line into words; quotes group, \" and \\ escape inside quotes.
 bool SplitWords(const std::string& line, std::vector<std::string>& words, std::string& error);

@@ -1,5 +1,6 @@
 // Replays a console script in a fresh copy of the program and shortens a failing one.
 #include "app/script_shrinker.h"
+#include "app/script.h"
 
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -10,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <sstream>
 
 namespace app {
 
@@ -166,8 +168,14 @@ int RunShrink(const ReplaySetup& setup, const std::string& path, int seconds, st
         std::fprintf(stderr, "marchholt-console: cannot read %s\n", path.c_str());
         return 2;
     }
+    std::string text, error;
+    if (!ReadScriptText(in, text, error)) {
+        std::fprintf(stderr, "marchholt-console: %s: %s\n", path.c_str(), error.c_str());
+        return 2;
+    }
+    std::istringstream script(text);
     std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
+    for (std::string line; std::getline(script, line);) {
         const size_t first = line.find_first_not_of(" \t\r");
         if (first != std::string::npos && line[first] != '#') lines.push_back(line);
     }

@@ -1,6 +1,9 @@
 // The computer lords' building and hiring.
 #include "campaign/computer_economy.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "campaign/buildings.h"
 #include "campaign/computer_goals.h"
 #include "campaign/hiring.h"
@@ -88,11 +91,15 @@ void ComputerHire(int lord, int budget, int enemy) {
         if (weight <= 0 || price <= 0) continue;
         int amount = budget / total * weight;
         if (amount > unspent || (allForSoldiers && p.kind == 1)) amount = unspent;
-        const int count = amount / price;
-        if (count <= 0 || count * price > l[Lord::gold]) continue;
-        l[Lord::gold] = state::AddSaturated(l[Lord::gold], -std::int64_t{count * price});
-        unspent -= count * price;
-        army[p.armySlot] = state::AddWithin(army[p.armySlot], count, 0, state::kTroopLimit);
+        // Only what the stack still takes is bought and paid for.
+        const std::int64_t room =
+            std::max<std::int64_t>(0, std::int64_t{state::kTroopLimit} - army[p.armySlot]);
+        const std::int64_t count = std::min<std::int64_t>(amount / price, room);
+        const std::int64_t cost = count * price;
+        if (count <= 0 || cost > l[Lord::gold]) continue;
+        l[Lord::gold] = state::AddSaturated(l[Lord::gold], -cost);
+        unspent = static_cast<int>(unspent - cost);
+        army[p.armySlot] = static_cast<int>(army[p.armySlot] + count);
     }
 }
 

@@ -90,6 +90,11 @@ bool HireUnit(int kind) {
         UI().ShowShortNotice(t->refusal, "Continue");
         return false;
     }
+    auto& count = ArmyRecord(c)[t->armySlot];
+    if (count >= state::kTroopLimit) {
+        UI().ShowShortNotice(kArmyFull, "Continue");
+        return false;
+    }
     auto& gold = LordRecord(c)[Lord::gold];
     if (gold < price) {
         UI().ShowShortNotice(kNotEnoughMoney, "Continue");
@@ -97,7 +102,6 @@ bool HireUnit(int kind) {
     }
     Hooks().Sound().PlayPayment();
     gold -= price;
-    auto& count = ArmyRecord(c)[t->armySlot];
     count = state::AddWithin(count, 1, 0, state::kTroopLimit);
     Hooks().View().DrawStatusBar();
     TutorialUnitHired(kind);

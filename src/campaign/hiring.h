@@ -9,6 +9,8 @@ namespace logic {
 
 inline constexpr const char* kHireHeading = "Hire new troops:";
 inline constexpr const char* kNotEnoughMoney = "You do not have enough money!";
+// A stack at the troop limit takes no more: the hire is refused before anything is paid.
+inline constexpr const char* kArmyFull = "Your army cannot take more of these troops.";
 
 // The price of one unit of troop kind 1..4 for a lord (the Ring Of Kings discount where it
 // applies); 0 for other kinds.

@@ -61,7 +61,8 @@ Application::Application(AppOptions options) : options_(std::move(options)) {
         clock_ = ownClock_.get();
     }
     if (options_.headless) {
-        backend_ = MakeHeadlessBackend(options_.desktopWidth, options_.desktopHeight);
+        backend_ = MakeHeadlessBackend(options_.desktopWidth, options_.desktopHeight,
+                                       options_.mirrorWindow);
     } else {
         backend_ = MakeWindowBackend(options_.title);
     }
@@ -455,7 +456,7 @@ void Application::DrawCanvas(const Rect& area) {
 }
 
 void Application::PresentIfDirty() {
-    if (options_.headless) return;
+    if (options_.headless && !options_.mirrorWindow) return;
     if (dirty_) {
         dirty_ = false;
         dirtyArea_ = Rect{};
@@ -484,6 +485,10 @@ bool Application::Screenshot(const std::string& path, std::string& error) {
         return false;
     }
     return WritePng(*shot, path, error);
+}
+
+ImagePtr Application::ShownPicture() const {
+    return backend_->Shown();
 }
 
 void Application::TraceEvent(const std::string& event) {

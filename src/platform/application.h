@@ -20,6 +20,7 @@
 #include "platform/clock.h"
 #include "platform/control.h"
 #include "platform/form.h"
+#include "platform/image.h"
 #include "platform/input_observer.h"
 
 namespace platform {
@@ -33,6 +34,9 @@ struct AppOptions {
     int desktopWidth = 1440;  // headless only: the size of the pretend desktop
     int desktopHeight = 900;
     Clock* clock = nullptr;  // null: the monotonic clock (a virtual one when headless)
+    // headless only: present the canvas as a window does, onto a picture of what a window would
+    // show (ShownPicture), so tests see what a real window paints
+    bool mirrorWindow = false;
     std::string title = "Marchholt";
 };
 
@@ -156,6 +160,9 @@ class Application {
     void PressKey(const std::string& name);
     // Draws the canvas now and writes it as PNG.
     bool Screenshot(const std::string& path, std::string& error);
+    // With AppOptions::mirrorWindow: what a window would show now (null before the first
+    // present, or without the mirror).
+    ImagePtr ShownPicture() const;
     friend class Form;
     friend class Timer;
     friend class Control;

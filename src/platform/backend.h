@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/control.h"
+#include "platform/image.h"
 
 namespace platform {
 
@@ -45,9 +46,13 @@ class Backend {
     virtual void Wait(int waitMs, std::vector<InputEvent>& events) = 0;
     // Interrupts a Wait from any thread.
     virtual void Wake() = 0;
+    // What the display shows now, where the backend keeps it (the headless mirror); else null.
+    virtual ImagePtr Shown() const { return nullptr; }
 };
 
 std::unique_ptr<Backend> MakeWindowBackend(const std::string& title);
-std::unique_ptr<Backend> MakeHeadlessBackend(int desktopWidth, int desktopHeight);
+// mirror: keep a picture of what a window would show after the same presents (tests).
+std::unique_ptr<Backend> MakeHeadlessBackend(int desktopWidth, int desktopHeight,
+                                             bool mirror = false);
 
 }  // namespace platform

@@ -85,6 +85,9 @@ void Canvas::Resize(int width, int height) {
     if (surface_ && surface_->w == width && surface_->h == height) return;
     if (surface_) SDL_FreeSurface(surface_);
     surface_ = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
+    // Copied onto the screen as it is: a pixel whose alpha the text left below 255 must not let
+    // what the screen showed before shine through.
+    if (surface_) SDL_SetSurfaceBlendMode(surface_, SDL_BLENDMODE_NONE);
     clip_ = Rect{0, 0, width, height};
 }
 

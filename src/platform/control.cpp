@@ -462,6 +462,7 @@ void Edit::KeyEdit(int key) {
 
 void Edit::MouseDown(MouseButton button, int x, int y) {
     caret_ = text_.size();
+    Invalidate();
     Control::MouseDown(button, x, y);
 }
 
@@ -490,8 +491,10 @@ void RadioButton::SetCaption(std::string caption) {
 void RadioButton::SetChecked(bool checked) {
     if (checked && Parent()) {
         for (auto& sibling : Parent()->Children()) {
-            if (auto* radio = dynamic_cast<RadioButton*>(sibling.get()); radio && radio != this) {
+            auto* radio = dynamic_cast<RadioButton*>(sibling.get());
+            if (radio && radio != this && radio->checked_) {
                 radio->checked_ = false;
+                radio->Invalidate();  // its tick goes in the real window too
             }
         }
     }

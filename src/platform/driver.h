@@ -28,6 +28,7 @@ class Driver {
     bool Screenshot(const std::string& path, std::string& error) {
         return app_.Screenshot(path, error);
     }
+    ImagePtr ShownPicture() const { return app_.ShownPicture(); }
 
   private:
     Application& app_;

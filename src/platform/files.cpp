@@ -18,22 +18,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The entry of dir whose name equals name ignoring case; the exact spelling wins.
-std::optional<fs::path> FindInFolder(const fs::path& dir, const std::string& name) {
-    if (dir.empty()) return std::nullopt;
-    std::error_code ec;
-    fs::path exact = dir / name;
-    if (fs::is_regular_file(exact, ec)) return exact;
-    const std::string wanted = platform::LowerCase(name);
-    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-        if (platform::LowerCase(it->path().filename().string()) == wanted &&
-            it->is_regular_file(ec)) {
-            return it->path();
-        }
-    }
-    return std::nullopt;
-}
-
 // Writes data to a new temporary file beside target and flushes it to disk.
 bool WriteTemporary(const fs::path& target, const std::vector<std::uint8_t>& data,
                     fs::path& temporary, std::string& error) {
@@ -196,6 +180,15 @@ bool Files::IsBareName(const std::string& name) {
     return true;
 }
 
+// The entry of dir whose name equals name ignoring case; the exact spelling wins.
+std::optional<fs::path> Files::FindInFolder(const fs::path& dir, const std::string& name) const {
+    if (dir.empty()) return std::nullopt;
+    std::error_code ec;
+    fs::path exact = dir / name;
+    if (fs::is_regular_file(exact, ec)) return exact;
+    return index_->Find(dir, LowerCase(name));
+}
+
 std::optional<fs::path> Files::Find(const std::string& name) const {
     if (!IsBareName(name)) return std::nullopt;
     if (auto p = FindInFolder(userDir_, name)) return p;
@@ -219,37 +212,8 @@ std::vector<std::string> Files::UserFilesEnding(const std::string& suffix) const
     return names;
 }
 
-Files::ReadResult Files::Read(const std::string& name, std::uintmax_t limit,
-                              std::vector<std::uint8_t>& out, std::string& error) const {
-    out.clear();
-    auto path = Find(name);
-    if (!path) {
-        error = IoErrorText("open", name, ENOENT);
-        return ReadResult::failed;
-    }
-    const OpenForReading file(*path);
-    if (file.Descriptor() < 0) {
-        error = IoErrorText("open", name, errno);
-        return ReadResult::failed;
-    }
-    struct stat st {};
-    if (::fstat(file.Descriptor(), &st) != 0) {
-        error = IoErrorText("read", name, errno);
-        return ReadResult::failed;
-    }
-    const auto size = static_cast<std::uintmax_t>(st.st_size);
-    if (size > limit) {
-        error = IoErrorText("read", name, EFBIG);
-        return ReadResult::tooLarge;
-    }
-    if (!ReadAt(file.Descriptor(), 0, static_cast<std::size_t>(size), out)) {
-        error = IoErrorText("read", name, errno);
-        return ReadResult::failed;
-    }
-    return ReadResult::read;
-}
-
-Files::ReadResult Files::ReadPart(const std::string& name, std::uintmax_t offset, std::size_t count,
+Files::ReadResult Files::ReadFrom(const std::string& name, std::uintmax_t offset,
+                                  std::optional<std::size_t> count, std::uintmax_t limit,
                                   std::vector<std::uint8_t>& out, std::string& error) const {
     out.clear();
     auto path = Find(name);
@@ -262,11 +226,34 @@ Files::ReadResult Files::ReadPart(const std::string& name, std::uintmax_t offset
         error = IoErrorText("open", name, errno);
         return ReadResult::failed;
     }
-    if (!ReadAt(file.Descriptor(), offset, count, out)) {
+    if (!count) {
+        struct stat st {};
+        if (::fstat(file.Descriptor(), &st) != 0) {
+            error = IoErrorText("read", name, errno);
+            return ReadResult::failed;
+        }
+        const auto size = static_cast<std::uintmax_t>(st.st_size);
+        if (size > limit) {
+            error = IoErrorText("read", name, EFBIG);
+            return ReadResult::tooLarge;
+        }
+        count = static_cast<std::size_t>(size);
+    }
+    if (!ReadAt(file.Descriptor(), offset, *count, out)) {
         error = IoErrorText("read", name, errno);
         return ReadResult::failed;
     }
     return ReadResult::read;
+}
+
+Files::ReadResult Files::Read(const std::string& name, std::uintmax_t limit,
+                              std::vector<std::uint8_t>& out, std::string& error) const {
+    return ReadFrom(name, 0, std::nullopt, limit, out, error);
+}
+
+Files::ReadResult Files::ReadPart(const std::string& name, std::uintmax_t offset, std::size_t count,
+                                  std::vector<std::uint8_t>& out, std::string& error) const {
+    return ReadFrom(name, offset, count, 0, out, error);
 }
 
 std::optional<std::uintmax_t> Files::Size(const std::string& name) const {

@@ -12,9 +12,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "platform/folder_index.h"
 
 namespace platform {
 
@@ -90,8 +93,17 @@ class Files {
     std::optional<std::filesystem::path> UserTarget(const std::string& name) const;
 
   private:
+    std::optional<std::filesystem::path> FindInFolder(const std::filesystem::path& dir,
+                                                      const std::string& name) const;
+    // A whole file (count empty: refused above limit) or count bytes from offset.
+    ReadResult ReadFrom(const std::string& name, std::uintmax_t offset,
+                        std::optional<std::size_t> count, std::uintmax_t limit,
+                        std::vector<std::uint8_t>& out, std::string& error) const;
+
     std::filesystem::path dataDir_;
     std::filesystem::path userDir_;
+    // The folders' listings, shared by the copies of this object.
+    std::shared_ptr<FolderIndex> index_ = std::make_shared<FolderIndex>();
 };
 
 // The folders of this run: chosen once at start-up (tests point them at their own folders).

@@ -122,7 +122,7 @@ constexpr ValueRange kRanges[] = {
     {H::mapSite, MapSite::y, "row", 0, Field::kRows},
     {H::mapSite, MapSite::countdown, "countdown", 0, kCountLimit},
     {H::mapSite, MapSite::owner, "owner", 0, 4, S::everyRecord, Holds::both, kOwnerText},
-    {H::mapSite, MapSite::taxes, "taxes", kIntMin, kIntMax},
+    {H::mapSite, MapSite::taxes, "taxes", 0, kIntMax},
     {H::mapSite, MapSite::size, "size", 0, kCountLimit},
     {H::mapSite, MapSite::woodPrice, "wood price", 0, 135},
     {H::mapSite, MapSite::ironPrice, "iron price", 0, 200},

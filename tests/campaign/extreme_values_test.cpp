@@ -27,12 +27,12 @@ using ExtremeRuleValues = CampaignTest;
 
 TEST_F(ExtremeRuleValues, CountsStopAtTheEndOfTheRange) {
     state::GameState& g = state::G();
-    // Hiring onto a full stack: paid for, the count stays.
+    // Hiring onto a stack set by hand beyond the limit: refused, nothing paid, the count stays.
     g.lord[1][Lord::barracks] = 1;
     g.army[1][Army::soldiers] = kMax;
-    EXPECT_TRUE(logic::HireUnit(1));
+    EXPECT_FALSE(logic::HireUnit(1));
     EXPECT_EQ(g.army[1][Army::soldiers], kMax);
-    EXPECT_EQ(g.lord[1][Lord::gold], 1000 - 400);
+    EXPECT_EQ(g.lord[1][Lord::gold], 1000);
 
     // A dungeon's reward onto a full treasury.
     state::SeedRandom(5);

@@ -76,21 +76,45 @@ TEST_F(PlaySaturation, SumsStopAtTheEdgeOfTheirRange) {
     EXPECT_TRUE(logic::CollectTaxes(2));
     EXPECT_EQ(g.lord[1][Lord::gold], kMax);
 
-    // Hiring onto a stack at the troop limit: paid for, the count stays at the limit.
+    // Hiring onto a stack one below the troop limit fills it; at the limit the hire is refused
+    // before anything is paid.
     g.lord[1][Lord::barracks] = 1;
     g.lord[1][Lord::gold] = 1000;
-    g.army[1][Army::soldiers] = state::kTroopLimit;
+    g.army[1][Army::soldiers] = state::kTroopLimit - 1;
     EXPECT_TRUE(logic::HireUnit(1));
     EXPECT_EQ(g.army[1][Army::soldiers], state::kTroopLimit);
     EXPECT_EQ(g.lord[1][Lord::gold], 600);
+    hooks.calls.clear();
+    for (int click = 0; click < 3; ++click) {
+        EXPECT_FALSE(logic::HireUnit(1));
+        EXPECT_EQ(dialogs.Last().text, "Your army cannot take more of these troops.");
+        EXPECT_EQ(dialogs.Last().buttons, std::vector<std::string>{"Continue"});
+    }
+    EXPECT_EQ(g.army[1][Army::soldiers], state::kTroopLimit);
+    EXPECT_EQ(g.lord[1][Lord::gold], 600);
+    EXPECT_FALSE(hooks.Has("PlayPayment"));
+    // At the limit the refusal comes even without the gold for one.
+    g.lord[1][Lord::gold] = 0;
+    EXPECT_FALSE(logic::HireUnit(1));
+    EXPECT_EQ(dialogs.Last().text, "Your army cannot take more of these troops.");
 
-    // A computer lord hiring onto a stack near the limit: the save it leaves stays readable.
+    // A computer lord hiring onto a stack near the limit buys only what the stack takes and pays
+    // for those alone: 10 soldiers of 400 gold.
     g.lord[3][Lord::barracks] = 1;
     g.lord[3][Lord::gold] = 1'000'000;
     g.army[3][Army::soldiers] = state::kTroopLimit - 10;
     logic::ComputerHire(3, 100'000, 0);
     EXPECT_EQ(g.army[3][Army::soldiers], state::kTroopLimit);
-    EXPECT_LT(g.lord[3][Lord::gold], 1'000'000);
+    EXPECT_EQ(g.lord[3][Lord::gold], 1'000'000 - 10 * 400);
+    // A budget near the top of the range: the price is worked out without wrapping, and a full
+    // stack buys nothing.
+    g.lord[3][Lord::gold] = kMax;
+    g.army[3][Army::soldiers] = state::kTroopLimit - 30;
+    logic::ComputerHire(3, kMax, 0);
+    EXPECT_EQ(g.army[3][Army::soldiers], state::kTroopLimit);
+    EXPECT_EQ(g.lord[3][Lord::gold], kMax - 30 * 400);
+    logic::ComputerHire(3, kMax, 0);
+    EXPECT_EQ(g.lord[3][Lord::gold], kMax - 30 * 400);
 
     // A hero's experience at the top of its range.
     g.dungeonLord = 1;

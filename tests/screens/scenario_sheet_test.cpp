@@ -2,6 +2,8 @@
 // the game presents its own theme and picture, the player's own keeps the custom scenario's.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -9,8 +11,10 @@
 #include "platform/control.h"
 #include "platform/driver.h"
 #include "platform/form.h"
+#include "platform/image.h"
 #include "screens/game_screens.h"
 #include "screens/tfselectmap.h"
+#include "screens/tfshowmap.h"
 #include "state/game_state.h"
 #include "support/game_data.h"
 #include "support/headless_app.h"
@@ -76,6 +80,93 @@ TEST(ScenarioSheet, AShippedThemeScenarioShowsItsThemeAPlayersOwnTheCustomScenar
     EXPECT_FALSE(seen[1].secondLine);
     // The sheet's lines do not touch the scenario's own theme.
     EXPECT_EQ(state::G().mapSetting[3], 13);
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<std::uint32_t> Pixels(const platform::Image& image) {
+    std::vector<std::uint32_t> pixels;
+    for (int y = 0; y < image.Height(); ++y) {
+        for (int x = 0; x < image.Width(); ++x)
+            pixels.push_back(image.PixelAt(x, y));
+    }
+    return pixels;
+}
+
+// Where two pictures differ: how many pixels, and the box around them.
+std::string Difference(const platform::Image& a, const std::vector<std::uint32_t>& b) {
+    const std::vector<std::uint32_t> pa = Pixels(a);
+    if (pa.size() != b.size()) return "sizes differ";
+    const int w = a.Width();
+    int count = 0, x1 = w, y1 = a.Height(), x2 = -1, y2 = -1;
+    for (std::size_t i = 0; i < pa.size(); ++i) {
+        if (pa[i] == b[i]) continue;
+        ++count;
+        const int x = static_cast<int>(i) % w, y = static_cast<int>(i) / w;
+        x1 = std::min(x1, x);
+        y1 = std::min(y1, y);
+        x2 = std::max(x2, x);
+        y2 = std::max(y2, y);
+    }
+    if (count == 0) return {};
+    return std::to_string(count) + " pixels from (" + std::to_string(x1) + ", " +
+           std::to_string(y1) + ") to (" + std::to_string(x2) + ", " + std::to_string(y2) + ")";
+}
+
+// What a real window shows is painted area by area as controls change; after the same clicks it
+// is what a whole new drawing of the screen shows (a radio button that loses its tick included).
+TEST(ScenarioSheet, TheWindowShowsWhatAWholeDrawingShowsAfterTheFactionClicks) {
+    if (!testsupport::RequireGameData("princess.mod")) return;
+    testsupport::HeadlessApp h(true, 1440, 900, true);
+    state::G() = state::GameState{};
+    screens::GameScreens screens(h.App(), screens::StartOptions{true, 7});
+    state::G().tutorialOn = false;
+    auto click = [&h](const std::string& name) {
+        platform::Control* c = h.App().InputForm()->Find(name);
+        ASSERT_NE(c, nullptr) << name;
+        platform::Driver(h.App()).ClickControl(*c);
+    };
+    std::vector<std::string> clicked;
+    std::vector<std::uint32_t> painted;
+    std::string difference = "not compared";
+    h.Then([&] { click("SpeedButton10"); });  // "Next...": the custom scenario box
+    h.Then([&] {
+        auto* box = dynamic_cast<platform::Edit*>(h.App().InputForm()->Find("Edit1"));
+        ASSERT_NE(box, nullptr);
+        box->SetText("princess");
+        click("SpeedButton9");  // "Play!": the sheet opens
+    });
+    // Every faction that takes part, in turn, then the first again: one click a step, so that
+    // the window is painted after each.
+    for (int p : {2, 3, 4, 1}) {
+        h.Then([&, p] {
+            const std::string name = "RadioButton" + std::to_string(p);
+            platform::Control* radio = h.App().InputForm()->Find(name);
+            ASSERT_NE(radio, nullptr);
+            if (!radio->Enabled()) return;
+            click(name);
+            clicked.push_back(name);
+        });
+    }
+    h.Then([&] {
+        ASSERT_NE(platform::Driver(h.App()).ShownPicture(), nullptr);
+        painted = Pixels(*platform::Driver(h.App()).ShownPicture());
+        h.App().Invalidate();  // the next present draws the whole screen anew
+    });
+    h.Then([&] {
+        difference = Difference(*platform::Driver(h.App()).ShownPicture(), painted);
+        click("SpeedButton2");  // "Back"
+    });
+    h.Then([&] { click("SpeedButton11"); });  // the list's "Back"
+    screens.SelectMap().Reset();
+    screens.SelectMap().ShowModal();
+
+    EXPECT_GE(clicked.size(), 3u);
+    EXPECT_EQ(difference, "");
+    // The ticked faction is the one clicked last.
+    EXPECT_EQ(screens.Sheet().Selected(), std::stoi(clicked.back().substr(11)));
 }
 
 }  // namespace

@@ -96,6 +96,10 @@ TEST_F(CheckedScenario, DamagedCopiesAreRefusedAndTheRunningGameKept) {
          "the item 1's hit strength is -1, not from 0 to 100"},
         {[](GameState& s) { s.mapSite[4][MapSite::kind] = 10; },
          "the map site 4's kind is 10, not from -3 to 9"},
+        {[](GameState& s) { s.mapSite[2][MapSite::taxes] = -2147483647 - 1; },
+         "the map site 2's taxes is -2147483648, not from 0 to 2147483647"},
+        {[](GameState& s) { s.mapSite[2][MapSite::taxes] = -1; },
+         "the map site 2's taxes is -1, not from 0 to 2147483647"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(LoadDamaged(c.damage),
@@ -106,6 +110,9 @@ TEST_F(CheckedScenario, DamagedCopiesAreRefusedAndTheRunningGameKept) {
     EXPECT_EQ(G().lord[1][Lord::gold], 1000);
     EXPECT_EQ(G().modText[ModText::title], "Moor");
     EXPECT_EQ(G().army[3][Army::x], 6);
+    // Taxes from 0 up to the top of the range load.
+    EXPECT_EQ(LoadDamaged([](GameState& s) { s.mapSite[2][MapSite::taxes] = 0; }), "");
+    EXPECT_EQ(LoadDamaged([](GameState& s) { s.mapSite[2][MapSite::taxes] = 2147483647; }), "");
 }
 
 }  // namespace

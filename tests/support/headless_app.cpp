@@ -2,7 +2,8 @@
 
 namespace testsupport {
 
-HeadlessApp::HeadlessApp(bool withGameData, int desktopWidth, int desktopHeight) {
+HeadlessApp::HeadlessApp(bool withGameData, int desktopWidth, int desktopHeight,
+                         bool mirrorWindow) {
     platform::UseFiles(platform::Files(
         withGameData ? std::filesystem::path(MARCHHOLT_TEST_DATA_DIR) : data_.Path(),
         user_.Path()));
@@ -11,6 +12,7 @@ HeadlessApp::HeadlessApp(bool withGameData, int desktopWidth, int desktopHeight)
     options.clock = &clock_;
     options.desktopWidth = desktopWidth;
     options.desktopHeight = desktopHeight;
+    options.mirrorWindow = mirrorWindow;
     app_ = std::make_unique<platform::Application>(options);
     std::string error;
     app_->Init(error);

@@ -20,8 +20,9 @@ class HeadlessApp {
     // withGameData: read pictures and sounds from the generated data folder (screen tests);
     // otherwise the data folder is an empty temporary one the test fills itself.
     // desktopWidth/Height: the pretend desktop, which sets the canvas size.
+    // mirrorWindow: keep what a window would show (Application::ShownPicture).
     explicit HeadlessApp(bool withGameData = false, int desktopWidth = 1440,
-                         int desktopHeight = 900);
+                         int desktopHeight = 900, bool mirrorWindow = false);
     ~HeadlessApp();
 
     platform::Application& App() { return *app_; }

@@ -225,6 +225,8 @@ class Explorer {
     size_t ControlsClicked() const { return clicked_.size(); }
     size_t ControlsSeen() const { return clickableSeen_.size(); }
     int Saves() const { return saves_; }
+    // The furthest tutorial step the game reached while the tutorial ran.
+    int TutorialStepReached() const { return tutorialStep_; }
     int Loads() const { return loads_; }
     bool Started() const { return started_; }
 
@@ -265,6 +267,7 @@ class Explorer {
     int actionsDone_ = 0;
     int sinceGoOn_ = 0;
     bool savedSinceCheck_ = false, loadedSinceCheck_ = false;
+    int tutorialStep_ = 0;
     int saves_ = 0, loads_ = 0;
     std::set<std::string> windowsVisited_, allForms_;
     std::set<std::string> clicked_, clickableSeen_;
@@ -320,6 +323,7 @@ bool Explorer::Check(const std::string& name) {
 
 bool Explorer::CheckAfterAction() {
     if (!failure_.empty()) return Fail(failure_, "");
+    if (state::G().tutorialOn) tutorialStep_ = std::max<int>(tutorialStep_, state::G().tutorialStep);
     if (!Check("CheckTables") || !Check("CheckShownValues")) return false;
     if (savedSinceCheck_ && !Check("CheckSlots")) return false;
     savedSinceCheck_ = false;
@@ -693,6 +697,8 @@ int RunExplorer(const ExploreOptions& options, std::FILE* out) {
         std::fprintf(out, "controls clicked: %zu of %zu\n", explorer.ControlsClicked(),
                      explorer.ControlsSeen());
         std::fprintf(out, "saves: %d, loads: %d\n", explorer.Saves(), explorer.Loads());
+        if (options.tutorial)
+            std::fprintf(out, "tutorial: reached step %d\n", explorer.TutorialStepReached());
         if (!explorer.Started()) {
             std::fprintf(out, "result: %s\n", explorer.Failure().c_str());
             status = 2;

@@ -150,9 +150,16 @@ bool MusicChannels::PlayTrack(int slot, const std::string& fileName) {
     const TWaveOut* self = player.get();
     MusicTrack* decoder = s->track.get();
     player->SetFormat({s->track->Channels(), s->track->Rate(), kBitsPerSample});
-    player->SetFillHook([decoder](std::uint8_t* data, std::uint32_t capacity, double& time) {
-        return decoder->Fill(data, capacity, time);
-    });
+    // Music nobody hears keeps its rhythm without being decoded.
+    if (device_.Audible()) {
+        player->SetFillHook([decoder](std::uint8_t* data, std::uint32_t capacity, double& time) {
+            return decoder->Fill(data, capacity, time);
+        });
+    } else {
+        player->SetFillHook([decoder](std::uint8_t* data, std::uint32_t capacity, double& time) {
+            return decoder->FillSilence(data, capacity, time);
+        });
+    }
     player->SetFinishedHook([this, slot, self] { TrackFinished(slot, self); });
     player->SetErrorHook(
         [this, slot, self](const EWaveOut& error) { TrackFailed(slot, self, error); });

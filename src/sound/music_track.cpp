@@ -3,6 +3,9 @@
 #define OV_EXCLUDE_STATIC_CALLBACKS
 #include <vorbis/vorbisfile.h>
 
+#include <algorithm>
+#include <cstring>
+
 #include "sound/vorbis_stream.h"
 
 namespace sound {
@@ -74,6 +77,26 @@ long MusicTrack::Fill(std::uint8_t* data, std::uint32_t capacity, double& playTi
         offset += static_cast<std::uint32_t>(got);
     }
     return static_cast<long>(offset);
+}
+
+long MusicTrack::FillSilence(std::uint8_t* data, std::uint32_t capacity, double& playTime) {
+    if (!decoding_) return 0;
+    if (silentFrames_ < 0) {
+        const ogg_int64_t total = ov_pcm_total(vorbis_.get(), -1);
+        if (total < 0 || channels_ <= 0 || rate_ <= 0) return Fill(data, capacity, playTime);
+        silentFrames_ = total;
+    }
+    playTime = static_cast<double>(framesDone_) / rate_;
+    const std::int64_t frameBytes = std::int64_t{channels_} * 2;
+    const std::int64_t frames = std::min<std::int64_t>(silentFrames_, capacity / frameBytes);
+    if (frames <= 0) {
+        ended_ = true;
+        return 0;
+    }
+    std::memset(data, 0, static_cast<std::size_t>(frames * frameBytes));
+    silentFrames_ -= frames;
+    framesDone_ += frames;
+    return static_cast<long>(frames * frameBytes);
 }
 
 }  // namespace sound

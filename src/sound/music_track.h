@@ -37,6 +37,10 @@ class MusicTrack {
     // samples into data until it is full or the decoder stops (end of stream: 0; an error: a
     // negative value). Returns the bytes written; 0 once the data has ended.
     long Fill(std::uint8_t* data, std::uint32_t capacity, double& playTime);
+    // The fill hook where nobody hears the music: as Fill, with silence of the length the
+    // decoded samples would have, counted from the stream's length without decoding them
+    // (Fill where the stream does not tell its length).
+    long FillSilence(std::uint8_t* data, std::uint32_t capacity, double& playTime);
 
   private:
     FileStream* stream_ = nullptr;  // ours until the decoder takes it over
@@ -46,6 +50,8 @@ class MusicTrack {
     bool failed_ = false;
     int channels_ = 0;
     int rate_ = 0;
+    std::int64_t silentFrames_ = -1;  // FillSilence: the frames left (-1: not counted yet)
+    std::int64_t framesDone_ = 0;
 };
 
 }  // namespace sound

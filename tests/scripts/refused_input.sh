@@ -70,4 +70,59 @@ expect 2 "marchholt-console: --passive and --difficulty go with --autoplay" \
   "quit" --passive 1
 expect 0 "" "quit" --autoplay showdown --rounds 5 --passive 3 --difficulty 12
 
+# A line longer than 64 KB is refused at once with its number, and a message quotes at most
+# 80 characters of what it refuses.
+long=$(head -c 70000 /dev/zero | tr '\0' 'x')
+expect 2 "marchholt-console: line 2: longer than 65536 characters" $'wait 10\n'"$long"
+expect 2 "marchholt-console: line 1: unknown command \"$(head -c 80 /dev/zero | tr '\0' 'y')...\"" \
+  "$(head -c 5000 /dev/zero | tr '\0' 'y')"
+printf 'click %s\n' "$(head -c 3000 /dev/zero | tr '\0' 'z')" >"$scratch/click.mhs"
+(cd "$scratch" && timeout 120 "$console" click.mhs >"$scratch/out" 2>&1)
+if ! grep -q "no control or button \"$(head -c 80 /dev/zero | tr '\0' 'z')...\" on " "$scratch/out" ||
+  [ "$(wc -L <"$scratch/out")" -gt 400 ]; then
+  echo "FAILED: a refused control's name is quoted whole: $(head -c 300 "$scratch/out")"
+  failures=$((failures + 1))
+fi
+
+# A screenshot is written below the script's folder (or --shots DIR) and never over a file that
+# is not a PNG picture.
+shots="$scratch/shots"
+mkdir -p "$shots/sub"
+echo "keep me" >"$shots/notes.png"
+echo "keep me" >"$scratch/outside.png"
+shoot() {  # shoot WANTED_STATUS PATH: a screenshot of the main menu to PATH below $shots
+  printf 'screenshot %s\nquit\n' "$2" >"$scratch/shot.mhs"
+  timeout 120 "$console" --shots "$shots" "$scratch/shot.mhs" >"$scratch/out" 2>&1
+  local status=$?
+  if [ "$status" != "$1" ]; then
+    echo "FAILED: screenshot $2: exit $status, wanted $1: $(grep FAIL "$scratch/out")"
+    failures=$((failures + 1))
+  fi
+}
+shoot 0 menu.png
+shoot 0 sub/menu.png
+shoot 0 menu.png  # a picture is replaced by a picture
+shoot 1 /tmp/menu.png
+shoot 1 ../outside.png
+shoot 1 sub/../../outside.png
+shoot 1 notes.png
+shoot 1 menu.txt
+for picture in "$shots/menu.png" "$shots/sub/menu.png"; do
+  if [ "$(head -c 4 "$picture" | tail -c 3)" != "PNG" ]; then
+    echo "FAILED: no PNG picture at $picture"
+    failures=$((failures + 1))
+  fi
+done
+if [ "$(cat "$shots/notes.png")" != "keep me" ] || [ "$(cat "$scratch/outside.png")" != "keep me" ]; then
+  echo "FAILED: a screenshot replaced a file that is not a picture"
+  failures=$((failures + 1))
+fi
+
+# The tutorial is explored on the scenario it plays on, and only there.
+expect 2 "" "quit" --explore princess --actions 5 --tutorial
+if ! grep -q "the tutorial plays on desertofdarkness only, not on princess" "$scratch/out"; then
+  echo "FAILED: --explore princess --tutorial: $(cat "$scratch/out")"
+  failures=$((failures + 1))
+fi
+
 [ "$failures" -eq 0 ]

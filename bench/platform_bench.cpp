@@ -2,6 +2,9 @@
 // tiles), and a full map of 132 tiles loaded by name as the map view does.
 #include <benchmark/benchmark.h>
 
+#include <cctype>
+#include <string>
+
 #include "platform/application.h"
 #include "platform/files.h"
 #include "support/temp_dir.h"
@@ -58,6 +61,26 @@ void BM_LoadAndDraw132Tiles(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LoadAndDraw132Tiles)->Unit(benchmark::kMillisecond);
+
+// A player's folder of 2,000 scenarios named in capitals: the list of them, and each one looked
+// up by another case, as the scenario list reaches them.
+void BM_List2000ScenariosOfOtherCase(benchmark::State& state) {
+    testsupport::TempDir data, user;
+    for (int i = 0; i < 2000; ++i)
+        user.WriteText("SCENARIO" + std::to_string(i) + ".MOD", "x");
+    const platform::Files files(data.Path(), user.Path());
+    for (auto _ : state) {
+        std::size_t found = 0;
+        for (const std::string& name : files.UserFilesEnding(".mod")) {
+            std::string lower = name;
+            for (char& c : lower)
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            found += files.Find(lower).has_value() ? 1 : 0;
+        }
+        if (found != 2000) state.SkipWithError("a scenario was not found");
+    }
+}
+BENCHMARK(BM_List2000ScenariosOfOtherCase)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

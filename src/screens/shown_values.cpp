@@ -151,6 +151,33 @@ void CompareMoveTargets(GameScreens& screens, std::vector<std::string>& faults) 
     }
 }
 
+// Every army stands on the map where the tables put it, whenever the map is shown (a message
+// over it included).
+void CompareArmies(GameScreens& screens, std::vector<std::string>& faults) {
+    TFCampaign1& map = screens.Campaign();
+    if (!map.Visible() || state::G().inDungeon == 1) return;
+    const logic::MapModel model = logic::DescribeMap(false, false);
+    for (int p = 1; p <= logic::kLords; ++p) {
+        const logic::MapArmyView& a = model.armies[static_cast<std::size_t>(p)];
+        const platform::Picture* army = map.ArmyPicture(p);
+        const std::string who = "TFCampaign1 army of lord " + std::to_string(p);
+        if (army->Visible() != a.shown) {
+            faults.push_back(who + " is " + (army->Visible() ? "shown" : "hidden") +
+                             ", the tables hold it " + (a.shown ? "on the map" : "off it"));
+            continue;
+        }
+        if (!a.shown) continue;
+        const platform::Rect field = map.FieldPicture(a.x, a.y)->Bounds();
+        const platform::Rect r = army->Bounds();
+        const int cx = r.x + r.w / 2, cy = r.y + r.h / 2;
+        if (!field.Contains(cx, cy)) {
+            faults.push_back(who + " stands at (" + std::to_string(cx) + ", " + std::to_string(cy) +
+                             "), the tables hold it on field " + std::to_string(a.x) + "," +
+                             std::to_string(a.y));
+        }
+    }
+}
+
 void CompareBattlePanel(GameScreens& screens, std::vector<std::string>& faults) {
     TFCampaign1& map = screens.Campaign();
     if (!map.Visible() || !map.Battle().Shown()) return;
@@ -204,6 +231,7 @@ std::vector<std::string> ShownValueFaults(GameScreens& screens) {
     std::vector<std::string> faults;
     CompareStatusBar(screens, faults);
     CompareMoveTargets(screens, faults);
+    CompareArmies(screens, faults);
     CompareBattlePanel(screens, faults);
     CompareDungeonColumn(screens, faults);
     CompareCity(screens, faults);

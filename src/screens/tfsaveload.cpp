@@ -1,6 +1,7 @@
 #include "screens/tfsaveload.h"
 #include "events/theme_display.h"
 
+#include "campaign/turn_cycle.h"
 #include "dungeon/duel.h"
 #include "rules/lords.h"
 #include "screens/screen_services.h"
@@ -116,6 +117,8 @@ void TFSaveLoad::LoadSlot(int slot) {
     // A loaded game is never on its way into a dungeon, and no duel of the old game goes on.
     state::G().enteringDungeon = false;
     logic::AbandonDuel();
+    // The notice opens over the loaded game's map, not the old one's.
+    if (campaign_.Visible()) campaign_.DrawMap(logic::HumanMayAct(), false);
     ui.ShowShortNotice("Game loaded.", "Continue");
     FillSaveScreen();
     logic::SetupThemeDisplay();

@@ -207,3 +207,44 @@ TEST(Files, TheDataFolderIsFoundBesideTheProgramFromAnyFolder) {
 }
 
 }  // namespace
+
+namespace {
+
+// A folder is listed once for many lookups of other cases, and read again whenever what a lookup
+// finds could have changed: a file added, removed, or renamed to another case.
+TEST(Files, LookupsIgnoringCaseFollowTheFolderAsItChanges) {
+    TempDir data, user;
+    for (int i = 0; i < 300; ++i)
+        user.WriteText("MAP" + std::to_string(i) + ".MOD", "m" + std::to_string(i));
+    Files files(data.Path(), user.Path());
+    for (int i = 0; i < 300; ++i) {
+        const auto found = files.Find("map" + std::to_string(i) + ".mod");
+        ASSERT_TRUE(found) << i;
+        EXPECT_EQ(found->filename(), "MAP" + std::to_string(i) + ".MOD");
+    }
+    EXPECT_FALSE(files.Find("map300.mod"));
+    // Added after the folder was listed: found at once.
+    user.WriteText("MAP300.MOD", "new");
+    ASSERT_TRUE(files.Find("map300.mod"));
+    EXPECT_EQ(files.Find("map300.mod")->filename(), "MAP300.MOD");
+    // Removed: not found any more.
+    std::filesystem::remove(user / "MAP7.MOD");
+    EXPECT_FALSE(files.Find("map7.mod"));
+    // Renamed to another case: found under its new name.
+    std::filesystem::rename(user / "MAP8.MOD", user / "Map8.Mod");
+    ASSERT_TRUE(files.Find("MAP8.mod"));
+    EXPECT_EQ(files.Find("MAP8.mod")->filename(), "Map8.Mod");
+    // A folder of that name is no file; the data folder's file is found instead.
+    std::filesystem::remove(user / "MAP9.MOD");
+    std::filesystem::create_directory(user / "MAP9.MOD");
+    data.WriteText("map9.mod", "data");
+    ASSERT_TRUE(files.Find("Map9.mod"));
+    EXPECT_EQ(files.Find("Map9.mod")->parent_path(), data.Path());
+    // Copies of the folders' object see the same changes.
+    const Files copy = files;
+    user.WriteText("LATE.MOD", "late");
+    EXPECT_TRUE(copy.Find("late.mod"));
+    EXPECT_TRUE(files.Find("late.mod"));
+}
+
+}  // namespace

@@ -243,8 +243,6 @@ void PortalHome(int lord) {
     a[Army::y] = l[Lord::castleY];
     a[Army::movesLeft] = 0;
     if (g.portalNoticeShown || !Hooks().View().IsMapShown()) return;
-    // The notice opens over a map that shows the army at home.
-    Hooks().View().DrawMap(false, false);
     for (int p = 1; p <= kLords; ++p) {
         if (!IsHuman(p) || !InGame(p)) continue;
         g.portalNoticeShown = true;

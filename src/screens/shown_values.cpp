@@ -167,13 +167,13 @@ void CompareArmies(GameScreens& screens, std::vector<std::string>& faults) {
             continue;
         }
         if (!a.shown) continue;
-        const platform::Rect field = map.FieldPicture(a.x, a.y)->Bounds();
+        const ArmyPlacement want = PlaceArmy(p, a.x, a.y, a.shared);
         const platform::Rect r = army->Bounds();
-        const int cx = r.x + r.w / 2, cy = r.y + r.h / 2;
-        if (!field.Contains(cx, cy)) {
-            faults.push_back(who + " stands at (" + std::to_string(cx) + ", " + std::to_string(cy) +
-                             "), the tables hold it on field " + std::to_string(a.x) + "," +
-                             std::to_string(a.y));
+        if (r.x != want.left || r.y != want.top || r.w != want.size) {
+            faults.push_back(who + " stands at (" + std::to_string(r.x) + ", " +
+                             std::to_string(r.y) + "), the tables hold it on field " +
+                             std::to_string(a.x) + "," + std::to_string(a.y) +
+                             (a.shared ? " beside another" : ""));
         }
     }
 }

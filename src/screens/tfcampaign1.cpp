@@ -428,7 +428,12 @@ bool TFCampaign1::TargetMarked(int direction) const {
            rangeMarks_[static_cast<std::size_t>(direction)]->Visible();
 }
 
-void TFCampaign1::ArmyPictures(const logic::MapModel& model) {
+void TFCampaign1::PlaceArmies() {
+    // The order of the pictures stays: the move targets keep lying over the armies.
+    ArmyPictures(logic::DescribeMap(false, false), false);
+}
+
+void TFCampaign1::ArmyPictures(const logic::MapModel& model, bool raiseTurnArmy) {
     for (int p = 1; p <= 4; ++p)
         armies_[p]->Hide();
     for (int p = 1; p <= 4; ++p) {
@@ -441,7 +446,7 @@ void TFCampaign1::ArmyPictures(const logic::MapModel& model) {
         if (armies_[p]->FileName() != picture) armies_[p]->LoadPicture(picture);
         armies_[p]->Show();
     }
-    armies_[model.lord]->BringToFront();
+    if (raiseTurnArmy) armies_[model.lord]->BringToFront();
 }
 
 void TFCampaign1::MoveTargets(const logic::MapModel& model) {

@@ -28,6 +28,8 @@ class TFCampaign1 final : public platform::Form {
 
     // The map view.
     void DrawMap(bool highlight, bool nearOnly);
+    // Only the armies, where the tables put them (a message is about to open over the map).
+    void PlaceArmies();
     void DrawSiteIcon(int row);
     void DrawAllSiteIcons();
     void DrawSpawnField(int slot);
@@ -99,7 +101,8 @@ class TFCampaign1 final : public platform::Form {
     void ShowRightClickHelp(const std::string& control);
     // The theme box (0 counter, 1 troop) a control belongs to, or -1.
     static int ThemeBoxOf(const std::string& control);
-    void ArmyPictures(const logic::MapModel& model);
+    // Places the army pictures; raiseTurnArmy: the army of the turn's lord over the others.
+    void ArmyPictures(const logic::MapModel& model, bool raiseTurnArmy = true);
     void MoveTargets(const logic::MapModel& model);
     // The shade beyond the castle range and the marks of the move targets beyond it.
     void CastleRange(const logic::MapModel& model);

@@ -2,7 +2,10 @@
 #include "screens/tutorial_panel.h"
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 
+#include "screens/pointer_spot.h"
 #include "state/game_state.h"
 
 namespace screens {
@@ -141,24 +144,64 @@ void TutorialPanel::Deactivate() {
 
 void TutorialPanel::PlacePointer(const std::string& picture, int x, int y) {
     pointer_->LoadPicture(picture);
-    pointer_->SetPosition(x, y);
+    pointer_->SetBounds(x, y, kPointerW, kPointerH);
 }
 
 void TutorialPanel::PointAt(const platform::Control& target, bool click) {
-    PointAtArea(target.ScreenBounds(), click);
+    PointAtArea(target.ScreenBounds(), click, &target);
 }
 
-// The hand stands right of the area pointing left; where there is no room on the right, it
-// stands left of it pointing right.
-void TutorialPanel::PointAtArea(const platform::Rect& screenArea, bool click) {
+// The hand stands right of the area pointing left, or left of it pointing right, or else below
+// or above it pointing up or down, as near the area's middle as it can without covering another
+// control of the window or the panel; where every place covers one, right of the middle (or
+// left, without room on the right).
+void TutorialPanel::PointAtArea(const platform::Rect& screenArea, bool click,
+                                const platform::Control* target) {
     const platform::Rect origin = parent_->ScreenBounds();
-    const int x = screenArea.x - origin.x, y = screenArea.y - origin.y;
-    const int top = std::clamp(y + screenArea.h / 2 - kPointerH / 2, 0,
-                               std::max(0, parent_->Height() - kPointerH));
-    const bool roomRight = x + screenArea.w + kPointerW <= parent_->Width();
-    const std::string side = roomRight ? "_left.jpg" : "_right.jpg";
-    const std::string picture = std::string(click ? "tutorialclick" : "tutorialview") + side;
-    PlacePointer(picture, roomRight ? x + screenArea.w : x - kPointerW, top);
+    const auto local = [&origin](const platform::Rect& r) {
+        return platform::Rect{r.x - origin.x, r.y - origin.y, r.w, r.h};
+    };
+    const platform::Rect area = local(screenArea);
+    std::vector<platform::Rect> obstacles;
+    for (const platform::Rect& r : PointerObstacles(*parent_, target, *pointer_)) {
+        if (r.x == screenArea.x && r.y == screenArea.y && r.w == screenArea.w &&
+            r.h == screenArea.h)
+            continue;  // the area pointed at itself
+        obstacles.push_back(local(r));
+    }
+    // The panel, shown or about to be (unless the pointer points into it: then its controls
+    // count as the window's), and its small button.
+    bool inPanel = false;
+    for (const platform::Control* c = target; c != nullptr; c = c->Parent())
+        inPanel = inPanel || c == panel_;
+    if (!inPanel) obstacles.push_back(local(panel_->ScreenBounds()));
+    // The panel's own controls, shown or not yet.
+    if (inPanel) {
+        for (const platform::Rect& r : PointerObstacles(*panel_, target, *pointer_))
+            obstacles.push_back(local(r));
+    }
+    if (show_ != nullptr && show_->Visible()) obstacles.push_back(local(show_->ScreenBounds()));
+    // The window as it is once the panel shows (a strip the window grows by when it next opens).
+    const platform::Rect strip = local(panel_->ScreenBounds());
+    const int windowW = std::max(parent_->Width(), strip.x + strip.w);
+    const int windowH = std::max(parent_->Height(), strip.y + strip.h);
+    std::optional<PointerSpot> spot =
+        FreePointerSpot(area, kPointerW, kPointerH, windowW, windowH, obstacles);
+    if (!spot) {
+        const int top = std::clamp(area.y + area.h / 2 - kPointerH / 2, 0,
+                                   std::max(0, parent_->Height() - kPointerH));
+        const bool roomRight = area.x + area.w + kPointerW <= parent_->Width();
+        spot = PointerSpot{
+            {roomRight ? area.x + area.w : area.x - kPointerW, top, kPointerW, kPointerH},
+            roomRight ? PointerSide::right : PointerSide::left};
+    }
+    static constexpr const char* kPointing[] = {"_left.jpg", "_right.jpg", "_up.jpg", "_down.jpg"};
+    const std::string picture = std::string(click ? "tutorialclick" : "tutorialview") +
+                                kPointing[static_cast<int>(spot->side)];
+    PlacePointer(picture, spot->place.x, spot->place.y);
+    // Turned or made smaller: the picture fills the spot.
+    pointer_->SetStretch(true);
+    pointer_->SetBounds(spot->place.x, spot->place.y, spot->place.w, spot->place.h);
 }
 
 void TutorialPanel::RemovePointer() {

@@ -36,7 +36,9 @@ class TutorialPanel {
     void PlacePointer(const std::string& picture, int x, int y);
     // Points at a control of the same window: the "click" or the "look" hand beside it.
     void PointAt(const platform::Control& target, bool click);
-    void PointAtArea(const platform::Rect& screenArea, bool click);
+    // Points at an area of the window (target: the control that covers it, if one does).
+    void PointAtArea(const platform::Rect& screenArea, bool click,
+                     const platform::Control* target = nullptr);
     void RemovePointer();
 
     // "Exit" (the owner asks the question and ends the tutorial) and "Continue".

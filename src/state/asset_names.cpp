@@ -220,7 +220,8 @@ std::vector<AssetGroup> BuildGroups() {
     groups.push_back({"tutorial",
                       "tutorial panels",
                       {"tutorialview_left.jpg", "tutorialview_right.jpg", "tutorialclick_left.jpg",
-                       "tutorialclick_right.jpg"}});
+                       "tutorialclick_right.jpg", "tutorialview_up.jpg", "tutorialview_down.jpg",
+                       "tutorialclick_up.jpg", "tutorialclick_down.jpg"}});
 
     // Window backgrounds: our own names, one per full-screen size and a plain parchment for
     // dialogs, and the two side pictures of the main menu.

@@ -213,6 +213,46 @@ void Pointer(Canvas& c, bool click, bool left) {
     }
 }
 
+// The hand or the eye of Pointer turned to point up (standing below what it points at) or down
+// (standing above it), on a picture as tall as the other is wide.
+void PointerTurned(Canvas& c, bool click, bool up) {
+    Parchment(c, 0.2f);
+    // Pointer's units (100 x 75, pointing towards larger u) onto this canvas (100 x 133).
+    constexpr float k = 4.0f / 3.0f;
+    auto P = [&](float u, float v) { return Pt{v * k, up ? 100 * k - u * k : u * k}; };
+    auto Box = [&](float u0, float v0, float u1, float v1, float round) {
+        const Pt a = P(u0, v0), b = P(u1, v1);
+        return Rect(std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y),
+                    round * k);
+    };
+    auto Line = [&](float u0, float v0, float u1, float v1, float r) {
+        const Pt a = P(u0, v0), b = P(u1, v1);
+        return Segment(a.x, a.y, b.x, b.y, r * k);
+    };
+    if (click) {
+        Shape hand =
+            Union(Union(Box(40, 40, 70, 66, 8), Box(70, 42, 94, 52, 5)), Box(30, 44, 44, 66, 4));
+        c.Draw(hand, pal::kSkin, 2.2f);
+        for (int i = 0; i < 3; ++i) {
+            const float v = 56 + static_cast<float>(i) * 4;
+            c.Outline(Line(52, v, 70, v, 0.1f), 1, kInk, 0.5f);
+        }
+        c.Draw(Box(14, 38, 30, 72, 3), pal::kBlood, 1.8f);
+        for (int i = 0; i < 3; ++i) {
+            const float a = -0.6f + 0.6f * static_cast<float>(i);
+            c.Outline(Line(98, 47, 98 + 8 * std::cos(a), 47 + 8 * std::sin(a), 0.1f), 1.6f,
+                      pal::kGoldDark, 0.9f);
+        }
+    } else {
+        const Pt eye = P(50, 34), pupil = P(62, 34), light = P(58, 30);
+        c.Draw(Ellipse(eye.x, eye.y, 22 * k, 38 * k), pal::kWhite, 2.4f);
+        c.Draw(Circle(pupil.x, pupil.y, 13 * k), pal::kSea, 1.5f);
+        c.Fill(Circle(pupil.x, pupil.y, 5.5f * k), pal::kBlack);
+        c.Fill(Circle(light.x, light.y, 2.5f * k), pal::kWhite, 0.8f);
+        Arrow(c, {P(26, 66), P(58, 66), P(88, 66)}, pal::kBlood, 2.5f * k);
+    }
+}
+
 }  // namespace
 
 void AddUiPainters(PainterTable& t) {
@@ -244,6 +284,10 @@ void AddUiPainters(PainterTable& t) {
     t["tutorialview_right"] = {80, 60, [](Canvas& c) { Pointer(c, false, false); }};
     t["tutorialclick_left"] = {80, 60, [](Canvas& c) { Pointer(c, true, true); }};
     t["tutorialclick_right"] = {80, 60, [](Canvas& c) { Pointer(c, true, false); }};
+    t["tutorialview_up"] = {60, 80, [](Canvas& c) { PointerTurned(c, false, true); }};
+    t["tutorialview_down"] = {60, 80, [](Canvas& c) { PointerTurned(c, false, false); }};
+    t["tutorialclick_up"] = {60, 80, [](Canvas& c) { PointerTurned(c, true, true); }};
+    t["tutorialclick_down"] = {60, 80, [](Canvas& c) { PointerTurned(c, true, false); }};
 }
 
 }  // namespace gendata

@@ -113,6 +113,15 @@ void MusicChannels::TrackFailed(int slot, const TWaveOut* player, const EWaveOut
     ReportDeviceError(s->fileName, error);
 }
 
+// A file as it is now: its path, size and time of change.
+std::string MusicChannels::LengthKey(const std::filesystem::path& path) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    const auto changed = std::filesystem::last_write_time(path, ec);
+    return path.string() + "|" + std::to_string(size) + "|" +
+           std::to_string(changed.time_since_epoch().count());
+}
+
 bool MusicChannels::PlayTrack(int slot, const std::string& fileName) {
     Tidy();
     Slot* s = SlotAt(slot);
@@ -133,7 +142,13 @@ bool MusicChannels::PlayTrack(int slot, const std::string& fileName) {
     }
     s->fileName = fileName;
     s->track = std::move(track);
-    if (!s->track->OpenDecoder()) {
+    // Where nobody hears the music, a file decoded once before is only counted: its length
+    // and format are known.
+    const std::string key = device_.Audible() ? std::string() : LengthKey(*path);
+    const auto known = key.empty() ? lengths_.end() : lengths_.find(key);
+    if (known != lengths_.end()) {
+        s->track->OpenKnown(known->second);
+    } else if (!s->track->OpenDecoder()) {
         // Plays nothing and shows nothing; the file stays open in the slot until it is next
         // emptied.
         Trace("music error " + fileName + " \"not an Ogg Vorbis file\"");
@@ -156,9 +171,13 @@ bool MusicChannels::PlayTrack(int slot, const std::string& fileName) {
             return decoder->Fill(data, capacity, time);
         });
     } else {
-        player->SetFillHook([decoder](std::uint8_t* data, std::uint32_t capacity, double& time) {
-            return decoder->FillSilence(data, capacity, time);
-        });
+        // Decoded once for its length; every later play of the same file counts silence.
+        player->SetFillHook(
+            [this, decoder, key](std::uint8_t* data, std::uint32_t capacity, double& time) {
+                const long got = decoder->FillSilence(data, capacity, time);
+                if (decoder->Ended()) lengths_.emplace(key, decoder->DecodedLength());
+                return got;
+            });
     }
     player->SetFinishedHook([this, slot, self] { TrackFinished(slot, self); });
     player->SetErrorHook(

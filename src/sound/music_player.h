@@ -12,6 +12,8 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -84,8 +86,12 @@ class MusicChannels {
     void ReleasePending();
     void PostRelease();
 
+    static std::string LengthKey(const std::filesystem::path& path);
+
     platform::AudioDevice& device_;
     MusicHooks hooks_;
+    // Where nobody hears the music: each file's decoded length, by LengthKey.
+    std::map<std::string, MusicTrack::Length> lengths_;
     MusicErrors errors_;
     std::array<Slot, kSlots + 1> slots_;  // numbered 1 to 6; 0 unused
     std::vector<Slot> released_;

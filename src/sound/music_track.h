@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 struct OggVorbis_File;
 
@@ -37,10 +38,22 @@ class MusicTrack {
     // samples into data until it is full or the decoder stops (end of stream: 0; an error: a
     // negative value). Returns the bytes written; 0 once the data has ended.
     long Fill(std::uint8_t* data, std::uint32_t capacity, double& playTime);
-    // The fill hook where nobody hears the music: as Fill, with silence of the length the
-    // decoded samples would have, counted from the stream's length without decoding them
-    // (Fill where the stream does not tell its length).
+    // The fill hook where nobody hears the music: with the length known (SetKnownLength), as
+    // Fill but with silence of that length, nothing decoded; else Fill, counting the bytes.
     long FillSilence(std::uint8_t* data, std::uint32_t capacity, double& playTime);
+
+    // What decoding the whole file gives: its bytes, and whether the decoder stopped on an error.
+    struct Length {
+        std::uint64_t bytes = 0;
+        bool failed = false;
+        int channels = 0, rate = 0;
+    };
+    // Instead of OpenDecoder, on a file whose decoding gave length before: FillSilence counts
+    // it out without a decoder.
+    void OpenKnown(const Length& length);
+    // Once the data has ended: the length it had.
+    bool Ended() const { return ended_; }
+    Length DecodedLength() const { return {bytesDone_, failed_, channels_, rate_}; }
 
   private:
     FileStream* stream_ = nullptr;  // ours until the decoder takes it over
@@ -50,8 +63,8 @@ class MusicTrack {
     bool failed_ = false;
     int channels_ = 0;
     int rate_ = 0;
-    std::int64_t silentFrames_ = -1;  // FillSilence: the frames left (-1: not counted yet)
-    std::int64_t framesDone_ = 0;
+    std::optional<Length> known_;  // FillSilence: the length without decoding
+    std::uint64_t bytesDone_ = 0;
 };
 
 }  // namespace sound

@@ -216,6 +216,24 @@ TEST(MusicChannels, DecoderErrorEndsTheTrackInsteadOfHanging) {
     EXPECT_EQ(rig.audio.log->bytesWritten, static_cast<std::uint64_t>(total));
     EXPECT_EQ(rig.traces.back(), "music end Intro.ogg");
     EXPECT_TRUE(rig.shown.empty());
+
+    // Played again, the track is counted out to the same length and ends alike.
+    rig.audio.log->bytesWritten = 0;
+    ASSERT_TRUE(rig.channels->PlayTrack(kSlot, "Intro.ogg"));
+    rig.channels->StartTrack(kSlot);
+    EXPECT_LT(rig.audio.log->CompleteAll(), 30);
+    EXPECT_EQ(rig.channels->State(kSlot), SlotState::Empty);
+    EXPECT_EQ(rig.audio.log->bytesWritten, static_cast<std::uint64_t>(total));
+    EXPECT_EQ(rig.traces.back(), "music end Intro.ogg");
+
+    // The file made anew, whole and longer: its own length, not the one counted before.
+    rig.Ogg("Intro.ogg", 7.0);
+    rig.audio.log->bytesWritten = 0;
+    ASSERT_TRUE(rig.channels->PlayTrack(kSlot, "Intro.ogg"));
+    rig.channels->StartTrack(kSlot);
+    rig.audio.log->CompleteAll();
+    EXPECT_EQ(rig.audio.log->bytesWritten, std::uint64_t{7 * 44100 * 4});
+    EXPECT_EQ(rig.traces.back(), "music end Intro.ogg");
 }
 
 TEST(MusicSequencer, IntroThenBackgroundAndPreppingTrackInTurn) {

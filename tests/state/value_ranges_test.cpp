@@ -130,7 +130,7 @@ const std::map<Key, std::pair<Int, Int>>& ExpectedRanges() {
         {{H::mapSite, MapSite::y, B}, {0, 11}},
         {{H::mapSite, MapSite::countdown, B}, {0, 1'000'000}},
         {{H::mapSite, MapSite::owner, B}, {0, 4}},
-        {{H::mapSite, MapSite::taxes, B}, {kMin, kMax}},
+        {{H::mapSite, MapSite::taxes, B}, {0, kMax}},
         {{H::mapSite, MapSite::size, B}, {0, 1'000'000}},
         {{H::mapSite, MapSite::woodPrice, B}, {0, 135}},
         {{H::mapSite, MapSite::ironPrice, B}, {0, 200}},

@@ -25,9 +25,47 @@
 #include "state/scenario_files.h"
 #include "state/scenario_settings.h"
 #include "state/temp_folders.h"
+#include "state/value_ranges.h"
 #include "terrain_grid.h"
 
 namespace {
+
+// On a game as it starts: the bounds self-play checks come from the one range table (a value one
+// beyond its range is named as the table words it, one at the edge passes), and beyond the table
+// a computer lord never spends what it does not have.
+void InvariantsTakeTheTablesBounds(const bool (&tookPart)[5]) {
+    state::GameState& g = state::G();
+    int row = 1;
+    while (row < 10 && g.mapSite[row][state::MapSite::active] <= 0)
+        ++row;
+    ASSERT_LT(row, 10);
+    auto& site = g.mapSite[row];
+    const std::string name = "the map site " + std::to_string(row);
+    const state::Int taxes = site[state::MapSite::taxes];
+    site[state::MapSite::taxes] = -1;
+    EXPECT_EQ(app::BrokenInvariant(tookPart), name + "'s taxes is -1, not from 0 to 2147483647");
+    site[state::MapSite::taxes] = 0;
+    EXPECT_EQ(app::BrokenInvariant(tookPart), "");
+    site[state::MapSite::taxes] = state::kIntMax;
+    EXPECT_EQ(app::BrokenInvariant(tookPart), "");
+    site[state::MapSite::taxes] = taxes;
+    site[state::MapSite::garrisonSoldiers] = state::kTroopLimit + 1;
+    EXPECT_EQ(app::BrokenInvariant(tookPart),
+              name + "'s garrison counts 100001 troops of one kind");
+    site[state::MapSite::garrisonSoldiers] = state::kTroopLimit;
+    EXPECT_EQ(app::BrokenInvariant(tookPart), "");
+    site[state::MapSite::garrisonSoldiers] = 0;
+    int computer = 1;
+    while (computer <= 4 && !(tookPart[computer] && !logic::IsHuman(computer)))
+        ++computer;
+    ASSERT_LE(computer, 4);
+    const state::Int gold = g.lord[computer][state::Lord::gold];
+    g.lord[computer][state::Lord::gold] = -1;
+    EXPECT_EQ(app::BrokenInvariant(tookPart),
+              "lord " + std::to_string(computer) + ": negative resource");
+    g.lord[computer][state::Lord::gold] = gold;
+    EXPECT_EQ(app::BrokenInvariant(tookPart), "");
+}
 
 using namespace state;
 
@@ -361,6 +399,8 @@ TEST_F(ScenarioContent, EveryTakingPartLordCanStartANewGame) {
             EXPECT_TRUE(logic::IsHuman(p) && logic::InGame(p)) << e.name << " lord " << p;
             EXPECT_EQ(app::BrokenInvariant(tookPart), "") << e.name << " lord " << p;
             EXPECT_TRUE(logic::InGame(g.currentLord)) << e.name << " lord " << p;
+            if (players == 1 && e.name == std::string("desertofdarkness"))
+                InvariantsTakeTheTablesBounds(tookPart);
         }
         EXPECT_EQ(players, e.lords) << e.name;
     }

@@ -53,3 +53,12 @@ check_format() {
   echo "Format them with: clang-format -i ${bad[*]}"
   return 1
 }
+
+# print_slowest_tests FILE WHAT: the ten tests of a ctest run (its output in FILE) that took
+# longest, slowest first.
+print_slowest_tests() {
+  [ -f "$1" ] || return 0
+  echo "The ten slowest tests of $2:"
+  sed -n 's/^ *[0-9]*\/[0-9]* Test *#[0-9]*: \([^ ]*\) .* \([0-9.]*\) sec$/\2 \1/p' "$1" |
+    sort -rn | head -n 10 | awk '{ printf "  %8.2f s  %s\n", $1, $2 }'
+}

@@ -16,33 +16,6 @@ namespace app {
 
 namespace {
 
-ScriptRegistry::Call NoArgs(std::function<void()> fn) {
-    return Takes({}, [fn = std::move(fn)](const CallArgs&, std::string&, std::string&) {
-        fn();
-        return true;
-    });
-}
-
-ScriptRegistry::Call OneInt(std::function<void(int)> fn) {
-    return Takes({kNumber},
-                 [fn = std::move(fn)](const CallArgs& a, std::string&, std::string& error) {
-                     int n = 0;
-                     if (!IntArg(a, 0, n, error)) return false;
-                     fn(n);
-                     return true;
-                 });
-}
-
-ScriptRegistry::Call TwoInts(std::function<void(int, int)> fn) {
-    return Takes({kNumber, kNumber},
-                 [fn = std::move(fn)](const CallArgs& a, std::string&, std::string& error) {
-                     int x = 0, y = 0;
-                     if (!IntArg(a, 0, x, error) || !IntArg(a, 1, y, error)) return false;
-                     fn(x, y);
-                     return true;
-                 });
-}
-
 logic::BattleSideId SideArg(int n) {
     return n == 0 ? logic::BattleSideId::own : logic::BattleSideId::foe;
 }
@@ -50,25 +23,25 @@ logic::BattleSideId SideArg(int n) {
 }  // namespace
 
 void RegisterBattle(ScriptRegistry& registry) {
-    registry.AddCall("StartBattle", TwoInts([](int p, int o) { logic::StartBattle(p, o); }));
-    registry.AddCall("PlayerStrike", OneInt([](int set) { logic::PlayerStrike(set); }));
-    registry.AddCall("EnemyRound", NoArgs([] { logic::EnemyRound(); }));
-    registry.AddCall("RefreshBattleDisplay", NoArgs([] { logic::RefreshBattleDisplay(); }));
-    registry.AddCall("CheckBattleEnd", NoArgs([] { logic::CheckBattleEnd(); }));
-    registry.AddCall("AfterBattle", NoArgs([] { logic::AfterBattle(); }));
-    registry.AddCall("AutoBattle", TwoInts([](int m, int o) { logic::AutoBattle(m, o); }));
-    registry.AddCall("GiveOrder", OneInt([](int set) { logic::GiveOrder(set); }));
-    registry.AddCall("RetreatOrder", NoArgs([] { logic::RetreatOrder(); }));
-    registry.AddCall("ChallengeDuel", NoArgs([] { logic::ChallengeDuel(); }));
+    registry.AddCall("StartBattle", Ints<2>([](int p, int o) { logic::StartBattle(p, o); }));
+    registry.AddCall("PlayerStrike", Ints<1>([](int set) { logic::PlayerStrike(set); }));
+    registry.AddCall("EnemyRound", Ints<0>([] { logic::EnemyRound(); }));
+    registry.AddCall("RefreshBattleDisplay", Ints<0>([] { logic::RefreshBattleDisplay(); }));
+    registry.AddCall("CheckBattleEnd", Ints<0>([] { logic::CheckBattleEnd(); }));
+    registry.AddCall("AfterBattle", Ints<0>([] { logic::AfterBattle(); }));
+    registry.AddCall("AutoBattle", Ints<2>([](int m, int o) { logic::AutoBattle(m, o); }));
+    registry.AddCall("GiveOrder", Ints<1>([](int set) { logic::GiveOrder(set); }));
+    registry.AddCall("RetreatOrder", Ints<0>([] { logic::RetreatOrder(); }));
+    registry.AddCall("ChallengeDuel", Ints<0>([] { logic::ChallengeDuel(); }));
     registry.AddCall("ConqueredCity",
-                     TwoInts([](int site, int lord) { logic::ConqueredCity(site, lord); }));
-    registry.AddCall("SelectFormation", OneInt([](int set) { logic::SelectFormation(set); }));
+                     Ints<2>([](int site, int lord) { logic::ConqueredCity(site, lord); }));
+    registry.AddCall("SelectFormation", Ints<1>([](int set) { logic::SelectFormation(set); }));
     registry.AddCall("SetRoleOrder",
-                     TwoInts([](int role, int choice) { logic::SetRoleOrder(role, choice); }));
-    registry.AddCall("TogglePause", NoArgs([] { logic::TogglePause(); }));
-    registry.AddCall("BattleClockTick", NoArgs([] { logic::BattleClockTick(); }));
-    registry.AddCall("CommandDelayTick", NoArgs([] { logic::CommandDelayTick(); }));
-    registry.AddCall("FlashTick", OneInt([](int side) { logic::FlashTick(SideArg(side)); }));
+                     Ints<2>([](int role, int choice) { logic::SetRoleOrder(role, choice); }));
+    registry.AddCall("TogglePause", Ints<0>([] { logic::TogglePause(); }));
+    registry.AddCall("BattleClockTick", Ints<0>([] { logic::BattleClockTick(); }));
+    registry.AddCall("CommandDelayTick", Ints<0>([] { logic::CommandDelayTick(); }));
+    registry.AddCall("FlashTick", Ints<1>([](int side) { logic::FlashTick(SideArg(side)); }));
     registry.AddCall("BattleVessel", {kNumber, kNumber},
                      [](const CallArgs& a, std::string& result, std::string& error) {
                          int start = 0, current = 0;

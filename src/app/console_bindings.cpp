@@ -201,28 +201,6 @@ void RegisterDialogs(ScriptRegistry& registry) {
                      });
 }
 
-// An operation on one whole-number argument.
-ScriptRegistry::Call WithInt(std::function<void(int)> fn) {
-    return Takes({kNumber},
-                 [fn = std::move(fn)](const CallArgs& a, std::string&, std::string& error) {
-                     int n = 0;
-                     if (!IntArg(a, 0, n, error)) return false;
-                     fn(n);
-                     return true;
-                 });
-}
-
-// An operation on two whole-number arguments.
-ScriptRegistry::Call WithInts(std::function<void(int, int)> fn) {
-    return Takes({kNumber, kNumber},
-                 [fn = std::move(fn)](const CallArgs& a, std::string&, std::string& error) {
-                     int x = 0, y = 0;
-                     if (!IntArg(a, 0, x, error) || !IntArg(a, 1, y, error)) return false;
-                     fn(x, y);
-                     return true;
-                 });
-}
-
 ScriptRegistry::Call LoadCall(state::LoadResult (*load)(const std::string&, state::GameState&)) {
     return Takes({kWord}, [load](const CallArgs& a, std::string&, std::string& error) {
         std::string name;
@@ -248,14 +226,14 @@ void RegisterScenario(ScriptRegistry& registry) {
             return r.Ok();
         });
     registry.AddCall("ScenarioSetup", Plain([] { state::ScenarioSetup(); }));
-    registry.AddCall("SetDifficulty", WithInt([](int v) { state::SetDifficulty(v); }));
+    registry.AddCall("SetDifficulty", Ints<1>([](int v) { state::SetDifficulty(v); }));
 }
 
 void RegisterCampaign(ScriptRegistry& registry, screens::GameScreens& screens) {
     screens::TFCampaign1* map = &screens.Campaign();
-    registry.AddCall("DrawMap", WithInts([map](int h, int n) { map->DrawMap(h != 0, n != 0); }));
+    registry.AddCall("DrawMap", Ints<2>([map](int h, int n) { map->DrawMap(h != 0, n != 0); }));
     registry.AddCall("DrawStatusBar", Plain([map] { map->DrawStatusBar(); }));
-    registry.AddCall("MoveArmy", WithInts([](int x, int y) { logic::MoveArmy(x, y); }));
+    registry.AddCall("MoveArmy", Ints<2>([](int x, int y) { logic::MoveArmy(x, y); }));
     // The map model the strategic window draws: a field as "hidden", or its tile and whether it
     // is highlighted and whether it lies beyond the castle range; a move target (0 north .. 3
     // west) as "x y" (and whether beyond the range) or "none".
@@ -281,15 +259,15 @@ void RegisterCampaign(ScriptRegistry& registry, screens::GameScreens& screens) {
     registry.AddCall("NextLord", Plain([] { logic::NextLord(); }));
     registry.AddCall("CheckGameEnd", Plain([] { logic::CheckGameEnd(); }));
     registry.AddCall("PlaceCastleMarkers", Plain([] { logic::PlaceCastleMarkers(); }));
-    registry.AddCall("ScoutArmy", WithInt([](int lord) { logic::ScoutArmy(lord); }));
-    registry.AddCall("ScoutCastle", WithInt([](int lord) { logic::ScoutCastle(lord); }));
+    registry.AddCall("ScoutArmy", Ints<1>([](int lord) { logic::ScoutArmy(lord); }));
+    registry.AddCall("ScoutCastle", Ints<1>([](int lord) { logic::ScoutCastle(lord); }));
     registry.AddCall("TurnStartHints", Plain([] { logic::TurnStartHints(); }));
-    registry.AddCall("SpawnFields", WithInt([](int age) { logic::SpawnFields(age != 0); }));
+    registry.AddCall("SpawnFields", Ints<1>([](int age) { logic::SpawnFields(age != 0); }));
     registry.AddCall("PickUpField", Plain([] { logic::PickUpField(); }));
     registry.AddCall("ComputerHeroLevelUpChance",
-                     WithInt([](int lord) { logic::ComputerHeroLevelUpChance(lord); }));
-    registry.AddCall("BuildSelected", WithInt([](int b) { logic::BuildSelected(b); }));
-    registry.AddCall("HireUnit", WithInt([](int kind) { logic::HireUnit(kind); }));
+                     Ints<1>([](int lord) { logic::ComputerHeroLevelUpChance(lord); }));
+    registry.AddCall("BuildSelected", Ints<1>([](int b) { logic::BuildSelected(b); }));
+    registry.AddCall("HireUnit", Ints<1>([](int kind) { logic::HireUnit(kind); }));
     registry.AddCall("PrepareFirstRound", Plain([] { logic::PrepareFirstRound(); }));
     registry.AddCall("SkipTurn", Plain([] { logic::SkipTurn(); }));
     registry.AddCall("PortalHome", Plain([] { logic::PortalHome(); }));

@@ -26,6 +26,7 @@
 #include "platform/control.h"
 #include "platform/files.h"
 #include "platform/form.h"
+#include "platform/temp_folder.h"
 #include "rules/lords.h"
 #include "rules/sites.h"
 #include "screens/scenario_list.h"
@@ -657,12 +658,12 @@ int RunExplorer(const ExploreOptions& options, std::FILE* out) {
         return 2;
     }
     // A user folder of its own, so that the run and its replays start alike.
-    std::string userDir = (std::filesystem::temp_directory_path() / "marchholt-explore-XXXXXX");
-    if (mkdtemp(userDir.data()) == nullptr) {
+    const platform::TempFolder userDir("marchholt-explore-");
+    if (!userDir.Made()) {
         std::fprintf(out, "explore: cannot make a user folder\n");
         return 2;
     }
-    setenv("XDG_DATA_HOME", userDir.c_str(), 1);
+    setenv("XDG_DATA_HOME", userDir.Path().c_str(), 1);
     platform::UseFiles(platform::Files::FromEnvironment(options.program));
     platform::AppOptions appOptions;
     appOptions.headless = true;
@@ -729,8 +730,6 @@ int RunExplorer(const ExploreOptions& options, std::FILE* out) {
             std::fprintf(out, "result: clean\n");
         }
     }
-    std::error_code ignored;
-    std::filesystem::remove_all(userDir, ignored);
     std::fflush(out);
     return status;
 }

@@ -1,6 +1,7 @@
 // Replays a console script in a fresh copy of the program and shortens a failing one.
 #include "app/script_shrinker.h"
 #include "app/script.h"
+#include "platform/temp_folder.h"
 
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -16,12 +17,6 @@
 namespace app {
 
 namespace {
-
-std::filesystem::path TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "marchholt-replay-XXXXXX");
-    if (mkdtemp(pattern.data()) == nullptr) return {};
-    return pattern;
-}
 
 // A transcript line "TIME FAIL line N: WHY": N and WHY, or 0 when the line is no failure.
 int FailedLine(const std::string& line, std::string& why) {
@@ -99,8 +94,9 @@ std::vector<std::string> WithoutFailedCommands(const ReplaySetup& setup,
 
 ReplayResult Replay(const ReplaySetup& setup, const std::vector<std::string>& lines) {
     ReplayResult result;
-    const std::filesystem::path dir = TempDir();
-    if (dir.empty()) return result;
+    const platform::TempFolder folder("marchholt-replay-");
+    if (!folder.Made()) return result;
+    const std::filesystem::path& dir = folder.Path();
     const std::filesystem::path script = dir / "replay.mhs", output = dir / "replay.out";
     {
         std::ofstream file(script);
@@ -131,8 +127,6 @@ ReplayResult Replay(const ReplaySetup& setup, const std::vector<std::string>& li
         result.failedLines.push_back(number);
         result.lastFailure = why;
     }
-    std::error_code ignored;
-    std::filesystem::remove_all(dir, ignored);
     result.ran = child > 0 && WIFEXITED(status) && WEXITSTATUS(status) == 1;
     return result;
 }

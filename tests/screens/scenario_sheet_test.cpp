@@ -23,6 +23,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// A click on a control of the window that takes input.
+void ClickOnInputForm(testsupport::HeadlessApp& h, const std::string& name) {
+    platform::Control* c = h.App().InputForm()->Find(name);
+    ASSERT_NE(c, nullptr) << name;
+    platform::Driver(h.App()).ClickControl(*c);
+}
+
 struct SheetSeen {
     std::string picture, monsters, theme;
     bool secondLine = false;
@@ -37,11 +44,7 @@ TEST(ScenarioSheet, AShippedThemeScenarioShowsItsThemeAPlayersOwnTheCustomScenar
     screens::GameScreens screens(h.App(), screens::StartOptions{true, 7});
     state::G().tutorialOn = false;
 
-    auto click = [&h](const std::string& name) {
-        platform::Control* c = h.App().InputForm()->Find(name);
-        ASSERT_NE(c, nullptr) << name;
-        platform::Driver(h.App()).ClickControl(*c);
-    };
+    const auto click = [&h](const std::string& name) { ClickOnInputForm(h, name); };
     auto caption = [&h](const std::string& name) {
         platform::Control* c = h.App().InputForm()->Find(name);
         return c != nullptr && c->Visible() ? c->Caption() : std::string("(hidden)");
@@ -123,11 +126,7 @@ TEST(ScenarioSheet, TheWindowShowsWhatAWholeDrawingShowsAfterTheFactionClicks) {
     state::G() = state::GameState{};
     screens::GameScreens screens(h.App(), screens::StartOptions{true, 7});
     state::G().tutorialOn = false;
-    auto click = [&h](const std::string& name) {
-        platform::Control* c = h.App().InputForm()->Find(name);
-        ASSERT_NE(c, nullptr) << name;
-        platform::Driver(h.App()).ClickControl(*c);
-    };
+    const auto click = [&h](const std::string& name) { ClickOnInputForm(h, name); };
     std::vector<std::string> clicked;
     std::vector<std::uint32_t> painted;
     std::string difference = "not compared";

@@ -1,8 +1,6 @@
 // Temporary folders for tests: one folder, or the game's data and user folders.
 #include "support/temp_dir.h"
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -11,18 +9,8 @@
 
 namespace testsupport {
 
-TempDir::TempDir() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "marchholt-test-XXXXXX").string();
-    std::vector<char> buf(pattern.begin(), pattern.end());
-    buf.push_back('\0');
-    if (!mkdtemp(buf.data())) std::abort();
-    path_ = buf.data();
-}
-
-TempDir::~TempDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
+TempDir::TempDir() : folder_("marchholt-test-") {
+    if (!folder_.Made()) std::abort();
 }
 
 void TempDir::WriteFile(const std::string& name, const std::vector<unsigned char>& bytes) const {

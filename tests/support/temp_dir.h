@@ -7,22 +7,22 @@
 #include <string>
 #include <vector>
 
+#include "platform/temp_folder.h"
+
 namespace testsupport {
 
 class TempDir {
   public:
     TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::filesystem::path& Path() const { return path_; }
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+    const std::filesystem::path& Path() const { return folder_.Path(); }
+    std::filesystem::path operator/(const std::string& name) const { return folder_ / name; }
     void WriteFile(const std::string& name, const std::vector<unsigned char>& bytes) const;
     void WriteText(const std::string& name, const std::string& text) const;
     std::vector<unsigned char> ReadFile(const std::string& name) const;
 
   private:
-    std::filesystem::path path_;
+    platform::TempFolder folder_;
+    const std::filesystem::path& path_ = folder_.Path();
 };
 
 // A file of `size` bytes that takes no disk space: a sparse file of zeros.

@@ -190,7 +190,7 @@ void Pointer(Canvas& c, bool click, bool left) {
     const float d = left ? -1.0f : 1.0f;
     auto X = [&](float u) { return 50 + d * (u - 50); };
     if (click) {
-        Shape hand = Union(Union(Rect(X(40), 40, X(70), 66, 8),
+        Shape hand = Union(Union(Rect(std::min(X(40), X(70)), 40, std::max(X(40), X(70)), 66, 8),
                                  Rect(std::min(X(70), X(94)), 42, std::max(X(70), X(94)), 52, 5)),
                            Rect(std::min(X(30), X(44)), 44, std::max(X(30), X(44)), 66, 4));
         c.Draw(hand, pal::kSkin, 2.2f);

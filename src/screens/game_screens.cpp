@@ -104,10 +104,6 @@ GameScreens::GameScreens(platform::Application& app, const StartOptions& options
     dialogs_ = std::make_unique<MessageDialogs>(shared_.Svc());
     shared_.SetDialogs(*dialogs_);
     logic::InstallDialogs(dialogs_.get());
-    // A message over the map never shows an army where it no longer stands.
-    dialogs_->beforeOpen = [this] {
-        if (campaign_->Visible()) campaign_->PlaceArmies();
-    };
     BuildChoiceTutorialPanel();
     dungeon_ = std::make_unique<DungeonBridge>(shared_);
     keyList_ = std::make_unique<TFKeyList>(app_, shared_.Svc());

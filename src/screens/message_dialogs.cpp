@@ -55,11 +55,6 @@ MessageDialogs::MessageDialogs(Services& services) : services_(services) {
     dots->SetAlign(platform::Align::Center);
 }
 
-int MessageDialogs::Open(MessageForm& form) {
-    if (beforeOpen) beforeOpen();
-    return form.ShowAndWait();
-}
-
 MessageForm& MessageDialogs::Form(const std::string& className) {
     for (auto* f : {message1_.get(), message2_.get(), message3_.get(), message4_.get(),
                     message5_.get(), message7_.get(), help_.get(), gameOver_.get()}) {
@@ -74,7 +69,7 @@ void MessageDialogs::ShowNotice(const std::string& picture, const std::string& t
     message2_->SetTitle(title);
     message2_->SetText(text);
     message2_->SetButtonCaption(1, button);
-    Open(*message2_);
+    message2_->ShowAndWait();
 }
 
 void MessageDialogs::ShowBossNotice(const std::string& picture, const std::string& title,
@@ -83,13 +78,13 @@ void MessageDialogs::ShowBossNotice(const std::string& picture, const std::strin
     message1_->SetTitle(title);
     message1_->SetText(text);
     message1_->SetButtonCaption(1, "Continue");
-    Open(*message1_);
+    message1_->ShowAndWait();
 }
 
 void MessageDialogs::ShowShortNotice(const std::string& text, const std::string& button) {
     message3_->SetText(text);
     message3_->SetButtonCaption(1, button);
-    Open(*message3_);
+    message3_->ShowAndWait();
 }
 
 void MessageDialogs::ShowHelp(const std::string& picture, const std::string& title,
@@ -98,7 +93,7 @@ void MessageDialogs::ShowHelp(const std::string& picture, const std::string& tit
     help_->SetTitle(title);
     help_->SetText(text);
     help_->SetButtonCaption(1, "Continue");
-    Open(*help_);
+    help_->ShowAndWait();
 }
 
 int MessageDialogs::AskOffer(const std::string& picture, const std::string& title,
@@ -111,7 +106,7 @@ int MessageDialogs::AskOffer(const std::string& picture, const std::string& titl
     message4_->SetButtonCaption(2, second);
     message4_->Button(1)->SetEnabled(actionEnabled);
     offerResult_ = 0;
-    const int pressed = Open(*message4_);
+    const int pressed = message4_->ShowAndWait();
     message4_->Button(1)->SetEnabled(true);
     if (offerResult_ == logic::kOfferCheat) return logic::kOfferCheat;
     return pressed == 1 ? logic::kOfferAction : pressed == 2 ? logic::kOfferSecond : 0;
@@ -122,7 +117,7 @@ int MessageDialogs::AskYesNo(const std::string& question, const std::string& yes
     message5_->SetText(question);
     message5_->SetButtonCaption(1, yes);
     message5_->SetButtonCaption(2, no);
-    const int pressed = Open(*message5_);
+    const int pressed = message5_->ShowAndWait();
     const int answer = pressed == 1 ? logic::kAnswerYes : logic::kAnswerNo;
     state::G().dialogAnswer = answer;
     return answer;
@@ -149,7 +144,7 @@ int MessageDialogs::AskChoice(const std::string& picture, const std::string& tit
         message7_->Button(3)->Hide();
         message7_->SetHeight(kChoiceHeightOneOption);
     }
-    const int pressed = Open(*message7_);
+    const int pressed = message7_->ShowAndWait();
     message7_->Button(1)->SetEnabled(true);
     message7_->Button(2)->SetEnabled(true);
     // A close from the frame counts as leaving.
@@ -162,7 +157,7 @@ void MessageDialogs::ShowGameOver(const std::string& title, const std::string& p
     gameOver_->SetPicture(picture);
     gameOver_->SetTitle(title);
     gameOver_->SetText(text);
-    Open(*gameOver_);
+    gameOver_->ShowAndWait();
 }
 
 }  // namespace screens

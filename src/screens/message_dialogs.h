@@ -34,16 +34,11 @@ class MessageDialogs final : public logic::Dialogs {
     // Whether the offer's hidden dungeon cheat may be asked for (the current lord's army stands
     // on a dungeon entrance); by default the campaign rule that says so.
     std::function<bool()> dungeonCheatAvailable;
-    // Called as every message opens, so that what lies under it shows the tables as they are.
-    std::function<void()> beforeOpen;
 
     MessageForm& Form(const std::string& className);
     platform::Form& WaitScreen() { return *wait_; }
 
   private:
-    // Shows a message window and waits for its answer (the pressed button's number).
-    int Open(MessageForm& form);
-
     Services& services_;
     std::unique_ptr<MessageForm> message1_, message2_, message3_, message4_, message5_, message7_,
         help_, gameOver_;

@@ -14,6 +14,8 @@ namespace screens {
 void RefreshShownViews(TFCampaign1& campaign, TForm3& dungeon, TFCity& city) {
     const state::GameState& g = state::G();
     if (campaign.Visible()) {
+        // A window opening over the map never shows an army where it no longer stands.
+        campaign.PlaceArmies();
         if (campaign.Battle().Shown()) {
             logic::RefreshBattleDisplay();  // the panel and the status bar with the battle's troops
         } else {

@@ -324,7 +324,8 @@ bool Explorer::Check(const std::string& name) {
 
 bool Explorer::CheckAfterAction() {
     if (!failure_.empty()) return Fail(failure_, "");
-    if (state::G().tutorialOn) tutorialStep_ = std::max<int>(tutorialStep_, state::G().tutorialStep);
+    if (state::G().tutorialOn)
+        tutorialStep_ = std::max<int>(tutorialStep_, state::G().tutorialStep);
     if (!Check("CheckTables") || !Check("CheckShownValues")) return false;
     if (savedSinceCheck_ && !Check("CheckSlots")) return false;
     savedSinceCheck_ = false;

@@ -59,6 +59,7 @@ check_format() {
 print_slowest_tests() {
   [ -f "$1" ] || return 0
   echo "The ten slowest tests of $2:"
-  sed -n 's/^ *[0-9]*\/[0-9]* Test *#[0-9]*: \([^ ]*\) .* \([0-9.]*\) sec$/\2 \1/p' "$1" |
-    sort -rn | head -n 10 | awk '{ printf "  %8.2f s  %s\n", $1, $2 }'
+  # A list cut short by head is no failure of the run.
+  { sed -n 's/^ *[0-9]*\/[0-9]* Test *#[0-9]*: \([^ ]*\) .* \([0-9.]*\) sec$/\2 \1/p' "$1" |
+    sort -rn | head -n 10 | awk '{ printf "  %8.2f s  %s\n", $1, $2 }'; } || true
 }

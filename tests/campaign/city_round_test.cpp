@@ -144,6 +144,32 @@ TEST_F(CityRoundTest, TheLastClearedThemeSiteComesBackFirst) {
     EXPECT_GT(rolls, 20);
 }
 
+// In the cursed themes each city's update brings the last cleared theme site back on a draw
+// below 5 of 10000: 4 does, 5 does not; other themes draw nothing.
+TEST_F(CityRoundTest, ACursedCityBringsASiteBackOnADrawBelow5Of10000) {
+    state::GameState& g = state::G();
+    for (const int theme : {9, 16}) {
+        g.mapSetting[state::MapSetting::theme] = theme;
+        MakeCity(1, 5, 5, 0, 1);
+        auto& site = MakeSite(7, -3, 2, 2, 0);
+        state::ScriptedDraws draws;
+        draws.Then(10000, {5, 9999, 4});
+        logic::CityTaxIncome(1);
+        logic::CityTaxIncome(1);
+        EXPECT_EQ(site[Site::active], 0) << theme;
+        logic::CityTaxIncome(1);
+        EXPECT_EQ(site[Site::active], 1) << theme;
+        EXPECT_EQ(draws.Taken(10000), 3);
+    }
+    g.mapSetting[state::MapSetting::theme] = 4;
+    auto& site = MakeSite(7, -3, 2, 2, 0);
+    state::ScriptedDraws draws;
+    draws.Then(10000, {0});
+    logic::CityTaxIncome(1);
+    EXPECT_EQ(draws.Taken(10000), 0);
+    EXPECT_EQ(site[Site::active], 0);
+}
+
 TEST_F(CityRoundTest, SiegeThemeClearsTaxesWhileItsMainSiteStands) {
     state::GameState& g = state::G();
     g.mapSetting[state::MapSetting::theme] = 12;

@@ -76,6 +76,32 @@ TEST_F(SpawnFieldsTest, SitesKeepTheirDistanceAndStayOffOccupiedFields) {
     }
 }
 
+// Each of the ten attempts of a spawning pass places a site on a draw below 250 of 650: 249
+// places one, 250 does not.
+TEST_F(SpawnFieldsTest, AnAttemptSpawnsOnADrawBelow250Of650) {
+    const auto present = [] {
+        int n = 0;
+        for (int s = 1; s <= SpawnField::kUsedRows; ++s)
+            n += state::G().spawnField[s][SpawnField::present] > 0 ? 1 : 0;
+        return n;
+    };
+    ASSERT_EQ(present(), 0);
+    {
+        state::ScriptedDraws draws;
+        draws.Then(650, {250, 249, 649, 0, 250, 250, 250, 250, 250, 248});
+        logic::SpawnFields(false);
+        EXPECT_EQ(draws.Taken(650), 10);
+        EXPECT_EQ(draws.Left(650), 0);
+    }
+    EXPECT_EQ(present(), 3);
+    {
+        state::ScriptedDraws draws;
+        draws.Then(650, {250, 250, 250, 250, 250, 250, 250, 250, 250, 250});
+        logic::SpawnFields(false);
+    }
+    EXPECT_EQ(present(), 3);
+}
+
 TEST_F(SpawnFieldsTest, SlotsAgeExpireAndAreFoundByPlace) {
     auto& g = state::G();
     PutSite(2, 1, 4, 4, 1);

@@ -38,6 +38,46 @@ TEST_F(MapModelTest, TheFieldsAroundTheHumansArmyAreHighlightedAndTheRestDrawnPl
     EXPECT_FALSE(FieldOf(logic::DescribeMap(false, false), 5, 4).highlighted);
 }
 
+// In the human's turn the fields farther from its castle than its move range, in steps along
+// the columns and the rows, are beyond the range, and so is a move target there; the range's last
+// field is within. A computer's turn shows no range, a hidden field is never shaded.
+TEST_F(MapModelTest, FieldsAndTargetsBeyondTheCastleRange) {
+    auto& g = state::G();
+    g.lord[1][Lord::moveRange] = 3;
+    g.field[1][4][Field::walkable] = -1;
+    PlaceArmy(1, 3, 1);
+    logic::MapModel m = logic::DescribeMap(true, false);
+    EXPECT_FALSE(FieldOf(m, 1, 1).beyondRange);  // the castle
+    EXPECT_FALSE(FieldOf(m, 2, 2).beyondRange);  // 2 steps
+    EXPECT_FALSE(FieldOf(m, 3, 2).beyondRange);  // 3 steps: the range's edge
+    EXPECT_FALSE(FieldOf(m, 4, 1).beyondRange);
+    EXPECT_TRUE(FieldOf(m, 4, 2).beyondRange);  // 4 steps
+    EXPECT_TRUE(FieldOf(m, 5, 1).beyondRange);
+    EXPECT_TRUE(FieldOf(m, 12, 11).beyondRange);
+    EXPECT_FALSE(FieldOf(m, 1, 4).beyondRange);  // hidden, though 3 steps away
+    EXPECT_TRUE(FieldOf(m, 1, 4).hidden);
+    // The targets east and south of the army at (3, 1) are within; from (4, 1) east is beyond.
+    EXPECT_TRUE(m.targets[1].shown);
+    EXPECT_FALSE(m.targets[1].beyondRange);
+    EXPECT_FALSE(m.targets[2].beyondRange);
+    PlaceArmy(1, 4, 1);
+    m = logic::DescribeMap(true, false);
+    EXPECT_TRUE(m.targets[1].shown);
+    EXPECT_EQ(m.targets[1].x, 5);
+    EXPECT_TRUE(m.targets[1].beyondRange);
+    EXPECT_TRUE(m.targets[2].beyondRange);   // (4, 2)
+    EXPECT_FALSE(m.targets[3].beyondRange);  // (3, 1)
+    // A range of 0 holds the castle alone; a computer lord's turn shows none.
+    g.lord[1][Lord::moveRange] = 0;
+    m = logic::DescribeMap(true, false);
+    EXPECT_FALSE(FieldOf(m, 1, 1).beyondRange);
+    EXPECT_TRUE(FieldOf(m, 2, 1).beyondRange);
+    TurnOf(2);
+    m = logic::DescribeMap(true, false);
+    EXPECT_FALSE(m.humanTurn);
+    EXPECT_FALSE(FieldOf(m, 12, 11).beyondRange);
+}
+
 TEST_F(MapModelTest, ANearRedrawTakesTwoStepsAroundTheArmyOrAComputersOwnFieldOnly) {
     PlaceArmy(1, 5, 5);
     logic::MapModel m = logic::DescribeMap(true, true);

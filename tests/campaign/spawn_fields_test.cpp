@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "campaign/campaign_fixture.h"
 #include "campaign/movement.h"
 #include "campaign/spawn_fields.h"
@@ -303,13 +305,33 @@ TEST(DungeonReward, GoldByHeroLevelAndDifficultyWithIntegerDivision) {
     const Range ranges[] = {{0, 500, 749},   {1, 500, 749},   {2, 1000, 1499}, {3, 1000, 1499},
                             {4, 1500, 3499}, {5, 1500, 3499}, {6, 2000, 4999}, {7, 2500, 6499},
                             {9, 2500, 6499}, {10, 0, 0},      {-3, 500, 749}};
-    state::SeedRandom(7);
+    // Each level's draw at both of its edges gives the range's lowest and highest sum.
     for (const Range& r : ranges) {
-        for (int i = 0; i < 50; ++i) {
-            const int g = logic::DungeonGoldByLevel(r.level);
-            ASSERT_GE(g, r.low) << r.level;
-            ASSERT_LE(g, r.high) << r.level;
-        }
+        state::ScriptedDraws draws;
+        const int width = r.high - r.low + 1;
+        if (r.high > 0) draws.Then(width, {0, width - 1});
+        EXPECT_EQ(logic::DungeonGoldByLevel(r.level), r.low) << r.level;
+        EXPECT_EQ(logic::DungeonGoldByLevel(r.level), r.high) << r.level;
+        EXPECT_EQ(draws.Taken(width), r.high > 0 ? 2 : 0) << r.level;
+    }
+}
+
+// A computer lord's hero rises on a draw of 100 below its difficulty's chance: one below the
+// chance rises, the chance itself does not; a difficulty outside the table has 10.
+TEST_F(SpawnFieldsTest, TheHeroLevelRollRisesBelowTheChanceOfItsDifficulty) {
+    auto& g = state::G();
+    const std::pair<int, int> chances[] = {{0, 20},  {1, 20},  {2, 25}, {3, 30},  {4, 35},
+                                           {5, 40},  {8, 40},  {9, 45}, {10, 50}, {11, 65},
+                                           {12, 75}, {13, 10}, {-1, 10}};
+    for (const auto& [difficulty, chance] : chances) {
+        g.lord[2][Lord::difficulty] = difficulty;
+        g.lord[2][Lord::heroLevel] = 3;
+        state::ScriptedDraws draws;
+        draws.Then(100, {chance, chance - 1});
+        logic::ComputerHeroLevelUpChance(2);
+        EXPECT_EQ(g.lord[2][Lord::heroLevel], 3) << difficulty;
+        logic::ComputerHeroLevelUpChance(2);
+        EXPECT_EQ(g.lord[2][Lord::heroLevel], 4) << difficulty;
     }
 }
 

@@ -7,7 +7,7 @@ cd "$ROOT"
 
 PACKAGES=(
   build-essential cmake pkg-config
-  libsdl2-dev libsdl2-ttf-dev libjpeg62-turbo-dev libpng-dev
+  libsdl2-dev libsdl2-ttf-dev libx11-dev libjpeg62-turbo-dev libpng-dev
   libvorbis-dev libogg-dev libfontconfig-dev fonts-dejavu-core
   nlohmann-json3-dev libgtest-dev googletest libbenchmark-dev clang-format
   xvfb xauth xdotool desktop-file-utils appstream

@@ -8,8 +8,10 @@
 
 #include "platform/backend.h"
 #include "platform/canvas.h"
+#include "platform/display_probe.h"
 #include "platform/key_names.h"
 #include "platform/viewport.h"
+#include "platform/window_placement.h"
 
 namespace platform {
 
@@ -49,39 +51,37 @@ class WindowBackend final : public Backend {
     }
 
     void DesktopSize(int& width, int& height) override {
-        SDL_DisplayMode mode;
-        if (SDL_GetDesktopDisplayMode(0, &mode) == 0) {
-            width = mode.w;
-            height = mode.h;
-        } else {
-            width = 1024;
-            height = 768;
-        }
+        const Rect display = DisplayArea();
+        width = display.w;
+        height = display.h;
     }
 
     bool ShowCanvas(int width, int height, bool fullScreen) override {
-        bool ok = true;
-        if (fullScreen) {
-            ok = SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
-        } else {
-            SDL_SetWindowFullscreen(window_, 0);
-            int dw = 0, dh = 0;
-            DesktopSize(dw, dh);
-            SDL_SetWindowSize(window_, std::min(width, dw), std::min(height, dh - 60));
-            SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
-        }
-        SDL_ShowWindow(window_);
         shownW_ = shownH_ = -1;  // the next present draws the whole window
-        return ok;
+        realKnown_ = false;
+        if (fullScreen && EnterFullScreen()) return true;
+        // A window, also where full screen could not be had: never a black screen.
+        ShowInWindow(width, height);
+        return !fullScreen;
     }
 
     void Present(Canvas& canvas, const Rect& changed) override {
         SDL_Surface* target = SDL_GetWindowSurface(window_);
         SDL_Surface* source = canvas.Surface();
         if (!target || !source) return;
-        viewport_ = Viewport::Fit(source->w, source->h, target->w, target->h);
+        // The picture fits the window as the display server has it, which is smaller than the
+        // surface where a request for a size was not (yet) granted.
+        if (!realKnown_) {
+            const auto real = RealWindowArea(window_);
+            realW_ = real ? real->w : target->w;
+            realH_ = real ? real->h : target->h;
+            realKnown_ = true;
+        }
+        const int fitW = std::clamp(realW_, 1, target->w);
+        const int fitH = std::clamp(realH_, 1, target->h);
+        viewport_ = Viewport::Fit(source->w, source->h, fitW, fitH);
         const bool whole =
-            target->w != shownW_ || target->h != shownH_ ||
+            fitW != shownW_ || fitH != shownH_ ||
             (changed.x <= 0 && changed.y <= 0 && changed.w >= source->w && changed.h >= source->h);
         Rect area;
         if (whole) {
@@ -91,8 +91,8 @@ class WindowBackend final : public Backend {
             area = viewport_.WindowAreaOf(changed);
         }
         if (area.w > 0 && area.h > 0) Copy(*source, *target, changed, area, whole);
-        shownW_ = target->w;
-        shownH_ = target->h;
+        shownW_ = fitW;
+        shownH_ = fitH;
         if (whole) {
             SDL_UpdateWindowSurface(window_);
         } else if (area.w > 0 && area.h > 0) {
@@ -117,6 +117,85 @@ class WindowBackend final : public Backend {
     }
 
   private:
+    // The bounds of the display the window is on (the first display before it is placed).
+    Rect DisplayArea() const {
+        const int index = std::max(0, SDL_GetWindowDisplayIndex(window_));
+        SDL_Rect b;
+        if (SDL_GetDisplayBounds(index, &b) == 0 && b.w > 0 && b.h > 0) return {b.x, b.y, b.w, b.h};
+        return {0, 0, 1024, 768};
+    }
+
+    // What panels and docks leave of that display.
+    Rect UsableArea() const {
+        const int index = std::max(0, SDL_GetWindowDisplayIndex(window_));
+        SDL_Rect b;
+        if (SDL_GetDisplayUsableBounds(index, &b) == 0 && b.w > 0 && b.h > 0)
+            return {b.x, b.y, b.w, b.h};
+        return DisplayArea();
+    }
+
+    // Full screen on the window's display, checked against the server: a window manager makes
+    // the window full screen when asked; without one (or where it did not) the window is laid
+    // over the display by hand, without a frame. False when neither covered the display.
+    bool EnterFullScreen() {
+        const Rect display = DisplayArea();
+        if (WindowManagerRunning(window_).value_or(true)) {
+            SDL_SetWindowBordered(window_, SDL_TRUE);
+            if (SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0) {
+                SDL_ShowWindow(window_);
+                if (Settles(display)) return true;
+            }
+            SDL_SetWindowFullscreen(window_, 0);
+        }
+        SDL_SetWindowBordered(window_, SDL_FALSE);
+        SDL_SetWindowPosition(window_, display.x, display.y);
+        SDL_SetWindowSize(window_, display.w, display.h);
+        SDL_ShowWindow(window_);
+        return Settles(display);
+    }
+
+    // A window of the canvas's shape that fits, with its frame, what the panels leave free.
+    void ShowInWindow(int width, int height) {
+        SDL_SetWindowFullscreen(window_, 0);
+        SDL_SetWindowBordered(window_, SDL_TRUE);
+        SDL_ShowWindow(window_);
+        const FrameSize frame = FrameOfWindow();
+        const Rect area = WindowedArea(UsableArea(), frame, width, height);
+        SDL_SetWindowSize(window_, area.w, area.h);
+        SDL_SetWindowPosition(window_, area.x, area.y);
+    }
+
+    // The frame the window manager draws, once it has said (a moment after the window is
+    // shown); none without a window manager.
+    FrameSize FrameOfWindow() {
+        FrameSize f;
+        if (!WindowManagerRunning(window_).value_or(false)) return f;
+        for (int waited = 0; waited <= kFrameWaitMs; waited += kPollMs) {
+            SDL_PumpEvents();
+            if (SDL_GetWindowBordersSize(window_, &f.top, &f.left, &f.bottom, &f.right) == 0 &&
+                f.top + f.left + f.bottom + f.right > 0)
+                return f;
+            SDL_Delay(kPollMs);
+        }
+        return FrameSize{};
+    }
+
+    // Waits a moment for the server to place the window over the display; true once it has
+    // (or where the server cannot be asked).
+    bool Settles(const Rect& display) {
+        for (int waited = 0; waited <= kSettleWaitMs; waited += kPollMs) {
+            SDL_PumpEvents();
+            const auto real = RealWindowArea(window_);
+            if (!real || CoversDisplay(*real, display)) return true;
+            SDL_Delay(kPollMs);
+        }
+        return false;
+    }
+
+    static constexpr int kPollMs = 10;
+    static constexpr int kSettleWaitMs = 2000;
+    static constexpr int kFrameWaitMs = 300;
+
     static MouseButton ButtonOf(Uint8 b) {
         if (b == SDL_BUTTON_RIGHT) return MouseButton::Right;
         if (b == SDL_BUTTON_MIDDLE) return MouseButton::Middle;
@@ -167,6 +246,7 @@ class WindowBackend final : public Backend {
             }
             case SDL_WINDOWEVENT:
                 ev.type = InputEvent::Redraw;  // exposed or resized
+                realKnown_ = false;
                 break;
             default:
                 if (e.type == wakeEvent_) {
@@ -218,7 +298,10 @@ class WindowBackend final : public Backend {
 
     std::string title_;
     SDL_Window* window_ = nullptr;
-    int shownW_ = -1, shownH_ = -1;  // the window surface's size at the last present
+    int shownW_ = -1, shownH_ = -1;  // the picture's area at the last present
+    // The window's inside as the server last said (asked again after every window event).
+    bool realKnown_ = false;
+    int realW_ = 0, realH_ = 0;
     Viewport viewport_;
     std::vector<std::uint32_t> row_;  // one scaled row, for displays of another pixel format
     Uint32 wakeEvent_ = 0;

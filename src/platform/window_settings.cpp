@@ -13,6 +13,21 @@ constexpr const char* kSettingsFile = "window.cfg";
 constexpr std::uintmax_t kSettingsFileLimit = 4096;
 }  // namespace
 
+bool ParseWindowedSetting(const std::string& text) {
+    bool windowed = false;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line == "windowed=1") windowed = true;
+        if (line.rfind("windowed=", 0) == 0 && line != "windowed=1") windowed = false;
+        start = end + 1;
+    }
+    return windowed;
+}
+
 bool ReadWindowedSetting() {
     std::vector<std::uint8_t> bytes;
     std::string error;
@@ -20,8 +35,7 @@ bool ReadWindowedSetting() {
     if (!path || CurrentFiles().Read(kSettingsFile, kSettingsFileLimit, bytes, error) !=
                      Files::ReadResult::read)
         return false;
-    const std::string text(bytes.begin(), bytes.end());
-    return text.find("windowed=1") != std::string::npos;
+    return ParseWindowedSetting(std::string(bytes.begin(), bytes.end()));
 }
 
 void WriteWindowedSetting(bool windowed) {

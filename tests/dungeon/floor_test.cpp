@@ -195,10 +195,11 @@ TEST_F(DungeonTest, TheArrivalRoomIsDrawnOnColumns2To6AndRows2To4) {
 // draw: the first of the pair first when it is above 50). Then it tries the four slots in turn,
 // each growing on 1 + [0, 5000) below its chance, where the map's edge stops it: the first try
 // has 3000 with no room around, 500 with one and 50 with more; the later ones 3000 with at most
-// one room around, 500 with two and 50 with more. Here every chance is met at chance - 1 and
-// missed at chance, so that a growth of thirteen rooms comes out: a first attempt whose arrival
-// room grows nothing is thrown away, the second runs (2, 2) west, north, then east along row 1
-// and south down column 7.
+// one room around, 500 with two and 50 with more. Here the chances of 3000 and 500 are met at
+// g = chance - 1 and missed at g = chance, those of 50 missed at g = 50 (a larger chance would
+// grow into a room already there), so that a growth of thirteen rooms comes out: a first attempt
+// whose arrival room grows nothing is thrown away, the second runs (2, 2) west, north, then east
+// along row 1 and south down column 7.
 TEST_F(DungeonTest, TheFloorGrowsOnItsDrawsAtTheEdgesOfEachChance) {
     auto& g = state::G();
     g.hero[1][Hero::floor] = 1;

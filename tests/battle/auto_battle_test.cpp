@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 #include "battle/auto_battle.h"
 #include "battle/battle_commands.h"
@@ -60,6 +61,31 @@ TEST_F(BattleTest, AutoBattleRunsToItsEndAndDependsOnlyOnTheSeed) {
                 EXPECT_EQ(0, std::memcmp(&first, &c, sizeof c));
             }
         }
+    }
+}
+
+// After its strikes, each side of the automatic battle turns heroic on a draw of at most 200
+// of 1000, the mover's draw first. Here the mover's single soldier strikes, then the other
+// side's ninety-nine strike the last blow.
+TEST_F(BattleTest, AnAutomaticBattleSideTurnsHeroicOnADrawOfAtMost200Of1000) {
+    state::GameState& g = state::G();
+    struct Case {
+        int moverDraw, otherDraw;
+        int mover, other;
+    };
+    const Case cases[] = {{200, 201, 1, 0}, {201, 200, 0, 1}, {0, 999, 1, 0}, {999, 0, 0, 1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.moverDraw) + " " + std::to_string(c.otherDraw));
+        PlaceArmy(2, 5, 5, 1);
+        PlaceArmy(3, 6, 5, 100);
+        state::ScriptedDraws draws;
+        draws.Then(1000, {c.moverDraw, c.otherDraw});
+        logic::AutoBattle(2, 3);
+        EXPECT_EQ(draws.Taken(1000), 2);
+        EXPECT_TRUE(g.battleOver);
+        EXPECT_EQ(g.army[2][Army::soldiers], 0);
+        EXPECT_EQ(g.battleOwnSide[state::BattleSide::heroicOrMayRetreat], c.mover);
+        EXPECT_EQ(g.battleFoeSide[state::BattleSide::heroicOrMayRetreat], c.other);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "battle/strike.h"
 #include "campaign/movement.h"
 #include "campaign/strategic_buttons.h"
+#include "state/random.h"
 
 namespace battletest {
 namespace {
@@ -208,6 +209,37 @@ TEST_F(BattleTest, OrdersAreRefusedBeforeTheTutorialReachesTheBattle) {
         ASSERT_FALSE(g.battleClock.delayActive);
     }
     g.tutorialOn = false;
+}
+
+// The player's strike turns the player's side heroic on a draw of at most 200 of 1000 unless it
+// is heroic already; the enemy's round does the same for the enemy's side.
+TEST_F(BattleTest, EachSideTurnsHeroicAfterItsStrikesOnADrawOfAtMost200Of1000) {
+    Troops(1, 50);
+    Troops(2, 50);
+    StartFieldBattle();
+    for (const int draw : {200, 201, 0, 999}) {
+        const int heroic = draw <= 200 ? 1 : 0;
+        SCOPED_TRACE(draw);
+        for (const int before : {0, 1}) {
+            Own()[BS::soldiers] = 50;
+            Foe()[BS::soldiers] = 50;
+            Own()[BS::heroicOrMayRetreat] = before;
+            state::ScriptedDraws draws;
+            draws.Then(1000, {draw});
+            logic::PlayerStrike(logic::BattleOrder::attack);
+            EXPECT_EQ(draws.Taken(1000), 1);
+            EXPECT_EQ(Own()[BS::heroicOrMayRetreat], before == 1 ? 1 : heroic);
+        }
+        Own()[BS::soldiers] = 50;
+        Foe()[BS::soldiers] = 50;
+        Foe()[BS::heroicOrMayRetreat] = 0;
+        state::ScriptedDraws draws;
+        draws.Then(1000, {draw});
+        logic::EnemyRound();
+        EXPECT_EQ(draws.Taken(1000), 1);
+        EXPECT_EQ(Foe()[BS::heroicOrMayRetreat], heroic);
+        EXPECT_FALSE(state::G().battleOver);
+    }
 }
 
 }  // namespace

@@ -2,11 +2,15 @@
 // of castles, the neutral opponent and the conquest choice.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 #include "battle/battle_end.h"
 #include "battle/battle_engine.h"
 #include "battle/battle_fixture.h"
 #include "battle/conquered_city.h"
 #include "battle/lord_duel.h"
+#include "state/random.h"
 
 namespace battletest {
 namespace {
@@ -235,6 +239,26 @@ TEST_F(BattleTest, PillageNeedsTenHonor) {
                                        std::to_string(g.lord[1][Lord::gold]) +
                                        " gold in valuables.");
     EXPECT_EQ(dialogs.Last().buttons.size(), 1u);
+}
+
+// A pillage finds 4000 + a draw in [0, 7000) gold: 4000 to 10999, and says how much.
+TEST_F(BattleTest, APillageFinds4000PlusADrawOf7000Gold) {
+    state::GameState& g = state::G();
+    for (const auto& [draw, gold] : {std::pair{0, 4000}, std::pair{6999, 10999}}) {
+        auto& site = g.mapSite[4];
+        site[Site::active] = 1;
+        site[Site::kind] = 1;
+        g.lord[1][Lord::honor] = 10;
+        g.lord[1][Lord::gold] = 0;
+        state::ScriptedDraws draws;
+        draws.Then(7000, {draw});
+        dialogs.Answer(logic::kOfferSecond);
+        logic::ConqueredCity(4, 1);
+        EXPECT_EQ(draws.Taken(7000), 1);
+        EXPECT_EQ(g.lord[1][Lord::gold], gold);
+        EXPECT_EQ(dialogs.Last().text, "You pillage and burn the town. You find " +
+                                           std::to_string(gold) + " gold in valuables.");
+    }
 }
 
 }  // namespace

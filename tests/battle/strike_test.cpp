@@ -1,6 +1,10 @@
 // The strike arithmetic, the target lists and the vessels.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
 #include "battle/battle_engine.h"
 #include "battle/battle_fixture.h"
 #include "battle/strike.h"
@@ -55,6 +59,99 @@ TEST(StrikeArithmetic, DamageModifiersAndCasualties) {
     // A health of 0 or less counts as 1.
     EXPECT_EQ(logic::CountAfterHit(10, 0, 3), 7);
     EXPECT_EQ(logic::CountAfterHit(10, -5, 3), 7);
+}
+
+// The base damage is 1 + a draw in [0, attack x count / 7), the division rounding down and the
+// range held at the largest draw there is: an empty range draws nothing and gives 1.
+TEST(StrikeArithmetic, TheBaseDamageIsOnePlusADrawOfAttackTimesCountOverSeven) {
+    struct Case {
+        int attack, count, range;
+    };
+    const Case cases[] = {
+        {14, 7, 14}, {10, 3, 4}, {6, 2, 1}, {INT32_MAX, 7, INT32_MAX}, {INT32_MAX, 14, INT32_MAX}};
+    for (const Case& c : cases) {
+        state::ScriptedDraws draws;
+        draws.Then(c.range, {0, c.range - 1});
+        EXPECT_EQ(logic::BaseDamage(c.attack, c.count), 1) << c.attack << " x " << c.count;
+        EXPECT_EQ(logic::BaseDamage(c.attack, c.count), c.range) << c.attack << " x " << c.count;
+        EXPECT_EQ(draws.Taken(c.range), 2);
+    }
+    state::ScriptedDraws draws;
+    draws.Then(1, {0});
+    EXPECT_EQ(logic::BaseDamage(6, 1), 1);
+    EXPECT_EQ(draws.Taken(1), 0);
+}
+
+// The tactic's draws, in order: the open-flank test's draw in [0, fast / 4) of the opponent's
+// fast melee (made only while they defend), then up to two draws in [0, melee / 4) of the
+// opponent's melee. With the first, d + melee / 4 below the opponent's ranged strength means a
+// flank (when the chooser has fast melee, the opponent's fast melee do not defend and no castle
+// is in the battle); failing that, with the second, a defense; else an attack.
+TEST_F(BattleTest, TheTacticFlanksOrDefendsWhenADrawOfTheMeleeStaysBelowTheRangedStrength) {
+    state::GameState& g = state::G();
+    const Fighter own{Own(), g.battleOrdersOwn};
+    const Fighter foe{Foe(), g.battleOrdersFoe};
+    g.battleOrdersFoe[1][logic::kRoleFast] = 1;  // set 1: the fast melee attack
+    g.battleOrdersFoe[3][logic::kRoleFast] = 3;  // set 3: they defend
+    struct Case {
+        int archers, castle;
+        std::vector<int> draws;
+        int tactic;
+    };
+    const int flank = logic::BattleOrder::flank, defend = logic::BattleOrder::defend,
+              attack = logic::BattleOrder::attack;
+    // 40 soldiers: draws in [0, 10) + 10 against the archers.
+    const Case cases[] = {
+        {11, 0, {0}, flank},      {11, 0, {1, 0}, defend},  {11, 0, {1, 1}, attack},
+        {19, 0, {8}, flank},      {19, 0, {9, 8}, defend},  {19, 0, {9, 9}, attack},
+        {11, 20, {0, 0}, defend}, {11, 20, {0, 1}, attack},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("archers " + std::to_string(c.archers) + ", castle " +
+                     std::to_string(c.castle) + ", draws " + std::to_string(c.draws.size()));
+        Own().Clear();
+        Foe().Clear();
+        Own()[BS::lord] = 1;
+        Own()[BS::fast] = 5;
+        Own()[BS::castleBonus] = c.castle;
+        Foe()[BS::lord] = 2;
+        Foe()[BS::soldiers] = 40;
+        Foe()[BS::archers] = c.archers;
+        Foe()[BS::order] = 1;
+        state::ScriptedDraws draws;
+        for (const int d : c.draws)
+            draws.Then(10, {d});
+        EXPECT_EQ(logic::ChooseTactic(own, foe), c.tactic);
+        EXPECT_EQ(draws.Left(10), 0);
+    }
+    // Without fast melee of its own the chooser attacks whatever the draws.
+    Own()[BS::fast] = 0;
+    Own()[BS::castleBonus] = 0;
+    {
+        state::ScriptedDraws draws;
+        draws.Then(10, {0, 0});
+        EXPECT_EQ(logic::ChooseTactic(own, foe), attack);
+        EXPECT_EQ(draws.Taken(10), 2);
+    }
+    // The opponent's 8 fast melee defend: the open-flank draw in [0, 2) comes first, no flank is
+    // possible, and the melee draws are in [0, 48 / 4).
+    Own()[BS::fast] = 5;
+    Foe()[BS::fast] = 8;
+    Foe()[BS::order] = 3;
+    Foe()[BS::archers] = 13;
+    for (const int open : {0, 1}) {
+        state::ScriptedDraws draws;
+        draws.Then(2, {open});
+        draws.Then(12, {0, 0});
+        EXPECT_EQ(logic::ChooseTactic(own, foe), defend) << open;
+        EXPECT_EQ(draws.Taken(2), 1);
+        EXPECT_EQ(draws.Taken(12), 2);
+    }
+    state::ScriptedDraws draws;
+    draws.Then(2, {1});
+    draws.Then(12, {0, 1});
+    EXPECT_EQ(logic::ChooseTactic(own, foe), attack);
+    EXPECT_EQ(draws.Taken(12), 2);
 }
 
 TEST_F(BattleTest, ArcherCoverComesBeforeTheHeroBonusForThePlayerAndAfterItForTheEnemy) {

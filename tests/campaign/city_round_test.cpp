@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 
 #include "campaign/campaign_fixture.h"
 #include "campaign/city_round.h"
@@ -223,6 +224,73 @@ TEST_F(CityRoundTest, PricesStartMoveWithinTheirDrawAndStayInBounds) {
     city[Site::stonePrice] = 900;
     logic::DriftPrices(1);
     EXPECT_EQ(city[Site::stonePrice], 135);
+}
+
+// Each price moves by its offset plus a draw of its spread, in the order wood, iron, stone, gems:
+// wood, iron and stone by -5 + [0, 10), gems by -10 + [0, 20); a price of 0 starts at 100, 150,
+// 100 or 400 first; the result is held within 75..135, 100..200, 75..135 and 300..500.
+TEST_F(CityRoundTest, APriceMovesByItsOffsetPlusADrawOfItsSpreadWithinItsBounds) {
+    auto& city = MakeCity(1, 5, 5, 0, 1);
+    struct Case {
+        std::array<int, 4> before;
+        std::array<int, 3> tenDraws;  // wood, iron, stone
+        int gemsDraw;
+        std::array<int, 4> after;
+    };
+    const Case cases[] = {
+        // Unset prices start, then move; the lowest and highest draws.
+        {{0, 0, 0, 0}, {0, 9, 0}, 19, {95, 154, 95, 409}},
+        {{100, 150, 100, 400}, {9, 0, 9}, 0, {104, 145, 104, 390}},
+        // The lowest draw reaches each lower bound, and one more below it is lifted to it.
+        {{80, 105, 80, 310}, {0, 0, 0}, 0, {75, 100, 75, 300}},
+        {{79, 104, 79, 309}, {0, 0, 0}, 0, {75, 100, 75, 300}},
+        // The highest draw reaches each upper bound, and one more above it is held at it.
+        {{131, 196, 131, 491}, {9, 9, 9}, 19, {135, 200, 135, 500}},
+        {{132, 197, 132, 492}, {9, 9, 9}, 19, {135, 200, 135, 500}},
+        // A price far outside its bounds comes back in one move.
+        {{900, 10, 900, 10}, {0, 9, 9}, 0, {135, 100, 135, 300}},
+    };
+    for (const Case& c : cases) {
+        for (int i = 0; i < 4; ++i)
+            city[Site::prices + i] = c.before[static_cast<std::size_t>(i)];
+        state::ScriptedDraws draws;
+        draws.Then(10, {c.tenDraws[0], c.tenDraws[1], c.tenDraws[2]});
+        draws.Then(20, {c.gemsDraw});
+        logic::DriftPrices(1);
+        const std::array<int, 4> after = {city[Site::woodPrice], city[Site::ironPrice],
+                                          city[Site::stonePrice], city[Site::gemsPrice]};
+        EXPECT_EQ(after, c.after) << c.before[0];
+        EXPECT_EQ(draws.Taken(10), 3);
+        EXPECT_EQ(draws.Taken(20), 1);
+    }
+}
+
+// Each stock, in the order wood, iron, stone, gems, rises by one on a draw below 50 of 100 while
+// it is below its cap (20, 14, 20, 10); the draw is made at the cap too.
+TEST_F(CityRoundTest, AStockRisesOnADrawBelow50Of100UpToItsCap) {
+    auto& city = MakeCity(1, 5, 5, 0, 1);
+    struct Case {
+        std::array<int, 4> before;
+        std::array<int, 4> draws;
+        std::array<int, 4> after;
+    };
+    const Case cases[] = {
+        {{0, 0, 0, 0}, {49, 50, 0, 99}, {1, 0, 1, 0}},
+        {{5, 5, 5, 5}, {50, 49, 99, 0}, {5, 6, 5, 6}},
+        {{19, 13, 19, 9}, {49, 49, 49, 49}, {20, 14, 20, 10}},
+        {{20, 14, 20, 13}, {0, 0, 0, 0}, {20, 14, 20, 13}},
+    };
+    for (const Case& c : cases) {
+        for (int i = 0; i < 4; ++i)
+            city[Site::stock + i] = c.before[static_cast<std::size_t>(i)];
+        state::ScriptedDraws draws;
+        draws.Then(100, {c.draws[0], c.draws[1], c.draws[2], c.draws[3]});
+        logic::Restock(1);
+        const std::array<int, 4> after = {city[Site::woodStock], city[Site::ironStock],
+                                          city[Site::stoneStock], city[Site::gemsStock]};
+        EXPECT_EQ(after, c.after) << c.before[0];
+        EXPECT_EQ(draws.Taken(100), 4);
+    }
 }
 
 TEST_F(CityRoundTest, StocksRestockUpToTheirCaps) {

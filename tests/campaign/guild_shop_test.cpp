@@ -1,6 +1,8 @@
 // The guild shop: the price in honor, the weighted draw of the round, and buying.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "campaign/campaign_fixture.h"
 #include "campaign/city_round.h"
 #include "campaign/guild_shop.h"
@@ -77,6 +79,66 @@ TEST_F(GuildShopTest, DrawTakesLevelLAndLPlusOneWithoutEpicOrCommonItems) {
     Shop()[Site::shopItem1] = 0;
     Shop()[Site::shopItem3] = 5;
     EXPECT_NE(logic::DrawGuildItem(3, 1, 3), 0);
+}
+
+// The draw p = 1 + a draw in [0, total) picks the first candidate, in table order, whose running
+// weight reaches p: a common item (weight 0) ahead of the others is never picked, a rare one
+// (200) takes the draws 0 to 199, the next (50) 200 to 249.
+TEST_F(GuildShopTest, AGuildDrawPicksTheFirstItemWhoseRunningWeightReachesTheDraw) {
+    MakeItem(3, 3, 3);  // common: weight 0
+    MakeItem(5, 3, 2);  // rare: 200
+    MakeItem(6, 4, 4);  // other class: 50
+    const std::pair<int, int> picks[] = {{0, 5}, {199, 5}, {200, 6}, {249, 6}};
+    for (const auto& [draw, item] : picks) {
+        state::ScriptedDraws draws;
+        draws.Then(250, {draw});
+        EXPECT_EQ(logic::DrawGuildItem(3, 1, 3), item) << draw;
+        EXPECT_EQ(draws.Taken(250), 1);
+    }
+    // With item 5 in slot 1, slot 2 draws among the 50 of item 6 alone.
+    Shop()[Site::shopItem1] = 5;
+    state::ScriptedDraws draws;
+    draws.Then(50, {49});
+    EXPECT_EQ(logic::DrawGuildItem(3, 2, 3), 6);
+    EXPECT_EQ(draws.Taken(50), 1);
+}
+
+// A round's refill draws a new item for an empty slot always and for a filled one on a draw
+// below 20 of 100: 19 refills, 20 keeps the offer; an empty slot takes no such draw.
+TEST_F(GuildShopTest, ARefillReplacesAFilledSlotOnADrawBelow20Of100) {
+    MakeItem(5, 3, 2);  // rare: 200
+    MakeItem(6, 4, 4);  // other class: 50
+    MakeItem(9, 1, 2);  // the old offer, not of the drawn levels
+    {
+        Shop()[Site::shopItem1] = 9;
+        Shop()[Site::shopItem2] = 0;
+        Shop()[Site::shopItem3] = 9;
+        state::ScriptedDraws draws;
+        draws.Then(100, {19, 20});  // slots 1 and 3
+        draws.Then(250, {199});     // slot 1: item 5
+        draws.Then(50, {0});        // slot 2, without item 5: item 6
+        logic::RefillGuildShop(3, 3);
+        EXPECT_EQ(Shop()[Site::shopItem1], 5);
+        EXPECT_EQ(Shop()[Site::shopItem2], 6);
+        EXPECT_EQ(Shop()[Site::shopItem3], 9);
+        EXPECT_EQ(draws.Taken(100), 2);
+        EXPECT_EQ(draws.Taken(250), 1);
+        EXPECT_EQ(draws.Taken(50), 1);
+    }
+    Shop()[Site::shopItem1] = 9;
+    Shop()[Site::shopItem2] = 0;
+    Shop()[Site::shopItem3] = 9;
+    state::ScriptedDraws draws;
+    draws.Then(100, {99, 0});  // slots 1 and 3
+    draws.Then(250, {200});    // slot 2: item 6
+    draws.Then(200, {0});      // slot 3, without item 6: item 5
+    logic::RefillGuildShop(3, 3);
+    EXPECT_EQ(Shop()[Site::shopItem1], 9);
+    EXPECT_EQ(Shop()[Site::shopItem2], 6);
+    EXPECT_EQ(Shop()[Site::shopItem3], 5);
+    EXPECT_EQ(draws.Taken(100), 2);
+    EXPECT_EQ(draws.Taken(250), 1);
+    EXPECT_EQ(draws.Taken(200), 1);
 }
 
 TEST_F(GuildShopTest, ATotalWeightOfZeroEmptiesTheSlotWithoutADraw) {

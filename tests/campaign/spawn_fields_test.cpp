@@ -104,6 +104,75 @@ TEST_F(SpawnFieldsTest, AnAttemptSpawnsOnADrawBelow250Of650) {
     EXPECT_EQ(present(), 3);
 }
 
+// Fills slots 2..6 with sites of no kind along row 9, so that a spawning pass places at most
+// one site, in slot 1, and no distance rule between kinds applies to it.
+void OnlySlotOneFree() {
+    for (int s = 2; s <= 6; ++s)
+        PutSite(s, 0, 2 * s - 2, 9, 50);
+    state::G().spawnField[1] = {};
+}
+
+// The kind of a new site is drawn in [0, 140): up to 30 wood, up to 60 iron, up to 80 the
+// trader, up to 110 a dungeon entrance, the rest stone.
+TEST_F(SpawnFieldsTest, ASiteKindIsDrawnFromItsRangeOf140) {
+    const std::pair<int, int> kinds[] = {{0, 1},  {30, 1}, {31, 2},  {60, 2},  {61, 3},
+                                         {80, 3}, {81, 4}, {110, 4}, {111, 5}, {139, 5}};
+    for (const auto& [draw, kind] : kinds) {
+        OnlySlotOneFree();
+        state::ScriptedDraws draws;
+        draws.Then(650, {0});
+        draws.Then(140, {draw});
+        draws.Then(12, {5});
+        draws.Then(11, {4});
+        logic::SpawnFields(false);
+        const auto& s = state::G().spawnField[1];
+        EXPECT_EQ(s[SpawnField::present], 1) << draw;
+        EXPECT_EQ(s[SpawnField::kind], kind) << draw;
+        EXPECT_EQ(draws.Taken(140), 1) << draw;
+        EXPECT_EQ(draws.Taken(650), 1) << draw;
+    }
+}
+
+// A site is placed on column 1 + a draw in [0, 12) and row 1 + a draw in [0, 11): the draws 0
+// and 11 reach columns 1 and 12, the draws 0 and 10 rows 1 and 11.
+TEST_F(SpawnFieldsTest, ASiteIsPlacedOnColumn1To12AndRow1To11) {
+    struct Case {
+        int xDraw, yDraw, x, y;
+    };
+    const Case cases[] = {{0, 4, 1, 5}, {11, 4, 12, 5}, {5, 0, 6, 1}, {5, 10, 6, 11}};
+    for (const Case& c : cases) {
+        OnlySlotOneFree();
+        state::ScriptedDraws draws;
+        draws.Then(650, {0});
+        draws.Then(140, {0});
+        draws.Then(12, {c.xDraw});
+        draws.Then(11, {c.yDraw});
+        logic::SpawnFields(false);
+        const auto& s = state::G().spawnField[1];
+        EXPECT_EQ(s[SpawnField::present], 1);
+        EXPECT_EQ(s[SpawnField::x], c.x) << c.xDraw;
+        EXPECT_EQ(s[SpawnField::y], c.y) << c.yDraw;
+        EXPECT_EQ(logic::SpawnFieldAt(c.x, c.y), 1);
+        EXPECT_EQ(draws.Taken(12), 1);
+        EXPECT_EQ(draws.Taken(11), 1);
+    }
+}
+
+// A placed site stays 7 + a draw in [0, 7) rounds: 7 to 13.
+TEST_F(SpawnFieldsTest, ASiteStaysSevenToThirteenRounds) {
+    for (const auto& [draw, rounds] : {std::pair{0, 7}, std::pair{6, 13}}) {
+        OnlySlotOneFree();
+        state::ScriptedDraws draws;
+        draws.Then(650, {0});
+        draws.Then(12, {5});
+        draws.Then(11, {4});
+        draws.Then(7, {draw});
+        logic::SpawnFields(false);
+        EXPECT_EQ(state::G().spawnField[1][SpawnField::roundsLeft], rounds) << draw;
+        EXPECT_EQ(draws.Taken(7), 1);
+    }
+}
+
 TEST_F(SpawnFieldsTest, SlotsAgeExpireAndAreFoundByPlace) {
     auto& g = state::G();
     PutSite(2, 1, 4, 4, 1);
@@ -158,6 +227,7 @@ TEST_F(SpawnFieldsTest, AReusedSlotIsPlacedAnewNotOnItsOldField) {
     EXPECT_FALSE(g.spawnField[1][SpawnField::x] == 8 && g.spawnField[1][SpawnField::y] == 3);
 }
 
+// A resource site gives 2 + a draw in [0, 2): the draw 0 gives two, the draw 1 three.
 TEST_F(SpawnFieldsTest, ResourcesGiveTwoOrThree) {
     auto& g = state::G();
     struct Case {
@@ -168,17 +238,16 @@ TEST_F(SpawnFieldsTest, ResourcesGiveTwoOrThree) {
                           {2, Lord::iron, "iron.jpg", "Iron!"},
                           {5, Lord::stone, "stone.jpg", "Stones!"}};
     for (const Case& c : cases) {
-        bool seen[4] = {};
-        for (int i = 0; i < 40; ++i) {
+        state::ScriptedDraws draws;
+        draws.Then(2, {0, 1});
+        for (const int gain : {2, 3}) {
             PutSite(4, c.kind, 1, 1);
             const int before = g.lord[1][c.slot];
             logic::PickUpField();
-            const int gain = g.lord[1][c.slot] - before;
-            ASSERT_TRUE(gain == 2 || gain == 3) << gain;
-            seen[gain] = true;
+            EXPECT_EQ(g.lord[1][c.slot] - before, gain) << c.title;
             EXPECT_EQ(g.spawnField[4][SpawnField::present], 0);
         }
-        EXPECT_TRUE(seen[2] && seen[3]);
+        EXPECT_EQ(draws.Taken(2), 2);
         EXPECT_EQ(dialogs.Last().picture, c.picture);
         EXPECT_EQ(dialogs.Last().title, c.title);
     }

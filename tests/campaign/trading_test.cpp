@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <limits>
 
@@ -22,27 +23,41 @@ logic::TradeOffer Offer(int wood, int iron, int stone, int gems) {
     return o;
 }
 
-TEST_F(TradingTest, TheTraderRollStaysInItsRanges) {
-    state::SeedRandom(3);
-    int low[2][4] = {{999, 999, 999, 999}, {99, 99, 99, 99}};
-    int high[2][4] = {};
-    for (int i = 0; i < 2000; ++i) {
+// A trader's price is its base + a draw in [0, spread): wood and stone 40 + [0, 110), iron
+// 50 + [0, 200), gems 200 + [0, 400); the stock likewise: wood 10 + [0, 10), iron 5 + [0, 5),
+// stone 10 + [0, 7), gems 2 + [0, 4). The prices are drawn first, in screen order, then the
+// stocks.
+TEST_F(TradingTest, TheTraderDrawsEachPriceAndStockAsBasePlusItsSpread) {
+    {
+        state::ScriptedDraws draws;
+        draws.Then(110, {0, 109});  // wood, then stone
+        draws.Then(200, {199});
+        draws.Then(400, {0});
+        draws.Then(10, {9});
+        draws.Then(5, {0});
+        draws.Then(7, {6});
+        draws.Then(4, {3});
         const logic::TradeOffer o = logic::RollTrader();
-        for (int k = 0; k < 4; ++k) {
-            low[0][k] = std::min(low[0][k], o.price[k]);
-            high[0][k] = std::max(high[0][k], o.price[k]);
-            low[1][k] = std::min(low[1][k], o.stock[k]);
-            high[1][k] = std::max(high[1][k], o.stock[k]);
-        }
+        EXPECT_EQ(o.price, (std::array<int, 4>{40, 249, 149, 200}));
+        EXPECT_EQ(o.stock, (std::array<int, 4>{19, 5, 16, 5}));
+        for (const int n : {110, 200, 400, 10, 5, 7, 4})
+            EXPECT_EQ(draws.Left(n), 0) << n;
+        EXPECT_EQ(logic::PriceText(o, 1), "249 $");
+        EXPECT_EQ(logic::BuyCaption(o, 0), "Buy wood (19 left)");
     }
-    EXPECT_EQ((std::array<int, 4>{low[0][0], low[0][1], low[0][2], low[0][3]}),
-              (std::array<int, 4>{40, 50, 40, 200}));
-    EXPECT_EQ((std::array<int, 4>{high[0][0], high[0][1], high[0][2], high[0][3]}),
-              (std::array<int, 4>{149, 249, 149, 599}));
-    EXPECT_EQ((std::array<int, 4>{low[1][0], low[1][1], low[1][2], low[1][3]}),
-              (std::array<int, 4>{10, 5, 10, 2}));
-    EXPECT_EQ((std::array<int, 4>{high[1][0], high[1][1], high[1][2], high[1][3]}),
-              (std::array<int, 4>{19, 9, 16, 5}));
+    state::ScriptedDraws draws;
+    draws.Then(110, {109, 0});
+    draws.Then(200, {0});
+    draws.Then(400, {399});
+    draws.Then(10, {0});
+    draws.Then(5, {4});
+    draws.Then(7, {0});
+    draws.Then(4, {0});
+    const logic::TradeOffer o = logic::RollTrader();
+    EXPECT_EQ(o.price, (std::array<int, 4>{149, 50, 40, 599}));
+    EXPECT_EQ(o.stock, (std::array<int, 4>{10, 9, 10, 2}));
+    EXPECT_EQ(logic::PriceText(o, 3), "599 $");
+    EXPECT_EQ(logic::BuyCaption(o, 3), "Buy gems (2 left)");
 }
 
 TEST_F(TradingTest, BuyingNeedsStockAndMoreGoldThanThePrice) {

@@ -1,5 +1,7 @@
 // The duel: statistics, damage by weapon and resistance, the heroic roll, the end of a duel, the
 // timers and the refusals during combat.
+#include <string>
+
 #include "dungeon/duel.h"
 #include "dungeon/dungeon_fixture.h"
 #include "dungeon/exploration.h"
@@ -275,6 +277,113 @@ TEST_F(DuelTest, HeroicStateComesOneHitInFourOrOneInThreeBelowNineHealth) {
     const int before = g.opponent[Opp::oppHealth];
     logic::HeroAttack(logic::DuelAction::strike);
     EXPECT_EQ(g.opponent[Opp::oppHealth], before);
+}
+
+// The hero's attack is a draw in [0, 12) + 2 + the duel skill + 2, drawn first; the opponent's
+// defense a second draw in [0, 12) + 2 + its skill. A tie hits. With the draws 0 and 11 a hero
+// of skill 10 attacks with 14 against 13 + skill: skill 1 ties, 2 misses; with 11 and 0 with 25
+// against 2 + skill: skill 23 ties, 24 misses. A hit then draws the heroic roll, a miss does not.
+TEST_F(DuelTest, TheHitRollsAreDrawnInTwelveHeroFirstAndATieHits) {
+    auto& g = state::G();
+    struct Case {
+        int heroDraw, oppDraw, oppSkill;
+        bool hit;
+    };
+    const Case cases[] = {
+        {0, 11, 1, true}, {0, 11, 2, false}, {11, 0, 23, true}, {11, 0, 24, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.heroDraw) + " " + std::to_string(c.oppDraw) + " skill " +
+                     std::to_string(c.oppSkill));
+        g.hero[1][Hero::duelSkill] = 10;
+        g.hero[1][Hero::heroic] = 0;
+        g.opponent[Opp::oppSkill] = c.oppSkill;
+        g.opponent[Opp::oppHealth] = 10000;
+        state::ScriptedDraws draws;
+        draws.Then(12, {c.heroDraw, c.oppDraw});
+        draws.Then(100, {99});
+        logic::HeroAttack(logic::DuelAction::slash);
+        EXPECT_EQ(draws.Taken(12), 2);
+        EXPECT_EQ(view.result, c.hit ? "Hit!!" : "Miss...");
+        EXPECT_EQ(g.opponent[Opp::oppHealth], c.hit ? 10000 - 2 : 10000);
+        EXPECT_EQ(draws.Taken(100), c.hit ? 1 : 0);
+    }
+}
+
+// A hit turns the hero heroic on a draw below 25: of 100 at 9 health or more, of 75 below 9; a
+// hero already heroic stays as he is.
+TEST_F(DuelTest, AHitTurnsHeroicOnADrawBelow25Of100OrOf75BelowNineHealth) {
+    auto& g = state::G();
+    struct Case {
+        int health, n, draw;
+        bool heroic;
+    };
+    const Case cases[] = {{9, 100, 24, true},  {9, 100, 25, false}, {9, 100, 0, true},
+                          {9, 100, 99, false}, {8, 75, 24, true},   {8, 75, 25, false},
+                          {8, 75, 0, true},    {8, 75, 74, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE("health " + std::to_string(c.health) + ", draw " + std::to_string(c.draw));
+        SureHits(1);
+        g.hero[1][Hero::health] = c.health;
+        g.hero[1][Hero::heroic] = 0;
+        view.result.clear();
+        state::ScriptedDraws draws;
+        draws.Then(c.n, {c.draw});
+        logic::HeroAttack(logic::DuelAction::slash);
+        EXPECT_EQ(draws.Taken(c.n), 1);
+        EXPECT_EQ(g.hero[1][Hero::heroic], c.heroic ? 1 : 0);
+        EXPECT_EQ(view.result, c.heroic ? "Heroic..." : "Hit!!");
+    }
+}
+
+// The opponent's attack draws the hero's defense first, a draw in [0, 12) + 2 + the duel skill,
+// then its own attack, a draw in [0, 12) + 2 + its skill + 2; a defense up to the attack is hit.
+// With 11 and 0 a hero of skill 10 defends with 23 against 4 + skill: 19 hits, 18 does not; with
+// 0 and 11 with 12 against 15 + skill: -3 hits, -4 does not.
+TEST_F(DuelTest, TheOpponentsRollsAreDrawnInTwelveDefenseFirstAndATieHits) {
+    auto& g = state::G();
+    struct Case {
+        int heroDraw, oppDraw, oppSkill;
+        bool hit;
+    };
+    const Case cases[] = {
+        {11, 0, 19, true}, {11, 0, 18, false}, {0, 11, -3, true}, {0, 11, -4, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.heroDraw) + " " + std::to_string(c.oppDraw) + " skill " +
+                     std::to_string(c.oppSkill));
+        g.hero[1][Hero::duelSkill] = 10;
+        g.hero[1][Hero::health] = 25;
+        g.opponent[Opp::oppSkill] = c.oppSkill;
+        g.opponent[Opp::oppDamage] = 3;
+        state::ScriptedDraws draws;
+        draws.Then(12, {c.heroDraw, c.oppDraw});
+        logic::OpponentAttack();
+        EXPECT_EQ(draws.Taken(12), 2);
+        EXPECT_EQ(g.hero[1][Hero::health], c.hit ? 22 : 25);
+    }
+}
+
+// A prayer heals p - p / 3 with p = a draw in [0, 5) + 10 + the hero's level, up to the maximum
+// health: at level 1 the draws 0 and 4 heal 8 and 10, at level 3 9 and 12.
+TEST_F(DuelTest, APrayerHealsTwoThirdsOfADrawOf5PlusTenPlusTheLevel) {
+    auto& g = state::G();
+    struct Case {
+        int level, draw, health, after;
+    };
+    const Case cases[] = {{1, 0, 5, 13}, {1, 4, 5, 15},  {3, 0, 5, 14},
+                          {3, 4, 5, 17}, {1, 4, 15, 25}, {1, 4, 16, 25}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE("level " + std::to_string(c.level) + ", draw " + std::to_string(c.draw));
+        g.hero[1][Hero::level] = c.level;
+        g.hero[1][Hero::health] = c.health;
+        g.hero[1][Hero::heroic] = 1;
+        state::ScriptedDraws draws;
+        draws.Then(5, {c.draw});
+        logic::HeroHeal();
+        EXPECT_EQ(draws.Taken(5), 1);
+        EXPECT_EQ(g.hero[1][Hero::health], c.after);
+        EXPECT_EQ(g.hero[1][Hero::heroic], 0);
+    }
+    EXPECT_EQ(dialogs.Last().title, "Prayer!");
 }
 
 TEST_F(DuelTest, BothBelowOneIsAWinWithOneHealthAndExperience) {

@@ -2,6 +2,8 @@
 // weighted draws at their edges and the boss choice.
 #include <cstdlib>
 #include <queue>
+#include <string>
+#include <utility>
 
 #include "dungeon/duel.h"
 #include "dungeon/dungeon_fixture.h"
@@ -136,6 +138,128 @@ TEST(RoomKinds, LookupsDrawsAndUnknownKinds) {
     for (int k : {1, 4, 5, 8, 9, 10})
         EXPECT_NEAR(counts[k], 7000 * 21 / 140, 150) << k;
     EXPECT_NEAR(counts[11], 7000 * 19 / 140, 150);
+}
+
+// An ordinary room's kind is drawn in [0, 140): below 21 kind 1, below 41 kind 4, below 61
+// kind 5, below 81 kind 8, below 101 kind 9, below 121 kind 10, the rest kind 11.
+TEST(RoomKinds, AKindIsDrawnFromItsRangeOf140) {
+    const std::pair<int, int> kinds[] = {{0, 1},    {20, 1},   {21, 4},   {40, 4},  {41, 5},
+                                         {60, 5},   {61, 8},   {80, 8},   {81, 9},  {100, 9},
+                                         {101, 10}, {120, 10}, {121, 11}, {139, 11}};
+    for (const auto& [draw, kind] : kinds) {
+        state::ScriptedDraws draws;
+        draws.Then(140, {draw});
+        EXPECT_EQ(logic::RandomRoomKind(), kind) << draw;
+        EXPECT_EQ(draws.Taken(140), 1);
+    }
+}
+
+// The arrival room stands on column 2 + a draw in [0, 5) and row 2 + a draw in [0, 3): 2 to 6
+// and 2 to 4.
+TEST_F(DungeonTest, TheArrivalRoomIsDrawnOnColumns2To6AndRows2To4) {
+    auto& g = state::G();
+    g.hero[1][Hero::floor] = 1;
+    g.hero[1][Hero::floorCount] = 1;
+    struct Case {
+        int xDraw, yDraw, x, y;
+    };
+    for (const Case& c : {Case{0, 0, 2, 2}, Case{4, 2, 6, 4}, Case{0, 2, 2, 4}, Case{4, 0, 6, 2}}) {
+        SCOPED_TRACE(std::to_string(c.x) + " " + std::to_string(c.y));
+        g.floorGenerated = false;
+        {
+            // A call without an accepted growth starts over with a new arrival room.
+            state::ScriptedDraws draws;
+            for (int call = 1; call <= 20 && !g.floorGenerated; ++call) {
+                draws.Then(5, {c.xDraw});
+                draws.Then(3, {c.yDraw});
+                logic::GenerateFloor();
+                EXPECT_EQ(draws.Taken(5), call);
+                EXPECT_EQ(draws.Taken(3), call);
+            }
+        }
+        ASSERT_TRUE(g.floorGenerated);
+        int arrivals = 0;
+        for (int x = 1; x <= 7; ++x) {
+            for (int y = 1; y <= 5; ++y)
+                arrivals += g.room[x][y][Room::stairs] == 2;
+        }
+        EXPECT_EQ(arrivals, 1);
+        EXPECT_EQ(g.room[c.x][c.y][Room::stairs], 2);
+        EXPECT_EQ(g.room[c.x][c.y][Room::kind], 6);
+    }
+}
+
+// The growth drawn step by step. Each room of the newest step first draws 1 + [0, 100): above 50
+// it only shuffles the direction slots (two more such draws) and does not grow; else a second
+// such draw, above 50, puts north and south in slots 1 and 2 (each pair in the order of one more
+// draw: the first of the pair first when it is above 50). Then it tries the four slots in turn,
+// each growing on 1 + [0, 5000) below its chance, where the map's edge stops it: the first try
+// has 3000 with no room around, 500 with one and 50 with more; the later ones 3000 with at most
+// one room around, 500 with two and 50 with more. Here the chances of 3000 and 500 are met at
+// g = chance - 1 and missed at g = chance, those of 50 missed at g = 50 (a larger chance would
+// grow into a room already there), so that a growth of thirteen rooms comes out: a first attempt
+// whose arrival room grows nothing is thrown away, the second runs (2, 2) west, north, then east
+// along row 1 and south down column 7.
+TEST_F(DungeonTest, TheFloorGrowsOnItsDrawsAtTheEdgesOfEachChance) {
+    auto& g = state::G();
+    g.hero[1][Hero::floor] = 1;
+    g.hero[1][Hero::floorCount] = 1;
+    g.room.Clear();
+    g.floorGenerated = false;
+    state::ScriptedDraws draws;
+    draws.Then(5, {0});  // arrival (2, 2)
+    draws.Then(3, {0});
+    // The draws of 100, as r = 1 + draw: 49 is r = 50 (not above 50), 50 is r = 51.
+    draws.Then(100, {
+                        49, 49,          // attempt 1, (2, 2): no shuffle, keeps W E N S
+                        49, 49,          // (2, 2)
+                        49, 50, 50, 49,  // (1, 2): N S first (N first), then E W
+                        49, 49,          // (1, 1)
+                        49, 50, 49, 49,  // (2, 1): S N, then E W
+                        49, 49,          // (3, 1)
+                        49, 49,          // (4, 1)
+                        49, 49,          // (5, 1)
+                        49, 49,          // (6, 1)
+                        49, 49,          // (7, 1)
+                        49, 49,          // (7, 2)
+                        49, 49,          // (7, 3)
+                        49, 49,          // (7, 4)
+                        50, 99, 0,       // (7, 5): shuffles only, grows nothing
+                    });
+    // The draws of 5000, as g = 1 + draw against the chance c: c - 2 grows, c - 1 does not.
+    draws.Then(5000, {
+                         2999, 2999, 2999, 2999,  // attempt 1, (2, 2): 3000 each, none grows
+                         2998, 2999, 2999, 2999,  // (2, 2): W grows at 3000, E N S miss at 3000
+                         498, 499, 499, 0,        // (1, 2): N grows at 500, S E miss at 500, W edge
+                         0, 2999, 2998, 0,        // (1, 1): N edge, S misses and E grows at 3000
+                         49, 0, 498, 49,          // (2, 1): S misses at 50, E grows at 500, W
+                                                  // misses at 50
+                         499, 0, 2998, 499,       // (3, 1): S misses at 500, E grows at 3000
+                         499, 0, 2998, 499,       // (4, 1)
+                         499, 0, 2998, 499,       // (5, 1)
+                         499, 0, 2998, 499,       // (6, 1)
+                         498, 0, 0, 499,          // (7, 1): S grows at 500, W misses at 500
+                         498, 499, 0, 499,        // (7, 2): S grows, N (the room before) misses
+                         498, 499, 0, 499,        // (7, 3)
+                         498, 499, 0, 499,        // (7, 4)
+                     });
+    logic::GenerateFloor();
+    EXPECT_EQ(draws.Left(100), 0);
+    EXPECT_EQ(draws.Left(5000), 0);
+    EXPECT_EQ(draws.Taken(100), 33);
+    EXPECT_EQ(draws.Taken(5000), 52);
+    ASSERT_TRUE(g.floorGenerated);
+    const char* const rows[5] = {"XXXXXXX", "XX....X", "......X", "......X", "......X"};
+    for (int y = 1; y <= 5; ++y) {
+        for (int x = 1; x <= 7; ++x) {
+            EXPECT_EQ(g.room[x][y][Room::exists], rows[y - 1][x - 1] == 'X' ? 1 : 0)
+                << x << " " << y;
+        }
+    }
+    EXPECT_EQ(g.room[2][2][Room::stairs], 2);
+    // The room grown last, (7, 5), is the far end: the boss room on the last floor.
+    EXPECT_EQ(g.room[7][5][Room::kind], 8);
+    EXPECT_EQ(g.room[7][5][Room::event], 1);
 }
 
 TEST(WeightedPick, TotalZeroDrawsNothingAndBoundariesPickTheRightRow) {

@@ -167,31 +167,34 @@ TEST_F(DungeonTest, ItemLabelsAndTheFoundItemWindow) {
     EXPECT_TRUE(view.Has("OpenPreview 2 Item 2"));
 }
 
+// A gold find of class k is 2 x (a draw in [0, n) + b): the draws 0 and n - 1 give the class's
+// lowest and highest value.
 TEST_F(DungeonTest, GoldClassesGiveEvenValuesInTheirRanges) {
     auto& g = state::G();
     g.inDungeon = 1;
+    const int n[10] = {0, 16, 51, 151, 251, 400, 800, 1400, 2000, 4000};
     const int low[10] = {0, 20, 100, 100, 200, 200, 600, 600, 1000, 2000};
     const int high[10] = {0, 50, 200, 400, 700, 998, 2198, 3398, 4998, 9998};
     for (int k = 1; k <= 9; ++k) {
-        int lowest = 1 << 30, highest = 0;
-        for (int i = 0; i < 3000; ++i) {
-            const int v = logic::GoldValue(k);
-            ASSERT_EQ(v % 2, 0);
-            lowest = std::min(lowest, v);
-            highest = std::max(highest, v);
-        }
-        const int spread = (high[k] - low[k]) / 20;
-        EXPECT_GE(lowest, low[k]) << k;
-        EXPECT_LE(lowest, low[k] + spread) << k;
-        EXPECT_LE(highest, high[k]) << k;
-        EXPECT_GE(highest, high[k] - spread) << k;
+        state::ScriptedDraws draws;
+        draws.Then(n[k], {0, n[k] - 1});
+        EXPECT_EQ(logic::GoldValue(k), low[k]) << k;
+        EXPECT_EQ(logic::GoldValue(k), high[k]) << k;
+        EXPECT_EQ(draws.Taken(n[k]), 2) << k;
     }
     EXPECT_EQ(logic::GoldValue(0), 0);
     EXPECT_EQ(logic::GoldValue(10), 0);
-    logic::ShowGoldTreasure(9);
+    {
+        // The window shows the value drawn, and the hero carries it.
+        state::ScriptedDraws draws;
+        draws.Then(4000, {3999});
+        logic::ShowGoldTreasure(9);
+        EXPECT_EQ(draws.Taken(4000), 1);
+    }
     EXPECT_EQ(view.gold.title, "Treasure chest!");
     EXPECT_EQ(view.gold.picture, "m1_openchest.jpg");
-    EXPECT_EQ(g.hero[1][Hero::goldCarried], view.gold.value);
+    EXPECT_EQ(view.gold.value, 9998);
+    EXPECT_EQ(g.hero[1][Hero::goldCarried], 9998);
     logic::ShowGoldTreasure(1);
     EXPECT_EQ(view.gold.text,
               "On the  floor you find a couple of gold coins. Surely they are worth more than "

@@ -1,9 +1,11 @@
 // The room events: choices, chances, prices, texts and effects, and the injury's death check.
-#include "dungeon/room_events.h"
+#include <string>
+
 #include "dungeon/dungeon_fixture.h"
 #include "dungeon/exploration.h"
 #include "dungeon/hero_access.h"
 #include "dungeon/items.h"
+#include "dungeon/room_events.h"
 #include "state/game_state.h"
 #include "state/random.h"
 
@@ -89,6 +91,68 @@ TEST_F(RoomEventTest, InjuriesFollowTheirChanceAndRange) {
         Enter(2);
     }
     EXPECT_EQ(g.hero[1][Hero::health], 1000);
+}
+
+// Taking the risk hurts on a draw below the event's chance of 100: 40 for the pit, the arrow
+// trap and the statue, 20 for the worm hole, 30 for the chasm; chance - 1 hurts, chance does not
+// and draws no injury.
+TEST_F(RoomEventTest, ARiskHurtsOnADrawBelowItsChanceOf100) {
+    auto& g = state::G();
+    struct Case {
+        int event, chance;
+    };
+    for (const Case& c : {Case{2, 40}, Case{3, 40}, Case{11, 20}, Case{12, 40}, Case{13, 30}}) {
+        for (const int draw : {c.chance - 1, c.chance, 0, 99}) {
+            SCOPED_TRACE("event " + std::to_string(c.event) + ", draw " + std::to_string(draw));
+            g.hero[1][Hero::health] = 1000;
+            state::ScriptedDraws draws;
+            draws.Then(100, {draw});
+            draws.Then(12, {0});
+            dialogs.Answer(1);
+            Enter(c.event);
+            EXPECT_EQ(draws.Taken(100), 1);
+            const bool hurt = draw < c.chance;
+            EXPECT_EQ(draws.Taken(12), hurt ? 1 : 0);
+            EXPECT_EQ(g.hero[1][Hero::health], hurt ? 1000 - 6 : 1000);
+        }
+    }
+    state::ScriptedDraws draws;
+    draws.Then(100, {39, 40});
+    g.hero[1][Hero::health] = 1000;
+    dialogs.Answer(1);
+    Enter(2);
+    EXPECT_EQ(dialogs.Last().text,
+              "Right beneath your feet a panel opens and you fall into a 10 foot deep pit. You are "
+              "seriously hurt.");
+    dialogs.Answer(1);
+    Enter(2);
+    EXPECT_EQ(dialogs.Last().text,
+              "Just in time you notice a small difference in the floor tiles in front of you. Its "
+              "a 10 foot deep pit! Carefully you walk around it.");
+}
+
+// An injury costs a draw in [0, base / 2) + base / 4 of the base maximum health, both divisions
+// rounding down: at 25 the draws 0 and 11 cost 6 and 17, at 27 the draws 0 and 12 cost 6 and 18,
+// at 28 the draws 0 and 13 cost 7 and 20.
+TEST_F(RoomEventTest, AnInjuryCostsADrawOfHalfTheBaseHealthPlusAQuarter) {
+    auto& g = state::G();
+    struct Case {
+        int base, draw, loss;
+    };
+    const Case cases[] = {{25, 0, 6},   {25, 11, 17}, {27, 0, 6},
+                          {27, 12, 18}, {28, 0, 7},   {28, 13, 20}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE("base " + std::to_string(c.base) + ", draw " + std::to_string(c.draw));
+        g.hero[1][Hero::baseMaxHealth] = c.base;
+        g.hero[1][Hero::health] = 1000;
+        state::ScriptedDraws draws;
+        draws.Then(100, {0});
+        draws.Then(c.base / 2, {c.draw});
+        dialogs.Answer(1);
+        Enter(2);
+        EXPECT_EQ(draws.Taken(c.base / 2), 1);
+        EXPECT_EQ(g.hero[1][Hero::health], 1000 - c.loss);
+    }
 }
 
 TEST_F(RoomEventTest, AFatalInjuryEndsTheEventWithoutItsTreasure) {

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 #include "events/theme_events.h"
 #include "events/theme_fixture.h"
+#include "state/random.h"
 
 namespace themetest {
 namespace {
@@ -134,6 +138,73 @@ TEST_F(ThemeTest, MiningYieldsBySkillAndTheSkillRisesOnARollAboveIt) {
     EXPECT_EQ(Lord(2)[L::miningSkill], 100);
 }
 
+// The dwarves' item is drawn among the items of the hero's level with p = 1 + a draw in
+// [0, total): the first item whose running weight reaches p. Rarity 3 and 1 weigh nothing, 2
+// weighs 200, 4 weighs 50: rows 40 and 43 are never given, 41 takes the draws 0 to 199, 42 the
+// draws 200 to 249.
+TEST_F(ThemeTest, TheDwarvesItemIsTheFirstWhoseRunningWeightReachesTheDraw) {
+    Theme(3);
+    Lord(1)[L::heroLevel] = 2;
+    AddItem(40, 2, 3);
+    AddItem(41, 2, 2);
+    AddItem(42, 2, 4);
+    AddItem(43, 2, 1);
+    AddItem(44, 3, 2);  // another level
+    const std::pair<int, int> picks[] = {{0, 41}, {199, 41}, {200, 42}, {249, 42}};
+    for (const auto& [draw, item] : picks) {
+        Site()[state::MapSite::countdown] = 0;
+        Lord(1)[L::gold] = 500;
+        Lord(1)[L::themeCounter] = 20;
+        state::ScriptedDraws draws;
+        draws.Then(250, {draw});
+        dialogs.Answer(2);
+        logic::ThemeEvent(kSite);
+        EXPECT_EQ(duels.foundItems.back(), item) << draw;
+        EXPECT_EQ(draws.Taken(250), 1);
+    }
+    EXPECT_EQ(duels.foundItems.size(), 4u);
+}
+
+// A visit to the mine raises the skill by 5 (up to 100) when a draw of 100 exceeds the skill: at
+// 40 the draw 40 does not, 41 does; a draw cannot exceed 99, and at 100 the skill stays.
+TEST_F(ThemeTest, TheMiningSkillRisesWhenTheDrawExceedsIt) {
+    Theme(3, -2);
+    struct Case {
+        int skill, draw, after;
+    };
+    const Case cases[] = {{40, 40, 40},  {40, 41, 45},  {40, 99, 45}, {0, 0, 0},     {0, 1, 5},
+                          {96, 97, 100}, {98, 99, 100}, {99, 99, 99}, {100, 99, 100}};
+    Visit(2);
+    for (const Case& c : cases) {
+        Site()[state::MapSite::countdown] = 0;
+        Lord(2)[L::miningSkill] = c.skill;
+        state::ScriptedDraws draws;
+        draws.Then(100, {c.draw});
+        logic::ThemeEvent(kSite);
+        EXPECT_EQ(Lord(2)[L::miningSkill], c.after) << c.skill << " " << c.draw;
+        EXPECT_EQ(draws.Taken(100), 1);
+    }
+    // The human is told of a rise, and only of a rise.
+    Visit(1);
+    Lord(1)[L::miningSkill] = 40;
+    Lord(1)[L::themeCounter] = 0;
+    for (const int draw : {40, 41}) {
+        Site()[state::MapSite::countdown] = 0;
+        state::ScriptedDraws draws;
+        draws.Then(100, {draw});
+        dialogs.Answer(logic::kOfferAction);
+        logic::ThemeEvent(kSite);
+        EXPECT_EQ(draws.Taken(100), 1);
+    }
+    EXPECT_EQ(Lord(1)[L::miningSkill], 45);
+    EXPECT_EQ(Titles().size(), 5u);  // two offers, two yields, one rise
+    EXPECT_EQ(dialogs.Shown()[1].text, "You mine 3 iron ore (Total now: 3)");
+    EXPECT_EQ(dialogs.Shown()[3].text, "You mine 3 iron ore (Total now: 6)");
+    EXPECT_EQ(dialogs.Last().text,
+              "Your mining skill has increased to 45 of 100%. The higher the more ore you can "
+              "mine.");
+}
+
 TEST_F(ThemeTest, TheArenaRaisesTheRankWithItsPrizeUpToGrandChampion) {
     EXPECT_EQ(logic::ArenaRankName(-1), "Novice");
     EXPECT_EQ(logic::ArenaRankName(7), "Champion");
@@ -187,6 +258,39 @@ TEST_F(ThemeTest, TheArenaRaisesTheRankWithItsPrizeUpToGrandChampion) {
               "of the arena! Except for the other lords there is nobody you "
               "can challenge!");
     EXPECT_EQ(dialogs.Last().buttons.at(0), "N/A (disabled)");
+}
+
+// The arena's opponent is drawn among the monsters of level rank + 3 with p = 1 + a draw in
+// [0, total): Frequency 1 weighs 200, 3 weighs 5, any other 50. Monster 5 (50) takes the draws
+// 0 to 49, monster 6 (200) 50 to 249, monster 7 (5) 250 to 254.
+TEST_F(ThemeTest, TheArenaOpponentIsTheFirstWhoseRunningWeightReachesTheDraw) {
+    auto& g = state::G();
+    Theme(4);
+    Lord(1)[L::themeCounter] = 3;  // level 6 opponents
+    for (const auto& [m, frequency] : {std::pair{5, 2}, std::pair{6, 1}, std::pair{7, 3}}) {
+        g.monsterTable[m][M::exists] = 1;
+        g.monsterTable[m][M::monsterLevel] = 6;
+        g.monsterTable[m][M::frequency] = frequency;
+        g.monsterText[m][state::MonsterText::name] = "Monster" + std::to_string(m);
+        g.monsterText[m][state::MonsterText::picture] = "m" + std::to_string(m);
+    }
+    g.monsterTable[8][M::exists] = 1;  // another level
+    g.monsterTable[8][M::monsterLevel] = 7;
+    duels.heroWins = false;  // the rank stays
+    const std::pair<int, const char*> picks[] = {
+        {0, "Monster5 m5 6 0 1"},   {49, "Monster5 m5 6 0 1"},  {50, "Monster6 m6 6 0 1"},
+        {249, "Monster6 m6 6 0 1"}, {250, "Monster7 m7 6 0 1"}, {254, "Monster7 m7 6 0 1"}};
+    for (const auto& [draw, opponent] : picks) {
+        Site()[state::MapSite::countdown] = 0;
+        state::ScriptedDraws draws;
+        draws.Then(255, {draw});
+        dialogs.Answer(logic::kOfferAction);
+        logic::ThemeEvent(kSite);
+        EXPECT_EQ(duels.opponents.back(), opponent) << draw;
+        EXPECT_EQ(draws.Taken(255), 1);
+    }
+    EXPECT_EQ(duels.opponents.size(), 6u);
+    EXPECT_EQ(Lord(1)[L::themeCounter], 3);
 }
 
 TEST_F(ThemeTest, TheArenaRestoresTheDuelFlagAndFallsBackToTheLastSetPieceOpponent) {

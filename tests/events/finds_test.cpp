@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "events/theme_events.h"
 #include "events/theme_fixture.h"
 #include "rules/view_hooks.h"
+#include "state/random.h"
 #include "state/theme_weapon.h"
 #include "support/temp_dir.h"
 
@@ -172,6 +176,118 @@ TEST_F(ThemeTest, TheDemonsGiveAnItemGoldOrNightscaresAndAnnounceTheAllianceOnce
     logic::DemonGift();
     EXPECT_EQ(dialogs.Shown().size(), shown);
     EXPECT_EQ(Lord(2)[L::themeCounter], 0);
+}
+
+// A human's find draws in [0, 100) and holds on a draw of at most the theme's limit: 10 for the
+// dragon pass, the holy bow and the sword, 5 for the dragon eggs and the shards; the vials of
+// the gates of hell need no roll, but the draw is made.
+TEST_F(ThemeTest, AHumansFindHoldsOnADrawOfAtMostItsLimit) {
+    auto& g = state::G();
+    struct Case {
+        int theme, limit;
+    };
+    const Case cases[] = {{1, 10}, {7, 10}, {18, 10}, {8, 5}, {17, 5}, {12, 99}};
+    for (const Case& c : cases) {
+        Theme(c.theme);
+        LastDuelAgainst(10);
+        const std::vector<int> edges =
+            c.limit == 99 ? std::vector<int>{0, 99} : std::vector<int>{c.limit + 1, c.limit, 0};
+        int found = 0;
+        for (const int draw : edges) {
+            SCOPED_TRACE("theme " + std::to_string(c.theme) + ", draw " + std::to_string(draw));
+            g.itemTable.ClearRows(0, 0);
+            Lord(1)[L::themeCounter] = 0;
+            state::ScriptedDraws draws;
+            draws.Then(100, {draw});
+            logic::ThemeFind(1, true);
+            EXPECT_EQ(draws.Taken(100), 1);
+            EXPECT_EQ(Lord(1)[L::themeCounter], draw <= c.limit ? 1 : 0);
+            found += Lord(1)[L::themeCounter];
+        }
+        EXPECT_EQ(found, static_cast<int>(edges.size()) - (c.limit == 99 ? 0 : 1)) << c.theme;
+    }
+}
+
+// A computer lord's find draws in [0, its range by difficulty): 250 at difficulty 1, 200 at 2,
+// 150 at 7, 100 at 12; the dragon egg holds on a draw of at most 10. At the cauldrons the
+// computer needs a draw of at most 25, the human none.
+TEST_F(ThemeTest, AComputersFindDrawsInTheRangeOfItsDifficulty) {
+    Theme(1);
+    for (const auto& [difficulty, range] :
+         {std::pair{1, 250}, std::pair{2, 200}, std::pair{7, 150}, std::pair{12, 100}}) {
+        Lord(2)[L::difficulty] = difficulty;
+        Lord(2)[L::themeCounter] = 0;
+        state::ScriptedDraws draws;
+        draws.Then(range, {range - 1, 11, 10});
+        for (int i = 0; i < 3; ++i)
+            logic::ThemeFind(2, false);
+        EXPECT_EQ(draws.Taken(range), 3) << difficulty;
+        EXPECT_EQ(Lord(2)[L::themeCounter], 1) << difficulty;
+    }
+    Theme(6);
+    Lord(2)[L::heroLevel] = 8;
+    Lord(2)[L::difficulty] = 12;
+    Lord(2)[L::themeCounter] = 0;
+    {
+        state::ScriptedDraws draws;
+        draws.Then(100, {26, 25, 0});
+        for (int i = 0; i < 3; ++i)
+            logic::ThemeFind(2, false);
+        EXPECT_EQ(draws.Taken(100), 3);
+        EXPECT_EQ(Lord(2)[L::themeCounter], 2);
+    }
+    LastDuelAgainst(10);
+    state::ScriptedDraws draws;
+    draws.Then(100, {99});
+    logic::ThemeFind(1, true);
+    EXPECT_EQ(draws.Taken(100), 1);
+    EXPECT_EQ(Lord(1)[L::themeCounter], 1);
+}
+
+// The demons' gift draws in [0, 100): below 31 an item, up to 60 the gold, above it the
+// nightscares. The item is one of the rarity-1 items of the hero's level + 1, each as likely: a
+// draw in [0, count) picks it in table order.
+TEST_F(ThemeTest, TheDemonsGiveAnItemBelow31GoldUpTo60AndNightscaresAbove) {
+    auto& g = state::G();
+    Theme(11);
+    Lord(1)[L::heroLevel] = 2;
+    for (int row : {30, 32, 35, 36}) {
+        g.itemTable[row][I::exists] = 1;
+        g.itemTable[row][I::itemKind] = 3;
+        g.itemTable[row][I::rarity] = row == 36 ? 2 : 1;
+        g.itemTable[row][I::itemLevel] = 3;
+    }
+    struct Case {
+        int draw, itemDraw, item;
+    };
+    for (const Case& c : {Case{0, 0, 30}, Case{30, 2, 35}, Case{30, 1, 32}}) {
+        state::ScriptedDraws draws;
+        draws.Then(100, {c.draw});
+        draws.Then(3, {c.itemDraw});
+        logic::DemonGift();
+        EXPECT_EQ(duels.foundItems.back(), c.item) << c.draw << " " << c.itemDraw;
+        EXPECT_EQ(draws.Taken(100), 1);
+        EXPECT_EQ(draws.Taken(3), 1);
+    }
+    EXPECT_EQ(Lord(1)[L::gold], 1000);
+    for (const int draw : {31, 60}) {
+        state::ScriptedDraws draws;
+        draws.Then(100, {draw});
+        logic::DemonGift();
+        EXPECT_EQ(draws.Taken(100), 1);
+    }
+    EXPECT_EQ(Lord(1)[L::gold], 21000);
+    EXPECT_EQ(Army(1)[A::specialCount], 0);
+    for (const int draw : {61, 99}) {
+        state::ScriptedDraws draws;
+        draws.Then(100, {draw});
+        logic::DemonGift();
+        EXPECT_EQ(draws.Taken(100), 1);
+    }
+    EXPECT_EQ(Army(1)[A::specialCount], 4);
+    EXPECT_EQ(Army(1)[A::specialType], 10);
+    EXPECT_EQ(Lord(1)[L::gold], 21000);
+    EXPECT_EQ(duels.foundItems.size(), 3u);
 }
 
 TEST_F(ThemeTest, ThePrincessIsWonAtTheCitadelWithTheVictorysCaps) {

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "events/theme_events.h"
 #include "events/theme_fixture.h"
+#include "state/random.h"
 
 namespace themetest {
 namespace {
@@ -129,6 +132,45 @@ TEST_F(ThemeTest, TheEfreetIsDuelledOrFledAndComputerLordsNeedLevelEight) {
     EXPECT_EQ(dialogs.Last().text,
               "One of your competitors has defeated the efreet, lootet it\u00b4s treasure of "
               "10.000 gold coins and is right on the way to your castle!");
+}
+
+// A computer lord whose hero is of level 8 beats the dragon at the pass (without eggs) and the
+// efreet on a draw below 50 of 100: 49 and 0 take the hoard, 50 and 99 send its army home; a
+// hero below level 8 takes no draw.
+TEST_F(ThemeTest, AComputerHeroOfLevelEightBeatsAGuardianOnADrawBelow50Of100) {
+    auto& g = state::G();
+    for (const int guardian : {1, 14}) {
+        for (const int draw : {50, 99, 49, 0}) {
+            SCOPED_TRACE("theme " + std::to_string(guardian) + ", draw " + std::to_string(draw));
+            Theme(guardian);
+            Visit(3);
+            Lord(3)[L::heroLevel] = 8;
+            Lord(3)[L::gold] = 1000;
+            state::ScriptedDraws draws;
+            draws.Then(100, {draw});
+            logic::ThemeEvent(kSite);
+            EXPECT_EQ(draws.Taken(100), 1);
+            if (draw < 50) {
+                EXPECT_EQ(Lord(3)[L::gold], 11000);
+                EXPECT_EQ(g.mapSetting[state::MapSetting::theme], 0);
+                EXPECT_EQ(Army(3)[state::Army::x], 2);
+            } else {
+                EXPECT_EQ(Lord(3)[L::gold], 1000);
+                EXPECT_EQ(g.mapSetting[state::MapSetting::theme], guardian);
+                EXPECT_EQ(Site()[state::MapSite::active], 1);
+                EXPECT_EQ(Army(3)[state::Army::x], 12);
+                EXPECT_EQ(Army(3)[state::Army::y], 11);
+            }
+        }
+        Theme(guardian);
+        Visit(3);
+        Lord(3)[L::heroLevel] = 7;
+        state::ScriptedDraws draws;
+        draws.Then(100, {0});
+        logic::ThemeEvent(kSite);
+        EXPECT_EQ(draws.Taken(100), 0);
+        EXPECT_EQ(Army(3)[state::Army::x], 2);
+    }
 }
 
 }  // namespace

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "battle/battle_end.h"
 #include "events/theme_events.h"
 #include "events/theme_fixture.h"
+#include "rules/theme_basics.h"
 #include "rules/view_hooks.h"
+#include "state/random.h"
 
 namespace themetest {
 namespace {
@@ -35,6 +39,32 @@ TEST_F(ThemeTest, ComputerLordsJoinCampsWithHonorAboveNineAndHeroAboveFiveIgnori
         EXPECT_EQ(Site()[state::MapSite::countdown], 9);
     }
     EXPECT_TRUE(dialogs.Shown().empty());
+}
+
+// A band that joins is 2 + a draw in [0, 4): the draw 0 gives two, 3 gives five; at the orc and
+// the crusader camps alike it is added to the special stack.
+TEST_F(ThemeTest, ABandOfTwoToFiveJoinsOnADrawOf0To3) {
+    {
+        state::ScriptedDraws draws;
+        draws.Then(4, {0, 3});
+        EXPECT_EQ(logic::RandomBand(), 2);
+        EXPECT_EQ(logic::RandomBand(), 5);
+        EXPECT_EQ(draws.Taken(4), 2);
+    }
+    for (const int theme : {2, 15}) {
+        for (const auto& [draw, band] : {std::pair{0, 2}, std::pair{3, 5}}) {
+            Theme(theme);
+            Visit(2);
+            Army(2)[A::specialCount] = 1;
+            Lord(2)[L::honor] = 10;
+            Lord(2)[L::heroLevel] = 6;
+            state::ScriptedDraws draws;
+            draws.Then(4, {draw});
+            logic::ThemeEvent(kSite);
+            EXPECT_EQ(Army(2)[A::specialCount], 1 + band) << theme << " " << draw;
+            EXPECT_EQ(draws.Taken(4), 1);
+        }
+    }
 }
 
 TEST_F(ThemeTest, TheOrcChieftainIsDuelledForHonorAndWaitsFifteenTurns) {

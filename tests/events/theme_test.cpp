@@ -201,6 +201,33 @@ TEST_F(EventsTest, TheCurseComesBackRarelyAndToTheLastRemovedThemeSite) {
         EXPECT_EQ(logic::MaybeReturnCurse(), 0);
 }
 
+// In the cursed themes the last removed theme site returns on a draw below 5 of 10000: 5 and
+// 9999 bring nothing back, 4 and 0 do; other themes draw nothing.
+TEST_F(EventsTest, TheCurseReturnsOnADrawBelow5Of10000) {
+    for (const int themeNumber : {9, 16}) {
+        SetTheme(themeNumber);
+        PlaceSite(7, -2, 3, 2);
+        Site(7)[S::active] = 0;
+        state::ScriptedDraws draws;
+        draws.Then(10000, {5, 9999, 4, 0});
+        EXPECT_EQ(logic::MaybeReturnCurse(), 0) << themeNumber;
+        EXPECT_EQ(logic::MaybeReturnCurse(), 0) << themeNumber;
+        EXPECT_EQ(Site(7)[S::active], 0);
+        EXPECT_EQ(logic::MaybeReturnCurse(), 7) << themeNumber;
+        EXPECT_EQ(Site(7)[S::active], 1);
+        Site(7)[S::active] = 0;
+        EXPECT_EQ(logic::MaybeReturnCurse(), 7) << themeNumber;
+        EXPECT_EQ(draws.Taken(10000), 4);
+    }
+    SetTheme(6);
+    Site(7)[S::active] = 0;
+    state::ScriptedDraws draws;
+    draws.Then(10000, {0});
+    EXPECT_EQ(logic::MaybeReturnCurse(), 0);
+    EXPECT_EQ(draws.Taken(10000), 0);
+    EXPECT_EQ(Site(7)[S::active], 0);
+}
+
 TEST_F(EventsTest, TheSiegeHoldsTaxesWhileTheGateSiteIsActive) {
     SetTheme(12);
     EXPECT_FALSE(logic::SiegeHoldsTaxes());

@@ -24,6 +24,13 @@ constexpr const char* kEnemyFalls =
     "Your final blow wipes the enemy leader from his feet and to the ground. Desperately his men "
     "throw themselves forward to protect him.";
 
+// The fall of the enemy lord and what follows from it, in one text.
+std::string EnemyFallsThen(const char* then) {
+    std::string text = kEnemyFalls;
+    text.append(" ").append(then);
+    return text;
+}
+
 void SetCastleOwner(int castleLord, int owner) {
     const auto& l = LordRecord(castleLord);
     if (auto* f = FieldAt(l[Lord::castleX], l[Lord::castleY])) (*f)[state::Field::owner] = owner;
@@ -85,8 +92,7 @@ void ChallengeDuel() {
 void ApplyChallengeOutcome(bool won) {
     state::GameState& g = state::G();
     if (won) {
-        UI().ShowShortNotice(std::string(kEnemyFalls) + " Your hero bonus is greatly increased!",
-                             "Continue");
+        UI().ShowShortNotice(EnemyFallsThen("Your hero bonus is greatly increased!"), "Continue");
         g.battleOwnSide[BattleSide::heroBonus] *= 8;
     } else {
         UI().ShowShortNotice(
@@ -110,10 +116,10 @@ void StormOwnCastle(int p, int o) {
 
 void ApplyOwnCastleDuel(int p, int o, bool won) {
     if (won) {
-        UI().ShowNotice(kDuelPicture, "Duel",
-                        std::string(kEnemyFalls) +
-                            " The enemy needs to retreat - but you are sure he will be back soon.",
-                        "Continue");
+        UI().ShowNotice(
+            kDuelPicture, "Duel",
+            EnemyFallsThen("The enemy needs to retreat - but you are sure he will be back soon."),
+            "Continue");
         SendArmyHome(o);
         return;
     }

@@ -15,14 +15,18 @@ namespace {
 struct X11Window {
     Display* display = nullptr;
     Window window = 0;
+    XWindowAttributes attributes{};  // as the server has them now
 };
 
+// The X11 window behind an SDL window, with its attributes; nothing on another display system.
 std::optional<X11Window> X11Of(SDL_Window* window) {
     if (!window) return std::nullopt;
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
     if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return std::nullopt;
-    return X11Window{info.info.x11.display, info.info.x11.window};
+    X11Window x{info.info.x11.display, info.info.x11.window, {}};
+    if (!XGetWindowAttributes(x.display, x.window, &x.attributes)) return std::nullopt;
+    return x;
 }
 
 // The window a window manager names on the root window as its own, or 0.
@@ -61,12 +65,10 @@ std::optional<bool> WindowManagerRunning(SDL_Window* window) {
 #if defined(SDL_VIDEO_DRIVER_X11)
     const auto x = X11Of(window);
     if (!x) return std::nullopt;
-    XWindowAttributes attributes;
-    if (!XGetWindowAttributes(x->display, x->window, &attributes)) return std::nullopt;
     const Atom check = XInternAtom(x->display, "_NET_SUPPORTING_WM_CHECK", True);
     if (check == None) return false;
-    const Window named = NamedCheckWindow(x->display, attributes.root, check);
-    return named != 0 && ChildOfRoot(x->display, attributes.root, named);
+    const Window named = NamedCheckWindow(x->display, x->attributes.root, check);
+    return named != 0 && ChildOfRoot(x->display, x->attributes.root, named);
 #else
     (void)window;
     return std::nullopt;
@@ -77,14 +79,12 @@ std::optional<Rect> RealWindowArea(SDL_Window* window) {
 #if defined(SDL_VIDEO_DRIVER_X11)
     const auto x = X11Of(window);
     if (!x) return std::nullopt;
-    XWindowAttributes attributes;
-    if (!XGetWindowAttributes(x->display, x->window, &attributes)) return std::nullopt;
     int rootX = 0, rootY = 0;
     Window child = 0;
-    if (!XTranslateCoordinates(x->display, x->window, attributes.root, 0, 0, &rootX, &rootY,
+    if (!XTranslateCoordinates(x->display, x->window, x->attributes.root, 0, 0, &rootX, &rootY,
                                &child))
         return std::nullopt;
-    return Rect{rootX, rootY, attributes.width, attributes.height};
+    return Rect{rootX, rootY, x->attributes.width, x->attributes.height};
 #else
     (void)window;
     return std::nullopt;
